@@ -1,0 +1,65 @@
+#include "ProgramMain.h"
+
+#include <memory>
+#include <string>
+
+#include "app/AppState.h"
+#include "app/MainLoop.h"
+#include "app/PlainScreen.h"
+#include "platform/MessageBox.h"
+#include "platform/Platform.h"
+#include "platform/SdlRenderer.h"
+#include "platform/SdlWindow.h"
+
+namespace {
+
+constexpr const char* kErrorCaption = "Fehler!";
+constexpr const char* kDeviceError = "Direct3D kann nicht initialisiert werden";
+
+// Leaves nothing behind after a failed start-up; the exit status says it failed.
+int FailStartup(AppState& app, const std::string& text, const std::string& detail) {
+    platform::ShowErrorMessage(kErrorCaption, text, detail);
+    ReleaseEverything(app);
+    DestroyAppState();
+    platform::Shutdown();
+    return 1;
+}
+
+}  // namespace
+
+int RunProgram() {
+    AppState& app = *GetAppState();
+
+    std::string error;
+    if (!platform::Initialize(&error)) {
+        return FailStartup(app, kDeviceError, error);
+    }
+
+    app.runState = 0;
+    app.screenWidth = 1024;
+    app.screenHeight = 768;
+
+    auto window = platform::SdlWindow::Create("Knobelkiste", app.screenWidth, app.screenHeight,
+                                              app.fullscreen, &error);
+    if (!window) {
+        return FailStartup(app, kDeviceError, error);
+    }
+    auto renderer = platform::SdlRenderer::CreateForWindow(*window, app.screenWidth, app.screenHeight, &error);
+    if (!renderer) {
+        return FailStartup(app, kDeviceError, error);
+    }
+    platform::HideSystemCursor();
+    window->Show();
+    app.window = std::move(window);
+    app.renderer = std::move(renderer);
+
+    auto screen = std::make_unique<PlainScreen>();
+
+    app.clock = std::make_unique<platform::SystemClock>();
+    StartTiming(app);
+    const int status = RunMainLoop(app, std::move(screen));
+
+    DestroyAppState();
+    platform::Shutdown();
+    return status;
+}

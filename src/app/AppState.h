@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/SyncList.h"
+#include "platform/Clock.h"
+#include "platform/Renderer.h"
+#include "platform/Window.h"
+
+class Game;
+
+// The one application record: run state, the current screen, the screen size,
+// the window and renderer, timing, the mouse position, settings and texts.
+// Every part reaches it through GetAppState().
+struct AppState {
+    AppState();
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // 0 = the main menu is in charge, 1 = a mini-game runs inside the main
+    // menu, 2 = quit requested (the main loop ends).
+    int runState = 0;
+    // The screen that receives window input; the main menu once it exists.
+    Game* currentScreen = nullptr;
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    bool fullscreen = true;
+
+    // Platform objects; the shell creates them at start-up and releases them
+    // at shutdown in a fixed order.
+    std::unique_ptr<platform::Window> window;
+    std::unique_ptr<platform::Renderer> renderer;
+    std::unique_ptr<platform::Clock> clock;
+
+    int soundVolume = 100;  // 0..100; 0 silences every effect
+    int musicVolume = 100;  // 0..100
+
+    int mouseX = 0;  // last mouse-move position, logical pixels
+    int mouseY = 0;
+
+    bool hasPerformanceCounter = false;
+    double secondsPerTick = 0.001;
+    bool paused = false;
+    double frameTime = 0.0;     // seconds since the previous frame, 0 while paused
+    int64_t lastCounter = 0;
+    int64_t currentCounter = 0;
+    double rawFrameTime = 0.0;  // seconds since the previous frame, also while paused
+    double updateAccumulator = 0.0;
+
+    SyncList<std::string> texts;  // language texts by index
+
+    int language = 0;  // 0 = German, 1 = English
+    bool introEnabled = true;
+
+    // Window-procedure flags: a Ctrl key is held; an Escape release may reach
+    // the screen (cleared when the intro was ended with Escape, so that the
+    // release of that press is swallowed); the Enter release of a Ctrl+Enter
+    // switch is still to be swallowed.
+    bool ctrlHeld = false;
+    bool escapeArmed = true;
+    bool swallowEnterRelease = false;
+
+    // Counts the loading screen's steps during start-up.
+    int loadingStep = 0;
+
+    // Draws the mouse pointer over everything a frame shows (the main menu's).
+    std::function<void()> drawCursor;
+};
+
+// The one AppState, created on the first call.
+AppState* GetAppState();
+
+// Ends the AppState's life (at the end of the run, and between tests).
+void DestroyAppState();

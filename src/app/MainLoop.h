@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+struct AppState;
+class Game;
+
+// Takes the timing start: the counter (or the tick count) of the first frame.
+void StartTiming(AppState& app);
+
+// One frame's update: measures frameTime and rawFrameTime, then calls the
+// current screen's Update.
+void UpdateStep(AppState& app);
+
+// One frame's drawing: clear to grey, the screen, the pointer, present.
+void RenderStep(AppState& app);
+
+// After the device was lost or the display mode changed: the screen, the
+// fonts and the renderer drop their device resources, the device is reset,
+// and they rebuild them in the same order.
+void DeviceResetSequence(AppState& app);
+
+// Releases fonts, textures, the renderer and the window, in that order.
+void ReleaseEverything(AppState& app);
+
+// Runs the main loop with screen as the current screen until the screen asks
+// to quit (runState 2) or the window is closed. Deletes the screen before
+// anything else is released. Returns the exit status (0).
+int RunMainLoop(AppState& app, std::unique_ptr<Game> screen);
+
+// The grey every frame starts from.
+constexpr unsigned kClearColour = 0xFF646464u;

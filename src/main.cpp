@@ -1,0 +1,3 @@
+#include "ProgramMain.h"
+
+int main() { return RunProgram(); }

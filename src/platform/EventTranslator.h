@@ -1,0 +1,40 @@
+#pragma once
+
+#include <deque>
+
+#include "platform/Message.h"
+#include "platform/Window.h"
+
+union SDL_Event;
+
+namespace platform {
+
+// Turns SDL events into window messages and tracks what the messages do not
+// carry: the device status, held modifier keys, held mouse buttons.
+class EventTranslator {
+public:
+    EventTranslator(int logicalWidth, int logicalHeight)
+        : width_(logicalWidth), height_(logicalHeight) {}
+
+    // Appends the messages that one SDL event stands for (none, one or more).
+    void Translate(const SDL_Event& event, std::deque<Message>& out);
+
+    DeviceStatus Status() const { return status_; }
+    void DeviceWasReset() { status_ = DeviceStatus::Ok; }
+
+private:
+    int ClampX(int x) const;
+    int ClampY(int y) const;
+    uint16_t KeyFlags() const;
+    void TranslateWindowEvent(const SDL_Event& event, std::deque<Message>& out);
+
+    int width_;
+    int height_;
+    DeviceStatus status_ = DeviceStatus::Ok;
+    bool shiftHeld_ = false;
+    bool ctrlHeld_ = false;
+    bool leftHeld_ = false;
+    bool rightHeld_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Renderer.h"
+
+struct SDL_Renderer;
+struct SDL_Surface;
+
+namespace platform {
+
+class SdlWindow;
+
+// The renderer behind the window, or a software renderer drawing into memory
+// (headless screenshots and tests: exact pixels, no window, no pacing).
+class SdlRenderer : public Renderer {
+public:
+    // A renderer for the window with the given logical size. Prefers an
+    // accelerated renderer with vertical sync; falls back to software.
+    static std::unique_ptr<SdlRenderer> CreateForWindow(SdlWindow& window, int logicalWidth,
+                                                        int logicalHeight, std::string* error = nullptr);
+    // A software renderer drawing into a width x height image in memory.
+    static std::unique_ptr<SdlRenderer> CreateOffscreen(int width, int height, std::string* error = nullptr);
+
+    ~SdlRenderer() override;
+
+    void Clear(uint32_t argb) override;
+    // Shows the frame. Without vertical sync the call waits so that no more
+    // than about 60 frames a second run (an idle game must not burn a core).
+    void Present() override;
+
+    // The rendered logical screen as ARGB pixels, row by row.
+    std::vector<uint32_t> ReadPixels();
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool HasVsync() const { return vsync_; }
+
+    SDL_Renderer* Handle() const { return renderer_; }
+
+private:
+    SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width, int height, bool vsync, bool paced);
+
+    SDL_Renderer* renderer_;
+    SDL_Surface* target_;  // owned; only for offscreen renderers
+    int width_;
+    int height_;
+    bool vsync_;
+    bool paced_;
+    double lastPresent_ = 0.0;
+};
+
+}  // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "platform/Window.h"
+
+// A window whose messages and device status a test scripts.
+class FakeWindow : public platform::Window {
+public:
+    std::deque<platform::Message> messages;
+    platform::DeviceStatus status = platform::DeviceStatus::Ok;
+    std::vector<bool> fullscreenCalls;
+    int resets = 0;
+    int waits = 0;
+    bool shown = false;
+
+    void Push(const platform::Message& message) { messages.push_back(message); }
+
+    bool PeekMessage(platform::Message& out) override {
+        if (messages.empty()) {
+            return false;
+        }
+        out = messages.front();
+        messages.pop_front();
+        return true;
+    }
+    void WaitForMessages(int) override { ++waits; }
+    platform::DeviceStatus TestCooperativeLevel() override { return status; }
+    void ResetDevice() override {
+        ++resets;
+        status = platform::DeviceStatus::Ok;
+    }
+    void SetFullscreen(bool fullscreen) override { fullscreenCalls.push_back(fullscreen); }
+    void Show() override { shown = true; }
+};
+
+// Message builders for tests.
+platform::Message MouseMessage(platform::MessageKind kind, int x, int y);
+platform::Message KeyMessage(platform::MessageKind kind, int key, bool ctrlDown = false, bool repeat = false);
