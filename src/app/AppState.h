@@ -11,6 +11,7 @@
 #include "platform/Window.h"
 
 class Game;
+class GlobalStatistics;
 
 // The one application record: run state, the current screen, the screen size,
 // the window and renderer, timing, the mouse position, settings and texts.
@@ -52,6 +53,9 @@ struct AppState {
     double updateAccumulator = 0.0;
 
     SyncList<std::string> texts;  // language texts by index
+    // Plays, grades and times over all games, and the best list of tests;
+    // loaded at start-up, saved at exit.
+    std::shared_ptr<GlobalStatistics> statistics;
 
     int language = 0;  // 0 = German, 1 = English
     bool introEnabled = true;

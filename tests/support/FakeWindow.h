@@ -1,9 +1,11 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Window.h"
+#include "support/CallLog.h"
 
 // A window whose messages and device status a test scripts.
 class FakeWindow : public platform::Window {
@@ -14,6 +16,8 @@ public:
     int resets = 0;
     int waits = 0;
     bool shown = false;
+    CallLog* log = nullptr;  // optional: device calls are logged here
+    std::function<void()> onWait;
 
     void Push(const platform::Message& message) { messages.push_back(message); }
 
@@ -25,13 +29,26 @@ public:
         messages.pop_front();
         return true;
     }
-    void WaitForMessages(int) override { ++waits; }
+    void WaitForMessages(int) override {
+        ++waits;
+        if (onWait) {
+            onWait();
+        }
+    }
     platform::DeviceStatus TestCooperativeLevel() override { return status; }
     void ResetDevice() override {
         ++resets;
+        if (log != nullptr) {
+            log->Add("window.ResetDevice");
+        }
         status = platform::DeviceStatus::Ok;
     }
-    void SetFullscreen(bool fullscreen) override { fullscreenCalls.push_back(fullscreen); }
+    void SetFullscreen(bool fullscreen) override {
+        fullscreenCalls.push_back(fullscreen);
+        if (log != nullptr) {
+            log->Add(fullscreen ? "window.Fullscreen" : "window.Windowed");
+        }
+    }
     void Show() override { shown = true; }
 };
 

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "app/AppState.h"
+#include "app/Game.h"
+#include "gui/GUIElement.h"
+
+namespace {
+
+// An element that records the events it was asked about.
+class ProbeElement : public GUIElement {
+public:
+    ProbeElement(int id, int left, int top, int width, int height, Game* owner)
+        : GUIElement(id, 0, 0, width, height, static_cast<float>(left), static_cast<float>(top), owner, 0) {}
+
+    GUIElement* HitTest(int px, int py, int event) override {
+        ++asked;
+        lastEvent = event;
+        return GUIElement::HitTest(px, py, event);
+    }
+
+    int asked = 0;
+    int lastEvent = 0;
+};
+
+class TestScreen : public Game {
+public:
+    void OnLostDevice() override {}
+    void OnResetDevice() override {}
+
+    ProbeElement* Put(int slot, ProbeElement* element, bool enabled = true) {
+        guiElements[slot] = element;
+        guiEnabled[slot] = enabled;
+        return element;
+    }
+};
+
+class RoutingTest : public ::testing::Test {
+protected:
+    void TearDown() override { DestroyAppState(); }
+
+    void MoveMouse(int x, int y) {
+        GetAppState()->mouseX = x;
+        GetAppState()->mouseY = y;
+    }
+};
+
+TEST_F(RoutingTest, TheLowestEnabledSlotThatTakesTheEventWins) {
+    TestScreen screen;
+    ProbeElement* disabled = screen.Put(0, new ProbeElement(10, 0, 0, 500, 500, &screen), false);
+    ProbeElement* miss = screen.Put(2, new ProbeElement(11, 600, 600, 50, 50, &screen));
+    ProbeElement* first = screen.Put(5, new ProbeElement(12, 0, 0, 300, 300, &screen));
+    ProbeElement* second = screen.Put(9, new ProbeElement(13, 0, 0, 300, 300, &screen));
+
+    MoveMouse(100, 100);
+    EXPECT_TRUE(screen.RouteEvent(1));
+    EXPECT_EQ(screen.lastRouteResult, first);
+    EXPECT_EQ(disabled->asked, 0);  // disabled slots are not even looked at
+    EXPECT_EQ(miss->asked, 1);
+    EXPECT_EQ(first->asked, 1);
+    EXPECT_EQ(first->lastEvent, 1);
+    EXPECT_EQ(second->asked, 0);
+}
+
+TEST_F(RoutingTest, LastRouteResultIsNullAfterAMissAndUnchangedWhenNothingIsEnabled) {
+    TestScreen screen;
+    ProbeElement* element = screen.Put(3, new ProbeElement(1, 100, 100, 50, 50, &screen));
+
+    MoveMouse(120, 120);
+    EXPECT_TRUE(screen.RouteEvent(-1));
+    EXPECT_EQ(screen.lastRouteResult, element);
+
+    MoveMouse(10, 10);
+    EXPECT_FALSE(screen.RouteEvent(-1));
+    EXPECT_EQ(screen.lastRouteResult, nullptr);
+
+    MoveMouse(120, 120);
+    screen.RouteEvent(-1);
+    screen.guiEnabled[3] = false;
+    EXPECT_FALSE(screen.RouteEvent(-1));
+    EXPECT_EQ(screen.lastRouteResult, element);  // kept: no element was asked
+}
+
+TEST_F(RoutingTest, RoutingFindsTheDeepestElementAtTheLastMouseMovePosition) {
+    TestScreen screen;
+    ProbeElement* panel = screen.Put(0, new ProbeElement(1, 100, 100, 400, 300, &screen));
+    auto* button = new ProbeElement(2, 50, 50, 100, 40, &screen);  // relative to the panel
+    panel->AddChild(button);
+
+    MoveMouse(150, 150);  // the button's top-left corner
+    EXPECT_TRUE(screen.RouteEvent(1));
+    EXPECT_EQ(screen.lastRouteResult, button);
+
+    MoveMouse(250, 190);  // the button's bottom-right corner: edges belong to it
+    EXPECT_TRUE(screen.RouteEvent(1));
+    EXPECT_EQ(screen.lastRouteResult, button);
+
+    MoveMouse(251, 191);
+    EXPECT_TRUE(screen.RouteEvent(1));
+    EXPECT_EQ(screen.lastRouteResult->id, 1);
+}
+
+TEST_F(RoutingTest, DestroyingTheScreenDeletesItsElements) {
+    int deleted = 0;
+    class CountingElement : public GUIElement {
+    public:
+        CountingElement(int* counter, Game* owner) : GUIElement(0, 0, 0, 10, 10, 0, 0, owner, 0), counter(counter) {}
+        ~CountingElement() override { ++*counter; }
+        int* counter;
+    };
+    {
+        TestScreen screen;
+        screen.guiElements[0] = new CountingElement(&deleted, &screen);
+        screen.guiElements[13] = new CountingElement(&deleted, &screen);
+        screen.guiElements[13]->AddChild(new CountingElement(&deleted, &screen));
+    }
+    EXPECT_EQ(deleted, 3);
+}
+
+}  // namespace
