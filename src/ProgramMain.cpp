@@ -6,15 +6,19 @@
 #include "app/AppState.h"
 #include "app/MainLoop.h"
 #include "app/PlainScreen.h"
+#include "app/Textures.h"
+#include "games/base/StartupFiles.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/SdlRenderer.h"
 #include "platform/SdlWindow.h"
+#include "settings/FileLocations.h"
 
 namespace {
 
 constexpr const char* kErrorCaption = "Fehler!";
 constexpr const char* kDeviceError = "Direct3D kann nicht initialisiert werden";
+constexpr const char* kTextureError = "Es wurden nicht alle notwendigen Texturdateien gefunden";
 
 // Leaves nothing behind after a failed start-up; the exit status says it failed.
 int FailStartup(AppState& app, const std::string& text, const std::string& detail) {
@@ -29,6 +33,7 @@ int FailStartup(AppState& app, const std::string& text, const std::string& detai
 
 int RunProgram() {
     AppState& app = *GetAppState();
+    LoadStartupFiles(app);
 
     std::string error;
     if (!platform::Initialize(&error)) {
@@ -38,6 +43,8 @@ int RunProgram() {
     app.runState = 0;
     app.screenWidth = 1024;
     app.screenHeight = 768;
+    // A missing archive is reported by the texture loading below.
+    app.archive = ArchiveOpen(FindDataFile("sport.gob"));
 
     auto window = platform::SdlWindow::Create("Knobelkiste", app.screenWidth, app.screenHeight,
                                               app.fullscreen, &error);
@@ -53,12 +60,19 @@ int RunProgram() {
     app.window = std::move(window);
     app.renderer = std::move(renderer);
 
+    if (!LoadSharedTextures(app)) {
+        return FailStartup(app, kTextureError, "sport.gob");
+    }
+    // The splash serves only the loading screen.
+    app.textures[TEX_SPLASH].reset();
+
     auto screen = std::make_unique<PlainScreen>();
 
     app.clock = std::make_unique<platform::SystemClock>();
     StartTiming(app);
     const int status = RunMainLoop(app, std::move(screen));
 
+    SaveExitFiles(app);
     DestroyAppState();
     platform::Shutdown();
     return status;

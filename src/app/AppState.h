@@ -6,6 +6,8 @@
 #include <string>
 
 #include "app/SyncList.h"
+#include "app/Textures.h"
+#include "media/Archive.h"
 #include "platform/Clock.h"
 #include "platform/Renderer.h"
 #include "platform/Window.h"
@@ -36,6 +38,11 @@ struct AppState {
     std::unique_ptr<platform::Window> window;
     std::unique_ptr<platform::Renderer> renderer;
     std::unique_ptr<platform::Clock> clock;
+
+    // The open asset archive, or empty when it could not be opened.
+    ArchiveHandle archive;
+    // The shared textures; the splash slot is emptied after start-up.
+    std::unique_ptr<platform::Texture> textures[TEXTURE_SLOT_COUNT];
 
     int soundVolume = 100;  // 0..100; 0 silences every effect
     int musicVolume = 100;  // 0..100

@@ -72,6 +72,9 @@ void DeviceResetSequence(AppState& app) {
 }
 
 void ReleaseEverything(AppState& app) {
+    for (std::unique_ptr<platform::Texture>& texture : app.textures) {
+        texture.reset();
+    }
     app.renderer.reset();
     app.window.reset();
 }
@@ -109,5 +112,6 @@ int RunMainLoop(AppState& app, std::unique_ptr<Game> screen) {
     screen.reset();
     app.currentScreen = nullptr;
     ReleaseEverything(app);
+    ArchiveClose(app.archive);
     return 0;
 }

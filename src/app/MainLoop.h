@@ -25,7 +25,8 @@ void ReleaseEverything(AppState& app);
 
 // Runs the main loop with screen as the current screen until the screen asks
 // to quit (runState 2) or the window is closed. Deletes the screen before
-// anything else is released. Returns the exit status (0).
+// anything else is released, and closes the archive last. Returns the exit
+// status (0).
 int RunMainLoop(AppState& app, std::unique_ptr<Game> screen);
 
 // The grey every frame starts from.

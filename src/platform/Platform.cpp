@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include <SDL.h>
+#include <SDL_ttf.h>
 
 namespace platform {
 
@@ -11,9 +12,19 @@ bool Initialize(std::string* error) {
         }
         return false;
     }
+    if (TTF_Init() != 0) {
+        if (error != nullptr) {
+            *error = TTF_GetError();
+        }
+        SDL_Quit();
+        return false;
+    }
     return true;
 }
 
-void Shutdown() { SDL_Quit(); }
+void Shutdown() {
+    TTF_Quit();
+    SDL_Quit();
+}
 
 }  // namespace platform

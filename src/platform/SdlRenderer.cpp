@@ -2,7 +2,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/Clock.h"
+#include "platform/SdlTexture.h"
 #include "platform/SdlWindow.h"
 
 namespace platform {
@@ -10,6 +14,11 @@ namespace platform {
 namespace {
 
 constexpr double kMinimumFrameSeconds = 1.0 / 60.0;
+
+SDL_Color ColourOf(uint32_t argb) {
+    return SDL_Color{static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8), static_cast<Uint8>(argb),
+                     static_cast<Uint8>(argb >> 24)};
+}
 
 void SetError(std::string* error) {
     if (error != nullptr) {
@@ -67,8 +76,8 @@ SdlRenderer::~SdlRenderer() {
 }
 
 void SdlRenderer::Clear(uint32_t argb) {
-    SDL_SetRenderDrawColor(renderer_, static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
-                           static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24));
+    const SDL_Color colour = ColourOf(argb);
+    SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, colour.a);
     SDL_RenderClear(renderer_);
 }
 
@@ -93,6 +102,84 @@ std::vector<uint32_t> SdlRenderer::ReadPixels() {
         pixels.clear();
     }
     return pixels;
+}
+
+SdlTexture::~SdlTexture() { SDL_DestroyTexture(texture_); }
+
+Image SdlRenderer::Screenshot() {
+    Image image;
+    image.pixels = ReadPixels();
+    if (!image.pixels.empty()) {
+        image.width = width_;
+        image.height = height_;
+    }
+    return image;
+}
+
+std::unique_ptr<Texture> SdlRenderer::CreateTexture(const Image& image) {
+    if (image.width <= 0 || image.height <= 0) {
+        return nullptr;
+    }
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                             image.width, image.height);
+    if (texture == nullptr) {
+        return nullptr;
+    }
+    if (SDL_UpdateTexture(texture, nullptr, image.pixels.data(), image.width * 4) != 0) {
+        SDL_DestroyTexture(texture);
+        return nullptr;
+    }
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    // Scaled and turned sprites are filtered; unscaled ones land texel on pixel.
+    SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    return std::make_unique<SdlTexture>(texture, image.width, image.height);
+}
+
+void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,
+                             uint32_t argb) {
+    const auto& sdlTexture = static_cast<const SdlTexture&>(texture);
+    // Texels outside the image are transparent: draw only the part of the
+    // region that lies on the image, where it would land.
+    const int left = std::max(region.left, 0);
+    const int top = std::max(region.top, 0);
+    const int right = std::min(region.right, sdlTexture.Width());
+    const int bottom = std::min(region.bottom, sdlTexture.Height());
+    if (left >= right || top >= bottom) {
+        return;
+    }
+    const SDL_Color colour = ColourOf(argb);
+    SDL_SetTextureColorMod(sdlTexture.Handle(), colour.r, colour.g, colour.b);
+    SDL_SetTextureAlphaMod(sdlTexture.Handle(), colour.a);
+
+    // The part's corners relative to the region's top-left corner.
+    const auto x0 = static_cast<float>(left - region.left);
+    const auto x1 = static_cast<float>(right - region.left);
+    const auto y0 = static_cast<float>(top - region.top);
+    const auto y1 = static_cast<float>(bottom - region.top);
+
+    // A sprite transform is a scaling (mirrors included), a turn and a move:
+    // split it into those for a rotated copy. The turn is about the local
+    // origin, which lies at -topLeft of the scaled part.
+    const float angle = std::atan2(transform.m12, transform.m11);
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
+    const float scaleX = std::hypot(transform.m11, transform.m12);
+    const float scaleY = -transform.m21 * s + transform.m22 * c;
+    const float shear = transform.m21 * c + transform.m22 * s;
+    if (std::fabs(shear) > 1e-4f * std::max(1.0f, std::fabs(scaleY))) {
+        return;  // sprites are never sheared
+    }
+    const float ax = x0 * scaleX;
+    const float bx = x1 * scaleX;
+    const float ay = y0 * scaleY;
+    const float by = y1 * scaleY;
+    const SDL_FRect target{std::min(ax, bx) + transform.dx, std::min(ay, by) + transform.dy, std::fabs(bx - ax),
+                           std::fabs(by - ay)};
+    const SDL_FPoint centre{transform.dx - target.x, transform.dy - target.y};
+    const int flip = (scaleX < 0.0f ? SDL_FLIP_HORIZONTAL : 0) | (scaleY < 0.0f ? SDL_FLIP_VERTICAL : 0);
+    const SDL_Rect source{left, top, right - left, bottom - top};
+    SDL_RenderCopyExF(renderer_, sdlTexture.Handle(), &source, &target, angle * 180.0 / M_PI, &centre,
+                      static_cast<SDL_RendererFlip>(flip));
 }
 
 }  // namespace platform

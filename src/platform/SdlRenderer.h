@@ -33,6 +33,15 @@ public:
 
     // The rendered logical screen as ARGB pixels, row by row.
     std::vector<uint32_t> ReadPixels();
+    // The rendered logical screen as an image (empty when it cannot be read).
+    Image Screenshot();
+
+    std::unique_ptr<Texture> CreateTexture(const Image& image) override;
+    void DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,
+                    uint32_t argb) override;
+    std::unique_ptr<FontFace> CreateFont(const std::string& faceName, int height) override;
+    void DrawText(FontFace& font, const std::string& text, const Rect& rect, uint32_t format,
+                  uint32_t argb) override;
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool HasVsync() const { return vsync_; }

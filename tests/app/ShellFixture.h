@@ -6,7 +6,7 @@
 
 #include "app/AppState.h"
 #include "support/CallLog.h"
-#include "support/FakeRenderer.h"
+#include "support/RecordingRenderer.h"
 #include "support/FakeWindow.h"
 #include "support/RecordingScreen.h"
 
@@ -20,7 +20,7 @@ protected:
         window = fakeWindow.get();
         window->log = &log;
         app->window = std::move(fakeWindow);
-        auto fakeRenderer = std::make_unique<FakeRenderer>(log);
+        auto fakeRenderer = std::make_unique<RecordingRenderer>(log);
         renderer = fakeRenderer.get();
         app->renderer = std::move(fakeRenderer);
         auto manualClock = std::make_unique<platform::ManualClock>();
@@ -38,7 +38,7 @@ protected:
     CallLog log;
     AppState* app = nullptr;
     FakeWindow* window = nullptr;
-    FakeRenderer* renderer = nullptr;
+    RecordingRenderer* renderer = nullptr;
     platform::ManualClock* clock = nullptr;
     std::unique_ptr<RecordingScreen> screen;
 };

@@ -1,0 +1,257 @@
+#include "app/Textures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "app/AppState.h"
+#include "app/Sprite.h"
+#include "platform/Platform.h"
+#include "platform/SdlRenderer.h"
+#include "support/ArchiveBytes.h"
+#include "support/RecordingRenderer.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// PNG file bytes of an image.
+std::string PngBytes(const platform::Image& image, const TempFolder& folder) {
+    const std::string path = folder.Path("image.png");
+    EXPECT_TRUE(platform::WritePng(path, image));
+    return folder.Read("image.png");
+}
+
+platform::Image Filled(int width, int height, uint32_t argb) {
+    platform::Image image;
+    image.width = width;
+    image.height = height;
+    image.pixels.assign(static_cast<size_t>(width) * height, argb);
+    return image;
+}
+
+void Fill(platform::Image& image, int left, int top, int right, int bottom, uint32_t argb) {
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            image.pixels[static_cast<size_t>(y) * image.width + x] = argb;
+        }
+    }
+}
+
+class TexturesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform::Initialize());
+        app = GetAppState();
+        auto offscreen = platform::SdlRenderer::CreateOffscreen(1024, 768);
+        ASSERT_NE(offscreen, nullptr);
+        renderer = offscreen.get();
+        app->renderer = std::move(offscreen);
+    }
+
+    void TearDown() override {
+        DestroyAppState();
+        platform::Shutdown();
+    }
+
+    // Installs an archive with the given entries as the AppState's archive.
+    void UseArchive(const std::vector<ArchiveEntryBytes>& entries) {
+        folder.Write("sport.gob", ArchiveBytes(entries));
+        app->archive = ArchiveOpen(folder.Path("sport.gob"));
+        ASSERT_NE(app->archive, nullptr);
+    }
+
+    uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
+
+    TempFolder folder;
+    AppState* app = nullptr;
+    platform::SdlRenderer* renderer = nullptr;
+};
+
+TEST_F(TexturesTest, TheColourKeyIsTransparentAndColoursModulateTexels) {
+    platform::Image image = Filled(4, 2, 0xFFFF0000u);
+    image.pixels[1] = kColourKey;
+    image.pixels[2] = 0xFF00FF65u;  // one step off the key: stays opaque
+    image.pixels[5] = 0x8000FF64u;  // the key's colour, but not opaque: stays as it is
+    UseArchive({{"pic.PNG", PngBytes(image, folder)}});
+
+    std::unique_ptr<platform::Texture> texture;
+    ASSERT_EQ(LoadTexture("PIC.png", texture, app->archive.get(), false), kTextureOk);
+    EXPECT_EQ(texture->Width(), 4);
+    EXPECT_EQ(texture->Height(), 2);
+
+    renderer->Clear(0xFFFFFFFFu);
+    const Vec2 at{10.0f, 10.0f};
+    DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    EXPECT_EQ(PixelAt(10, 10), 0xFFFF0000u);
+    EXPECT_EQ(PixelAt(11, 10), 0xFFFFFFFFu);
+    EXPECT_EQ(PixelAt(12, 10), 0xFF00FF65u);
+    EXPECT_NE(PixelAt(11, 11), 0xFFFFFFFFu);
+
+    // A colour multiplies the texels; its alpha fades them over the background.
+    renderer->Clear(0xFF000000u);
+    DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0xFF00FFFFu);
+    EXPECT_EQ(PixelAt(10, 10), 0xFF000000u);  // red times cyan
+    renderer->Clear(0xFF000000u);
+    DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0x80FFFFFFu);
+    const uint32_t faded = PixelAt(10, 10);
+    EXPECT_NEAR(static_cast<int>((faded >> 16) & 0xFF), 128, 2);
+}
+
+TEST_F(TexturesTest, ARegionReachingPastTheImageDrawsNothingThere) {
+    UseArchive({{"tile.PNG", PngBytes(Filled(3, 3, 0xFF0000FFu), folder)}});
+    std::unique_ptr<platform::Texture> texture;
+    ASSERT_EQ(LoadTexture("tile.PNG", texture, app->archive.get(), false), kTextureOk);
+
+    renderer->Clear(0xFFFFFFFFu);
+    const platform::Rect region{1, 1, 6, 6};
+    const Vec2 at{100.0f, 100.0f};
+    DrawSprite(texture.get(), &region, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    EXPECT_EQ(PixelAt(100, 100), 0xFF0000FFu);  // texel (1, 1)
+    EXPECT_EQ(PixelAt(101, 101), 0xFF0000FFu);
+    EXPECT_EQ(PixelAt(102, 102), 0xFFFFFFFFu);  // beyond the image
+    EXPECT_EQ(PixelAt(104, 100), 0xFFFFFFFFu);
+}
+
+TEST_F(TexturesTest, MirroredAndTurnedSpritesLandWhereTheTransformPutsThem) {
+    // Two red columns, then two blue ones.
+    platform::Image image = Filled(4, 2, 0xFFFF0000u);
+    Fill(image, 2, 0, 4, 2, 0xFF0000FFu);
+    UseArchive({{"pair.PNG", PngBytes(image, folder)}});
+    std::unique_ptr<platform::Texture> texture;
+    ASSERT_EQ(LoadTexture("pair.PNG", texture, app->archive.get(), false), kTextureOk);
+
+    renderer->Clear(0xFFFFFFFFu);
+    const Vec2 mirror{-4.0f, 4.0f};
+    const Vec2 at{50.0f, 50.0f};
+    DrawSprite(texture.get(), nullptr, &mirror, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    EXPECT_EQ(PixelAt(47, 54), 0xFFFF0000u);  // red: x from 42 to 50
+    EXPECT_EQ(PixelAt(37, 54), 0xFF0000FFu);  // blue: x from 34 to 42
+    EXPECT_EQ(PixelAt(52, 54), 0xFFFFFFFFu);
+
+    renderer->Clear(0xFFFFFFFFu);
+    const Vec2 scale{4.0f, 4.0f};
+    const Vec2 centre{0.0f, 0.0f};
+    const Vec2 to{100.0f, 100.0f};
+    DrawSprite(texture.get(), nullptr, &scale, &centre, M_PI / 2.0, &to, 0xFFFFFFFFu);
+    // A quarter turn clockwise: along +x becomes along +y, along +y along -x.
+    EXPECT_EQ(PixelAt(95, 102), 0xFFFF0000u);
+    EXPECT_EQ(PixelAt(95, 112), 0xFF0000FFu);
+    EXPECT_EQ(PixelAt(102, 102), 0xFFFFFFFFu);
+}
+
+TEST_F(TexturesTest, MissingOrDamagedEntriesFailAndThePlainFileIsOnlyAFallback) {
+    const std::string png = PngBytes(Filled(2, 2, 0xFF00FF00u), folder);
+    UseArchive({{"broken.PNG", "not a picture"}, {"other.PNG", png}});
+    folder.Write("loose.PNG", png);
+    WorkingDirectoryScope inFolder(folder.Path());
+
+    std::unique_ptr<platform::Texture> texture;
+    EXPECT_EQ(LoadTexture("broken.PNG", texture, app->archive.get(), true), kTextureFailed);
+    EXPECT_EQ(texture, nullptr);
+    EXPECT_EQ(LoadTexture("loose.PNG", texture, app->archive.get(), false), kTextureFailed);
+    EXPECT_EQ(LoadTexture("loose.PNG", texture, app->archive.get(), true), kTextureOk);
+    EXPECT_EQ(LoadTexture("loose.PNG", texture, nullptr, true), kTextureOk);
+    EXPECT_EQ(LoadTexture("other.PNG", texture, nullptr, false), kTextureFailed);
+}
+
+// The loading screen from a test archive: every shared texture present, the
+// splash painted so that each region shows its own colour.
+class LoadingScreenTest : public TexturesTest {
+protected:
+    static constexpr uint32_t kSplashColour = 0xFF203040u;
+    static constexpr uint32_t kGermanBanner = 0xFFC0A000u;
+    static constexpr uint32_t kEnglishBanner = 0xFF00A0C0u;
+    static constexpr uint32_t kEmptyBar = 0xFF404040u;
+    static constexpr uint32_t kFullBar = 0xFF30C030u;
+
+    std::vector<ArchiveEntryBytes> AllTextures(bool withBg) {
+        platform::Image splash = Filled(1024, 1124, kSplashColour);
+        Fill(splash, 0, 900, 700, 1012, kGermanBanner);
+        Fill(splash, 0, 1012, 700, 1124, kEnglishBanner);
+        Fill(splash, 122, 768, 940, 834, kEmptyBar);
+        Fill(splash, 122, 834, 940, 900, kFullBar);
+        const std::string small = PngBytes(Filled(8, 8, 0xFFFFFFFFu), folder);
+        std::vector<ArchiveEntryBytes> entries;
+        for (int slot = 0; slot < TEXTURE_SLOT_COUNT; ++slot) {
+            if (slot == TEX_BG && !withBg) {
+                continue;
+            }
+            entries.emplace_back(TextureFileName(static_cast<TextureSlot>(slot)),
+                                 slot == TEX_SPLASH ? PngBytes(splash, folder) : small);
+        }
+        return entries;
+    }
+};
+
+TEST_F(LoadingScreenTest, StartUpLoadsEveryTextureWithOneStepEachAndStopsAtAMissingOne) {
+    UseArchive(AllTextures(false));
+    EXPECT_FALSE(LoadSharedTextures(*app));
+    EXPECT_EQ(app->loadingStep, 15);
+    EXPECT_EQ(app->textures[TEX_BG], nullptr);
+
+    DestroyAppState();
+    app = GetAppState();
+    app->renderer = platform::SdlRenderer::CreateOffscreen(1024, 768);
+    renderer = static_cast<platform::SdlRenderer*>(app->renderer.get());
+    UseArchive(AllTextures(true));
+    EXPECT_TRUE(LoadSharedTextures(*app));
+    EXPECT_EQ(app->loadingStep, 16);
+    for (const auto& texture : app->textures) {
+        EXPECT_NE(texture, nullptr);
+    }
+    // Full after 14 steps, and it stays full.
+    EXPECT_EQ(PixelAt(103 + 817, 700), kFullBar);
+}
+
+TEST_F(LoadingScreenTest, TheBarFillsBy818Over14PixelsAStepUnderTheBannerOfTheLanguage) {
+    UseArchive(AllTextures(true));
+    ASSERT_EQ(LoadTexture("splash.PNG", app->textures[TEX_SPLASH], app->archive.get(), false), kTextureOk);
+    app->language = 1;
+    for (int step = 0; step < 7; ++step) {
+        ProgressStep(*app);
+    }
+    // 122 + 7 * 818 / 14 = 531: the filled part covers 409 of the 818 pixels.
+    EXPECT_EQ(PixelAt(103 + 408, 700), kFullBar);
+    EXPECT_EQ(PixelAt(103 + 409, 700), kEmptyBar);
+    EXPECT_EQ(PixelAt(103, 667), kFullBar);
+    EXPECT_EQ(PixelAt(102, 700), kSplashColour);
+    EXPECT_EQ(PixelAt(103 + 818, 700), kSplashColour);
+    EXPECT_EQ(PixelAt(350, 168), kEnglishBanner);
+    EXPECT_EQ(PixelAt(699, 279), kEnglishBanner);
+    EXPECT_EQ(PixelAt(700, 200), kSplashColour);
+    EXPECT_EQ(PixelAt(500, 500), kSplashColour);
+
+    std::filesystem::create_directories("screens");
+    EXPECT_TRUE(platform::WritePng("screens/loading-test-archive.png", renderer->Screenshot()));
+
+    app->language = 0;
+    ProgressStep(*app);
+    EXPECT_EQ(PixelAt(350, 200), kGermanBanner);
+}
+
+// The loading screen as the player sees it, from the archive the build made:
+// written to screens/ for a look, in both languages.
+TEST_F(LoadingScreenTest, TheBuiltArchiveHasEveryTextureAndItsLoadingScreenIsWritten) {
+    app->archive = ArchiveOpen("sport.gob");
+    if (!app->archive) {
+        GTEST_SKIP() << "no sport.gob in the build directory";
+    }
+    ASSERT_TRUE(LoadSharedTextures(*app));
+    std::filesystem::create_directories("screens");
+    for (int language = 0; language < 2; ++language) {
+        app->language = language;
+        app->loadingStep = 6;
+        ProgressStep(*app);
+        EXPECT_TRUE(platform::WritePng(language == 0 ? "screens/loading-de.png" : "screens/loading-en.png",
+                                       renderer->Screenshot()));
+    }
+}
+
+TEST_F(LoadingScreenTest, TheFirstStepBeforeTheSplashExistsShowsOnlyTheGrey) {
+    ProgressStep(*app);
+    EXPECT_EQ(app->loadingStep, 1);
+    EXPECT_EQ(PixelAt(512, 700), 0xFF646464u);
+}
+
+}  // namespace

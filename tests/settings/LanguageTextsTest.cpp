@@ -1,0 +1,123 @@
+#include "settings/LanguageTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/AppState.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The table as plain strings.
+std::vector<std::string> Texts(SyncList<std::string>& table) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < table.Count(); ++i) {
+        texts.push_back(GetText(table, i));
+    }
+    return texts;
+}
+
+std::vector<std::string> Load(std::string_view file) {
+    SyncList<std::string> table;
+    ReadLanguageTexts(file, table);
+    return Texts(table);
+}
+
+using TextList = std::vector<std::string>;
+
+}  // namespace
+
+TEST(LanguageTextsTest, DeclaredCountGivesEmptyPlaceholdersAndEntriesReplaceThem) {
+    SyncList<std::string> table;
+    ReadLanguageTexts("ANZ_TEXTE: 3\n<TEXT_START> 0 Zeit|\n<TEXT_START> 2\nzwei\nZeilen|", table);
+    ASSERT_EQ(table.Count(), 3);
+    EXPECT_STREQ(GetText(table, 0), " Zeit");
+    ASSERT_NE(GetText(table, 1), nullptr);  // declared but never filled: empty, not null
+    EXPECT_STREQ(GetText(table, 1), "");
+    EXPECT_STREQ(GetText(table, 2), " zwei\nZeilen");  // the line end after the index is the separator
+    EXPECT_EQ(GetText(table, 3), nullptr);
+    EXPECT_EQ(GetText(table, -1), nullptr);
+    EXPECT_EQ(GetText(table, -5), nullptr);
+}
+
+TEST(LanguageTextsTest, SeparatorAndEntryEdges) {
+    // Only the one separator is dropped; a second blank belongs to the text.
+    EXPECT_EQ(Load("<TEXT_START> 0  a|"), (TextList{"  a"}));
+    // '|' right after the separator: a single blank.
+    EXPECT_EQ(Load("<TEXT_START> 0 |<TEXT_START> 1 b|"), (TextList{" ", " b"}));
+    // No separator before '|': the entry ends there and the next one stays whole.
+    EXPECT_EQ(Load("<TEXT_START> 0|<TEXT_START> 1 b|"), (TextList{" ", " b"}));
+    // A file ending inside a text ends the text there.
+    EXPECT_EQ(Load("<TEXT_START> 0 offen\n"), (TextList{" offen\n"}));
+    EXPECT_EQ(Load("<TEXT_START> 0"), (TextList{" "}));
+    // Words between entries are ignored; no other character is special.
+    EXPECT_EQ(Load("Kommentar <TEXT_START> 0 100 %% & \\n|"), (TextList{" 100 %% & \\n"}));
+}
+
+TEST(LanguageTextsTest, IndicesBeyondTheCountAppendAndNegativeOnesAreIgnored) {
+    // Index 7 of a two-entry table lands at position 2.
+    EXPECT_EQ(Load("ANZ_TEXTE: 2 <TEXT_START> 7 sieben| <TEXT_START> 1 eins|"),
+              (TextList{"", " eins", " sieben"}));
+    EXPECT_EQ(Load("ANZ_TEXTE: 1 <TEXT_START> -1 minus| <TEXT_START> 0 null|"), (TextList{" null"}));
+    EXPECT_EQ(Load("ANZ_TEXTE: -4 <TEXT_START> 0 a|"), (TextList{" a"}));
+}
+
+TEST(LanguageTextsTest, ReadingStopsAtTheFirstNumberThatCannotBeRead) {
+    EXPECT_EQ(Load("<TEXT_START> 0 a| ANZ_TEXTE: viele <TEXT_START> 1 b|"), (TextList{" a"}));
+    EXPECT_EQ(Load("<TEXT_START> 0 a| <TEXT_START> x b| <TEXT_START> 1 c|"), (TextList{" a"}));
+    EXPECT_EQ(Load("ANZ_TEXTE: 99999999999999 <TEXT_START> 0 a|"), (TextList{}));
+}
+
+TEST(LanguageTextsTest, CountsAndLengthsAreBounded) {
+    SyncList<std::string> table;
+    ReadLanguageTexts("ANZ_TEXTE: 2000000000 ANZ_TEXTE: 5", table);
+    EXPECT_EQ(table.Count(), kMaxLanguageTexts);
+
+    const std::string longText(20000, 'x');
+    const std::vector<std::string> texts = Load("<TEXT_START> 0 " + longText + "| <TEXT_START> 1 y|");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].size(), kMaxLanguageTextLength);
+    EXPECT_EQ(texts[0], " " + std::string(kMaxLanguageTextLength - 1, 'x'));
+    EXPECT_EQ(texts[1], " y");
+}
+
+TEST(LanguageTextsTest, LoadLanguageReadsTheChosenFileWithWindowsLineEnds) {
+    TempFolder folder;
+    WorkingDirectoryScope scope(folder.Path());
+    folder.Write("deutsch.lng", "ANZ_TEXTE: 2\r\n<TEXT_START> 0\r\nZeit\r\nbis|\r\n<TEXT_START> 1 Ende|\r\n");
+    // Found whatever the letter case of its name.
+    folder.Write("English.LNG", "ANZ_TEXTE: 1\r<TEXT_START> 0 Time|");
+
+    AppState app;
+    LoadLanguage(app, 0);
+    EXPECT_EQ(app.language, 0);
+    const std::vector<std::string> german = Texts(app.texts);
+    EXPECT_EQ(german, (TextList{" Zeit\nbis", " Ende"}));
+
+    LoadLanguage(app, 1);
+    EXPECT_EQ(app.language, 1);
+    EXPECT_EQ(Texts(app.texts), (TextList{" Time"}));
+
+    // Switching back gives exactly the first table again.
+    LoadLanguage(app, 0);
+    EXPECT_EQ(Texts(app.texts), german);
+
+    // No file for a language: the table is emptied all the same.
+    LoadLanguage(app, 2);
+    EXPECT_EQ(app.language, 2);
+    EXPECT_EQ(app.texts.Count(), 0);
+}
+
+TEST(LanguageTextsTest, TheApplicationsTextsByIndex) {
+    AppState& app = *GetAppState();
+    ReadLanguageTexts("ANZ_TEXTE: 2 <TEXT_START> 1 eins|", app.texts);
+    EXPECT_STREQ(GetText(1), " eins");
+    EXPECT_STREQ(GetText(0), "");
+    EXPECT_EQ(GetText(2), nullptr);
+    EXPECT_EQ(GetTextOrEmpty(1), " eins");
+    EXPECT_EQ(GetTextOrEmpty(2), "");
+    EXPECT_EQ(GetTextOrEmpty(-1), "");
+    DestroyAppState();
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Renderer.h"
+#include "support/CallLog.h"
+
+// A renderer that draws nothing and records every draw, so that a test can
+// assert what a screen draws: each sprite with its texture, region, transform
+// and colour; each text with its string, rectangle, colour, flags and font.
+// With a CallLog it also logs the frame and device calls ("renderer.Clear
+// ff646464", "renderer.Present", "renderer.Lost", "renderer.Reset").
+class RecordingRenderer : public platform::Renderer {
+public:
+    RecordingRenderer() = default;
+    explicit RecordingRenderer(CallLog& callLog) : log(&callLog) {}
+    ~RecordingRenderer() override { Log("renderer.Destroyed"); }
+
+    struct FakeTexture : platform::Texture {
+        FakeTexture(int w, int h) : w(w), h(h) {}
+        int Width() const override { return w; }
+        int Height() const override { return h; }
+        int w;
+        int h;
+    };
+
+    struct FakeFont : platform::FontFace {
+        FakeFont(std::string face, int height) : face(std::move(face)), height(height) {}
+        const std::string& FaceName() const override { return face; }
+        int Height() const override { return height; }
+        void DropCache() override { ++drops; }
+        std::string face;
+        int height;
+        int drops = 0;
+    };
+
+    struct Sprite {
+        const platform::Texture* texture;
+        platform::Rect region;
+        platform::Transform2D transform;
+        uint32_t colour;
+    };
+
+    struct Text {
+        std::string text;
+        platform::Rect rect;
+        uint32_t colour;
+        uint32_t format;
+        std::string face;
+        int height;
+    };
+
+    void Clear(uint32_t argb) override;
+    void Present() override {
+        ++presents;
+        Log("renderer.Present");
+    }
+    void OnLostDevice() override {
+        ++lost;
+        Log("renderer.Lost");
+    }
+    void OnResetDevice() override {
+        ++resets;
+        Log("renderer.Reset");
+    }
+
+    std::unique_ptr<platform::Texture> CreateTexture(const platform::Image& image) override {
+        return std::make_unique<FakeTexture>(image.width, image.height);
+    }
+    void DrawSprite(const platform::Texture& texture, const platform::Rect& region,
+                    const platform::Transform2D& transform, uint32_t argb) override {
+        sprites.push_back(Sprite{&texture, region, transform, argb});
+    }
+    std::unique_ptr<platform::FontFace> CreateFont(const std::string& faceName, int height) override {
+        return std::make_unique<FakeFont>(faceName, height);
+    }
+    void DrawText(platform::FontFace& font, const std::string& text, const platform::Rect& rect, uint32_t format,
+                  uint32_t argb) override {
+        texts.push_back(Text{text, rect, argb, format, font.FaceName(), font.Height()});
+    }
+
+    // What the current frame drew so far (Clear starts a new frame).
+    std::vector<Sprite> sprites;
+    std::vector<Text> texts;
+    std::vector<uint32_t> clears;
+    int presents = 0;
+    int lost = 0;
+    int resets = 0;
+    CallLog* log = nullptr;
+
+private:
+    void Log(const std::string& call) {
+        if (log != nullptr) {
+            log->Add(call);
+        }
+    }
+};

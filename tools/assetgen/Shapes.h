@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cairo.h>
+
+#include "Palette.h"
+
+// Path and fill helpers shared by every sheet. Coordinates are in the
+// current user space (usually a region's local space, see RegionScope).
+namespace shapes {
+
+// Adds a rectangle with rounded corners to the current path.
+void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
+
+// Adds a regular star (points >= 3) centred on (cx, cy).
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double turn = 0);
+
+// Adds a jigsaw piece: a square of side `size` with a knob on the right and on
+// the top side and sockets on the other two.
+void PuzzlePiece(cairo_t* cr, double x, double y, double size);
+
+// Sets a vertical linear gradient from `top` at y0 to `bottom` at y1 as source.
+void VerticalGradient(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom);
+
+// Sets a radial gradient from `inner` at the centre to `outer` at `radius`.
+void RadialGradient(cairo_t* cr, double cx, double cy, double radius, const Colour& inner,
+                    const Colour& outer);
+
+// Fills the current path with a vertical gradient and keeps the path.
+void FillGradient(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom);
+
+// Strokes the current path with round joins and clears it.
+void Outline(cairo_t* cr, const Colour& colour, double width);
+
+// A glossy sheen: a soft white gradient over the upper part of the current
+// path (kept), fading out towards `y1`.
+void Sheen(cairo_t* cr, double y0, double y1, double strength);
+
+}  // namespace shapes
