@@ -5,9 +5,11 @@
 
 #include "app/AppState.h"
 #include "app/MainLoop.h"
-#include "app/PlainScreen.h"
 #include "app/Textures.h"
 #include "games/base/StartupFiles.h"
+#include "media/Intro.h"
+#include "media/Sound.h"
+#include "menu/MainMenu.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "platform/SdlRenderer.h"
@@ -19,6 +21,7 @@ namespace {
 constexpr const char* kErrorCaption = "Fehler!";
 constexpr const char* kDeviceError = "Direct3D kann nicht initialisiert werden";
 constexpr const char* kTextureError = "Es wurden nicht alle notwendigen Texturdateien gefunden";
+constexpr const char* kSoundError = "DirectSound kann nicht initialisiert werden";
 
 // Leaves nothing behind after a failed start-up; the exit status says it failed.
 int FailStartup(AppState& app, const std::string& text, const std::string& detail) {
@@ -27,6 +30,14 @@ int FailStartup(AppState& app, const std::string& text, const std::string& detai
     DestroyAppState();
     platform::Shutdown();
     return 1;
+}
+
+// The end of a run that started: settings and statistics are saved.
+int EndRun(AppState& app, int status) {
+    SaveExitFiles(app);
+    DestroyAppState();
+    platform::Shutdown();
+    return status;
 }
 
 }  // namespace
@@ -38,6 +49,11 @@ int RunProgram() {
     std::string error;
     if (!platform::Initialize(&error)) {
         return FailStartup(app, kDeviceError, error);
+    }
+
+    if (!PlayIntro(app, FindDataFile("intro.avi"))) {
+        // The player closed the program during the intro.
+        return EndRun(app, 0);
     }
 
     app.runState = 0;
@@ -63,17 +79,19 @@ int RunProgram() {
     if (!LoadSharedTextures(app)) {
         return FailStartup(app, kTextureError, "sport.gob");
     }
+    if (!StartSound(app, &error)) {
+        // The program runs silent.
+        platform::ShowErrorMessage(kErrorCaption, kSoundError, error);
+        app.soundVolume = 0;
+        app.musicVolume = 0;
+    }
     // The splash serves only the loading screen.
     app.textures[TEX_SPLASH].reset();
 
-    auto screen = std::make_unique<PlainScreen>();
+    std::unique_ptr<MainMenu> screen = CreateMainMenu(app);
 
     app.clock = std::make_unique<platform::SystemClock>();
     StartTiming(app);
     const int status = RunMainLoop(app, std::move(screen));
-
-    SaveExitFiles(app);
-    DestroyAppState();
-    platform::Shutdown();
-    return status;
+    return EndRun(app, status);
 }

@@ -8,6 +8,9 @@
 #include "app/SyncList.h"
 #include "app/Textures.h"
 #include "media/Archive.h"
+#include "media/MusicPlayer.h"
+#include "media/Sound.h"
+#include "platform/AudioDevice.h"
 #include "platform/Clock.h"
 #include "platform/Renderer.h"
 #include "platform/Window.h"
@@ -46,6 +49,13 @@ struct AppState {
 
     int soundVolume = 100;  // 0..100; 0 silences every effect
     int musicVolume = 100;  // 0..100
+
+    // Sound: the audio device (empty until sound start-up succeeded), per
+    // sound id nothing or the voices of its effect, and the music player. The
+    // voices and the player's music go before the device.
+    std::unique_ptr<platform::AudioDevice> audioDevice;
+    SoundSlot soundSlots[kSoundSlotCount];
+    std::unique_ptr<MusicPlayer> musicPlayer;
 
     int mouseX = 0;  // last mouse-move position, logical pixels
     int mouseY = 0;

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Game.h"
+#include "app/TextRenderer.h"
 #include "app/WindowProc.h"
 
 namespace {
@@ -57,6 +58,7 @@ void DeviceResetSequence(AppState& app) {
     if (app.currentScreen != nullptr) {
         app.currentScreen->OnLostDevice();
     }
+    GetTextRenderer()->OnLostDevice();
     if (app.renderer) {
         app.renderer->OnLostDevice();
     }
@@ -66,17 +68,20 @@ void DeviceResetSequence(AppState& app) {
     if (app.currentScreen != nullptr) {
         app.currentScreen->OnResetDevice();
     }
+    GetTextRenderer()->OnResetDevice();
     if (app.renderer) {
         app.renderer->OnResetDevice();
     }
 }
 
 void ReleaseEverything(AppState& app) {
+    GetTextRenderer()->Release();
     for (std::unique_ptr<platform::Texture>& texture : app.textures) {
         texture.reset();
     }
     app.renderer.reset();
     app.window.reset();
+    ReleaseSounds(app);
 }
 
 int RunMainLoop(AppState& app, std::unique_ptr<Game> screen) {

@@ -92,7 +92,18 @@ std::optional<FontFile> Match(const char* family, const std::vector<std::string>
     return found;
 }
 
+// fontconfig loads its configuration on the first question and keeps it for
+// the process; it is given back at exit (its pointers are stored as offsets,
+// so a leak checker would take the kept configuration for lost memory).
+void KeepConfigurationUntilExit() {
+    struct Release {
+        ~Release() { FcFini(); }
+    };
+    static Release release;
+}
+
 FontFile Locate(const std::string& faceName) {
+    KeepConfigurationUntilExit();
     std::vector<std::string> accepted{faceName};
     const char* twin = TwinOf(faceName);
     if (twin != nullptr) {

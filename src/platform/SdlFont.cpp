@@ -19,7 +19,12 @@ namespace platform {
 struct OpenTtfFont {
     OpenTtfFont(TTF_Font* font, std::string path, int pointSize)
         : font(font), path(std::move(path)), pointSize(pointSize) {}
-    ~OpenTtfFont() { TTF_CloseFont(font); }
+    ~OpenTtfFont() {
+        // After the font library shut down its faces are gone already.
+        if (TTF_WasInit() != 0) {
+            TTF_CloseFont(font);
+        }
+    }
     OpenTtfFont(const OpenTtfFont&) = delete;
     OpenTtfFont& operator=(const OpenTtfFont&) = delete;
 
@@ -136,16 +141,27 @@ void SdlFont::DropCache() {
     }
     lines_.clear();
     byText_.clear();
+    widths_.clear();
     cachedBytes_ = 0;
 }
 
 int SdlFont::MeasureWidth(std::string_view text) {
+    // Layout measures the same words and lines every frame: remember them.
+    const std::string key(text);
+    auto known = widths_.find(key);
+    if (known != widths_.end()) {
+        return known->second;
+    }
     const std::string utf8 = Cp1252ToUtf8(text);
     int width = 0;
     int height = 0;
     if (utf8.empty() || TTF_SizeUTF8(face_->font, utf8.c_str(), &width, &height) != 0) {
-        return 0;
+        width = 0;
     }
+    if (widths_.size() >= kMaxMeasuredTexts) {
+        widths_.clear();
+    }
+    widths_.emplace(key, width);
     return width;
 }
 

@@ -57,6 +57,7 @@ public:
     // At most this many lines, and this many bytes of pixels, stay cached per
     // face; the least recently drawn go first.
     static constexpr size_t kMaxCachedLines = 256;
+    static constexpr size_t kMaxMeasuredTexts = 4096;
     static constexpr size_t kMaxCachedBytes = 16u << 20;
 
 private:
@@ -77,6 +78,7 @@ private:
     int height_;
     std::shared_ptr<OpenTtfFont> face_;
     std::list<CachedLine> lines_;  // most recently drawn first
+    std::unordered_map<std::string, int> widths_;  // measured texts and their widths
     std::unordered_map<std::string, std::list<CachedLine>::iterator> byText_;
     size_t cachedBytes_ = 0;
     int rasterised_ = 0;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/Clock.h"
+#include "platform/SdlFont.h"
 #include "platform/SdlTexture.h"
 #include "platform/SdlWindow.h"
 
@@ -69,6 +70,7 @@ SdlRenderer::SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width,
     : renderer_(renderer), target_(target), width_(width), height_(height), vsync_(vsync), paced_(paced) {}
 
 SdlRenderer::~SdlRenderer() {
+    SdlFont::ForgetRenderer(renderer_);
     SDL_DestroyRenderer(renderer_);
     if (target_ != nullptr) {
         SDL_FreeSurface(target_);
@@ -104,8 +106,6 @@ std::vector<uint32_t> SdlRenderer::ReadPixels() {
     return pixels;
 }
 
-SdlTexture::~SdlTexture() { SDL_DestroyTexture(texture_); }
-
 Image SdlRenderer::Screenshot() {
     Image image;
     image.pixels = ReadPixels();
@@ -117,22 +117,11 @@ Image SdlRenderer::Screenshot() {
 }
 
 std::unique_ptr<Texture> SdlRenderer::CreateTexture(const Image& image) {
-    if (image.width <= 0 || image.height <= 0) {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != static_cast<size_t>(image.width) * static_cast<size_t>(image.height)) {
         return nullptr;
     }
-    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                             image.width, image.height);
-    if (texture == nullptr) {
-        return nullptr;
-    }
-    if (SDL_UpdateTexture(texture, nullptr, image.pixels.data(), image.width * 4) != 0) {
-        SDL_DestroyTexture(texture);
-        return nullptr;
-    }
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    // Scaled and turned sprites are filtered; unscaled ones land texel on pixel.
-    SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-    return std::make_unique<SdlTexture>(texture, image.width, image.height);
+    return std::make_unique<SdlTexture>(renderer_, image);
 }
 
 void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,
@@ -147,9 +136,13 @@ void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const T
     if (left >= right || top >= bottom) {
         return;
     }
-    const SDL_Color colour = ColourOf(argb);
-    SDL_SetTextureColorMod(sdlTexture.Handle(), colour.r, colour.g, colour.b);
-    SDL_SetTextureAlphaMod(sdlTexture.Handle(), colour.a);
+    const SdlTexture::RegionTexture* part = sdlTexture.Region(Rect{left, top, right, bottom}, argb);
+    if (part == nullptr) {
+        return;
+    }
+    const SDL_Color colour = ColourOf(part->tinted ? 0xFFFFFFFFu : argb);
+    SDL_SetTextureColorMod(part->texture, colour.r, colour.g, colour.b);
+    SDL_SetTextureAlphaMod(part->texture, colour.a);
 
     // The part's corners relative to the region's top-left corner.
     const auto x0 = static_cast<float>(left - region.left);
@@ -177,9 +170,14 @@ void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const T
                            std::fabs(by - ay)};
     const SDL_FPoint centre{transform.dx - target.x, transform.dy - target.y};
     const int flip = (scaleX < 0.0f ? SDL_FLIP_HORIZONTAL : 0) | (scaleY < 0.0f ? SDL_FLIP_VERTICAL : 0);
-    const SDL_Rect source{left, top, right - left, bottom - top};
-    SDL_RenderCopyExF(renderer_, sdlTexture.Handle(), &source, &target, angle * 180.0 / M_PI, &centre,
-                      static_cast<SDL_RendererFlip>(flip));
+    // Opaque texels drawn without fading need no blending: a plain copy.
+    SDL_SetTextureBlendMode(part->texture, part->opaque && colour.a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    if (angle == 0.0f && flip == 0) {
+        SDL_RenderCopyF(renderer_, part->texture, nullptr, &target);
+    } else {
+        SDL_RenderCopyExF(renderer_, part->texture, nullptr, &target, angle * 180.0 / M_PI, &centre,
+                          static_cast<SDL_RendererFlip>(flip));
+    }
 }
 
 }  // namespace platform

@@ -246,6 +246,12 @@ TEST_F(LoadingScreenTest, TheBuiltArchiveHasEveryTextureAndItsLoadingScreenIsWri
         EXPECT_TRUE(platform::WritePng(language == 0 ? "screens/loading-de.png" : "screens/loading-en.png",
                                        renderer->Screenshot()));
     }
+    // The menu's background fills the screen without a gap.
+    renderer->Clear(0xFF646464u);
+    DrawSprite(app->textures[TEX_BG].get(), nullptr, nullptr, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
+    EXPECT_NE(PixelAt(0, 0), 0xFF646464u);
+    EXPECT_NE(PixelAt(1023, 767), 0xFF646464u);
+    EXPECT_TRUE(platform::WritePng("screens/menu-background.png", renderer->Screenshot()));
 }
 
 TEST_F(LoadingScreenTest, TheFirstStepBeforeTheSplashExistsShowsOnlyTheGrey) {

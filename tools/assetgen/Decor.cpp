@@ -117,6 +117,20 @@ void Confetti(cairo_t* cr, const Scatter& s) {
     cairo_restore(cr);
 }
 
+void QuestionBadge(cairo_t* cr, double cx, double cy, double radius) {
+    cairo_new_path(cr);
+    shapes::Circle(cr, cx, cy, radius);
+    shapes::FillGradient(cr, cy - radius, cy + radius, palette::kWhite, palette::kPanelBottom);
+    shapes::Outline(cr, palette::kInk, std::fmax(2.5, radius * 0.087));
+    text::Style q;
+    q.face = text::Face::Title;
+    q.size = radius * 1.6;
+    q.fill = palette::kBlue;
+    q.outline = palette::kInk;
+    q.outlineWidth = radius * 0.054;
+    text::Centred(cr, "?", cx, cy, q);
+}
+
 void Logo(cairo_t* cr, double cx, double cy, double size) {
     using namespace palette;
     const Colour letters[] = {kRed, kOrange, kYellow, kGreen, kTeal, kBlue, kPurple, kPink};

@@ -37,6 +37,10 @@ struct Scatter {
 // Scatters figures with a fixed seed (same picture on every run).
 void Confetti(cairo_t* cr, const Scatter& scatter);
 
+// The game's round question-mark badge (the box on the loading screen, the
+// card backs), centred on (cx, cy).
+void QuestionBadge(cairo_t* cr, double cx, double cy, double radius);
+
 // The game's name in bright, outlined letters, centred on (cx, cy).
 void Logo(cairo_t* cr, double cx, double cy, double size);
 

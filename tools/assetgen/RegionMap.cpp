@@ -16,6 +16,10 @@ public:
     void Add(const std::string& name, Rect rect, Coverage coverage) {
         out_.push_back({texture_, name, rect, coverage, painted_});
     }
+    // A region the game draws in a colour, not only white.
+    void AddTinted(const std::string& name, Rect rect, Coverage coverage) {
+        out_.push_back({texture_, name, rect, coverage, painted_, true});
+    }
     // A menu button and its highlighted copy directly below it.
     void AddButton(const std::string& name, Rect rect, Coverage coverage = Coverage::Body) {
         Add(name, rect, coverage);
@@ -34,27 +38,25 @@ void AddMisc1(MapBuilder& m) {
         m.Add("pointer " + std::to_string(f), {50 * f, 0, 50 * f + 50, 50}, Coverage::Pointer);
     }
     m.Add("veil", {500, 0, 550, 50}, Coverage::Opaque);
-
-    m.Sheet("misc1.PNG", false);
-    m.Add("cell", {550, 0, 600, 50}, Coverage::Opaque);
-    m.Add("peg", {605, 5, 645, 45}, Coverage::Shape);
-    m.Add("mark reflected", {650, 0, 700, 50}, Coverage::Shape);
+    m.AddTinted("cell", {550, 0, 600, 50}, Coverage::Opaque);
+    m.AddTinted("peg", {605, 5, 645, 45}, Coverage::Shape);
+    m.Add("mark reflected", {650, 0, 700, 50}, Coverage::Free);  // a hollow arrow
     m.Add("mark absorbed", {700, 0, 750, 50}, Coverage::Shape);
-    m.Add("mark doubtful", {750, 0, 800, 50}, Coverage::Shape);
+    m.Add("mark doubtful", {750, 0, 800, 50}, Coverage::Free);  // a badge in the corner
     m.Add("stand", {800, 0, 884, 100}, Coverage::Shape);
     for (int t = 0; t < 4; ++t) {
-        m.Add("shape " + std::to_string(t), {200 * t, 150, 200 * t + 100, 250}, Coverage::Shape);
+        m.AddTinted("shape " + std::to_string(t), {200 * t, 150, 200 * t + 100, 250}, Coverage::Shape);
     }
-    m.Add("tile", {50, 350, 100, 400}, Coverage::Free);
-    m.Add("card left", {150, 330, 270, 500}, Coverage::Free);
-    m.Add("card right", {270, 330, 390, 500}, Coverage::Free);
+    m.Add("tile", {50, 350, 100, 400}, Coverage::Shape);
+    m.Add("card left", {150, 330, 270, 500}, Coverage::Shape);
+    m.Add("card right", {270, 330, 390, 500}, Coverage::Shape);
     m.Add("weight", {416, 353, 482, 481}, Coverage::Shape);
     m.Add("beam", {500, 320, 700, 360}, Coverage::Shape);
     m.Add("tick", {0, 450, 50, 500}, Coverage::Shape);
-    m.Add("operator box", {50, 450, 100, 500}, Coverage::Free);
+    m.Add("operator box", {50, 450, 100, 500}, Coverage::Shape);
     m.Add("text box", {100, 450, 150, 500}, Coverage::Body);
     m.Add("pan", {502, 445, 598, 498}, Coverage::Shape);
-    m.Add("digital clock", {600, 400, 800, 500}, Coverage::Free);
+    m.Add("digital clock", {600, 400, 800, 500}, Coverage::Shape);
     m.Add("clock dial", {600, 500, 800, 700}, Coverage::Shape);
     m.Add("hour hand", {800, 300, 1000, 500}, Coverage::Shape);
     m.Add("minute hand", {800, 500, 1000, 700}, Coverage::Shape);
@@ -66,14 +68,12 @@ void AddMisc1(MapBuilder& m) {
 void AddMisc2(MapBuilder& m) {
     m.Sheet("misc2.PNG", true);
     m.Add("veil", {500, 0, 550, 50}, Coverage::Opaque);
-
-    m.Sheet("misc2.PNG", false);
     m.Add("atoms help", {0, 0, 300, 340}, Coverage::Free);
     const char* ops[] = {"+", "-", "x", "/"};
     for (int k = 0; k < 4; ++k) {
-        m.Add(std::string("operator ") + ops[k], {50 * k, 350, 50 * k + 50, 400}, Coverage::Free);
+        m.Add(std::string("operator ") + ops[k], {50 * k, 350, 50 * k + 50, 400}, Coverage::Shape);
         m.Add(std::string("operator ") + ops[k] + " lit", {50 * k, 400, 50 * k + 50, 450},
-              Coverage::Free);
+              Coverage::Shape);
     }
     m.Add("card face", {0, 500, 100, 600}, Coverage::Shape);
     for (int b = 0; b < 3; ++b) {
@@ -83,17 +83,17 @@ void AddMisc2(MapBuilder& m) {
 }
 
 void AddMisc3(MapBuilder& m) {
-    m.Sheet("misc3.PNG", false);
+    m.Sheet("misc3.PNG", true);
     for (int t = 0; t < 12; ++t) {
         const int x = 100 * (t % 6);
         const int y = 200 * (t / 6) + 50;
-        m.Add("symbol " + std::to_string(t), {x, y, x + 50, y + 50}, Coverage::Free);
-        m.Add("symbol " + std::to_string(t) + " lit", {x, y + 100, x + 50, y + 150}, Coverage::Free);
+        m.Add("symbol " + std::to_string(t), {x, y, x + 50, y + 50}, Coverage::Shape);
+        m.Add("symbol " + std::to_string(t) + " lit", {x, y + 100, x + 50, y + 150}, Coverage::Shape);
     }
 }
 
 void AddMisc4(MapBuilder& m) {
-    m.Sheet("misc4.PNG", false);
+    m.Sheet("misc4.PNG", true);
     struct Money {
         int cents;
         Rect rect;
@@ -140,14 +140,14 @@ void AddMenus(MapBuilder& m) {
 
 void AddCards(MapBuilder& m) {
     for (int n = 0; n < 52; ++n) {
-        m.Sheet(n < 28 ? "MemoryCards1.png" : "MemoryCards2.png", false);
+        m.Sheet(n < 28 ? "MemoryCards1.png" : "MemoryCards2.png", true);
         const int x = 88 * (n % 4);
         const int y = (128 * (n / 4)) % 896;
         m.Add("face " + std::to_string(n), {x, y, x + 88, y + 128}, Coverage::Shape);
     }
     m.Add("back", {0, 768, 88, 896}, Coverage::Shape);
 
-    m.Sheet("Memory_Muster.PNG", false);
+    m.Sheet("Memory_Muster.PNG", true);
     for (int n = 0; n < 16; ++n) {
         const int x = 65 * (n % 8);
         const int y = 65 * (n / 8);

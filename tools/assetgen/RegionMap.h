@@ -21,6 +21,7 @@ struct RegionInfo {
     Rect rect;
     Coverage coverage;
     bool painted;  // drawn by the generator today (false: game art still to come)
+    bool tinted = false;  // drawn in colours (peg colours, selection): kept grey so the tint shows true
 };
 
 // Every region of every texture the game draws from, in one table: the sheet

@@ -51,6 +51,35 @@ void PuzzlePiece(cairo_t* cr, double x, double y, double size) {
     cairo_close_path(cr);
 }
 
+void Circle(cairo_t* cr, double cx, double cy, double radius) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, radius, 0, 2 * std::numbers::pi);
+    cairo_close_path(cr);
+}
+
+void Heart(cairo_t* cr, double cx, double cy, double size) {
+    const double s = size / 2;
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, cx, cy + s * 0.95);
+    cairo_curve_to(cr, cx - s * 0.35, cy + s * 0.55, cx - s * 1.0, cy + s * 0.15, cx - s * 1.0, cy - s * 0.35);
+    cairo_curve_to(cr, cx - s * 1.0, cy - s * 0.85, cx - s * 0.35, cy - s * 1.05, cx, cy - s * 0.55);
+    cairo_curve_to(cr, cx + s * 0.35, cy - s * 1.05, cx + s * 1.0, cy - s * 0.85, cx + s * 1.0, cy - s * 0.35);
+    cairo_curve_to(cr, cx + s * 1.0, cy + s * 0.15, cx + s * 0.35, cy + s * 0.55, cx, cy + s * 0.95);
+    cairo_close_path(cr);
+}
+
+void PaintInside(cairo_t* cr, const std::function<void(cairo_t*)>& path,
+                 const std::function<void(cairo_t*)>& content) {
+    cairo_save(cr);
+    cairo_push_group(cr);
+    content(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_new_path(cr);
+    path(cr);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
 void VerticalGradient(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(p, 0, top.r, top.g, top.b, top.a);

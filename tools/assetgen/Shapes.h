@@ -2,6 +2,8 @@
 
 #include <cairo.h>
 
+#include <functional>
+
 #include "Palette.h"
 
 // Path and fill helpers shared by every sheet. Coordinates are in the
@@ -17,6 +19,19 @@ void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int poi
 // Adds a jigsaw piece: a square of side `size` with a knob on the right and on
 // the top side and sockets on the other two.
 void PuzzlePiece(cairo_t* cr, double x, double y, double size);
+
+// Adds a full circle as its own sub-path.
+void Circle(cairo_t* cr, double cx, double cy, double radius);
+
+// Adds a heart of about `size` across, centred on (cx, cy), point down.
+void Heart(cairo_t* cr, double cx, double cy, double size);
+
+// Paints what `content` draws, but only inside the outline `path` adds:
+// the result's alpha is exactly the outline's coverage, so regions that
+// share an outline share a clean silhouette (the game draws some of them as
+// shadows in black).
+void PaintInside(cairo_t* cr, const std::function<void(cairo_t*)>& path,
+                 const std::function<void(cairo_t*)>& content);
 
 // Sets a vertical linear gradient from `top` at y0 to `bottom` at y1 as source.
 void VerticalGradient(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom);

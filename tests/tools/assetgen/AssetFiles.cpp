@@ -133,6 +133,8 @@ const std::string& GeneratedFolder() {
     return folder.Path();
 }
 
+Image Generated(const std::string& entry) { return Image(GeneratedFolder() + "/" + entry); }
+
 std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

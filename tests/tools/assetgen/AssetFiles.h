@@ -47,6 +47,9 @@ struct Wave {
     }
 };
 
+// A texture of the shared generator run, by archive entry ("misc1.PNG").
+Image Generated(const std::string& entry);
+
 // Parses a RIFF WAVE file with bounds-checked chunk walking.
 Wave ReadWave(const std::string& path);
 

@@ -2,6 +2,7 @@
 // painted regions' pixels against what the game needs from them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -19,8 +20,6 @@ const TextureSheet* SheetOf(const std::string& entry) {
     }
     return nullptr;
 }
-
-Image Load(const std::string& entry) { return Image(GeneratedFolder() + "/" + entry); }
 
 // The middle third of a rectangle.
 Rect Middle(const Rect& r) {
@@ -62,6 +61,18 @@ TEST(RegionMap, EveryRegionLiesOnItsSheetAndNoneOverlap) {
     EXPECT_EQ(sheetsWithRegions.size(), TextureSheets().size());
 }
 
+TEST(RegionMap, EveryRegionLiesInsideItsGeneratedImage) {
+    std::set<std::string> checked;
+    for (const RegionInfo& region : RegionMap()) {
+        const Image image = Generated(region.texture);
+        ASSERT_TRUE(image.Valid()) << region.texture;
+        EXPECT_LE(region.rect.right, image.Width()) << region.texture << " " << region.name;
+        EXPECT_LE(region.rect.bottom, image.Height()) << region.texture << " " << region.name;
+        checked.insert(region.texture);
+    }
+    EXPECT_EQ(checked.size(), 16u);
+}
+
 TEST(RegionMap, FindsRegionsByNameAndRefusesUnknownOnes) {
     const Rect wide = RegionRect("menu2.PNG", "wide");
     const Rect lit = RegionRect("menu2.PNG", "wide lit");
@@ -77,7 +88,7 @@ TEST(PaintedRegions, MeetTheirCoverage) {
         if (!region.painted || region.coverage == Coverage::Free || region.coverage == Coverage::Pointer) {
             continue;
         }
-        const Image image = Load(region.texture);
+        const Image image = Generated(region.texture);
         ASSERT_TRUE(image.Valid()) << region.texture;
         const Rect& r = region.rect;
         const std::string what = region.texture + " " + region.name;
@@ -103,19 +114,65 @@ TEST(PaintedRegions, MeetTheirCoverage) {
     EXPECT_GT(checked, 30);
 }
 
+TEST(PaintedRegions, HaveInk) {
+    int painted = 0;
+    for (const RegionInfo& region : RegionMap()) {
+        if (!region.painted) {
+            continue;
+        }
+        ++painted;
+        const Image image = Generated(region.texture);
+        const Rect& r = region.rect;
+        int inked = 0;
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                inked += image.Alpha(x, y) > 0;
+            }
+        }
+        EXPECT_GT(inked, r.Width() * r.Height() / 50) << region.texture << " " << region.name;
+    }
+    EXPECT_EQ(painted, static_cast<int>(RegionMap().size()));
+}
+
+TEST(PaintedRegions, TintedOnesAreGrey) {
+    // The game multiplies these by colours; any hue of their own would shift them.
+    int tinted = 0;
+    for (const RegionInfo& region : RegionMap()) {
+        if (!region.tinted) {
+            continue;
+        }
+        ++tinted;
+        const Image image = Generated(region.texture);
+        const Rect& r = region.rect;
+        int coloured = 0;
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                if (image.Alpha(x, y) >= 64) {
+                    const int red = image.Channel(x, y, 0);
+                    const int green = image.Channel(x, y, 1);
+                    const int blue = image.Channel(x, y, 2);
+                    coloured += std::max({red, green, blue}) - std::min({red, green, blue}) > 4;
+                }
+            }
+        }
+        EXPECT_EQ(coloured, 0) << region.texture << " " << region.name;
+    }
+    EXPECT_EQ(tinted, 6);  // cell, peg and the four shapes
+}
+
 TEST(PaintedRegions, MenuFacesAreLightForBlackText) {
     // Panels and labelled buttons; the 50-px icon buttons carry no text.
     for (const RegionInfo& region : RegionMap()) {
         if (region.painted && region.coverage == Coverage::Body && region.texture.rfind("menu", 0) == 0 &&
             region.rect.Width() > 50) {
-            const Image image = Load(region.texture);
+            const Image image = Generated(region.texture);
             EXPECT_GT(image.MeanLuminance(Middle(region.rect)), 0.8) << region.texture << " " << region.name;
         }
     }
 }
 
 TEST(PaintedRegions, HighlightedButtonsDifferFromTheirNormalCopy) {
-    const Image menu2 = Load("menu2.PNG");
+    const Image menu2 = Generated("menu2.PNG");
     for (const char* name : {"wide", "short", "square", "reset", "scroll up", "scroll down"}) {
         const Rect normal = RegionRect("menu2.PNG", name);
         const Rect lit = RegionRect("menu2.PNG", std::string(name) + " lit");
@@ -137,7 +194,7 @@ TEST(PaintedRegions, HighlightedButtonsDifferFromTheirNormalCopy) {
 }
 
 TEST(Pointer, TipSitsOnPixel8_14OfEveryFrameWithTransparencyAround) {
-    const Image misc1 = Load("misc1.PNG");
+    const Image misc1 = Generated("misc1.PNG");
     for (int f = 0; f < 10; ++f) {
         const Rect r = RegionRect("misc1.PNG", "pointer " + std::to_string(f));
         EXPECT_GE(misc1.Alpha(r.left + 8, r.top + 14), 200) << "frame " << f;
@@ -157,7 +214,7 @@ TEST(Pointer, TipSitsOnPixel8_14OfEveryFrameWithTransparencyAround) {
 }
 
 TEST(Pointer, FramesAnimateFromPressedToReleased) {
-    const Image misc1 = Load("misc1.PNG");
+    const Image misc1 = Generated("misc1.PNG");
     // Count the pixels in which each frame differs from the resting frame: the
     // difference shrinks frame by frame towards rest.
     const Rect rest = RegionRect("misc1.PNG", "pointer 9");
@@ -177,7 +234,7 @@ TEST(Pointer, FramesAnimateFromPressedToReleased) {
 }
 
 TEST(LoadingBar, FilledBarRegistersWithTheEmptyOne) {
-    const Image splash = Load("splash.PNG");
+    const Image splash = Generated("splash.PNG");
     const Rect empty = RegionRect("splash.PNG", "bar empty");
     const Rect full = RegionRect("splash.PNG", "bar full");
     ASSERT_EQ(empty.Width(), full.Width());
@@ -205,7 +262,7 @@ TEST(Backgrounds, SevenCalmLightAndDistinctOnes) {
     for (int index = 0; index < 7; ++index) {
         const std::string entry = "back" + std::to_string(index / 2 + 1) + ".PNG";
         const Rect r = RegionRect(entry, index % 2 == 0 ? "top" : "bottom");
-        const Image image = Load(entry);
+        const Image image = Generated(entry);
         double sum[3] = {0, 0, 0};
         double lum = 0;
         double lum2 = 0;

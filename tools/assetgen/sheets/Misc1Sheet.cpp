@@ -1,5 +1,6 @@
-// misc1.PNG: the mouse pointer, the countdown veil; the game pieces follow later
-// in the regions the map lists for this sheet.
+// misc1.PNG: the mouse pointer and the countdown veil; the game pieces come
+// from the region groups (board pieces, shapes, balance, clocks, reaction
+// cards, puzzle pictures).
 #include "sheets/Sheets.h"
 
 #include <numbers>
@@ -9,6 +10,7 @@
 #include "RegionMap.h"
 #include "Shapes.h"
 #include "SoftShadow.h"
+#include "sheets/RegionGroups.h"
 #include "sheets/SheetParts.h"
 
 namespace {
@@ -61,4 +63,10 @@ void PaintMisc1(Canvas& canvas) {
         PointerFrame(cr, r, f);
     }
     VeilRegion(cr, kSheet, "veil");
+    PaintBoardPieces(cr);
+    PaintBuildingShapes(cr);
+    PaintBalance(cr);
+    PaintClocks(cr);
+    PaintReactionCards(cr);
+    PaintPuzzlePictures(cr);
 }

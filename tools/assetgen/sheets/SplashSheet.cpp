@@ -162,19 +162,7 @@ void BoxFront(cairo_t* cr) {
     cairo_stroke(cr);
     shapes::RoundedRect(cr, x, y, w, h, 12);
     shapes::Outline(cr, kInk, 4);
-    // a question-mark badge
-    const double bx = x + w / 2;
-    const double by = y + h / 2 + 2;
-    cairo_arc(cr, bx, by, 46, 0, 2 * kPi);
-    shapes::FillGradient(cr, by - 46, by + 46, kWhite, kPanelBottom);
-    shapes::Outline(cr, kInk, 4);
-    text::Style q;
-    q.face = text::Face::Title;
-    q.size = 74;
-    q.fill = kBlue;
-    q.outline = kInk;
-    q.outlineWidth = 2.5;
-    text::Centred(cr, "?", bx, by, q);
+    decor::QuestionBadge(cr, x + w / 2, y + h / 2 + 2, 46);
 }
 
 void Background(cairo_t* cr) {

@@ -1,0 +1,28 @@
+#pragma once
+
+// One card of a pairs game: it lies face down or face up, and matches the one
+// other card that carries the same pair key. How a card is hit and drawn
+// depends on its kind (round cards, playing cards).
+class PairCard {
+public:
+    explicit PairCard(int pairKey) : pairKey(pairKey) {}
+    virtual ~PairCard() = default;
+    PairCard(const PairCard&) = delete;
+    PairCard& operator=(const PairCard&) = delete;
+
+    void TurnUp() { faceUp = true; }
+    void TurnDown() { faceUp = false; }
+    bool IsFaceUp() const { return faceUp; }
+
+    int PairKey() const { return pairKey; }
+    bool SamePair(const PairCard& other) const { return pairKey == other.pairKey; }
+
+    // Whether the screen point (x, y) lies on the card.
+    virtual bool HitTest(float x, float y) const = 0;
+    // Draws the shadow, then the face or the back.
+    virtual void Draw() const = 0;
+
+private:
+    const int pairKey;
+    bool faceUp = false;
+};

@@ -1,0 +1,125 @@
+#include "games/numbers/KG_Rechenspiel.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "app/Sprite.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "media/Sound.h"
+#include "platform/KeyMap.h"
+#include "platform/Renderer.h"
+#include "settings/LanguageTexts.h"
+
+namespace {
+
+constexpr int kTitleText = 13;
+constexpr int kHelpText = 73;
+// Expression depth and number of tasks by level.
+constexpr int kDepths[] = {3, 4, 5};
+constexpr int kTasks[] = {10, 15, 20};
+// The play time that costs one grade point.
+constexpr double kSecondsPerGradePoint = 120.0;
+constexpr double kFontSize = 30.0;
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
+constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
+
+const platform::Rect kAnswerBox{100, 450, 150, 500};
+const platform::Rect kTick{0, 450, 50, 500};
+constexpr float kBoxHalf = 25.0f;
+
+}  // namespace
+
+KG_Rechenspiel::KG_Rechenspiel(int level)
+    : TaskGame(level, kSaveFile, kTasks[std::clamp(level, 0, 2)], kFontSize, kSecondsPerGradePoint),
+      maxDepth(kDepths[this->level]),
+      term(std::make_unique<ArithmeticTerm>(0, maxDepth, true, false)) {
+    SeedRandom(TimeSeed());
+}
+
+KG_Rechenspiel::~KG_Rechenspiel() = default;
+
+void KG_Rechenspiel::OnKeyDown(uint16_t key) {
+    if (!IsRunning() || ShowsVerdict()) {
+        return;
+    }
+    if (key == platform::vk::Back) {
+        if (!input.empty()) {
+            input.pop_back();
+        }
+    } else if (key >= '0' && key <= '9' && input.size() < kMaxInput) {
+        input += static_cast<char>(key);
+    }
+}
+
+void KG_Rechenspiel::OnKeyUp(uint16_t key) {
+    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
+        return;
+    }
+    const bool right = InputIsRight();
+    PlaySound(right ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
+    CountAnswer(right, kFeedbackSeconds);
+}
+
+void KG_Rechenspiel::Render() {
+    const int w = app->screenWidth;
+    const int h = app->screenHeight;
+    if (IsRunning()) {
+        DrawTimePanel(bigFont.get());
+    }
+    textRenderer->DrawText(term->Text(), w / 2 - 300, h / 2 - 100, w / 2 + 300, h / 2, kBlack,
+                           kCentred | platform::dt::WordBreak, bigFont.get());
+    textRenderer->DrawTextAt("=", static_cast<float>(w / 2), static_cast<float>(h / 2 + 50), kBlack, kCentred,
+                             bigFont.get());
+    DrawAnswer(static_cast<float>(w / 2), static_cast<float>(h / 2 + 100));
+}
+
+void KG_Rechenspiel::DrawAnswer(float x, float y) const {
+    float scale = static_cast<float>(input.size()) * 0.5f;
+    if (scale < 1.0f) {
+        scale = 1.0f;
+    }
+    const Vec2 scaling{scale, 1.0f};
+    const Vec2 boxCorner{x - kBoxHalf * scale, y - kBoxHalf};
+    const platform::Texture* misc1 = app->textures[TEX_MISC1].get();
+    DrawSprite(misc1, &kAnswerBox, &scaling, nullptr, 0.0, &boxCorner, kWhite);
+
+    const bool verdict = ShowsVerdict();
+    const bool right = InputIsRight();
+    if (!verdict || right) {
+        textRenderer->DrawTextAt(input, x, y, kBlack, kCentred, bigFont.get());
+    }
+    if (!verdict) {
+        return;
+    }
+    if (right) {
+        const Vec2 tickCorner{x + kBoxHalf * scale, y - kBoxHalf};
+        DrawSprite(misc1, &kTick, nullptr, nullptr, 0.0, &tickCorner, kWhite);
+    } else if (VerdictBlinkOn()) {
+        textRenderer->DrawTextAt(std::to_string(term->Value()), x, y, kCorrectionColour, kCentred, bigFont.get());
+    }
+}
+
+const std::string& KG_Rechenspiel::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Rechenspiel::GetTitle() { return GetTextOrEmpty(kTitleText); }
+
+bool KG_Rechenspiel::InputIsRight() const {
+    if (input.empty()) {
+        return false;
+    }
+    int answer = 0;
+    for (const char digit : input) {
+        answer = answer * 10 + (digit - '0');
+    }
+    return answer == term->Value();
+}
+
+void KG_Rechenspiel::NextTask() {
+    term = std::make_unique<ArithmeticTerm>(0, maxDepth, true, false);
+    input.clear();
+}

@@ -1,0 +1,59 @@
+#include "games/numbers/TaskGame.h"
+
+#include "app/AppState.h"
+#include "app/Font.h"
+
+TaskGame::TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint)
+    : Knobel_Game(level, saveFileName),
+      bigFont(std::make_unique<Font>("Arial", fontSize)),
+      tally(tasks),
+      secondsPerGradePoint(secondsPerGradePoint) {}
+
+TaskGame::~TaskGame() = default;
+
+void TaskGame::Update() {
+    AddRecordsTime(app->frameTime);
+    // A play that has ended stays as it ended, its last verdict included.
+    if (!IsRunning()) {
+        return;
+    }
+    if (ShowsVerdict()) {
+        feedbackTimer -= app->rawFrameTime;
+        if (!ShowsVerdict()) {
+            if (tally.AllAnswered()) {
+                SetState(STATE_FINISHED);
+            } else {
+                NextTask();
+            }
+        }
+    } else {
+        // The verdicts do not count as play time.
+        AddPlayTime(app->rawFrameTime);
+    }
+}
+
+void TaskGame::OnLostDevice() {
+    Knobel_Game::OnLostDevice();
+    bigFont->OnLostDevice();
+}
+
+void TaskGame::OnResetDevice() {
+    Knobel_Game::OnResetDevice();
+    bigFont->OnResetDevice();
+}
+
+const std::string& TaskGame::GetResultText() {
+    resultText = tally.ResultText(PlayTimeText(), GradeText());
+    return resultText;
+}
+
+void TaskGame::ComputeGrade() {
+    SetGrade(tally.Grade(GetState() == STATE_FINISHED, GetPlaySeconds(), secondsPerGradePoint));
+}
+
+bool TaskGame::VerdictBlinkOn() const { return static_cast<int>(feedbackTimer * 10.0) % 4 < 2; }
+
+void TaskGame::CountAnswer(bool right, double verdictSeconds) {
+    (right ? tally.right : tally.wrong) += 1;
+    feedbackTimer = verdictSeconds;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "games/base/Knobel_Game.h"
+#include "games/numbers/AnswerTally.h"
+
+class Font;
+
+// A game of a fixed number of tasks, each answered once, right or wrong. After
+// an answer its verdict shows for a while, in which the player's keys are not
+// taken and the play time stands still; when it runs out, the next task
+// follows, and after the last one the play is finished.
+class TaskGame : public Knobel_Game {
+public:
+    // tasks: the number of tasks of the play; fontSize: the "Arial" size of the
+    // game's own font; secondsPerGradePoint: the play time that costs a grade
+    // point.
+    TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint);
+    ~TaskGame() override;
+
+    void Update() override;
+    void OnLostDevice() override;
+    void OnResetDevice() override;
+    const std::string& GetResultText() override;
+    void ComputeGrade() override;
+
+    const AnswerTally& Tally() const { return tally; }
+    // Above 0 while a verdict is shown.
+    double FeedbackTimer() const { return feedbackTimer; }
+
+protected:
+    // The verdict on the last answer is shown.
+    bool ShowsVerdict() const { return feedbackTimer > 0.0; }
+    // A blinking verdict is on: 0.2 s on, 0.2 s off from its start.
+    bool VerdictBlinkOn() const;
+    // Counts an answer and shows its verdict for the given seconds.
+    void CountAnswer(bool right, double verdictSeconds);
+    // A verdict ran out and tasks remain.
+    virtual void NextTask() = 0;
+
+    // The game's own font, for its texts.
+    const std::unique_ptr<Font> bigFont;
+
+private:
+    AnswerTally tally;
+    double feedbackTimer = 0.0;
+    const double secondsPerGradePoint;
+};

@@ -1,0 +1,21 @@
+#include "media/Intro.h"
+
+#include "app/AppState.h"
+#include "platform/VideoPlayer.h"
+
+bool PlayIntro(AppState& app, const std::string& fileName) {
+    if (!app.introEnabled || !app.fullscreen || fileName.empty()) {
+        return true;
+    }
+    switch (platform::PlayVideoFullscreen(fileName)) {
+    case platform::VideoEnd::Escape:
+        app.escapeArmed = false;
+        return true;
+    case platform::VideoEnd::Quit:
+        return false;
+    case platform::VideoEnd::Finished:
+    case platform::VideoEnd::Failed:
+        break;
+    }
+    return true;
+}

@@ -1,0 +1,298 @@
+// The main menu's drawing: the background or the hosted game with its
+// countdown and fades, the page shown, and the mouse pointer.
+#include <algorithm>
+#include <cmath>
+
+#include "app/AppState.h"
+#include "app/Font.h"
+#include "app/Sprite.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "gui/GUIElement.h"
+#include "menu/MainMenu.h"
+#include "platform/Renderer.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kRed = 0xFFFF0000u;
+constexpr uint32_t kHalfDark = 0x7F000000u;
+
+// The solid block that, stretched over the screen, makes a veil.
+constexpr platform::Rect kVeilRegion{500, 0, 550, 50};
+constexpr float kVeilSize = 50.0f;
+
+// Pages in drawing order, by element slot.
+constexpr int kDrawOrder[] = {0, 1, 2, 3, 4, 9, 11, 5, 6, 7, 8, 10};
+
+// The texture of each slot's panel.
+constexpr TextureSlot kPanelTexture[] = {TEX_MENU1, TEX_MENU1, TEX_MENU3, TEX_MENU1, TEX_MENU2, TEX_MENU1,
+                                         TEX_MENU2, TEX_MENU2, TEX_MENU1, TEX_MENU1, TEX_MENU1, TEX_MENU2};
+
+// The pointer's animation frames, each 50 x 50, with the tip at (8, 14).
+constexpr int kPointerFrames = 9;
+constexpr int kPointerSize = 50;
+constexpr int kPointerTipX = 8;
+constexpr int kPointerTipY = 14;
+
+// The picture page's image, one per language (menu1).
+constexpr platform::Rect kPictureGerman{350, 925, 610, 995};
+constexpr platform::Rect kPictureEnglish{610, 925, 870, 995};
+
+constexpr uint32_t kTextBlock = platform::dt::Center | platform::dt::VCenter;
+
+int TitleText(int pageId) {
+    switch (pageId) {
+    case MainMenu::PAGE_MODE:
+        return 6;
+    case MainMenu::PAGE_GAME_LIST:
+        return 7;
+    case MainMenu::PAGE_PICTURE:
+        return 10;
+    case MainMenu::PAGE_STATISTICS:
+    case MainMenu::PAGE_GAME_STATISTICS:
+        return 9;
+    case MainMenu::PAGE_PAUSE:
+        return 12;
+    case MainMenu::PAGE_GAME_HELP:
+    case MainMenu::PAGE_HELP:
+        return 11;
+    case MainMenu::PAGE_DIFFICULTY:
+        return 58;
+    case MainMenu::PAGE_TEST_RESULT:
+        return 64;
+    default:
+        return -1;  // the main page has none; the result page shows the game's title
+    }
+}
+
+const platform::Texture* Texture(AppState* app, int slot) { return app->textures[slot].get(); }
+
+}  // namespace
+
+void MainMenu::Render() {
+    if (app->runState == 1 && game) {
+        DrawBackground();
+        game->Render();
+        DrawHostedGameOverlays();
+    } else {
+        const platform::Rect whole{0, 0, 1024, 768};
+        const Vec2 scale{app->screenWidth / 1024.0f, app->screenHeight / 768.0f};
+        const Vec2 origin{0.0f, 0.0f};
+        DrawSprite(Texture(app, TEX_BG), &whole, &scale, nullptr, 0.0, &origin, kWhite);
+    }
+    for (int slot : kDrawOrder) {
+        if (guiEnabled[slot] && guiElements[slot] != nullptr) {
+            guiElements[slot]->Draw(0, 0);
+        }
+    }
+}
+
+void MainMenu::DrawBackground() const {
+    // Each of back1..back4 holds two 600 x 450 backgrounds, one above the other.
+    static constexpr TextureSlot kBackgrounds[] = {TEX_BACK1, TEX_BACK1, TEX_BACK2, TEX_BACK2,
+                                                   TEX_BACK3, TEX_BACK3, TEX_BACK4};
+    const int index = std::clamp(backgroundIndex, 0, 6);
+    const int top = 450 * (index % 2);
+    const platform::Rect region{0, top, 600, top + 450};
+    const Vec2 scale{app->screenWidth / 600.0f, app->screenHeight / 450.0f};
+    const Vec2 origin{0.0f, 0.0f};
+    DrawSprite(Texture(app, kBackgrounds[index]), &region, &scale, nullptr, 0.0, &origin, kWhite);
+}
+
+void MainMenu::DrawVeil(int textureSlot, uint32_t colour) const {
+    const Vec2 scale{app->screenWidth / kVeilSize, app->screenHeight / kVeilSize};
+    const Vec2 origin{0.0f, 0.0f};
+    DrawSprite(Texture(app, textureSlot), &kVeilRegion, &scale, nullptr, 0.0, &origin, colour);
+}
+
+void MainMenu::DrawHostedGameOverlays() const {
+    if (countdown > 0.0) {
+        DrawVeil(TEX_MISC1, kHalfDark);
+        const std::string text =
+            countdown >= 1.0 ? FormatText("%d", static_cast<int>(countdown)) : std::string("Start");
+        const float centreX = static_cast<float>(app->screenWidth / 2);
+        const float centreY = static_cast<float>(app->screenHeight / 2);
+        textRenderer->DrawTextAt(text, centreX + 3.0f, centreY + 3.0f, kBlack, kTextBlock, font80);
+        textRenderer->DrawTextAt(text, centreX, centreY, kWhite, kTextBlock, font80);
+    }
+    if (endDelay >= 0.0) {
+        // Fades towards half dark while the end delay runs out.
+        const auto alpha = static_cast<uint32_t>((1.0 - endDelay / kEndDelaySeconds) * 127.0);
+        DrawVeil(TEX_MISC1, alpha << 24);
+    }
+    if (guiEnabled[PageSlot(PAGE_RESULT)]) {
+        DrawVeil(TEX_MISC2, kHalfDark);
+    }
+}
+
+void MainMenu::DrawCursor() {
+    const double pressed = std::min(std::max(pressAnim / pressAnimMax * kPointerFrames, 0.0), 9.0);
+    const int frame = kPointerFrames - static_cast<int>(pressed);
+    const platform::Rect region{kPointerSize * frame, 0, kPointerSize * frame + kPointerSize, kPointerSize};
+    const Vec2 at{static_cast<float>(app->mouseX - kPointerTipX), static_cast<float>(app->mouseY - kPointerTipY)};
+    DrawSprite(Texture(app, TEX_MISC1), &region, nullptr, nullptr, 0.0, &at, kWhite);
+}
+
+#define KNOBEL_MENU_OWNER_DRAW(n)                                                                              \
+    void MainMenu::OwnerDraw##n(GUIElement* element, int left, int top, int right, int bottom, float x, float y, \
+                                float scaleX, float scaleY) {                                                \
+        DrawPageElement(n, element, left, top, right, bottom, x, y, scaleX, scaleY);                           \
+    }
+KNOBEL_MENU_OWNER_DRAW(0)
+KNOBEL_MENU_OWNER_DRAW(1)
+KNOBEL_MENU_OWNER_DRAW(2)
+KNOBEL_MENU_OWNER_DRAW(3)
+KNOBEL_MENU_OWNER_DRAW(4)
+KNOBEL_MENU_OWNER_DRAW(5)
+KNOBEL_MENU_OWNER_DRAW(6)
+KNOBEL_MENU_OWNER_DRAW(7)
+KNOBEL_MENU_OWNER_DRAW(8)
+KNOBEL_MENU_OWNER_DRAW(9)
+KNOBEL_MENU_OWNER_DRAW(10)
+KNOBEL_MENU_OWNER_DRAW(11)
+#undef KNOBEL_MENU_OWNER_DRAW
+
+void MainMenu::DrawPageElement(int slot, GUIElement* element, int left, int top, int right, int bottom, float x,
+                               float y, float scaleX, float scaleY) {
+    if (element->parent == nullptr) {
+        DrawPanel(slot, element, left, top, right, bottom, x, y, scaleX, scaleY);
+    } else {
+        DrawButton(element, left, top, right, bottom, x, y, scaleX, scaleY);
+    }
+}
+
+void MainMenu::DrawPanel(int slot, GUIElement* panel, int left, int top, int right, int bottom, float x, float y,
+                         float scaleX, float scaleY) {
+    const platform::Rect region{left, top, right, bottom};
+    const Vec2 scale{scaleX, scaleY};
+    const Vec2 at{x, y};
+    DrawSprite(Texture(app, kPanelTexture[slot]), &region, &scale, nullptr, 0.0, &at, kWhite);
+
+    const int width = right - left;
+    const int titleText = TitleText(panel->id);
+    const std::string& title =
+        panel->id == PAGE_RESULT && game ? game->GetTitle() : GetTextOrEmpty(titleText);
+    if (panel->id != PAGE_MAIN) {
+        textRenderer->DrawTextAt(title, x + static_cast<float>(width / 2), y + 20.0f, kBlack, platform::dt::Center,
+                                 font40);
+    }
+    DrawPageContent(panel->id, panel, left, top, right, bottom, x, y, scaleX, scaleY);
+}
+
+void MainMenu::DrawPageContent(int pageId, GUIElement* panel, int left, int top, int right, int bottom, float x,
+                               float y, float scaleX, float scaleY) {
+    const int width = right - left;
+    const int height = bottom - top;
+    const int ix = static_cast<int>(x);
+    switch (pageId) {
+    case PAGE_PICTURE: {
+        textRenderer->DrawTextAt(GetTextOrEmpty(56), x + static_cast<float>(width / 2), y + 70.0f, kBlack,
+                                 platform::dt::Center, font30);
+        const platform::Rect& image = app->language == 1 ? kPictureEnglish : kPictureGerman;
+        const Vec2 scale{scaleX, scaleY};
+        const Vec2 at{x + 60.0f, y + 325.0f};
+        DrawSprite(Texture(app, TEX_MENU1), &image, &scale, nullptr, 0.0, &at, kWhite);
+        break;
+    }
+    case PAGE_STATISTICS:
+        textRenderer->DrawText(StatisticsPageText(), ix, static_cast<int>(y + 50.0f), static_cast<int>(x + width),
+                               static_cast<int>(y + height - 70.0f), kBlack, kTextBlock, font30);
+        break;
+    case PAGE_GAME_HELP:
+        if (game) {
+            game->DrawHelpText(panel, left, top, right, bottom, x, y, scaleX, scaleY, font30);
+        }
+        break;
+    case PAGE_GAME_STATISTICS:
+        if (game) {
+            textRenderer->DrawText(game->GetStatisticsText(), ix, static_cast<int>(y + 75.0f),
+                                   static_cast<int>(x + width), static_cast<int>(y + height), kBlack,
+                                   platform::dt::Center, font30);
+        }
+        break;
+    case PAGE_RESULT:
+        if (game) {
+            game->ComputeGrade();
+            textRenderer->DrawText(game->GetResultText(), ix, static_cast<int>(y + 50.0f),
+                                   static_cast<int>(x + width), static_cast<int>(y + height - 150.0f), kBlack,
+                                   kTextBlock, font30);
+        }
+        if (pendingRecord) {
+            DrawNameLine(pendingRecord->name, x, y, width, height);
+        }
+        break;
+    case PAGE_TEST_RESULT:
+        textRenderer->DrawText(TestResultText(), ix, static_cast<int>(y + 50.0f), static_cast<int>(x + width),
+                               static_cast<int>(y + height - 150.0f), kBlack, kTextBlock, font30);
+        if (pendingTest) {
+            DrawNameLine(pendingTest->name, x, y, width, height);
+        }
+        break;
+    case PAGE_HELP:
+        textRenderer->DrawText(GetTextOrEmpty(76), static_cast<int>(x + 50.0f), static_cast<int>(y + 50.0f),
+                               static_cast<int>(x + width - 50.0f), static_cast<int>(y + height - 70.0f), kBlack,
+                               kTextBlock | platform::dt::WordBreak, font20);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainMenu::DrawNameLine(const std::string& name, float x, float y, int width, int height) const {
+    textRenderer->DrawText(FormatText(54, name), static_cast<int>(x), static_cast<int>(y + height - 150.0f),
+                           static_cast<int>(x + width), static_cast<int>(y + height - 70.0f), kRed, kTextBlock,
+                           font30);
+}
+
+void MainMenu::DrawButton(GUIElement* button, int left, int top, int right, int bottom, float x, float y,
+                          float scaleX, float scaleY) {
+    const int id = button->id;
+    if ((id == 63 && pendingRecord && pendingRecord->name.empty()) ||
+        (id == 65 && pendingTest && pendingTest->name.empty())) {
+        return;  // the player names the entry first
+    }
+    const int width = right - left;
+    const int height = bottom - top;
+    const bool hovered = button == lastRouteResult;
+    const bool isLanguage = id == 7 || id == 8;
+    const bool lowered = isLanguage ? app->language == id - 7 : hovered;
+    const int shift = lowered ? height : 0;
+    const platform::Rect region{left, top + shift, right, bottom + shift};
+    const Vec2 scale{scaleX, scaleY};
+    const Vec2 at{x, y};
+    DrawSprite(Texture(app, TEX_MENU2), &region, &scale, nullptr, 0.0, &at, kWhite);
+
+    const int label = ButtonLabel(id);
+    if (label < 0) {
+        return;
+    }
+    if (id == 49 || id == 61) {
+        textRenderer->DrawText(GetTextOrEmpty(label), static_cast<int>(x), static_cast<int>(y),
+                               static_cast<int>(x + width), static_cast<int>(y + height), kBlack, kTextBlock, font30);
+        return;
+    }
+    textRenderer->DrawTextAt(GetTextOrEmpty(label), x + static_cast<float>(width / 2), y + 10.0f,
+                             hovered ? kRed : kBlack, platform::dt::Center, font30);
+}
+
+void MainMenu::OnLostDevice() {
+    for (Font* font : {font30, font20, font40, font80}) {
+        font->OnLostDevice();
+    }
+    if (game) {
+        game->OnLostDevice();
+    }
+}
+
+void MainMenu::OnResetDevice() {
+    for (Font* font : {font30, font20, font40, font80}) {
+        font->OnResetDevice();
+    }
+    if (game) {
+        game->OnResetDevice();
+    }
+}

@@ -1,0 +1,120 @@
+// Tests (every game in a row for one overall grade), the statistics page and
+// the reset of all statistics.
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "games/base/GlobalStatistics.h"
+#include "games/base/RecordsSummary.h"
+#include "games/base/TimePanel.h"
+#include "menu/GameTable.h"
+#include "menu/MainMenu.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+// A test broken off before this many games is graded up to 4 points worse.
+constexpr double kFullTestGames = 11.0;
+constexpr double kAbortPenalty = 4.0;
+
+// The word for a test's difficulty after its best-list line.
+int DifficultyText(int difficulty) {
+    if (difficulty == 2) {
+        return 61;
+    }
+    return difficulty == 1 ? 60 : 59;
+}
+
+}  // namespace
+
+void MainMenu::StartTest() {
+    testMode = true;
+    testBest = Knobel_Game::kWorstGrade;
+    testWorst = 1.0;
+    testGradeSum = 0.0;
+    testGames = 0;
+    LaunchGame(NextGameIndex(0));
+    testSeconds = 0.0;
+}
+
+void MainMenu::CountTestGame() {
+    if (!game) {
+        CloseGame();
+        return;
+    }
+    const double grade = game->GetGrade();
+    testWorst = std::max(testWorst, grade);
+    testBest = std::min(testBest, grade);
+    testSeconds += game->GetPlaySeconds();
+    testGradeSum += grade;
+    testGames += 1;
+
+    const int state = game->GetState();
+    if (state != Knobel_Game::STATE_ABORTED && NextGameIndex(gameIndex + 1) < kGameCount) {
+        CloseGame();  // on to the next game
+        return;
+    }
+
+    ShowPage(PAGE_TEST_RESULT);
+    double overall = testGradeSum / testGames;
+    if (state == Knobel_Game::STATE_ABORTED) {
+        // Breaking off early costs up to 4 points; breaking off late never pays.
+        const double penalty = std::max(0.0, 1.0 - testGames / kFullTestGames) * kAbortPenalty;
+        overall = std::clamp(penalty + testGradeSum / testGames, 1.0, Knobel_Game::kWorstGrade);
+    }
+    testFinal = overall;
+    if (app->statistics && app->statistics->Qualifies(overall)) {
+        pendingTest = std::make_unique<TestEntry>();
+        pendingTest->grade = overall;
+        pendingTest->difficulty = level;
+        pendingTest->best = testBest;
+        pendingTest->worst = testWorst;
+    } else {
+        CloseGame();  // ends the test; its result page is not seen
+    }
+}
+
+void MainMenu::ResetAllStatistics() {
+    const int page = currentPage;
+    // Each game is created once with its records reset; destroying it (by the
+    // next launch) rewrites its save file without counting a play.
+    for (int index = 0; index < kGameCount; ++index) {
+        LaunchGame(index);
+        if (game) {
+            game->ResetRecords();
+            game->DisableRecording();
+        }
+    }
+    game.reset();
+    if (app->statistics) {
+        app->statistics->Reset();
+    }
+    ShowPage(page);
+    app->runState = 0;
+}
+
+std::string MainMenu::StatisticsPageText() const {
+    std::string text;
+    GlobalStatistics* statistics = app->statistics.get();
+    if (statistics == nullptr) {
+        return text;
+    }
+    // Always ten lines for the best list of tests, empty where it has no entry.
+    for (int place = 0; place < GlobalStatistics::kListedEntries; ++place) {
+        if (const TestEntry* entry = statistics->bestList.GetAt(place)) {
+            text += FormatText(62, place + 1, entry->name, entry->grade, entry->best, entry->worst);
+            text += GetTextOrEmpty(DifficultyText(entry->difficulty));
+        }
+        text += "\n";
+    }
+    return text + RecordsSummary(*statistics);
+}
+
+std::string MainMenu::TestResultText() const {
+    std::string text = FormatMinutesSeconds(22, testSeconds) + "\n";
+    text += FormatText(45, testBest) + "\n";
+    text += FormatText(46, testWorst) + "\n";
+    text += "\n";
+    text += FormatText(50, testFinal) + "\n";
+    return text;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Image.h"
+
+namespace platform {
+
+// The sound of a video as the decoder delivers it: 16-bit signed samples,
+// interleaved stereo.
+constexpr int kVideoAudioRate = 44100;
+constexpr int kVideoAudioChannels = 2;
+
+struct VideoFrame {
+    Image image;          // ARGB pixels, opaque
+    double seconds = 0;   // when the frame is due, from the start of the video
+};
+
+// Reads a video file (any container and codec the system's libavformat and
+// libavcodec know): its first video stream frame by frame and, if it has one,
+// its first sound stream alongside. The file is untrusted: a damaged picture
+// ends the decoding, a damaged sound stream is dropped while the picture goes
+// on, and nothing is logged.
+class VideoDecoder {
+public:
+    // Null when the file is missing, unreadable, or has no decodable video
+    // stream within kMaxImageSide.
+    static std::unique_ptr<VideoDecoder> Open(const std::string& path);
+    ~VideoDecoder();
+    VideoDecoder(const VideoDecoder&) = delete;
+    VideoDecoder& operator=(const VideoDecoder&) = delete;
+
+    int Width() const;
+    int Height() const;
+    bool HasAudio() const;
+    // The nominal time between frames (1/25 s when the file does not say).
+    double FrameDuration() const;
+
+    // Decodes on to the next video frame. The sound decoded on the way is
+    // appended to audio. False at the end of the file and on a decoding error
+    // (then every later call is false too).
+    bool NextFrame(VideoFrame& frame, std::vector<int16_t>& audio);
+
+    struct State;
+
+private:
+    explicit VideoDecoder(std::unique_ptr<State> state);
+
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace platform

@@ -1,0 +1,204 @@
+#include "app/TextRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/AppState.h"
+#include "support/RecordingRenderer.h"
+
+namespace {
+
+namespace dt = platform::dt;
+
+// A renderer that finds no faces at all.
+class FacelessRenderer : public RecordingRenderer {
+public:
+    std::unique_ptr<platform::FontFace> CreateFont(const std::string&, int) override { return nullptr; }
+};
+
+class TextRendererTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto recording = std::make_unique<RecordingRenderer>();
+        renderer = recording.get();
+        GetAppState()->renderer = std::move(recording);
+        text = GetTextRenderer();
+    }
+
+    void TearDown() override {
+        text->Release();
+        DestroyAppState();
+    }
+
+    platform::Rect RectOfDrawAt(float x, float y, uint32_t format) {
+        renderer->texts.clear();
+        text->DrawTextAt("x", x, y, 0xFF000000u, format, -1);
+        EXPECT_EQ(renderer->texts.size(), 1u);
+        return renderer->texts.empty() ? platform::Rect{} : renderer->texts.back().rect;
+    }
+
+    static int Drops(Font* font) {
+        auto* fake = dynamic_cast<RecordingRenderer::FakeFont*>(font->face.get());
+        return fake == nullptr ? -1 : fake->drops;
+    }
+
+    RecordingRenderer* renderer = nullptr;
+    TextRenderer* text = nullptr;
+};
+
+void ExpectRect(const platform::Rect& rect, int left, int top, int right, int bottom) {
+    EXPECT_EQ(rect.left, left);
+    EXPECT_EQ(rect.top, top);
+    EXPECT_EQ(rect.right, right);
+    EXPECT_EQ(rect.bottom, bottom);
+}
+
+TEST_F(TextRendererTest, AnchorRectanglesFollowTheAlignmentFlags) {
+    ExpectRect(RectOfDrawAt(512.0f, 384.0f, dt::Center | dt::VCenter), 0, 0, 1024, 768);
+    ExpectRect(RectOfDrawAt(300.0f, 10.0f, dt::Right), 0, 10, 300, 778);
+    ExpectRect(RectOfDrawAt(300.0f, 10.0f, dt::Left), 300, 10, 1024, 778);
+    ExpectRect(RectOfDrawAt(300.0f, 100.0f, dt::Center), -212, 100, 812, 868);
+    ExpectRect(RectOfDrawAt(10.0f, 100.0f, dt::VCenter | dt::Right), 0, -284, 10, 484);
+    // Fractions and negative anchors are cut toward zero.
+    ExpectRect(RectOfDrawAt(300.5f, 100.25f, dt::Center | dt::VCenter), -211, -283, 813, 485);
+    ExpectRect(RectOfDrawAt(-10.5f, -2.5f, dt::Center), -522, -2, 502, 766);
+    ExpectRect(RectOfDrawAt(-3.7f, 20.9f, dt::Right), 0, 20, -3, 788);
+    ExpectRect(RectOfDrawAt(-3.7f, -2.5f, dt::Left), -3, -2, 1024, 766);
+    // The format goes on unchanged.
+    renderer->texts.clear();
+    text->DrawTextAt("y", 1.0f, 2.0f, 0x80FF0000u, dt::Center | dt::WordBreak, -1);
+    ASSERT_EQ(renderer->texts.size(), 1u);
+    EXPECT_EQ(renderer->texts[0].format, dt::Center | dt::WordBreak);
+    EXPECT_EQ(renderer->texts[0].colour, 0x80FF0000u);
+}
+
+TEST_F(TextRendererTest, TheAnchorRectangleFollowsTheScreenSize) {
+    GetAppState()->screenWidth = 800;
+    GetAppState()->screenHeight = 600;
+    ExpectRect(RectOfDrawAt(400.0f, 300.0f, dt::Center | dt::VCenter), 0, 0, 800, 600);
+    ExpectRect(RectOfDrawAt(100.0f, 50.0f, dt::Left), 100, 50, 800, 650);
+}
+
+TEST_F(TextRendererTest, FontIdsChooseTheFontAndUnknownIdsUseArial15) {
+    Font* comic = text->AddFont("Comic Sans MS", 30);
+    text->DrawText("a", 1, 2, 3, 4, 0xFF000000u, dt::Center, 0);
+    text->DrawText(std::string("b"), 1, 2, 3, 4, 0xFF000000u, dt::Center, 42);
+    text->DrawTextAt("c", 5.0f, 6.0f, 0xFF000000u, dt::Left, -1);
+    text->DrawText("d", 1, 2, 3, 4, 0xFF000000u, dt::Center, comic);
+    ASSERT_EQ(renderer->texts.size(), 4u);
+    EXPECT_EQ(renderer->texts[0].face, "Comic Sans MS");
+    EXPECT_EQ(renderer->texts[0].height, 30);
+    EXPECT_EQ(renderer->texts[0].text, "a");
+    ExpectRect(renderer->texts[0].rect, 1, 2, 3, 4);
+    for (int i : {1, 2}) {
+        EXPECT_EQ(renderer->texts[i].face, "Arial");
+        EXPECT_EQ(renderer->texts[i].height, 15);
+    }
+    EXPECT_EQ(renderer->texts[3].face, "Comic Sans MS");
+    EXPECT_EQ(text->DefaultFont()->id, -1);
+    EXPECT_EQ(text->GetFont(7), text->DefaultFont());
+}
+
+TEST_F(TextRendererTest, AddingAFaceAndSizeAgainReturnsTheFontItGotFirst) {
+    Font* font30 = text->AddFont("Comic Sans MS", 30);
+    Font* font40 = text->AddFont("Comic Sans MS", 40);
+    Font* font80 = text->AddFont("Comic Sans MS", 80);
+    Font* font20 = text->AddFont("Comic Sans MS", 20);
+    EXPECT_EQ(font30->id, 0);
+    EXPECT_EQ(font40->id, 1);
+    EXPECT_EQ(font80->id, 2);
+    EXPECT_EQ(font20->id, 3);
+    for (int play = 0; play < 5; ++play) {
+        EXPECT_EQ(text->AddFont("Comic Sans MS", 30), font30);
+        Font* small = text->AddFont("Arial", 20);
+        EXPECT_EQ(small->id, 4);
+        EXPECT_EQ(text->AddFont("Arial", 30)->id, 5);
+    }
+    EXPECT_EQ(text->Count(), 6);
+    // A different size is a different font, even with the same line height.
+    Font* fractional = text->AddFont("Arial", 20.7);
+    EXPECT_EQ(fractional->id, 6);
+    EXPECT_EQ(fractional->face->Height(), 20);
+    EXPECT_EQ(text->GetFont(3), font20);
+}
+
+TEST_F(TextRendererTest, NullTextsNullFontsAndFailedFontsDrawNothing) {
+    Font* font = text->AddFont("Arial", 20);
+    text->DrawText(static_cast<const char*>(nullptr), 0, 0, 10, 10, 0xFF000000u, 0, font);
+    text->DrawText(static_cast<const char*>(nullptr), 0, 0, 10, 10, 0xFF000000u, 0, 99);
+    text->DrawTextAt(static_cast<const char*>(nullptr), 0.0f, 0.0f, 0xFF000000u, 0, font);
+    text->DrawText("x", 0, 0, 10, 10, 0xFF000000u, 0, static_cast<Font*>(nullptr));
+    EXPECT_TRUE(renderer->texts.empty());
+
+    GetAppState()->renderer = std::make_unique<FacelessRenderer>();
+    Font failed("Nirgends", 25);
+    EXPECT_EQ(failed.face, nullptr);
+    text->DrawText("x", 0, 0, 10, 10, 0xFF000000u, 0, &failed);
+    failed.OnLostDevice();
+    EXPECT_FALSE(failed.lost);
+
+    // Without any renderer nothing can be drawn and fonts get no face.
+    GetAppState()->renderer.reset();
+    text->Release();
+    text->DrawText("x", 0, 0, 10, 10, 0xFF000000u, 0, -1);
+    Font orphan("Arial", 20);
+    EXPECT_EQ(orphan.face, nullptr);
+}
+
+TEST_F(TextRendererTest, LostAndResetHandlingPairUpAndForgetRenderedText) {
+    Font* listed = text->AddFont("Comic Sans MS", 30);
+    Font* fallback = text->DefaultFont();
+    Font own("Arial", 150);  // a game's own font, which it resets itself
+
+    text->OnLostDevice();
+    EXPECT_TRUE(listed->lost);
+    EXPECT_TRUE(fallback->lost);
+    EXPECT_FALSE(own.lost);
+    text->OnLostDevice();  // a second lost handling changes nothing
+    EXPECT_TRUE(listed->lost);
+    own.OnLostDevice();
+    EXPECT_TRUE(own.lost);
+
+    text->OnResetDevice();
+    EXPECT_FALSE(listed->lost);
+    EXPECT_FALSE(fallback->lost);
+    EXPECT_GE(Drops(listed), 1);
+    EXPECT_GE(Drops(fallback), 1);
+    // Every font forgets what it rendered, also one nobody resets.
+    EXPECT_EQ(Drops(&own), 1);
+    EXPECT_TRUE(own.lost);
+    own.OnResetDevice();
+    EXPECT_FALSE(own.lost);
+    EXPECT_EQ(Drops(&own), 2);
+    own.OnResetDevice();  // not lost: nothing to do
+    EXPECT_EQ(Drops(&own), 2);
+
+    // After the reset the same fonts draw again without being added again.
+    renderer->texts.clear();
+    text->DrawText("wieder", 0, 0, 100, 100, 0xFF000000u, dt::Center, 0);
+    text->DrawText("da", 0, 0, 100, 100, 0xFF000000u, dt::Center, &own);
+    ASSERT_EQ(renderer->texts.size(), 2u);
+    EXPECT_EQ(renderer->texts[0].face, "Comic Sans MS");
+    EXPECT_EQ(renderer->texts[1].height, 150);
+    EXPECT_EQ(text->Count(), 1);
+}
+
+TEST_F(TextRendererTest, ReleaseLeavesNoFaceBehindAndIdsStartAgain) {
+    text->AddFont("Comic Sans MS", 30);
+    text->AddFont("Arial", 20);
+    text->DrawText("x", 0, 0, 10, 10, 0xFF000000u, 0, -1);
+    Font own("Arial", 35);
+    ASSERT_NE(own.face, nullptr);
+
+    text->Release();
+    EXPECT_EQ(text->Count(), 0);
+    EXPECT_EQ(own.face, nullptr);
+    renderer->texts.clear();
+    text->DrawText("x", 0, 0, 10, 10, 0xFF000000u, 0, &own);
+    EXPECT_TRUE(renderer->texts.empty());
+    EXPECT_EQ(text->AddFont("Arial", 20)->id, 0);
+}
+
+}  // namespace

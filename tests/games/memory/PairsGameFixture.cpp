@@ -1,0 +1,71 @@
+#include "PairsGameFixture.h"
+
+#include "app/TextRenderer.h"
+#include "games/base/GlobalStatistics.h"
+#include "settings/LanguageTexts.h"
+
+namespace {
+
+// The texts of the pairs games; each is stored behind one blank.
+const char* const kTexts =
+    "ANZ_TEXTE: 80 "
+    "<TEXT_START> 19 Memory|"
+    "<TEXT_START> 22 Time %d:%02d|"
+    "<TEXT_START> 23 Wrong pairs %d|"
+    "<TEXT_START> 24 Turns %d|"
+    "<TEXT_START> 50 Grade %.2f|"
+    "<TEXT_START> 53 Card pairs|"
+    "<TEXT_START> 63 Time: %d:%02d|"
+    "<TEXT_START> 68 Find the card pairs.|"
+    "<TEXT_START> 69 Find the pairs.|";
+
+}  // namespace
+
+void PairsGameFixture::SetUp() {
+    inFolder = std::make_unique<WorkingDirectoryScope>(folder.Path());
+    app = GetAppState();
+    auto recording = std::make_unique<RecordingRenderer>();
+    renderer = recording.get();
+    app->renderer = std::move(recording);
+    for (auto& texture : app->textures) {
+        texture = std::make_unique<RecordingRenderer::FakeTexture>(1024, 1024);
+    }
+    app->statistics = std::make_shared<GlobalStatistics>();
+    ReadLanguageTexts(kTexts, app->texts);
+}
+
+void PairsGameFixture::TearDown() {
+    GetTextRenderer()->Release();
+    DestroyAppState();
+    inFolder.reset();
+}
+
+void PairsGameFixture::Frames(PairsGame& game, int count, double seconds) {
+    app->frameTime = seconds;
+    app->rawFrameTime = seconds;
+    for (int i = 0; i < count; ++i) {
+        game.Update();
+    }
+}
+
+int PairsGameFixture::FaceUpCount(const PairsGame& game) {
+    int count = 0;
+    for (int i = 0; i < game.CardCount(); ++i) {
+        count += game.CardAt(i).IsFaceUp() ? 1 : 0;
+    }
+    return count;
+}
+
+void PairsGameFixture::ExpectSprite(const RecordingRenderer::Sprite& sprite, const platform::Texture* texture,
+                                    const platform::Rect& region, Vec2 scale, Vec2 position, uint32_t colour) {
+    EXPECT_EQ(sprite.texture, texture);
+    EXPECT_EQ(sprite.region.left, region.left);
+    EXPECT_EQ(sprite.region.top, region.top);
+    EXPECT_EQ(sprite.region.right, region.right);
+    EXPECT_EQ(sprite.region.bottom, region.bottom);
+    EXPECT_FLOAT_EQ(sprite.transform.m11, scale.x);
+    EXPECT_FLOAT_EQ(sprite.transform.m22, scale.y);
+    EXPECT_FLOAT_EQ(sprite.transform.dx, position.x);
+    EXPECT_FLOAT_EQ(sprite.transform.dy, position.y);
+    EXPECT_EQ(sprite.colour, colour);
+}

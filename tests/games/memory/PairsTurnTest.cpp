@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "PairsGameFixture.h"
+#include "games/base/GameRecords.h"
+#include "games/memory/KG_KartenMemory.h"
+#include "games/memory/KG_Memory.h"
+
+namespace {
+
+using PairsTurnTest = PairsGameFixture;
+
+TEST_F(PairsTurnTest, CardsTurnOnlyWhileThePlayRuns) {
+    KG_Memory game(0);
+    ClickCard(game, 0);
+    EXPECT_FALSE(game.Card(0).IsFaceUp()) << "during the countdown";
+
+    game.StartGame();
+    game.SetState(Knobel_Game::STATE_PAUSED);
+    ClickCard(game, 0);
+    EXPECT_FALSE(game.Card(0).IsFaceUp()) << "under the pause page";
+
+    game.SetState(Knobel_Game::STATE_RUNNING);
+    ClickCard(game, 0);
+    EXPECT_TRUE(game.Card(0).IsFaceUp());
+
+    // Beside every card: nothing turns.
+    game.OnLeftButtonUp(5, 5);
+    EXPECT_EQ(FaceUpCount(game), 1);
+}
+
+TEST_F(PairsTurnTest, TheFirstCardAgainAndAFoundCardDoNothing) {
+    KG_Memory game(0);
+    game.StartGame();
+    const int partner = PartnerOf(game, 0);
+
+    ClickCard(game, 0);
+    ClickCard(game, 0);
+    EXPECT_EQ(game.Turns(), 0);
+    EXPECT_EQ(FaceUpCount(game), 1);
+
+    ClickCard(game, partner);
+    EXPECT_EQ(game.Turns(), 1);
+    EXPECT_EQ(game.Mistakes(), 0);
+    EXPECT_EQ(game.FoundCards(), 2);
+    EXPECT_EQ(game.OpenCards(), 14);
+    EXPECT_LE(game.FlipBackTimer(), 0.0);
+
+    // A found card is no longer open: clicking it starts no turn, so the next
+    // two open cards make the second turn.
+    ClickCard(game, partner);
+    ClickCard(game, 0);
+    EXPECT_EQ(game.Turns(), 1);
+    const int third = StrangerOf(game, 0);
+    ClickCard(game, third);
+    ClickCard(game, PartnerOf(game, third));
+    EXPECT_EQ(game.Turns(), 2);
+    EXPECT_EQ(game.Mistakes(), 0);
+    EXPECT_EQ(game.FoundCards(), 4);
+    EXPECT_EQ(FaceUpCount(game), 4);
+}
+
+TEST_F(PairsTurnTest, AWrongPairShowsForTwoSecondsOfUpdatedTimeAndHoldsBackClicks) {
+    KG_Memory game(1);
+    game.StartGame();
+    const int first = 0;
+    const int wrong = StrangerOf(game, first);
+    int other = 1;
+    while (other == wrong || other == first) {
+        ++other;
+    }
+
+    ClickCard(game, first);
+    ClickCard(game, wrong);
+    EXPECT_EQ(game.Turns(), 1);
+    EXPECT_EQ(game.Mistakes(), 1);
+    EXPECT_EQ(game.FlipBackTimer(), 2.0);
+    EXPECT_EQ(FaceUpCount(game), 2);
+
+    Frames(game, 7, 0.25);
+    ClickCard(game, other);
+    EXPECT_FALSE(game.Card(other).IsFaceUp()) << "a third card while a wrong pair shows";
+    EXPECT_TRUE(game.Card(first).IsFaceUp());
+    EXPECT_TRUE(game.Card(wrong).IsFaceUp());
+
+    // The pause page stops Update: the pair still shows afterwards.
+    game.SetState(Knobel_Game::STATE_PAUSED);
+    game.SetState(Knobel_Game::STATE_RUNNING);
+    EXPECT_EQ(FaceUpCount(game), 2);
+
+    Frames(game, 1, 0.25);
+    EXPECT_EQ(FaceUpCount(game), 0);
+    EXPECT_EQ(game.OpenCards(), 24);
+    EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 2.0);
+
+    // The turn is over: the next click starts a new one, and the card that was
+    // first before may be turned again.
+    ClickCard(game, other);
+    ClickCard(game, first);
+    EXPECT_EQ(game.Turns(), 2);
+    EXPECT_EQ(FaceUpCount(game), 2);
+}
+
+template <typename PairsGameType>
+void PlayToTheEnd(PairsGameFixture& fixture, const char* saveFile) {
+    SCOPED_TRACE(saveFile);
+    {
+        PairsGameType game(0);
+        game.StartGame();
+        fixture.FindEveryPair(game, 60.0);
+        EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+        EXPECT_EQ(game.Turns(), 8);
+        EXPECT_EQ(game.Mistakes(), 0);
+        EXPECT_EQ(game.OpenCards(), 0);
+        EXPECT_EQ(game.FoundCards(), 16);
+
+        // Ended: clicks change nothing, and the time no longer counts.
+        fixture.Frames(game, 4, 0.5);
+        EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 60.0);
+        game.ComputeGrade();
+        EXPECT_DOUBLE_EQ(game.GetGrade(), 1.5);
+        EXPECT_EQ(game.GetResultText(), " Time 1:00\n Wrong pairs 0\n Turns 8\n\n Grade 1.50");
+    }
+    GameRecords saved;
+    saved.Read(fixture.folder.Read(saveFile));
+    EXPECT_EQ(saved.gamesPlayed, 1);
+    EXPECT_EQ(saved.solvedCount, 1);
+    EXPECT_DOUBLE_EQ(saved.bestGrade, 1.5);
+}
+
+TEST_F(PairsTurnTest, FindingEveryPairEndsThePlayAndSavesItsGrade) {
+    PlayToTheEnd<KG_Memory>(*this, "merkspiel.sav");
+    PlayToTheEnd<KG_KartenMemory>(*this, "kmerkspiel.sav");
+}
+
+TEST_F(PairsTurnTest, GradesCountTimeAndWrongPairsAndTheCardsLeftOpen) {
+    {
+        // Ended from the pause page with every card open: 1 + 5, at most 6.
+        KG_Memory game(0);
+        game.StartGame();
+        Frames(game, 1, 30.0);
+        game.SetState(Knobel_Game::STATE_ABORTED);
+        game.ComputeGrade();
+        EXPECT_DOUBLE_EQ(game.GetGrade(), 6.0);
+    }
+    {
+        // Half of the 16 cards found at once, then ended: 1 + 8 / 16 x 5.
+        KG_Memory game(0);
+        game.StartGame();
+        for (int pair = 0; pair < 4; ++pair) {
+            const int card = FirstFaceDown(game);
+            ClickCard(game, card);
+            ClickCard(game, PartnerOf(game, card));
+        }
+        game.SetState(Knobel_Game::STATE_ABORTED);
+        game.ComputeGrade();
+        EXPECT_DOUBLE_EQ(game.GetGrade(), 3.5);
+    }
+    {
+        // 36 playing cards, 9 wrong pairs, 3 minutes: 1.5 + 1 + 9 / 36.
+        KG_KartenMemory game(2);
+        game.StartGame();
+        for (int mistake = 0; mistake < 9; ++mistake) {
+            ClickCard(game, 0);
+            ClickCard(game, StrangerOf(game, 0));
+            Frames(game, 1, 20.0);
+        }
+        FindEveryPair(game, 0.0);
+        EXPECT_EQ(game.Mistakes(), 9);
+        EXPECT_EQ(game.Turns(), 27);
+        game.ComputeGrade();
+        EXPECT_DOUBLE_EQ(game.GetGrade(), 2.75);
+    }
+}
+
+}  // namespace

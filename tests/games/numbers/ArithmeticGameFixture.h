@@ -1,0 +1,108 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppState.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "games/base/GlobalStatistics.h"
+#include "games/base/Knobel_Game.h"
+#include "settings/LanguageTexts.h"
+#include "support/RecordingRenderer.h"
+#include "support/TempFolder.h"
+
+// The setting of the arithmetic and missing-operator games' tests: save files
+// in a temporary folder, short language texts, a recording renderer with
+// stand-in textures, and frames of chosen length.
+class ArithmeticGameFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = GetAppState();
+        auto recording = std::make_unique<RecordingRenderer>();
+        renderer = recording.get();
+        app->renderer = std::move(recording);
+        app->statistics = std::make_shared<GlobalStatistics>();
+        for (int slot : {TEX_MISC1, TEX_MISC2, TEX_MENU2}) {
+            app->textures[slot] = std::make_unique<RecordingRenderer::FakeTexture>(1024, 1024);
+        }
+        ReadLanguageTexts(
+            "ANZ_TEXTE: 210 "
+            "<TEXT_START> 13 Arithmetic|"
+            "<TEXT_START> 22 Time %d:%02d|"
+            "<TEXT_START> 30 Right %d|"
+            "<TEXT_START> 31 Wrong %d|"
+            "<TEXT_START> 32 Rate %d %%|"
+            "<TEXT_START> 50 Grade %.2f|"
+            "<TEXT_START> 63 Clock %d:%02d|"
+            "<TEXT_START> 73 Type the value.|"
+            "<TEXT_START> 200 Operator|"
+            "<TEXT_START> 201 Choose the sign.|",
+            app->texts);
+    }
+
+    void TearDown() override {
+        GetTextRenderer()->Release();
+        DestroyAppState();
+    }
+
+    // Frames of the main loop, each with the same frame time.
+    void RunFrames(Knobel_Game& game, int frames, double seconds) {
+        app->frameTime = seconds;
+        app->rawFrameTime = seconds;
+        for (int i = 0; i < frames; ++i) {
+            game.Update();
+        }
+    }
+
+    // One key pressed and released.
+    static void Press(Knobel_Game& game, uint16_t key) {
+        game.OnKeyDown(key);
+        game.OnKeyUp(key);
+    }
+
+    // Types the digits of a number.
+    static void TypeNumber(Knobel_Game& game, int number) {
+        for (const char digit : std::to_string(number)) {
+            Press(game, static_cast<uint16_t>(digit));
+        }
+    }
+
+    // A new frame drawn from nothing.
+    void Draw(Knobel_Game& game) {
+        renderer->sprites.clear();
+        renderer->texts.clear();
+        game.Render();
+    }
+
+    // The texts drawn that read exactly so.
+    std::vector<RecordingRenderer::Text> TextsReading(const std::string& text) const {
+        std::vector<RecordingRenderer::Text> found;
+        for (const auto& drawn : renderer->texts) {
+            if (drawn.text == text) {
+                found.push_back(drawn);
+            }
+        }
+        return found;
+    }
+
+    // The sprites drawn from the texture with the region's top-left corner.
+    std::vector<RecordingRenderer::Sprite> SpritesFrom(int slot, int left, int top) const {
+        std::vector<RecordingRenderer::Sprite> found;
+        for (const auto& sprite : renderer->sprites) {
+            if (sprite.texture == app->textures[slot].get() && sprite.region.left == left && sprite.region.top == top) {
+                found.push_back(sprite);
+            }
+        }
+        return found;
+    }
+
+    TempFolder folder;
+    WorkingDirectoryScope inFolder{folder.Path()};
+    AppState* app = nullptr;
+    RecordingRenderer* renderer = nullptr;
+};

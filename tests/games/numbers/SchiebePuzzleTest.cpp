@@ -1,0 +1,274 @@
+#include "games/numbers/KG_Schiebe_Puzzle.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "SudokuPuzzleFixture.h"
+#include "app/Random.h"
+
+namespace {
+
+const int kColumnStep[] = {1, -1, 0, 0};
+const int kRowStep[] = {0, 0, 1, -1};
+const int kReverse[] = {1, 0, 3, 2};
+
+// A seed after which the plain 50-step walk of level 0 comes back to the
+// solved picture (found by searching seeds for such walks).
+constexpr uint32_t kSeedOfASolvedWalk = 47010;
+
+struct Place {
+    int column;
+    int row;
+};
+
+// The home places of the tiles, replayed from the solved grid along a walk
+// of the gap; checks every step stays inside and never goes straight back.
+class ReplayedGrid {
+public:
+    explicit ReplayedGrid(int n) : n(n), gap{n - 1, n - 1} {
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                homes.push_back({i, j});
+            }
+        }
+    }
+
+    void Step(int direction) {
+        EXPECT_NE(kReverse[direction], last);
+        const Place next{gap.column + kColumnStep[direction], gap.row + kRowStep[direction]};
+        ASSERT_TRUE(next.column >= 0 && next.column < n && next.row >= 0 && next.row < n);
+        std::swap(homes[next.column * n + next.row], homes[gap.column * n + gap.row]);
+        gap = next;
+        last = direction;
+    }
+
+    bool Solved() const {
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                if (homes[i * n + j].column != i || homes[i * n + j].row != j) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    const int n;
+    Place gap;
+    int last = 1;  // the walk starts as if the gap had just moved left
+    std::vector<Place> homes;
+};
+
+class SchiebePuzzleTest : public SudokuPuzzleFixture {
+protected:
+    // The centre of a place of the playing grid.
+    static Place Centre(const KG_Schiebe_Puzzle& game, int column, int row) {
+        const int n = game.GridSize();
+        const int size = (400 - 3 * n) / n;
+        return {512 - 400 + (size + 3) * column - 20 + size / 2, 384 - 200 + (size + 3) * row + size / 2};
+    }
+
+    static void Click(KG_Schiebe_Puzzle& game, int column, int row) {
+        const Place centre = Centre(game, column, row);
+        game.OnLeftButtonUp(centre.column, centre.row);
+    }
+
+    static Place Gap(const KG_Schiebe_Puzzle& game) {
+        for (int i = 0; i < game.GridSize(); ++i) {
+            for (int j = 0; j < game.GridSize(); ++j) {
+                if (game.PlayingTile(i, j).IsEmpty()) {
+                    return {i, j};
+                }
+            }
+        }
+        return {-1, -1};
+    }
+
+    // Lets every tile arrive at its place in one slow frame that adds no play time.
+    void Settle(KG_Schiebe_Puzzle& game) { Frame(game, 0.0, 1.0); }
+};
+
+TEST_F(SchiebePuzzleTest, TheShuffleIsAWalkOfTheGapThatNeverTurnsBackAndNeverEndsSolved) {
+    const int sizes[] = {3, 4, 5};
+    const int tileSizes[] = {130, 97, 77};
+    const int shuffles[] = {50, 100, 150};
+    for (int level = 0; level < 3; ++level) {
+        for (uint32_t seed = 1; seed <= 5; ++seed) {
+            SeedRandom(seed * 7919u);
+            KG_Schiebe_Puzzle game(level);
+            const int n = sizes[level];
+            ASSERT_EQ(game.GridSize(), n);
+            EXPECT_EQ(game.ShuffleMoves(), shuffles[level]);
+            ASSERT_EQ(static_cast<int>(game.ShuffleWalk().size()), shuffles[level]);
+
+            ReplayedGrid replay(n);
+            for (const int direction : game.ShuffleWalk()) {
+                replay.Step(direction);
+            }
+            for (int i = 0; i < n; ++i) {
+                for (int j = 0; j < n; ++j) {
+                    const PuzzleTile& tile = game.PlayingTile(i, j);
+                    EXPECT_EQ(tile.HomeColumn(), replay.homes[i * n + j].column);
+                    EXPECT_EQ(tile.HomeRow(), replay.homes[i * n + j].row);
+                    EXPECT_EQ(tile.IsEmpty(), tile.HomeColumn() == n - 1 && tile.HomeRow() == n - 1);
+                    // Each shuffled tile glides to its new place from its home.
+                    const float step = static_cast<float>(tileSizes[level] + 3);
+                    EXPECT_EQ(tile.TargetX(), 92.0f + step * i);
+                    EXPECT_EQ(tile.TargetY(), 184.0f + step * j);
+                    EXPECT_EQ(tile.X(), 92.0f + step * tile.HomeColumn());
+                    // The model stands in order on the right.
+                    const PuzzleTile& model = game.ModelTile(i, j);
+                    EXPECT_TRUE(model.IsHome(i, j));
+                    EXPECT_EQ(model.X(), 532.0f + step * i);
+                    EXPECT_EQ(model.Y(), 184.0f + step * j);
+                }
+            }
+            EXPECT_FALSE(game.IsSolvedGrid());
+        }
+    }
+
+    // A walk that comes back to the picture goes on until it has left it.
+    SeedRandom(kSeedOfASolvedWalk);
+    KG_Schiebe_Puzzle game(0);
+    ASSERT_GT(game.ShuffleWalk().size(), 50u);
+    ReplayedGrid replay(3);
+    for (size_t step = 0; step < game.ShuffleWalk().size(); ++step) {
+        replay.Step(game.ShuffleWalk()[step]);
+        EXPECT_EQ(replay.Solved(), step + 1 == 50) << "after step " << step + 1;
+    }
+    EXPECT_FALSE(game.IsSolvedGrid());
+    game.StartGame();
+    Settle(game);
+    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+}
+
+TEST_F(SchiebePuzzleTest, OnlyATileNextToTheGapSlidesAndOnlyWhileTheGameRuns) {
+    SeedRandom(11);
+    KG_Schiebe_Puzzle game(0);
+    Place gap = Gap(game);
+    const Place neighbour{gap.column == 0 ? 1 : gap.column - 1, gap.row};
+    const Place far{gap.column == 0 ? 2 : (gap.column == 1 ? 1 : 0), gap.row == 0 ? 2 : 0};
+    ASSERT_GT(std::abs(far.column - gap.column) + std::abs(far.row - gap.row), 1);
+
+    // Nothing moves during the countdown.
+    Click(game, neighbour.column, neighbour.row);
+    EXPECT_EQ(game.Moves(), 0);
+    EXPECT_EQ(game.InvalidClicks(), 0);
+    EXPECT_TRUE(game.PlayingTile(gap.column, gap.row).IsEmpty());
+
+    game.StartGame();
+    Settle(game);
+    Click(game, far.column, far.row);
+    EXPECT_EQ(game.Moves(), 0);
+    EXPECT_EQ(game.InvalidClicks(), 1);
+    EXPECT_TRUE(game.PlayingTile(gap.column, gap.row).IsEmpty());
+
+    const PuzzleTile moved = game.PlayingTile(neighbour.column, neighbour.row);
+    const float modelX = game.ModelTile(0, 0).X();
+    Click(game, neighbour.column, neighbour.row);
+    EXPECT_EQ(game.Moves(), 1);
+    EXPECT_TRUE(game.PlayingTile(neighbour.column, neighbour.row).IsEmpty());
+    const PuzzleTile& arrived = game.PlayingTile(gap.column, gap.row);
+    EXPECT_EQ(arrived.HomeColumn(), moved.HomeColumn());
+    EXPECT_EQ(arrived.HomeRow(), moved.HomeRow());
+
+    // It glides: half the way in a tenth of a second at speed 5, and a slow
+    // frame puts it on its place without overshooting.
+    const float fromX = moved.X();
+    const float toX = arrived.TargetX();
+    EXPECT_EQ(arrived.Speed(), 5.0);
+    Frame(game, 0.0, 0.1);
+    EXPECT_FLOAT_EQ(arrived.X(), fromX + (toX - fromX) / 2);
+    Frame(game, 0.0, 3.0);
+    EXPECT_EQ(arrived.X(), toX);
+    EXPECT_EQ(game.ModelTile(0, 0).X(), modelX);
+
+    // Clicking the gap slides its first neighbour (column + 1, column - 1,
+    // row + 1, row - 1) into it.
+    gap = Gap(game);
+    const Place first = gap.column + 1 < 3 ? Place{gap.column + 1, gap.row} : Place{gap.column - 1, gap.row};
+    Click(game, gap.column, gap.row);
+    EXPECT_EQ(game.Moves(), 2);
+    EXPECT_TRUE(game.PlayingTile(first.column, first.row).IsEmpty());
+
+    // Paused or ended: clicks change nothing.
+    Settle(game);
+    game.SetState(Knobel_Game::STATE_PAUSED);
+    Click(game, gap.column, gap.row);
+    EXPECT_EQ(game.Moves(), 2);
+    game.SetState(Knobel_Game::STATE_ABORTED);
+    Click(game, gap.column, gap.row);
+    Click(game, far.column, far.row);
+    EXPECT_EQ(game.Moves(), 2);
+    EXPECT_EQ(game.InvalidClicks(), 1);
+}
+
+TEST_F(SchiebePuzzleTest, UndoingTheWalkSolvesThePuzzleAndGradesMovesTimeAndInvalidClicks) {
+    SeedRandom(5);
+    KG_Schiebe_Puzzle game(0);
+    const std::vector<int> walk = game.ShuffleWalk();
+    ASSERT_EQ(walk.size(), 50u);
+    game.StartGame();
+    Settle(game);
+    Click(game, Gap(game).column == 0 ? 2 : 0, Gap(game).row == 0 ? 2 : 0);  // one invalid click
+    for (size_t step = walk.size(); step-- > 0;) {
+        if (step == 0) {
+            Frame(game, 120.0, 1.0);
+        }
+        const Place gap = Gap(game);
+        Click(game, gap.column - kColumnStep[walk[step]], gap.row - kRowStep[walk[step]]);
+        EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+        Settle(game);
+    }
+    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+    EXPECT_EQ(game.Moves(), 50);
+    EXPECT_EQ(game.InvalidClicks(), 1);
+    EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 120.0);
+
+    // 50 / 100 + 1 + 120 / 240 + 1 / 10.
+    game.ComputeGrade();
+    EXPECT_DOUBLE_EQ(game.GetGrade(), 2.1);
+    EXPECT_EQ(game.GetResultText(), " Time 2:00\n Shuffled 50\n Moves 50\n Invalid 1\n\n Grade 2.10");
+
+    // Clicks after the end count nothing.
+    Click(game, 0, 0);
+    EXPECT_EQ(game.Moves(), 50);
+}
+
+TEST_F(SchiebePuzzleTest, EndingEarlyGradesTheMisplacedShareAndTheTime) {
+    // Two steps of the walk left to undo: the gap and two tiles are off their places.
+    SeedRandom(5);
+    KG_Schiebe_Puzzle game(0);
+    const std::vector<int> walk = game.ShuffleWalk();
+    game.StartGame();
+    Settle(game);
+    for (size_t step = walk.size(); step-- > 2;) {
+        const Place gap = Gap(game);
+        Click(game, gap.column - kColumnStep[walk[step]], gap.row - kRowStep[walk[step]]);
+        Settle(game);
+    }
+    Frame(game, 12.0, 0.0);
+    int misplaced = 0;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            misplaced += game.PlayingTile(i, j).IsHome(i, j) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(misplaced, 3);
+    game.SetState(Knobel_Game::STATE_ABORTED);
+    game.ComputeGrade();
+    EXPECT_DOUBLE_EQ(game.GetGrade(), 3.0 / 9.0 * 5 + 1 + 12.0 / 120.0);
+
+    // Long plays are capped at 6.
+    KG_Schiebe_Puzzle slow(2);
+    slow.StartGame();
+    Frame(slow, 1000.0, 0.0);
+    slow.SetState(Knobel_Game::STATE_ABORTED);
+    slow.ComputeGrade();
+    EXPECT_EQ(slow.GetGrade(), 6.0);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "app/Sprite.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "games/base/GlobalStatistics.h"
+#include "games/numbers/KG_Schiebe_Puzzle.h"
+#include "games/numbers/KG_Sudoku9x9.h"
+#include "media/Archive.h"
+#include "platform/Image.h"
+#include "platform/Platform.h"
+#include "platform/SdlRenderer.h"
+#include "settings/LanguageTexts.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// Both games mid-play with the archive and fonts of the build, drawn over an
+// in-game background as the menu hosts them, written to screens/ for a look.
+class SudokuPuzzleScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        screens = std::filesystem::absolute("screens");
+        ASSERT_TRUE(platform::Initialize());
+        initialized = true;
+        app = GetAppState();
+        app->archive = ArchiveOpen("sport.gob");
+        if (!app->archive) {
+            GTEST_SKIP() << "no sport.gob in the build directory";
+        }
+        app->renderer = platform::SdlRenderer::CreateOffscreen(1024, 768);
+        renderer = static_cast<platform::SdlRenderer*>(app->renderer.get());
+        ASSERT_TRUE(LoadSharedTextures(*app));
+        LoadLanguage(*app, 0);
+        app->statistics = std::make_shared<GlobalStatistics>();
+        // The main menu's first font, which the Sudoku digits are drawn with.
+        GetTextRenderer()->AddFont("Comic Sans MS", 30);
+        std::filesystem::create_directories(screens);
+        inFolder.emplace(folder.Path());
+    }
+
+    void TearDown() override {
+        inFolder.reset();
+        GetTextRenderer()->Release();
+        DestroyAppState();
+        if (initialized) {
+            platform::Shutdown();
+        }
+    }
+
+    void Frame(Knobel_Game& game, double frameTime, double rawFrameTime) {
+        app->frameTime = frameTime;
+        app->rawFrameTime = rawFrameTime;
+        game.Update();
+    }
+
+    // Draws one frame of the hosted game and writes it.
+    void Shoot(Knobel_Game& game, const std::string& name) {
+        renderer->Clear(0xFF646464u);
+        const platform::Rect region{0, 0, 600, 450};
+        const Vec2 scaling{1024.0f / 600.0f, 768.0f / 450.0f};
+        DrawSprite(app->textures[TEX_BACK3].get(), &region, &scaling, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
+        game.Render();
+        EXPECT_TRUE(platform::WritePng((screens / name).string(), renderer->Screenshot()));
+    }
+
+    uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
+
+    std::filesystem::path screens;
+    bool initialized = false;
+    AppState* app = nullptr;
+    platform::SdlRenderer* renderer = nullptr;
+    TempFolder folder;
+    std::optional<WorkingDirectoryScope> inFolder;
+};
+
+TEST_F(SudokuPuzzleScreenTest, SudokuMidPlay) {
+    KG_Sudoku9x9 game(1);
+    game.StartGame();
+    Frame(game, 65.0, 65.0);
+    // A clash with the first given digit of a hole's row, then another hole selected.
+    int typed = 0;
+    const SudokuCell* selected = nullptr;
+    const SudokuCell* plain = nullptr;
+    for (int c = 0; c < 9; ++c) {
+        for (int r = 0; r < 9; ++r) {
+            SudokuCell& cell = game.Cell(c, r);
+            if (cell.GetFixed()) {
+                continue;
+            }
+            game.OnLeftButtonUp(static_cast<int>(cell.X()) + 25, static_cast<int>(cell.Y()) + 25);
+            if (typed == 0) {
+                for (int other = 0; other < 9; ++other) {
+                    if (game.Cell(other, r).GetFixed()) {
+                        game.OnKeyUp(static_cast<uint16_t>('0' + game.Cell(other, r).GetValue()));
+                        break;
+                    }
+                }
+            }
+            ++typed;
+            if (typed == 2) {
+                selected = &cell;
+            } else if (typed == 3) {
+                plain = &cell;
+            }
+        }
+    }
+    ASSERT_NE(plain, nullptr);
+    game.OnLeftButtonUp(static_cast<int>(selected->X()) + 25, static_cast<int>(selected->Y()) + 25);
+    EXPECT_EQ(game.Mistakes(), 1);
+    Shoot(game, "sudoku.png");
+    // The selected empty cell is tinted, an unselected empty one is not.
+    EXPECT_NE(PixelAt(static_cast<int>(selected->X()) + 25, static_cast<int>(selected->Y()) + 25),
+              PixelAt(static_cast<int>(plain->X()) + 25, static_cast<int>(plain->Y()) + 25));
+}
+
+TEST_F(SudokuPuzzleScreenTest, SlidingPuzzleMidPlay) {
+    SeedRandom(2024);
+    KG_Schiebe_Puzzle game(1);
+    game.StartGame();
+    Frame(game, 42.0, 1.0);
+    // Slide the tile left of (or right of) the gap and catch it half-way.
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            if (game.PlayingTile(i, j).IsEmpty()) {
+                const int column = i > 0 ? i - 1 : i + 1;
+                const PuzzleTile& tile = game.PlayingTile(column, j);
+                game.OnLeftButtonUp(static_cast<int>(tile.X()) + 10, static_cast<int>(tile.Y()) + 10);
+            }
+        }
+    }
+    EXPECT_EQ(game.Moves(), 1);
+    Frame(game, 0.0, 0.1);
+    Shoot(game, "puzzle.png");
+    // The model's top-left tile is drawn (not the background) at its place.
+    const PuzzleTile& model = game.ModelTile(0, 0);
+    EXPECT_EQ(model.X(), 532.0f);
+}
+
+}  // namespace

@@ -1,0 +1,291 @@
+#include "gui/GUIElement.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "app/AppState.h"
+#include "app/Game.h"
+
+namespace {
+
+// One owner-draw call with its slot and nine arguments.
+struct DrawCall {
+    int slot;
+    GUIElement* element;
+    GUIElement::Rect source;
+    float x;
+    float y;
+    float scaleX;
+    float scaleY;
+};
+
+// A screen that records the owner-draw calls of slots 2 and 7.
+class DrawingScreen : public Game {
+public:
+    void OnLostDevice() override {}
+    void OnResetDevice() override {}
+
+    void OwnerDraw2(GUIElement* e, int l, int t, int r, int b, float x, float y, float sx, float sy) override {
+        calls.push_back(DrawCall{2, e, {l, t, r, b}, x, y, sx, sy});
+    }
+    void OwnerDraw7(GUIElement* e, int l, int t, int r, int b, float x, float y, float sx, float sy) override {
+        calls.push_back(DrawCall{7, e, {l, t, r, b}, x, y, sx, sy});
+    }
+
+    std::vector<DrawCall> calls;
+};
+
+// An element of the given size at (x, y) whose source region starts at (0, 0).
+GUIElement* Box(int id, int x, int y, int width, int height, Game* owner = nullptr, int ownerDraw = 0,
+                bool fit = false, int dock = GUIElement::kDockNone) {
+    return new GUIElement(id, 0, 0, width, height, static_cast<float>(x), static_cast<float>(y), owner, ownerDraw,
+                          fit, dock);
+}
+
+class GUIElementTest : public ::testing::Test {
+protected:
+    void TearDown() override { DestroyAppState(); }
+};
+
+TEST_F(GUIElementTest, HitTestIncludesTheScaledEdgesWithoutRounding) {
+    std::unique_ptr<GUIElement> element(Box(1, 100, 100, 50, 40));
+    EXPECT_EQ(element->HitTest(100, 100, -1), element.get());
+    EXPECT_EQ(element->HitTest(150, 140, -1), element.get());  // right and bottom edge
+    EXPECT_EQ(element->HitTest(151, 120, -1), nullptr);
+    EXPECT_EQ(element->HitTest(120, 141, 1), nullptr);
+    EXPECT_EQ(element->HitTest(99, 120, 1), nullptr);
+
+    // 50 x 1.01 = 50.5: x = 150 is inside, 151 would be inside if it were rounded up.
+    element->scaleX = 1.01f;
+    element->scaleY = 2.0f;
+    EXPECT_EQ(element->HitTest(150, 180, -1), element.get());
+    EXPECT_EQ(element->HitTest(151, 180, -1), nullptr);
+    EXPECT_EQ(element->HitTest(150, 181, -1), nullptr);
+}
+
+TEST_F(GUIElementTest, ChildrenAreFoundOnlyInsideTheirParentAndTheFirstAddedWins) {
+    std::unique_ptr<GUIElement> panel(Box(1, 100, 100, 100, 100));
+    GUIElement* first = Box(2, 50, 50, 100, 100);  // reaches past the panel
+    GUIElement* second = Box(3, 60, 60, 20, 20);   // lies under the first one
+    ASSERT_TRUE(panel->AddChild(first));
+    ASSERT_TRUE(panel->AddChild(second));
+    EXPECT_EQ(first->parent, panel.get());
+
+    EXPECT_EQ(panel->HitTest(165, 165, 1), first);     // both children: the first added
+    EXPECT_EQ(panel->HitTest(200, 200, 1), first);     // the panel's corner
+    EXPECT_EQ(panel->HitTest(201, 201, 1), nullptr);   // inside the child only
+    EXPECT_EQ(panel->HitTest(120, 120, 1), panel.get());
+
+    // A grandchild is asked in its parent's frame.
+    GUIElement* grandchild = Box(4, 10, 10, 5, 5);
+    first->AddChild(grandchild);
+    EXPECT_EQ(panel->HitTest(160, 160, -1), grandchild);
+    EXPECT_EQ(panel->HitTest(166, 166, -1), first);
+}
+
+TEST_F(GUIElementTest, AddChildRefusesWhatWouldBreakOwnership) {
+    std::unique_ptr<GUIElement> panel(Box(1, 0, 0, 100, 100));
+    GUIElement* child = Box(2, 0, 0, 10, 10);
+    EXPECT_TRUE(panel->AddChild(child));
+    EXPECT_FALSE(panel->AddChild(child));  // held once, deleted once
+    EXPECT_FALSE(panel->AddChild(nullptr));
+    EXPECT_FALSE(panel->AddChild(panel.get()));
+    EXPECT_EQ(panel->children.Count(), 1);
+}
+
+TEST_F(GUIElementTest, RemoveChildDetachesAGrandchildThroughItsParent) {
+    std::unique_ptr<GUIElement> panel(Box(1, 0, 0, 300, 300));
+    GUIElement* empty = Box(2, 200, 200, 50, 50);
+    GUIElement* middle = Box(3, 0, 0, 100, 100);
+    GUIElement* grandchild = Box(4, 10, 10, 20, 20);
+    panel->AddChild(empty);
+    panel->AddChild(middle);
+    middle->AddChild(grandchild);
+    ASSERT_EQ(panel->HitTest(15, 15, 1), grandchild);
+
+    EXPECT_TRUE(panel->RemoveChild(grandchild));
+    std::unique_ptr<GUIElement> removed(grandchild);  // not destroyed: ours now
+    EXPECT_EQ(grandchild->parent, nullptr);
+    EXPECT_EQ(middle->children.Count(), 0);
+    EXPECT_EQ(panel->HitTest(15, 15, 1), middle);
+
+    EXPECT_FALSE(panel->RemoveChild(grandchild));
+    EXPECT_FALSE(panel->RemoveChild(nullptr));
+    EXPECT_TRUE(panel->RemoveChild(empty));
+    std::unique_ptr<GUIElement> removedToo(empty);
+    EXPECT_EQ(panel->children.Count(), 1);
+}
+
+TEST_F(GUIElementTest, DrawCallsTheOwnersSlotWithPositionsAddedAlongTheChain) {
+    DrawingScreen screen;
+    GUIElement* panel = new GUIElement(1, 0, 0, 400, 300, 100.0f, 20.0f, &screen, 2);
+    GUIElement* button = new GUIElement(2, 10, 600, 110, 650, 50.0f, 5.0f, &screen, 7);
+    GUIElement* label = new GUIElement(3, 0, 0, 10, 10, 1.0f, 2.0f, &screen, 2);
+    GUIElement* unbound = new GUIElement(4, 0, 0, 10, 10, 0.0f, 0.0f, &screen, 14);  // no such slot
+    screen.guiElements[0] = panel;
+    panel->AddChild(button);
+    panel->AddChild(unbound);
+    button->AddChild(label);
+    panel->scaleX = 2.0f;  // scale is not inherited
+    button->scaleY = 0.5f;
+
+    panel->Draw(0, 0);
+    ASSERT_EQ(screen.calls.size(), 3u);
+    const DrawCall& p = screen.calls[0];
+    EXPECT_EQ(p.slot, 2);
+    EXPECT_EQ(p.element, panel);
+    EXPECT_EQ(p.x, 100.0f);
+    EXPECT_EQ(p.y, 20.0f);
+    EXPECT_EQ(p.scaleX, 2.0f);
+    const DrawCall& b = screen.calls[1];
+    EXPECT_EQ(b.slot, 7);
+    EXPECT_EQ(b.element, button);
+    EXPECT_EQ(b.source.left, 10);
+    EXPECT_EQ(b.source.top, 600);
+    EXPECT_EQ(b.source.right, 110);
+    EXPECT_EQ(b.source.bottom, 650);
+    EXPECT_EQ(b.x, 150.0f);
+    EXPECT_EQ(b.y, 25.0f);
+    EXPECT_EQ(b.scaleX, 1.0f);
+    EXPECT_EQ(b.scaleY, 0.5f);
+    const DrawCall& l = screen.calls[2];  // drawn after its parent, before the next sibling
+    EXPECT_EQ(l.element, label);
+    EXPECT_EQ(l.x, 151.0f);
+    EXPECT_EQ(l.y, 27.0f);
+}
+
+TEST_F(GUIElementTest, MoveByDropsOnlyTheAxisThatWouldLeaveTheClipArea) {
+    std::unique_ptr<GUIElement> element(Box(1, 10, 10, 100, 50));
+    element->clip = GUIElement::Rect{0, 0, 200, 100};
+
+    element->MoveBy(-20, 5);  // the left edge would go below 0
+    EXPECT_EQ(element->x, 10);
+    EXPECT_EQ(element->right, 110);
+    EXPECT_EQ(element->y, 15);
+    EXPECT_EQ(element->bottom, 65);
+
+    element->MoveBy(90, 36);  // right edge exactly on the clip edge; bottom past it
+    EXPECT_EQ(element->x, 100);
+    EXPECT_EQ(element->right, 200);
+    EXPECT_EQ(element->y, 15);
+
+    element->MoveBy(1, -15);
+    EXPECT_EQ(element->x, 100);
+    EXPECT_EQ(element->y, 0);
+    EXPECT_EQ(element->bottom, 50);
+
+    // The clip area counts by its size.
+    element->clip = GUIElement::Rect{50, 50, 350, 150};
+    element->MoveBy(100, 0);
+    EXPECT_EQ(element->x, 200);
+}
+
+TEST_F(GUIElementTest, LayoutStacksDockedChildrenAndFillsTheRest) {
+    std::unique_ptr<GUIElement> frame(Box(1, 0, 0, 400, 300));
+    GUIElement* left = Box(2, 7, 7, 50, 10, nullptr, 0, true, GUIElement::kDockLeft);
+    GUIElement* top = Box(3, 0, 0, 100, 20, nullptr, 0, true, GUIElement::kDockTop);
+    GUIElement* right = Box(4, 0, 0, 30, 10, nullptr, 0, false, GUIElement::kDockRight);
+    GUIElement* bottom = Box(5, 0, 0, 100, 40, nullptr, 0, true, GUIElement::kDockBottom);
+    GUIElement* fill = Box(6, 0, 0, 10, 10, nullptr, 0, true, GUIElement::kDockFill);
+    GUIElement* loose = Box(7, 3, 4, 10, 10);
+    GUIElement* inner = Box(8, 9, 9, 5, 5, nullptr, 0, true, GUIElement::kDockFill);
+    for (GUIElement* child : {left, top, right, bottom, fill, loose}) {
+        frame->AddChild(child);
+    }
+    fill->AddChild(inner);
+
+    frame->Layout();
+
+    EXPECT_EQ(left->x, 0);
+    EXPECT_EQ(left->y, 0);
+    EXPECT_EQ(left->right, 50);
+    EXPECT_FLOAT_EQ(left->scaleY, 30.0f);  // 300 high
+    EXPECT_FLOAT_EQ(left->scaleX, 1.0f);
+
+    EXPECT_EQ(top->x, 50);
+    EXPECT_EQ(top->y, 0);
+    EXPECT_FLOAT_EQ(top->scaleX, 3.5f);  // 350 wide: the width right of the left stack
+
+    EXPECT_EQ(right->x, 370);
+    EXPECT_EQ(right->y, 20);
+    EXPECT_FLOAT_EQ(right->scaleY, 1.0f);  // does not fit
+
+    EXPECT_EQ(bottom->x, 50);
+    EXPECT_EQ(bottom->y, 260);
+    EXPECT_EQ(bottom->bottom, 300);
+    EXPECT_FLOAT_EQ(bottom->scaleX, 3.2f);  // 400 - 50 - 30
+
+    EXPECT_EQ(fill->x, 50);
+    EXPECT_EQ(fill->y, 20);
+    EXPECT_FLOAT_EQ(fill->scaleX, 32.0f);  // 320 x 240 of room
+    EXPECT_FLOAT_EQ(fill->scaleY, 24.0f);
+
+    EXPECT_EQ(loose->x, 3);  // no dock: stays where it was
+    EXPECT_EQ(loose->y, 4);
+
+    // Every child is bounded by the frame and laid out itself; the fill's
+    // child fills its unscaled 10 x 10 and is bounded by its scaled size.
+    for (GUIElement* child : {left, top, right, bottom, fill, loose}) {
+        EXPECT_EQ(child->clip.right, 400);
+        EXPECT_EQ(child->clip.bottom, 300);
+    }
+    EXPECT_EQ(inner->x, 0);
+    EXPECT_EQ(inner->y, 0);
+    EXPECT_FLOAT_EQ(inner->scaleX, 2.0f);
+    EXPECT_EQ(inner->clip.right, 320);
+    EXPECT_EQ(inner->clip.bottom, 240);
+}
+
+TEST_F(GUIElementTest, LayoutUsesTheScaledSizeAndLeavesEmptyRegionsUnstretched) {
+    std::unique_ptr<GUIElement> frame(Box(1, 0, 0, 100, 50));
+    frame->scaleX = 2.0f;
+    frame->scaleY = 2.0f;
+    GUIElement* right = Box(2, 0, 0, 20, 10, nullptr, 0, true, GUIElement::kDockRight);
+    GUIElement* flat = Box(3, 0, 0, 0, 0, nullptr, 0, true, GUIElement::kDockTop);
+    frame->AddChild(right);
+    frame->AddChild(flat);
+
+    frame->Layout();
+    EXPECT_EQ(right->x, 180);
+    EXPECT_FLOAT_EQ(right->scaleY, 10.0f);  // 100 of scaled height
+    EXPECT_TRUE(std::isfinite(flat->scaleX));
+    EXPECT_FLOAT_EQ(flat->scaleX, 1.0f);
+    EXPECT_EQ(right->clip.right, 200);
+}
+
+TEST_F(GUIElementTest, OpeningAnElementClosesItsSiblingsAndEnds) {
+    std::unique_ptr<GUIElement> menu(Box(1, 0, 0, 300, 300));
+    GUIElement* file = Box(2, 0, 0, 10, 10);
+    GUIElement* edit = Box(3, 0, 0, 10, 10);
+    GUIElement* view = Box(4, 0, 0, 10, 10);
+    GUIElement* editItem = Box(5, 0, 0, 10, 10);
+    menu->AddChild(file);
+    menu->AddChild(edit);
+    menu->AddChild(view);
+    edit->AddChild(editItem);
+
+    edit->SetOpen(true);
+    editItem->SetOpen(true);
+    view->SetOpen(true);  // closes file and edit, and what edit holds
+    EXPECT_TRUE(view->open);
+    EXPECT_FALSE(edit->open);
+    EXPECT_FALSE(editItem->open);
+    EXPECT_FALSE(file->open);
+
+    view->SetOpen(false);  // closing touches nothing else
+    file->SetOpen(true);
+    editItem->open = true;
+    menu->SetOpen(true);  // a top-level element has no siblings
+    EXPECT_TRUE(menu->open);
+    EXPECT_TRUE(file->open);
+
+    menu->CloseAll();
+    EXPECT_TRUE(menu->open);
+    EXPECT_FALSE(file->open);
+    EXPECT_FALSE(editItem->open);
+}
+
+}  // namespace

@@ -1,0 +1,240 @@
+#include "media/Sound.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "WaveBytes.h"
+#include "app/AppState.h"
+#include "support/ArchiveBytes.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The archive entries of every effect, each a quiet tone of `seconds`.
+std::vector<ArchiveEntryBytes> AllSounds(double seconds) {
+    std::vector<ArchiveEntryBytes> entries;
+    for (int id = 0; id < kSoundSlotCount; ++id) {
+        if (SoundFileName(id) != nullptr) {
+            entries.emplace_back(SoundFileName(id), Pcm16Wave(Tone(seconds), 22050));
+        }
+    }
+    return entries;
+}
+
+// Gives the entry of the effect other bytes; without bytes, takes it out.
+void Replace(std::vector<ArchiveEntryBytes>& entries, int id, const std::string* bytes) {
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+        if (entry->first == SoundFileName(id)) {
+            if (bytes != nullptr) {
+                entry->second = *bytes;
+            } else {
+                entries.erase(entry);
+            }
+            return;
+        }
+    }
+}
+
+class SoundTest : public ::testing::Test {
+protected:
+    void SetUp() override { app = GetAppState(); }
+
+    void TearDown() override {
+        ReleaseSounds(*app);
+        DestroyAppState();
+    }
+
+    void UseArchive(const std::vector<ArchiveEntryBytes>& entries) {
+        folder.Write("sport.gob", ArchiveBytes(entries));
+        app->archive = ArchiveOpen(folder.Path("sport.gob"));
+        ASSERT_NE(app->archive, nullptr);
+    }
+
+    int PlayingVoices(int id) const {
+        int playing = 0;
+        for (const auto& voice : app->soundSlots[id]) {
+            playing += voice->IsPlaying() ? 1 : 0;
+        }
+        return playing;
+    }
+
+    TempFolder folder;
+    AppState* app = nullptr;
+};
+
+TEST(SoundVolumeTest, HundredthsOfADecibelFromVolumeAndFactor) {
+    EXPECT_EQ(SoundVolumeHundredthsDb(100, 1.0f), 0);
+    EXPECT_EQ(SoundVolumeHundredthsDb(50, 1.0f), -1500);
+    EXPECT_EQ(SoundVolumeHundredthsDb(1, 1.0f), -2970);
+    EXPECT_EQ(SoundVolumeHundredthsDb(100, 0.5f), -1500);
+    EXPECT_EQ(SoundVolumeHundredthsDb(50, 0.5f), -2250);
+    EXPECT_EQ(SoundVolumeHundredthsDb(100, 0.0f), -3000);
+    // In double precision these two would come out one hundredth short.
+    EXPECT_EQ(SoundVolumeHundredthsDb(77, 1.0f), -690);
+    EXPECT_EQ(SoundVolumeHundredthsDb(1, 1.0f), -2970);
+    // Never louder than unattenuated, never below silence.
+    EXPECT_EQ(SoundVolumeHundredthsDb(100, 2.0f), 0);
+    EXPECT_EQ(SoundVolumeHundredthsDb(100, -10.0f), kSilentHundredthsDb);
+    EXPECT_EQ(SoundVolumeHundredthsDb(100, std::numeric_limits<float>::infinity()), 0);
+    EXPECT_EQ(SoundVolumeHundredthsDb(100, std::numeric_limits<float>::quiet_NaN()), kSilentHundredthsDb);
+
+    // As the mixer hears it: 128 is unattenuated.
+    EXPECT_EQ(platform::MixerVolumeFromHundredthsDb(0), 128);
+    EXPECT_EQ(platform::MixerVolumeFromHundredthsDb(-1500), 23);
+    EXPECT_EQ(platform::MixerVolumeFromHundredthsDb(-2970), 4);
+    EXPECT_EQ(platform::MixerVolumeFromHundredthsDb(kSilentHundredthsDb), 0);
+    EXPECT_EQ(platform::MixerVolumeFromHundredthsDb(600), 128);
+}
+
+TEST_F(SoundTest, StartUpLoadsEveryEffectThatIsThereWithItsLoadingSteps) {
+    std::vector<ArchiveEntryBytes> entries = AllSounds(0.1);
+    const std::string broken = "RIFF, but nothing more";
+    const std::string unplayable = Riff(Chunk("fmt ", PcmFormatBody(1, 22050, 24)) + Chunk("data", "abcdef"));
+    Replace(entries, SOUND_LOSE, nullptr);
+    Replace(entries, SOUND_KLICK_GAME, &broken);
+    Replace(entries, SOUND_ALARM, &unplayable);
+    UseArchive(entries);
+    app->soundVolume = 40;
+
+    std::string error;
+    ASSERT_TRUE(StartSound(*app, &error)) << error;
+    EXPECT_EQ(app->soundVolume, 100);
+    EXPECT_NE(app->musicPlayer, nullptr);
+    EXPECT_NE(app->audioDevice, nullptr);
+    // One step without drawing, two for the device, one per effect.
+    EXPECT_EQ(app->loadingStep, 11);
+    for (int id = 0; id < kSoundSlotCount; ++id) {
+        const bool loaded = id == SOUND_KLICK_MENU || id == SOUND_WIN || id == SOUND_LAMP1 || id == SOUND_POP ||
+                            id == SOUND_PUNCH;
+        EXPECT_EQ(app->soundSlots[id].size(), loaded ? 10u : 0u) << id;
+    }
+    // The ten voices of an effect are ten channels.
+    EXPECT_EQ(app->audioDevice->ChannelCount(), 50);
+    EXPECT_NE(app->soundSlots[SOUND_WIN][0]->Channel(), app->soundSlots[SOUND_WIN][9]->Channel());
+}
+
+TEST_F(SoundTest, WithoutAnAudioDeviceTheProgramRunsSilent) {
+    UseArchive(AllSounds(0.1));
+    const char* driver = std::getenv("SDL_AUDIODRIVER");
+    const std::string previous = driver != nullptr ? driver : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    std::string error;
+    const bool started = StartSound(*app, &error);
+    setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
+
+    EXPECT_FALSE(started);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(app->soundVolume, 0);
+    EXPECT_EQ(app->audioDevice, nullptr);
+    EXPECT_EQ(app->loadingStep, 1);
+    EXPECT_NE(app->musicPlayer, nullptr);
+    for (const SoundSlot& slot : app->soundSlots) {
+        EXPECT_TRUE(slot.empty());
+    }
+    PlaySound(SOUND_WIN, 1.0f);  // nothing to play, nothing breaks
+}
+
+TEST_F(SoundTest, TenVoicesPlayAtOnceAndTheEleventhIsDropped) {
+    UseArchive(AllSounds(3.0));
+    ASSERT_TRUE(StartSound(*app));
+    for (int i = 0; i < 10; ++i) {
+        PlaySound(SOUND_POP, 1.0f);
+        EXPECT_EQ(PlayingVoices(SOUND_POP), i + 1);
+    }
+    // An eleventh play at another volume changes none of the ten.
+    PlaySound(SOUND_POP, 0.5f);
+    EXPECT_EQ(PlayingVoices(SOUND_POP), 10);
+    for (const auto& voice : app->soundSlots[SOUND_POP]) {
+        EXPECT_EQ(voice->MixerVolume(), 128);
+    }
+    // Other effects have voices of their own.
+    PlaySound(SOUND_PUNCH, 0.5f);
+    EXPECT_EQ(PlayingVoices(SOUND_PUNCH), 1);
+    EXPECT_EQ(app->soundSlots[SOUND_PUNCH][0]->MixerVolume(), platform::MixerVolumeFromHundredthsDb(-1500));
+}
+
+TEST_F(SoundTest, TheVolumeFollowsTheSettingAndTheFactor) {
+    UseArchive(AllSounds(3.0));
+    ASSERT_TRUE(StartSound(*app));
+    app->soundVolume = 50;
+    PlaySound(SOUND_WIN, 1.0f);
+    EXPECT_EQ(app->soundSlots[SOUND_WIN][0]->MixerVolume(), platform::MixerVolumeFromHundredthsDb(-1500));
+    app->soundVolume = 1;
+    PlaySound(SOUND_WIN, 1.0f);
+    EXPECT_EQ(app->soundSlots[SOUND_WIN][1]->MixerVolume(), platform::MixerVolumeFromHundredthsDb(-2970));
+    app->soundVolume = 100;
+    PlaySound(SOUND_WIN, 0.25f);
+    EXPECT_EQ(app->soundSlots[SOUND_WIN][2]->MixerVolume(), platform::MixerVolumeFromHundredthsDb(-2250));
+    PlaySound(SOUND_WIN, 1.0f);
+    EXPECT_EQ(app->soundSlots[SOUND_WIN][3]->MixerVolume(), 128);
+}
+
+TEST_F(SoundTest, NothingSoundsAtVolumeZeroOrForIdsWithoutAnEffect) {
+    UseArchive(AllSounds(3.0));
+    ASSERT_TRUE(StartSound(*app));
+    app->soundVolume = 0;
+    PlaySound(SOUND_KLICK_MENU, 1.0f);
+    PlaySound(SOUND_KLICK_MENU, 100.0f);
+    EXPECT_EQ(PlayingVoices(SOUND_KLICK_MENU), 0);
+
+    app->soundVolume = 100;
+    for (int id : {-1, 2, 3, 4, 7, 8, 9, 14, 1000}) {
+        PlaySound(id, 1.0f);
+    }
+    for (int id = 0; id < kSoundSlotCount; ++id) {
+        EXPECT_EQ(PlayingVoices(id), 0) << id;
+    }
+}
+
+TEST_F(SoundTest, AFinishedVoiceIsTakenAgainAndReleaseSilencesAll) {
+    std::vector<ArchiveEntryBytes> entries = AllSounds(3.0);
+    const std::string shortClick = Pcm16Wave(Tone(0.02), 22050);
+    Replace(entries, SOUND_KLICK_GAME, &shortClick);
+    UseArchive(entries);
+    ASSERT_TRUE(StartSound(*app));
+    PlaySound(SOUND_KLICK_GAME, 1.0f);
+    EXPECT_TRUE(app->soundSlots[SOUND_KLICK_GAME][0]->IsPlaying());
+    for (int wait = 0; wait < 200 && app->soundSlots[SOUND_KLICK_GAME][0]->IsPlaying(); ++wait) {
+        platform::SleepMilliseconds(10);
+    }
+    ASSERT_FALSE(app->soundSlots[SOUND_KLICK_GAME][0]->IsPlaying());
+    app->soundVolume = 50;
+    PlaySound(SOUND_KLICK_GAME, 1.0f);
+    EXPECT_EQ(app->soundSlots[SOUND_KLICK_GAME][0]->MixerVolume(), platform::MixerVolumeFromHundredthsDb(-1500));
+    EXPECT_EQ(PlayingVoices(SOUND_KLICK_GAME), 1);
+
+    ReleaseSounds(*app);
+    EXPECT_EQ(app->audioDevice, nullptr);
+    for (const SoundSlot& slot : app->soundSlots) {
+        EXPECT_TRUE(slot.empty());
+    }
+    PlaySound(SOUND_KLICK_GAME, 1.0f);
+}
+
+TEST_F(SoundTest, TheShippedEffectsAllLoadAndPlay) {
+    // The archive the build packs, in the tests' working directory.
+    app->archive = ArchiveOpen("sport.gob");
+    ASSERT_NE(app->archive, nullptr) << "build the game_assets target first";
+    ASSERT_TRUE(StartSound(*app));
+    for (int id = 0; id < kSoundSlotCount; ++id) {
+        EXPECT_EQ(app->soundSlots[id].size(), SoundFileName(id) != nullptr ? 10u : 0u) << id;
+    }
+    for (int id : {SOUND_KLICK_MENU, SOUND_KLICK_GAME, SOUND_WIN, SOUND_LAMP1}) {
+        PlaySound(id, 1.0f);
+        EXPECT_EQ(PlayingVoices(id), 1) << id;
+    }
+}
+
+TEST(SoundWithoutStartUpTest, PlayingIsSafeBeforeSoundStartUp) {
+    AppState* app = GetAppState();
+    ASSERT_EQ(app->audioDevice, nullptr);
+    for (int id = -1; id <= kSoundSlotCount; ++id) {
+        PlaySound(id, 1.0f);
+    }
+    DestroyAppState();
+}
+
+}  // namespace

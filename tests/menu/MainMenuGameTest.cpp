@@ -1,0 +1,289 @@
+#include <string>
+#include <vector>
+
+#include "MenuFixture.h"
+#include "media/Sound.h"
+#include "platform/KeyMap.h"
+#include "settings/LanguageTexts.h"
+#include "support/RecordingRenderer.h"
+
+namespace {
+
+using platform::vk::Back;
+using platform::vk::Escape;
+using platform::vk::Return;
+using platform::vk::Shift;
+
+class HostedPlay : public MenuFixture {
+protected:
+    void SetUp() override {
+        MenuFixture::SetUp();
+        table.Host(0);
+        OpenGameList();
+        Click(22);
+        ASSERT_NE(HostedGame::current, nullptr);
+    }
+
+    // The texts the last frame drew in the countdown's font.
+    std::vector<RecordingRenderer::Text> CountdownTexts() {
+        std::vector<RecordingRenderer::Text> found;
+        for (const RecordingRenderer::Text& text : driver->Recorder()->texts) {
+            if (text.height == 80) {
+                found.push_back(text);
+            }
+        }
+        return found;
+    }
+
+    HostedGame& Hosted() { return *HostedGame::current; }
+};
+
+TEST_F(HostedPlay, TheCountdownShowsTwoOneStartWhileTheGameWaits) {
+    const std::pair<double, std::string> frames[] = {{0.5, "2"}, {1.0, "1"}, {0.6, "Start"}};
+    for (const auto& [seconds, shown] : frames) {
+        driver->Frame(seconds);
+        const auto texts = CountdownTexts();
+        ASSERT_EQ(texts.size(), 2u);
+        // A black shadow 3 pixels off, then the white text on the screen's centre.
+        EXPECT_EQ(texts[0].text, shown);
+        EXPECT_EQ(texts[0].colour, 0xFF000000u);
+        EXPECT_EQ(texts[0].rect.left, 3);
+        EXPECT_EQ(texts[1].text, shown);
+        EXPECT_EQ(texts[1].colour, 0xFFFFFFFFu);
+        EXPECT_EQ(texts[1].rect.left, 0);
+        EXPECT_EQ(texts[1].rect.bottom, 768);
+        EXPECT_FALSE(Hosted().IsStarted());
+        EXPECT_EQ(Hosted().updates, 0);
+    }
+    driver->Frame(1.0);
+    EXPECT_TRUE(Hosted().IsStarted());
+    EXPECT_TRUE(CountdownTexts().empty());
+    EXPECT_EQ(Hosted().updates, 0);  // the frame that ends the countdown starts the game only
+    driver->Frame();
+    EXPECT_EQ(Hosted().updates, 1);
+}
+
+TEST_F(HostedPlay, EscapePausesAndResumesAndHOpensTheHelpOnlyWhileTheGameRuns) {
+    SkipCountdown();
+    driver->PressKey(Escape);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_PAUSE);
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_PAUSED);
+    EXPECT_TRUE(App().paused);
+    const int updates = Hosted().updates;
+    driver->RunFor(1.0);
+    EXPECT_EQ(Hosted().updates, updates);  // a paused game is not updated
+    driver->PressKey(Escape);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_RUNNING);
+    EXPECT_FALSE(App().paused);
+
+    // H opens and closes the game help; Escape on it resumes as well.
+    driver->PressKey('H');
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_GAME_HELP);
+    driver->PressKey('H');
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    driver->PressKey('H');
+    driver->PressKey(Escape);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_RUNNING);
+
+    // Help from the pause page, resumed with H.
+    driver->PressKey(Escape);
+    Click(54);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_GAME_HELP);
+    Click(58);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_PAUSE);
+    Click(54);
+    driver->PressKey('H');
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    EXPECT_FALSE(App().paused);
+    // None of these key releases reached the game.
+    for (const std::string& input : Hosted().input) {
+        EXPECT_EQ(input.rfind("keyup", 0), std::string::npos) << input;
+    }
+
+    // Once the game has ended, neither key pauses it; both go to the game.
+    driver->PressKey(HostedGame::kAnswerKey);
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_FINISHED);
+    driver->PressKey(Escape);
+    driver->PressKey('H');
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_FINISHED);
+    EXPECT_EQ(Hosted().input.back(), "keyup 72");
+    driver->RunFor(MainMenu::kEndDelaySeconds + 0.05);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
+}
+
+TEST_F(HostedPlay, HIsTheGamesKeyWhenTheGameHasNoHelp) {
+    HostedGame::withHelp = false;
+    SkipCountdown();
+    driver->PressKey('H');
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    EXPECT_EQ(Hosted().input.back(), "keyup 72");
+}
+
+TEST_F(HostedPlay, TheResultPageFadesInAfterTwoSecondsWithTheWinSound) {
+    HostedGame::grade = 6.0;  // no best-list entry
+    SkipCountdown();
+    driver->PressKey(HostedGame::kAnswerKey);
+    driver->Frame(1.0);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    EXPECT_EQ(driver->PlayingVoices(SOUND_WIN), 0);
+    driver->Frame(0.5);
+    // The veil darkens with the delay: a quarter of the way at 0.5 s, three quarters at 1.5 s.
+    EXPECT_EQ(driver->Recorder()->sprites[driver->Recorder()->sprites.size() - 2].colour, 95u << 24);
+    driver->Frame(0.5);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
+    EXPECT_EQ(driver->PlayingVoices(SOUND_WIN), 1);
+    EXPECT_EQ(Menu().pendingRecord, nullptr);
+    // Without an entry to name, the button leaves at once and the game is saved.
+    Click(63);
+    EXPECT_EQ(Menu().game, nullptr);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+    EXPECT_EQ(App().runState, 0);
+    EXPECT_TRUE(driver->Folder().Exists(HostedGameSaveFile(0)));
+}
+
+TEST_F(HostedPlay, ANameIsTypedInLettersDigitsAndBlanksBeforeTheResultCanBeLeft) {
+    SkipCountdown();
+    FinishGame();
+    ASSERT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
+    ASSERT_NE(Menu().pendingRecord, nullptr);
+    auto buttonDrawn = [&] {
+        driver->Frame();
+        // The leave button's place: the result page (212, 159) plus (275, 375).
+        for (const RecordingRenderer::Sprite& sprite : driver->Recorder()->sprites) {
+            if (sprite.transform.dx == 487.0f && sprite.transform.dy == 534.0f) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_FALSE(buttonDrawn());
+    Click(63);
+    Click(63);
+    driver->PressKey(Return);
+    driver->PressKey(Back);  // on an empty name: nothing
+    driver->PressKey(Escape);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
+    EXPECT_NE(Menu().game, nullptr);
+
+    driver->PressKey('A');
+    driver->KeyDown(Shift);
+    driver->PressKey('B');
+    driver->KeyUp(Shift);
+    driver->PressKey('1');
+    driver->PressKey(platform::vk::Space);
+    driver->PressKey(platform::vk::OemPeriod);  // not a name character
+    driver->PressKey(platform::vk::Multiply);
+    EXPECT_EQ(Menu().pendingRecord->name, "aB1 ");
+    EXPECT_TRUE(buttonDrawn());
+    // The red name line shows what is typed.
+    bool nameShown = false;
+    for (const RecordingRenderer::Text& text : driver->Recorder()->texts) {
+        nameShown |= text.colour == 0xFFFF0000u && text.text.find("aB1") != std::string::npos;
+    }
+    EXPECT_TRUE(nameShown);
+    for (int i = 0; i < 4; ++i) {
+        driver->PressKey(Back);
+    }
+    EXPECT_EQ(Menu().pendingRecord->name, "");
+    EXPECT_FALSE(buttonDrawn());
+
+    // At most 99 characters.
+    driver->Type(std::string(120, 'x'));
+    EXPECT_EQ(Menu().pendingRecord->name, std::string(99, 'x'));
+    for (int i = 0; i < 95; ++i) {
+        driver->PressKey(Back);
+    }
+    driver->Type("Eva");
+    driver->PressKey(Return);
+    EXPECT_EQ(Menu().game, nullptr);
+    EXPECT_EQ(Menu().pendingRecord, nullptr);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+    EXPECT_NE(driver->Folder().Read(HostedGameSaveFile(0)).find("NAME:\txxxxEva\t"), std::string::npos);
+}
+
+TEST_F(HostedPlay, EndingAGameFromThePauseGoesToTheResultOnlyWhenItQualifies) {
+    SkipCountdown();
+    driver->PressKey(Escape);
+    Click(56);
+    EXPECT_FALSE(App().paused);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_PAUSE);  // until the next update
+    driver->Frame();
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
+    EXPECT_EQ(driver->PlayingVoices(SOUND_WIN), 1);
+    ASSERT_NE(Menu().pendingRecord, nullptr);
+    EXPECT_EQ(Menu().pendingRecord->grade, 2.0);
+    // Escape and H releases are dropped while the entry is named.
+    driver->PressKey(Escape);
+    driver->PressKey('H');
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_ABORTED);
+
+    driver->Type("Leo");
+    Click(63);
+    EXPECT_EQ(Menu().game, nullptr);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+
+    // A play that does not qualify is closed at once.
+    HostedGame::grade = 6.0;
+    OpenGameList();
+    Click(22);
+    SkipCountdown();
+    driver->PressKey(Escape);
+    Click(56);
+    driver->Frame();
+    EXPECT_EQ(Menu().game, nullptr);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+    EXPECT_EQ(App().runState, 0);
+}
+
+TEST_F(HostedPlay, AGameEndedDuringItsCountdownIsClosedAtOnce) {
+    driver->Frame(0.5);
+    driver->PressKey(Escape);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_PAUSE);
+    driver->Frame(1.0);
+    EXPECT_DOUBLE_EQ(Menu().countdown, 2.5);  // no time passes in the pause
+    Click(56);
+    driver->Frame();
+    EXPECT_EQ(Menu().game, nullptr);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+    EXPECT_EQ(App().runState, 0);
+}
+
+TEST_F(HostedPlay, TheGameStatisticsPageResetsTheGamesRecords) {
+    HostedGame::current->Records().gamesPlayed = 5;
+    SkipCountdown();
+    driver->PressKey(Escape);
+    Click(55);
+    driver->Frame();
+    Click(61);
+    EXPECT_EQ(Hosted().Records().gamesPlayed, 0);
+    Click(60);
+    Click(53);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_RUNNING);
+}
+
+TEST_F(HostedPlay, ClosingTheProgramRecordsThePlaySoFar) {
+    HostedGame::grade = 3.0;
+    SkipCountdown();
+    driver->PressKey(HostedGame::kAnswerKey);
+    driver->CloseMenu();
+    // The grade of the play, not the 6.0 of a play never graded.
+    EXPECT_EQ(App().statistics->gamesPlayed, 1);
+    EXPECT_EQ(App().statistics->gradeSum, 3.0);
+    EXPECT_NE(driver->Folder().Read(HostedGameSaveFile(0)).find("ERGS:\t3"), std::string::npos);
+}
+
+TEST_F(HostedPlay, TheProgramsTimeCountsOutsidePausesOnly) {
+    const double before = App().statistics->totalTime;
+    driver->RunFor(1.0);
+    EXPECT_NEAR(App().statistics->totalTime - before, 1.0, 0.02);
+    driver->PressKey(Escape);
+    driver->RunFor(1.0);
+    EXPECT_NEAR(App().statistics->totalTime - before, 1.0, 0.02);
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+#include <string>
+
+#include "MenuFixture.h"
+#include "games/base/GlobalStatistics.h"
+#include "platform/KeyMap.h"
+#include "settings/TextFormat.h"
+#include "support/RecordingRenderer.h"
+
+namespace {
+
+class TestRun : public MenuFixture {
+protected:
+    // From the main page to the mode page's test button at the level.
+    void StartTest(int level = 0) {
+        Click(2);
+        Click(11 + level);
+        Click(16);
+    }
+
+    // Plays the hosted game to its result page and leaves it, naming its
+    // best-list entry when there is one.
+    void PlayAndLeave() {
+        ASSERT_NE(HostedGame::current, nullptr);
+        SkipCountdown();
+        FinishGame();
+        ASSERT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
+        if (Menu().pendingRecord) {
+            driver->Type("Ida");
+        }
+        Click(63);
+    }
+
+    void AbortHostedGame() {
+        SkipCountdown();
+        driver->PressKey(platform::vk::Escape);
+        Click(56);
+        driver->Frame();
+        if (Menu().pendingRecord) {
+            driver->Type("Ida");
+            Click(63);
+        }
+    }
+
+    bool DrewText(const std::string& wanted) {
+        driver->Frame();
+        for (const RecordingRenderer::Text& text : driver->Recorder()->texts) {
+            if (text.text.find(wanted) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(TestRun, ATestOfGamesAllGradedTwoEndsWithTwoAndItsEntry) {
+    table.HostAll();
+    StartTest(1);
+    for (int index = 0; index < kGameCount; ++index) {
+        ASSERT_EQ(Menu().gameIndex, index);
+        ASSERT_TRUE(Menu().testMode);
+        PlayAndLeave();
+    }
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
+    EXPECT_EQ(Menu().testGames, 23);
+    EXPECT_DOUBLE_EQ(Menu().testBest, 2.0);
+    EXPECT_DOUBLE_EQ(Menu().testWorst, 2.0);
+    ASSERT_NE(Menu().pendingTest, nullptr);
+    EXPECT_DOUBLE_EQ(Menu().pendingTest->grade, 2.0);
+    EXPECT_EQ(Menu().pendingTest->difficulty, 1);
+    // The page lists best, worst and the overall grade.
+    EXPECT_TRUE(DrewText(FormatText(45, 2.0)));
+    EXPECT_TRUE(DrewText(FormatText(46, 2.0)));
+    EXPECT_TRUE(DrewText("\n\n" + FormatText(50, 2.0)));
+
+    driver->PressKey(platform::vk::Return);  // no name yet: nothing
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
+    driver->Type("Max");
+    driver->PressKey(platform::vk::Return);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+    EXPECT_EQ(App().runState, 0);
+    EXPECT_EQ(Menu().game, nullptr);
+    ASSERT_EQ(App().statistics->bestList.Count(), 1);
+    EXPECT_EQ(App().statistics->bestList.GetAt(0)->name, "Max");
+    EXPECT_EQ(App().statistics->gamesPlayed, 23);
+    // The statistics page shows the test in its list with its difficulty.
+    Click(4);
+    EXPECT_TRUE(DrewText(FormatText(62, 1, "Max", 2.0, 2.0, 2.0) + GetTextOrEmpty(60)));
+}
+
+TEST_F(TestRun, GamesThatDoNotExistYetAreSkipped) {
+    table.Host(3);
+    table.Host(14);
+    StartTest();
+    EXPECT_EQ(Menu().gameIndex, 3);
+    PlayAndLeave();
+    EXPECT_EQ(Menu().gameIndex, 14);
+    PlayAndLeave();
+    // The last game there is ends the test.
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
+    EXPECT_EQ(Menu().testGames, 2);
+}
+
+TEST_F(TestRun, BreakingOffInTheFirstGameCostsFortyElevenths) {
+    table.HostAll();
+    HostedGame::grade = 2.0;
+    StartTest();
+    AbortHostedGame();
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
+    EXPECT_EQ(Menu().testGames, 1);
+    ASSERT_NE(Menu().pendingTest, nullptr);
+    EXPECT_NEAR(Menu().pendingTest->grade, 2.0 + 40.0 / 11.0, 1e-12);
+    // The page shows the grade that is stored, not the plain average.
+    EXPECT_TRUE(DrewText("\n\n" + FormatText(50, 2.0 + 40.0 / 11.0)));
+    EXPECT_FALSE(DrewText("\n\n" + FormatText(50, 2.0)));
+    driver->Type("Tom");
+    Click(65);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+    EXPECT_EQ(App().runState, 0);
+}
+
+TEST_F(TestRun, BreakingOffLateNeverImprovesTheGrade) {
+    table.HostAll();
+    HostedGame::grade = 3.0;
+    StartTest();
+    for (int played = 0; played < 14; ++played) {
+        PlayAndLeave();
+    }
+    AbortHostedGame();
+    EXPECT_EQ(Menu().testGames, 15);
+    ASSERT_NE(Menu().pendingTest, nullptr);
+    EXPECT_DOUBLE_EQ(Menu().pendingTest->grade, 3.0);
+}
+
+TEST_F(TestRun, AFinalSixNeverEntersTheListAndTheResultIsNotSeen) {
+    table.Host(0);
+    table.Host(1);
+    HostedGame::grade = 6.0;
+    StartTest();
+    PlayAndLeave();
+    PlayAndLeave();
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+    EXPECT_EQ(App().runState, 0);
+    EXPECT_EQ(Menu().pendingTest, nullptr);
+    EXPECT_EQ(App().statistics->bestList.Count(), 0);
+    EXPECT_EQ(Menu().countdown, -1.0);
+    // The mode page's free training ends test mode.
+    EXPECT_TRUE(Menu().testMode);
+    Click(2);
+    Click(11);
+    Click(17);
+    EXPECT_FALSE(Menu().testMode);
+}
+
+TEST_F(TestRun, AStatisticsResetRewritesEverySaveFile) {
+    table.HostAll();
+    for (int index = 0; index < kGameCount; ++index) {
+        driver->Folder().Write(HostedGameSaveFile(index),
+                               "ANZ_SPIELE:\t4\nERGS:\t9\nEINTRAG_START\tNAME:\tOld\tERG:\t2\tEINTRAG_ENDE\n");
+    }
+    App().statistics->gamesPlayed = 40;
+    App().statistics->totalTime = 500.0;
+    Click(4);
+    Click(49);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_STATISTICS);
+    EXPECT_EQ(App().runState, 0);
+    EXPECT_EQ(Menu().game, nullptr);
+    for (int index = 0; index < kGameCount; ++index) {
+        const std::string saved = driver->Folder().Read(HostedGameSaveFile(index));
+        EXPECT_NE(saved.find("ANZ_SPIELE:\t0\n"), std::string::npos) << index;
+        EXPECT_EQ(saved.find("Old"), std::string::npos) << index;
+    }
+    EXPECT_EQ(App().statistics->gamesPlayed, 0);
+    EXPECT_EQ(App().statistics->totalTime, 0.0);
+}
+
+TEST_F(TestRun, TheStatisticsPageAlwaysHasTenListLines) {
+    auto entry = std::make_unique<TestEntry>();
+    entry->name = "Ada";
+    entry->grade = 1.5;
+    entry->difficulty = 2;
+    App().statistics->Insert(std::move(entry));
+    App().statistics->totalTime = 61 * 3600.0 + 62.0;
+    const std::string text = Menu().StatisticsPageText();
+    const std::string firstLine = FormatText(62, 1, "Ada", 1.5, 6.0, 1.0) + GetTextOrEmpty(61) + "\n";
+    EXPECT_EQ(text.rfind(firstLine + "\n\n\n\n\n\n\n\n\n" + FormatText(43, 61, 1, 2) + "\n", 0), 0u);
+}
+
+}  // namespace

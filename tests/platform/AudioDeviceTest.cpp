@@ -1,0 +1,76 @@
+#include "platform/AudioDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// `frames` frames of silence in the format (8-bit silence is 128).
+std::vector<uint8_t> Frames(const platform::PcmFormat& format, size_t frames) {
+    return std::vector<uint8_t>(frames * static_cast<size_t>(format.BytesPerFrame()),
+                                format.bitsPerSample == 8 ? 128 : 0);
+}
+
+TEST(AudioDeviceTest, OneDeviceIsOpenAtATime) {
+    auto device = platform::AudioDevice::Open();
+    ASSERT_NE(device, nullptr);
+    std::string error;
+    EXPECT_EQ(platform::AudioDevice::Open(&error), nullptr);
+    EXPECT_FALSE(error.empty());
+    device.reset();
+    EXPECT_NE(platform::AudioDevice::Open(), nullptr);
+}
+
+TEST(AudioDeviceTest, VoicesOfOneSoundGetChannelsOfTheirOwn) {
+    auto device = platform::AudioDevice::Open();
+    ASSERT_NE(device, nullptr);
+    const platform::PcmFormat mono16{1, 22050, 16};
+    const std::vector<uint8_t> second = Frames(mono16, 22050);
+    auto voices = device->CreateVoices(mono16, second.data(), second.size(), 10);
+    ASSERT_EQ(voices.size(), 10u);
+    auto more = device->CreateVoices(mono16, second.data(), second.size(), 3);
+    ASSERT_EQ(more.size(), 3u);
+    EXPECT_EQ(device->ChannelCount(), 13);
+    std::set<int> channels;
+    for (const auto* group : {&voices, &more}) {
+        for (const auto& voice : *group) {
+            channels.insert(voice->Channel());
+        }
+    }
+    EXPECT_EQ(channels.size(), 13u);
+
+    voices[3]->SetVolume(-1500);
+    voices[3]->Play();
+    EXPECT_TRUE(voices[3]->IsPlaying());
+    EXPECT_FALSE(voices[2]->IsPlaying());
+    EXPECT_FALSE(more[0]->IsPlaying());
+    EXPECT_EQ(voices[3]->MixerVolume(), 23);
+    voices[3]->SetVolume(0);
+    EXPECT_EQ(voices[3]->MixerVolume(), 128);
+    // A voice that goes stops its channel.
+    const int channel = voices[3]->Channel();
+    voices.clear();
+    auto again = device->CreateVoices(mono16, second.data(), second.size(), 1);
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_NE(again[0]->Channel(), channel);
+}
+
+TEST(AudioDeviceTest, OnlyWholeFramesOfKnownFormatsBecomeVoices) {
+    auto device = platform::AudioDevice::Open();
+    ASSERT_NE(device, nullptr);
+    const platform::PcmFormat stereo8{2, 11025, 8};
+    const std::vector<uint8_t> someStereo8 = Frames(stereo8, 100);
+    EXPECT_EQ(device->CreateVoices(stereo8, someStereo8.data(), someStereo8.size(), 2).size(), 2u);
+    // One byte short of a 16-bit stereo frame: nothing to play.
+    const platform::PcmFormat stereo16{2, 44100, 16};
+    EXPECT_TRUE(device->CreateVoices(stereo16, someStereo8.data(), 3, 1).empty());
+    EXPECT_TRUE(device->CreateVoices(stereo16, nullptr, 400, 1).empty());
+    EXPECT_TRUE(device->CreateVoices(stereo16, someStereo8.data(), someStereo8.size(), 0).empty());
+    EXPECT_TRUE(device->CreateVoices({2, 44100, 24}, someStereo8.data(), someStereo8.size(), 1).empty());
+    EXPECT_TRUE(device->CreateVoices({3, 44100, 16}, someStereo8.data(), someStereo8.size(), 1).empty());
+    EXPECT_TRUE(device->CreateVoices({1, 0, 16}, someStereo8.data(), someStereo8.size(), 1).empty());
+    EXPECT_EQ(device->ChannelCount(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "platform/VideoDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "support/TempFolder.h"
+
+namespace {
+
+// The intro the build makes, in the tests' working directory (the build folder).
+constexpr const char* kShippedIntro = "intro.avi";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+double MeanBrightness(const platform::Image& image) {
+    double sum = 0;
+    for (uint32_t pixel : image.pixels) {
+        sum += ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+    }
+    return sum / (3.0 * static_cast<double>(image.pixels.size()));
+}
+
+// Decodes to the end; the number of frames.
+int CountFrames(platform::VideoDecoder& decoder) {
+    platform::VideoFrame frame;
+    std::vector<int16_t> audio;
+    int frames = 0;
+    while (decoder.NextFrame(frame, audio)) {
+        ++frames;
+    }
+    EXPECT_FALSE(decoder.NextFrame(frame, audio));
+    return frames;
+}
+
+TEST(VideoDecoderTest, TheShippedIntroDecodesWithItsSound) {
+    auto decoder = platform::VideoDecoder::Open(kShippedIntro);
+    ASSERT_NE(decoder, nullptr) << "build the intro_video target first";
+    EXPECT_EQ(decoder->Width(), 1024);
+    EXPECT_EQ(decoder->Height(), 768);
+    EXPECT_TRUE(decoder->HasAudio());
+    EXPECT_DOUBLE_EQ(decoder->FrameDuration(), 0.04);
+
+    platform::VideoFrame frame;
+    std::vector<int16_t> audio;
+    std::vector<double> brightness;
+    double previous = -1;
+    while (decoder->NextFrame(frame, audio)) {
+        ASSERT_EQ(frame.image.width, 1024);
+        ASSERT_EQ(frame.image.pixels.size(), 1024u * 768u);
+        EXPECT_GT(frame.seconds, previous);
+        previous = frame.seconds;
+        brightness.push_back(MeanBrightness(frame.image));
+    }
+    const double length = static_cast<double>(brightness.size()) * decoder->FrameDuration();
+    EXPECT_GE(length, 4.0);
+    EXPECT_LE(length, 8.0);
+    EXPECT_NEAR(previous, length - decoder->FrameDuration(), 1e-6);
+    // Out of black, bright in the middle, back to dark.
+    EXPECT_LT(brightness.front(), 5.0);
+    EXPECT_GT(brightness[brightness.size() / 2], 120.0);
+    EXPECT_LT(brightness.back(), 40.0);
+    // The sound lasts as long as the picture, and is heard.
+    EXPECT_NEAR(static_cast<double>(audio.size()) / platform::kVideoAudioChannels / platform::kVideoAudioRate, length,
+                0.1);
+    const auto loudest = std::max_element(audio.begin(), audio.end(),
+                                          [](int16_t a, int16_t b) { return std::abs(a) < std::abs(b); });
+    EXPECT_GT(std::abs(*loudest), 3000);
+}
+
+TEST(VideoDecoderTest, DamagedFilesEndTheDecoding) {
+    TempFolder folder;
+    EXPECT_EQ(platform::VideoDecoder::Open(folder.Path("missing.avi")), nullptr);
+    folder.Write("noise.avi", std::string(100000, '\x33'));
+    EXPECT_EQ(platform::VideoDecoder::Open(folder.Path("noise.avi")), nullptr);
+
+    const std::string shipped = ReadFile(kShippedIntro);
+    ASSERT_GT(shipped.size(), 100000u);
+    auto whole = platform::VideoDecoder::Open(kShippedIntro);
+    ASSERT_NE(whole, nullptr);
+    const int allFrames = CountFrames(*whole);
+
+    // Cut in the middle: the first half plays, then the decoding ends.
+    folder.Write("half.avi", shipped.substr(0, shipped.size() / 2));
+    auto half = platform::VideoDecoder::Open(folder.Path("half.avi"));
+    ASSERT_NE(half, nullptr);
+    const int halfFrames = CountFrames(*half);
+    EXPECT_GT(halfFrames, 0);
+    EXPECT_LT(halfFrames, allFrames);
+
+    // Scribbled over in the middle: the decoding still comes to an end.
+    std::string scribbled = shipped;
+    for (size_t i = scribbled.size() / 3; i < scribbled.size() / 3 + 60000; ++i) {
+        scribbled[i] = static_cast<char>(i * 7919 % 251);
+    }
+    folder.Write("scribbled.avi", scribbled);
+    auto damaged = platform::VideoDecoder::Open(folder.Path("scribbled.avi"));
+    ASSERT_NE(damaged, nullptr);
+    EXPECT_LE(CountFrames(*damaged), allFrames);
+}
+
+}  // namespace

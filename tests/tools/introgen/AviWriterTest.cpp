@@ -1,0 +1,147 @@
+#include "AviWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include "platform/VideoDecoder.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+constexpr int kWidth = 64;
+constexpr int kHeight = 48;
+
+std::vector<uint32_t> Solid(uint32_t argb) { return std::vector<uint32_t>(kWidth * kHeight, argb); }
+
+std::vector<int16_t> Beep(double seconds, int rate) {
+    std::vector<int16_t> samples(static_cast<size_t>(seconds * rate));
+    for (size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = static_cast<int16_t>(8000 * std::sin(static_cast<double>(i) * 2 * 3.14159265 * 440 / rate));
+    }
+    return samples;
+}
+
+// Ten red frames, then ten blue ones, each with its share of 0.8 s of sound.
+bool WriteClip(const std::string& path, int sampleRate, std::string& error) {
+    AviWriter writer;
+    AviWriter::Settings settings;
+    settings.width = kWidth;
+    settings.height = kHeight;
+    settings.sampleRate = sampleRate;
+    if (!writer.Open(path, settings, error)) {
+        return false;
+    }
+    const std::vector<int16_t> beep = Beep(0.04, sampleRate > 0 ? sampleRate : 1);
+    for (int i = 0; i < 20; ++i) {
+        const std::vector<uint32_t> frame = Solid(i < 10 ? 0xFFE02020u : 0xFF2020E0u);
+        if (!writer.AddFrame(reinterpret_cast<const uint8_t*>(frame.data()), kWidth * 4, error) ||
+            (sampleRate > 0 && !writer.AddSound(beep, error))) {
+            return false;
+        }
+    }
+    return writer.Finish(error);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+uint32_t Centre(const platform::Image& image) { return image.At(image.width / 2, image.height / 2); }
+
+int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
+
+TEST(AviWriterTest, PicturesAndSoundComeBackFromTheFile) {
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteClip(folder.Path("clip.avi"), 44100, error)) << error;
+    EXPECT_FALSE(folder.Exists("clip.avi.part"));
+
+    auto decoder = platform::VideoDecoder::Open(folder.Path("clip.avi"));
+    ASSERT_NE(decoder, nullptr);
+    EXPECT_EQ(decoder->Width(), kWidth);
+    EXPECT_EQ(decoder->Height(), kHeight);
+    EXPECT_TRUE(decoder->HasAudio());
+    EXPECT_DOUBLE_EQ(decoder->FrameDuration(), 0.04);
+    platform::VideoFrame frame;
+    std::vector<int16_t> audio;
+    int frames = 0;
+    while (decoder->NextFrame(frame, audio)) {
+        EXPECT_NEAR(frame.seconds, frames * 0.04, 1e-9);
+        const uint32_t centre = Centre(frame.image);
+        const bool red = frames < 10;
+        EXPECT_NEAR(Channel(centre, red ? 16 : 0), 0xE0, 12) << frames;
+        EXPECT_NEAR(Channel(centre, red ? 0 : 16), 0x20, 12) << frames;
+        ++frames;
+    }
+    EXPECT_EQ(frames, 20);
+    // Mono sound comes back as stereo.
+    EXPECT_EQ(audio.size(), 20u * 1764u * 2u);
+    EXPECT_EQ(audio[2 * 100], audio[2 * 100 + 1]);
+    EXPECT_NE(audio[2 * 100], 0);
+}
+
+TEST(AviWriterTest, TheSameInputGivesTheSameBytes) {
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteClip(folder.Path("one.avi"), 22050, error)) << error;
+    ASSERT_TRUE(WriteClip(folder.Path("two.avi"), 22050, error)) << error;
+    const std::string one = ReadFile(folder.Path("one.avi"));
+    EXPECT_GT(one.size(), 1000u);
+    EXPECT_EQ(one, ReadFile(folder.Path("two.avi")));
+}
+
+TEST(AviWriterTest, AClipWithoutSound) {
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteClip(folder.Path("silent.avi"), 0, error)) << error;
+    auto decoder = platform::VideoDecoder::Open(folder.Path("silent.avi"));
+    ASSERT_NE(decoder, nullptr);
+    EXPECT_FALSE(decoder->HasAudio());
+
+    AviWriter writer;
+    AviWriter::Settings settings;
+    settings.width = kWidth;
+    settings.height = kHeight;
+    ASSERT_TRUE(writer.Open(folder.Path("other.avi"), settings, error));
+    EXPECT_FALSE(writer.AddSound({1, 2, 3}, error));
+}
+
+TEST(AviWriterTest, FailuresLeaveNoFileBehind) {
+    TempFolder folder;
+    std::string error;
+    {
+        AviWriter writer;
+        AviWriter::Settings settings;
+        settings.width = 63;  // the picture format needs even sides
+        settings.height = kHeight;
+        EXPECT_FALSE(writer.Open(folder.Path("odd.avi"), settings, error));
+        EXPECT_FALSE(error.empty());
+        settings.width = kWidth;
+        error.clear();
+        EXPECT_FALSE(writer.Open(folder.Path("no/such/folder/x.avi"), settings, error));
+        EXPECT_FALSE(error.empty());
+        const std::vector<uint32_t> frame = Solid(0xFF000000u);
+        EXPECT_FALSE(writer.AddFrame(reinterpret_cast<const uint8_t*>(frame.data()), kWidth * 4, error));
+        EXPECT_FALSE(writer.Finish(error));
+    }
+    {
+        // Given up before Finish: the half-written file goes.
+        AviWriter writer;
+        AviWriter::Settings settings;
+        settings.width = kWidth;
+        settings.height = kHeight;
+        ASSERT_TRUE(writer.Open(folder.Path("unfinished.avi"), settings, error));
+        const std::vector<uint32_t> frame = Solid(0xFF000000u);
+        ASSERT_TRUE(writer.AddFrame(reinterpret_cast<const uint8_t*>(frame.data()), kWidth * 4, error));
+        EXPECT_TRUE(folder.Exists("unfinished.avi.part"));
+    }
+    EXPECT_FALSE(folder.Exists("unfinished.avi.part"));
+    EXPECT_FALSE(folder.Exists("unfinished.avi"));
+    EXPECT_FALSE(folder.Exists("odd.avi"));
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// Prints how long the program takes from the start of main() to its first
+// presented menu frame, and the CPU time per frame in the menu and with a game
+// hosted, headless with the software renderer at 1024 x 768. Start-up runs as
+// the program's does (settings, statistics and texts, archive, the sixteen
+// textures, sound, the main menu); only the window is replaced by an image in
+// memory. The hosted game is the first one the game table can create, else a
+// stand-in that draws a board of tiles and the time panel as the games do.
+// Run from the build directory, where sport.gob and the language files lie.
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/AppState.h"
+#include "app/MainLoop.h"
+#include "app/Sprite.h"
+#include "app/Textures.h"
+#include "app/WindowProc.h"
+#include "games/base/Knobel_Game.h"
+#include "games/base/StartupFiles.h"
+#include "media/Sound.h"
+#include "menu/GameTable.h"
+#include "menu/MainMenu.h"
+#include "platform/Platform.h"
+#include "platform/SdlRenderer.h"
+#include "settings/FileLocations.h"
+
+namespace {
+
+double Seconds(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// A game as heavy as a typical board game: 36 tiles and the time panel.
+class StandInGame : public Knobel_Game {
+public:
+    explicit StandInGame(int level) : Knobel_Game(level, "bench.sav") {}
+    void Update() override {
+        AddPlayTime(app->frameTime);
+        AddRecordsTime(app->frameTime);
+    }
+    void Render() override {
+        const platform::Rect cell{550, 0, 600, 50};
+        for (int i = 0; i < 36; ++i) {
+            const Vec2 at{static_cast<float>(362 + (i % 6) * 50), static_cast<float>(234 + (i / 6) * 50)};
+            DrawSprite(app->textures[TEX_MISC1].get(), &cell, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
+        }
+        DrawTimePanel();
+    }
+};
+
+// CPU milliseconds per frame over `frames` frames, the mouse moving across the screen.
+double CpuPerFrame(AppState& app, int frames) {
+    const double start = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+    for (int frame = 0; frame < frames; ++frame) {
+        platform::Message move;
+        move.kind = platform::MessageKind::MouseMove;
+        move.x = (frame * 7) % app.screenWidth;
+        move.y = (frame * 5) % app.screenHeight;
+        WindowProc(app, move);
+        UpdateStep(app);
+        RenderStep(app);
+    }
+    return (Seconds(CLOCK_PROCESS_CPUTIME_ID) - start) / frames * 1000.0;
+}
+
+}  // namespace
+
+int main() {
+    const double mainStart = Seconds(CLOCK_MONOTONIC);
+    AppState& app = *GetAppState();
+    LoadStartupFiles(app);
+    if (!platform::Initialize()) {
+        std::fprintf(stderr, "no video driver\n");
+        return 1;
+    }
+    app.archive = ArchiveOpen(FindDataFile("sport.gob"));
+    app.renderer = platform::SdlRenderer::CreateOffscreen(app.screenWidth, app.screenHeight);
+    if (!app.renderer || !LoadSharedTextures(app)) {
+        std::fprintf(stderr, "cannot load the textures of sport.gob (run from the build directory)\n");
+        return 1;
+    }
+    StartSound(app);
+    app.textures[TEX_SPLASH].reset();
+    std::unique_ptr<MainMenu> menu = CreateMainMenu(app);
+    app.clock = std::make_unique<platform::SystemClock>();
+    StartTiming(app);
+    UpdateStep(app);
+    RenderStep(app);
+    const double firstFrame = Seconds(CLOCK_MONOTONIC) - mainStart;
+    std::printf("main() to the first presented menu frame: %.1f ms\n", firstFrame * 1000.0);
+
+    const int frames = 300;
+    CpuPerFrame(app, 20);  // warm the caches
+    std::printf("menu (main page), per frame: %.3f ms CPU (%d frames)\n", CpuPerFrame(app, frames), frames);
+
+    // The games write their save files: keep them out of the build directory.
+    const std::filesystem::path workFolder = std::filesystem::temp_directory_path() / "knobel-menu-bench";
+    std::filesystem::create_directories(workFolder);
+    const std::filesystem::path buildFolder = std::filesystem::current_path();
+    std::filesystem::current_path(workFolder);
+
+    int index = 0;
+    while (index < kGameCount && GameAt(index)->create == nullptr) {
+        ++index;
+    }
+    const bool standIn = index == kGameCount;
+    if (standIn) {
+        index = 0;
+        ReplaceGameFactory(index, &CreateGame<StandInGame>);
+    }
+    menu->LaunchGame(index);
+    while (menu->countdown > 0.0) {
+        UpdateStep(app);
+        RenderStep(app);
+    }
+    CpuPerFrame(app, 20);
+    std::printf("game %d hosted%s, per frame: %.3f ms CPU (%d frames)\n", index, standIn ? " (stand-in)" : "",
+                CpuPerFrame(app, frames), frames);
+
+    app.drawCursor = nullptr;
+    menu.reset();
+    app.currentScreen = nullptr;
+    ReleaseEverything(app);
+    ArchiveClose(app.archive);
+    DestroyAppState();
+    platform::Shutdown();
+    std::filesystem::current_path(buildFolder);
+    std::filesystem::remove_all(workFolder);
+    return 0;
+}
