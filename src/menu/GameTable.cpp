@@ -1,6 +1,12 @@
 #include "menu/GameTable.h"
 
 #include "games/base/Knobel_Game.h"
+#include "games/memory/KG_KartenMemory.h"
+#include "games/memory/KG_Memory.h"
+#include "games/numbers/KG_Operation_einsetzen.h"
+#include "games/numbers/KG_Rechenspiel.h"
+#include "games/numbers/KG_Schiebe_Puzzle.h"
+#include "games/numbers/KG_Sudoku9x9.h"
 
 namespace {
 
@@ -12,18 +18,18 @@ GameTableEntry gameTable[kGameCount] = {
     {170, nullptr},  // KG_Datum_Game
     {42, nullptr},  // KG_Dreieck_rechnen
     {18, nullptr},  // KG_Gedächtnis
-    {53, nullptr},  // KG_KartenMemory
-    {19, nullptr},  // KG_Memory
+    {53, &CreateGame<KG_KartenMemory>},  // KG_KartenMemory
+    {19, &CreateGame<KG_Memory>},  // KG_Memory
     {125, nullptr},  // KG_MMaster
     {130, nullptr},  // KG_Ordo
     {21, nullptr},  // KG_Quadrat_merken
     {100, nullptr},  // KG_Quadrat_addieren
     {15, nullptr},  // KG_Reaktion
     {16, nullptr},  // KG_ReaktionII
-    {200, nullptr},  // KG_Operation_einsetzen
-    {13, nullptr},  // KG_Rechenspiel
-    {17, nullptr},  // KG_Schiebe_Puzzle
-    {14, nullptr},  // KG_Sudoku9x9
+    {200, &CreateGame<KG_Operation_einsetzen>},  // KG_Operation_einsetzen
+    {13, &CreateGame<KG_Rechenspiel>},  // KG_Rechenspiel
+    {17, &CreateGame<KG_Schiebe_Puzzle>},  // KG_Schiebe_Puzzle
+    {14, &CreateGame<KG_Sudoku9x9>},  // KG_Sudoku9x9
     {110, nullptr},  // KG_Uhr_lesen
     {160, nullptr},  // KG_Umrechnen_Game
     {115, nullptr},  // KG_Waage_Game

@@ -120,9 +120,12 @@ void MainMenu::DrawHostedGameOverlays() const {
         textRenderer->DrawTextAt(text, centreX, centreY, kWhite, kTextBlock, font80);
     }
     if (endDelay >= 0.0) {
-        // Fades towards half dark while the end delay runs out.
+        // Fades towards half dark while the end delay runs out; while the game
+        // runs the veil is fully transparent and not worth drawing.
         const auto alpha = static_cast<uint32_t>((1.0 - endDelay / kEndDelaySeconds) * 127.0);
-        DrawVeil(TEX_MISC1, alpha << 24);
+        if (alpha > 0) {
+            DrawVeil(TEX_MISC1, alpha << 24);
+        }
     }
     if (guiEnabled[PageSlot(PAGE_RESULT)]) {
         DrawVeil(TEX_MISC2, kHalfDark);

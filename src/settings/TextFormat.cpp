@@ -94,12 +94,14 @@ FormatConversion ParseConversion(std::string_view format, std::size_t begin) {
 
 template <typename Value>
 std::string PrintNumber(const FormatConversion& c, const char* length, Value value) {
-    std::string spec = "%" + c.flags;
+    std::string spec = "%";
+    spec += c.flags;
     if (c.width >= 0) {
         spec += std::to_string(c.width);
     }
     if (c.precision >= 0) {
-        spec += "." + std::to_string(c.precision);
+        spec += '.';
+        spec += std::to_string(c.precision);
     }
     spec += length;
     spec += c.conversion;

@@ -1,8 +1,5 @@
 #include "PairsGameFixture.h"
 
-#include "app/TextRenderer.h"
-#include "games/base/GlobalStatistics.h"
-#include "settings/LanguageTexts.h"
 
 namespace {
 
@@ -21,39 +18,10 @@ const char* const kTexts =
 
 }  // namespace
 
-void PairsGameFixture::SetUp() {
-    inFolder = std::make_unique<WorkingDirectoryScope>(folder.Path());
-    app = GetAppState();
-    auto recording = std::make_unique<RecordingRenderer>();
-    renderer = recording.get();
-    app->renderer = std::move(recording);
-    for (auto& texture : app->textures) {
-        texture = std::make_unique<RecordingRenderer::FakeTexture>(1024, 1024);
-    }
-    app->statistics = std::make_shared<GlobalStatistics>();
-    ReadLanguageTexts(kTexts, app->texts);
-}
-
-void PairsGameFixture::TearDown() {
-    GetTextRenderer()->Release();
-    DestroyAppState();
-    inFolder.reset();
-}
+PairsGameFixture::PairsGameFixture() : GameFixture(kTexts) {}
 
 void PairsGameFixture::Frames(PairsGame& game, int count, double seconds) {
-    app->frameTime = seconds;
-    app->rawFrameTime = seconds;
-    for (int i = 0; i < count; ++i) {
-        game.Update();
-    }
-}
-
-int PairsGameFixture::FaceUpCount(const PairsGame& game) {
-    int count = 0;
-    for (int i = 0; i < game.CardCount(); ++i) {
-        count += game.CardAt(i).IsFaceUp() ? 1 : 0;
-    }
-    return count;
+    RunFrames(game, count, seconds, seconds);
 }
 
 void PairsGameFixture::ExpectSprite(const RecordingRenderer::Sprite& sprite, const platform::Texture* texture,

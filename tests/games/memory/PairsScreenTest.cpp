@@ -8,7 +8,8 @@
 #include <memory>
 #include <sstream>
 
-#include "CardClicks.h"
+#include "support/ScreenFixture.h"
+#include "PairsCards.h"
 #include "app/AppState.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -21,47 +22,11 @@
 
 namespace {
 
-class PairsScreenTest : public ::testing::Test {
+class PairsScreenTest : public ScreenFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(platform::Initialize());
-        app = GetAppState();
-        auto offscreen = platform::SdlRenderer::CreateOffscreen(1024, 768);
-        ASSERT_NE(offscreen, nullptr);
-        renderer = offscreen.get();
-        app->renderer = std::move(offscreen);
-        app->archive = ArchiveOpen("sport.gob");
-        if (!app->archive) {
-            GTEST_SKIP() << "no sport.gob in the build directory";
-        }
-        ASSERT_TRUE(LoadSharedTextures(*app));
-        const char* root = std::getenv("KNOBEL_SOURCE_DIR");
-        std::ifstream file(std::string(root != nullptr ? root : ".") + "/data/english.lng", std::ios::binary);
-        std::stringstream texts;
-        texts << file.rdbuf();
-        ReadLanguageTexts(texts.str(), app->texts);
-        std::filesystem::create_directories("screens");
-        screens = std::filesystem::absolute("screens");
-        // Save files go to a temporary folder.
-        inFolder = std::make_unique<WorkingDirectoryScope>(folder.Path());
-    }
+    PairsScreenTest() : ScreenFixture(1) {}
 
-    void TearDown() override {
-        inFolder.reset();
-        GetTextRenderer()->Release();
-        DestroyAppState();
-        platform::Shutdown();
-    }
-
-    // The game over one of the menu's backgrounds, as the menu shows it.
-    void Shoot(Knobel_Game& game, const std::string& name) {
-        renderer->Clear(0xFF646464u);
-        const platform::Rect background{0, 0, 600, 450};
-        const Vec2 scale{1024.0f / 600.0f, 768.0f / 450.0f};
-        DrawSprite(app->textures[TEX_BACK3].get(), &background, &scale, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
-        game.Render();
-        EXPECT_TRUE(platform::WritePng((screens / name).string(), renderer->Screenshot()));
-    }
+    void Shoot(Knobel_Game& game, const std::string& name) { ShootGame(game, name); }
 
     // Finds the pair of the first card, then turns a wrong pair that stays up.
     template <typename PairsGameType>
@@ -69,30 +34,14 @@ protected:
         game.StartGame();
         app->frameTime = app->rawFrameTime = 83.0;
         game.Update();
-        int partner = 1;
-        while (!game.CardAt(partner).SamePair(game.CardAt(0))) {
-            ++partner;
-        }
         ClickCard(game, 0);
-        ClickCard(game, partner);
-        int first = 1;
-        while (game.CardAt(first).IsFaceUp()) {
-            ++first;
-        }
-        int wrong = first + 1;
-        while (game.CardAt(wrong).IsFaceUp() || game.CardAt(wrong).SamePair(game.CardAt(first))) {
-            ++wrong;
-        }
+        ClickCard(game, PartnerOf(game, 0));
+        const int first = FirstFaceDown(game);
         ClickCard(game, first);
-        ClickCard(game, wrong);
+        ClickCard(game, StrangerOf(game, first, true));
         ASSERT_EQ(game.Mistakes(), 1);
     }
 
-    AppState* app = nullptr;
-    platform::SdlRenderer* renderer = nullptr;
-    std::filesystem::path screens;
-    TempFolder folder;
-    std::unique_ptr<WorkingDirectoryScope> inFolder;
 };
 
 TEST_F(PairsScreenTest, RoundCardsWithAFoundPairAndAWrongPairShowing) {

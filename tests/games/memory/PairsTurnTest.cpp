@@ -113,7 +113,7 @@ void PlayToTheEnd(PairsGameFixture& fixture, const char* saveFile) {
         EXPECT_EQ(game.OpenCards(), 0);
         EXPECT_EQ(game.FoundCards(), 16);
 
-        // Ended: clicks change nothing, and the time no longer counts.
+        // Ended: the time no longer counts.
         fixture.Frames(game, 4, 0.5);
         EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 60.0);
         game.ComputeGrade();
@@ -134,7 +134,7 @@ TEST_F(PairsTurnTest, FindingEveryPairEndsThePlayAndSavesItsGrade) {
 
 TEST_F(PairsTurnTest, GradesCountTimeAndWrongPairsAndTheCardsLeftOpen) {
     {
-        // Ended from the pause page with every card open: 1 + 5, at most 6.
+        // Ended from the pause page after 30 s with every card open: 1.25 + 5, at most 6.
         KG_Memory game(0);
         game.StartGame();
         Frames(game, 1, 30.0);

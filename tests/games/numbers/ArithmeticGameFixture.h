@@ -7,56 +7,32 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
-#include "app/TextRenderer.h"
 #include "app/Textures.h"
-#include "games/base/GlobalStatistics.h"
 #include "games/base/Knobel_Game.h"
-#include "settings/LanguageTexts.h"
-#include "support/RecordingRenderer.h"
-#include "support/TempFolder.h"
+#include "support/GameFixture.h"
 
 // The setting of the arithmetic and missing-operator games' tests: save files
 // in a temporary folder, short language texts, a recording renderer with
 // stand-in textures, and frames of chosen length.
-class ArithmeticGameFixture : public ::testing::Test {
+class ArithmeticGameFixture : public GameFixture {
 protected:
-    void SetUp() override {
-        app = GetAppState();
-        auto recording = std::make_unique<RecordingRenderer>();
-        renderer = recording.get();
-        app->renderer = std::move(recording);
-        app->statistics = std::make_shared<GlobalStatistics>();
-        for (int slot : {TEX_MISC1, TEX_MISC2, TEX_MENU2}) {
-            app->textures[slot] = std::make_unique<RecordingRenderer::FakeTexture>(1024, 1024);
-        }
-        ReadLanguageTexts(
-            "ANZ_TEXTE: 210 "
-            "<TEXT_START> 13 Arithmetic|"
-            "<TEXT_START> 22 Time %d:%02d|"
-            "<TEXT_START> 30 Right %d|"
-            "<TEXT_START> 31 Wrong %d|"
-            "<TEXT_START> 32 Rate %d %%|"
-            "<TEXT_START> 50 Grade %.2f|"
-            "<TEXT_START> 63 Clock %d:%02d|"
-            "<TEXT_START> 73 Type the value.|"
-            "<TEXT_START> 200 Operator|"
-            "<TEXT_START> 201 Choose the sign.|",
-            app->texts);
-    }
-
-    void TearDown() override {
-        GetTextRenderer()->Release();
-        DestroyAppState();
-    }
+    ArithmeticGameFixture()
+        : GameFixture(
+              "ANZ_TEXTE: 210 "
+              "<TEXT_START> 13 Arithmetic|"
+              "<TEXT_START> 22 Time %d:%02d|"
+              "<TEXT_START> 30 Right %d|"
+              "<TEXT_START> 31 Wrong %d|"
+              "<TEXT_START> 32 Rate %d %%|"
+              "<TEXT_START> 50 Grade %.2f|"
+              "<TEXT_START> 63 Clock %d:%02d|"
+              "<TEXT_START> 73 Type the value.|"
+              "<TEXT_START> 200 Operator|"
+              "<TEXT_START> 201 Choose the sign.|") {}
 
     // Frames of the main loop, each with the same frame time.
     void RunFrames(Knobel_Game& game, int frames, double seconds) {
-        app->frameTime = seconds;
-        app->rawFrameTime = seconds;
-        for (int i = 0; i < frames; ++i) {
-            game.Update();
-        }
+        GameFixture::RunFrames(game, frames, seconds, seconds);
     }
 
     // One key pressed and released.
@@ -100,9 +76,4 @@ protected:
         }
         return found;
     }
-
-    TempFolder folder;
-    WorkingDirectoryScope inFolder{folder.Path()};
-    AppState* app = nullptr;
-    RecordingRenderer* renderer = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "support/ScreenFixture.h"
 #include "app/AppState.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -43,45 +44,10 @@ int CountNear(const platform::Image& image, uint32_t colour, int left, int top, 
     return count;
 }
 
-class ArithmeticScreensTest : public ::testing::Test {
+class ArithmeticScreensTest : public ScreenFixture {
 protected:
-    void SetUp() override {
-        const std::filesystem::path buildDir = std::filesystem::current_path();
-        screens = buildDir / "screens";
-        ASSERT_TRUE(platform::Initialize());
-        app = GetAppState();
-        auto offscreen = platform::SdlRenderer::CreateOffscreen(1024, 768);
-        ASSERT_NE(offscreen, nullptr);
-        renderer = offscreen.get();
-        app->renderer = std::move(offscreen);
-        app->archive = ArchiveOpen((buildDir / "sport.gob").string());
-        if (!app->archive) {
-            GTEST_SKIP() << "no sport.gob in the build directory";
-        }
-        ASSERT_TRUE(LoadSharedTextures(*app));
-        LoadLanguage(*app, 0);
-        std::filesystem::create_directories(screens);
-        // The games' save files go to a folder of their own.
-        inFolder = std::make_unique<WorkingDirectoryScope>(folder.Path());
-    }
-
-    void TearDown() override {
-        GetTextRenderer()->Release();
-        DestroyAppState();
-        platform::Shutdown();
-    }
-
     // One frame as the menu draws it: a background, then the game.
-    platform::Image Shoot(Knobel_Game& game, const std::string& name) {
-        renderer->Clear(0xFF646464u);
-        const platform::Rect region{0, 0, 600, 450};
-        const Vec2 scaling{1024.0f / 600.0f, 768.0f / 450.0f};
-        DrawSprite(app->textures[TEX_BACK3].get(), &region, &scaling, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
-        game.Render();
-        platform::Image image = renderer->Screenshot();
-        EXPECT_TRUE(platform::WritePng((screens / (name + ".png")).string(), image));
-        return image;
-    }
+    platform::Image Shoot(Knobel_Game& game, const std::string& name) { return ShootGame(game, name + ".png"); }
 
     void Frame(Knobel_Game& game, double seconds) {
         app->frameTime = seconds;
@@ -100,11 +66,6 @@ protected:
         }
     }
 
-    TempFolder folder;
-    std::unique_ptr<WorkingDirectoryScope> inFolder;
-    std::filesystem::path screens;
-    AppState* app = nullptr;
-    platform::SdlRenderer* renderer = nullptr;
 };
 
 TEST_F(ArithmeticScreensTest, MentalArithmeticMidPlayAndWithItsVerdicts) {

@@ -1,58 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-#include <optional>
 #include <string>
 
-#include "app/AppState.h"
 #include "app/Random.h"
-#include "app/Sprite.h"
-#include "app/TextRenderer.h"
-#include "app/Textures.h"
-#include "games/base/GlobalStatistics.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
-#include "media/Archive.h"
-#include "platform/Image.h"
-#include "platform/Platform.h"
-#include "platform/SdlRenderer.h"
-#include "settings/LanguageTexts.h"
-#include "support/TempFolder.h"
+#include "support/ScreenFixture.h"
 
 namespace {
 
 // Both games mid-play with the archive and fonts of the build, drawn over an
 // in-game background as the menu hosts them, written to screens/ for a look.
-class SudokuPuzzleScreenTest : public ::testing::Test {
+class SudokuPuzzleScreenTest : public ScreenFixture {
 protected:
     void SetUp() override {
-        screens = std::filesystem::absolute("screens");
-        ASSERT_TRUE(platform::Initialize());
-        initialized = true;
-        app = GetAppState();
-        app->archive = ArchiveOpen("sport.gob");
-        if (!app->archive) {
-            GTEST_SKIP() << "no sport.gob in the build directory";
-        }
-        app->renderer = platform::SdlRenderer::CreateOffscreen(1024, 768);
-        renderer = static_cast<platform::SdlRenderer*>(app->renderer.get());
-        ASSERT_TRUE(LoadSharedTextures(*app));
-        LoadLanguage(*app, 0);
-        app->statistics = std::make_shared<GlobalStatistics>();
+        ScreenFixture::SetUp();
         // The main menu's first font, which the Sudoku digits are drawn with.
         GetTextRenderer()->AddFont("Comic Sans MS", 30);
-        std::filesystem::create_directories(screens);
-        inFolder.emplace(folder.Path());
-    }
-
-    void TearDown() override {
-        inFolder.reset();
-        GetTextRenderer()->Release();
-        DestroyAppState();
-        if (initialized) {
-            platform::Shutdown();
-        }
     }
 
     void Frame(Knobel_Game& game, double frameTime, double rawFrameTime) {
@@ -61,24 +25,7 @@ protected:
         game.Update();
     }
 
-    // Draws one frame of the hosted game and writes it.
-    void Shoot(Knobel_Game& game, const std::string& name) {
-        renderer->Clear(0xFF646464u);
-        const platform::Rect region{0, 0, 600, 450};
-        const Vec2 scaling{1024.0f / 600.0f, 768.0f / 450.0f};
-        DrawSprite(app->textures[TEX_BACK3].get(), &region, &scaling, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
-        game.Render();
-        EXPECT_TRUE(platform::WritePng((screens / name).string(), renderer->Screenshot()));
-    }
-
-    uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
-
-    std::filesystem::path screens;
-    bool initialized = false;
-    AppState* app = nullptr;
-    platform::SdlRenderer* renderer = nullptr;
-    TempFolder folder;
-    std::optional<WorkingDirectoryScope> inFolder;
+    void Shoot(Knobel_Game& game, const std::string& name) { ShootGame(game, name); }
 };
 
 TEST_F(SudokuPuzzleScreenTest, SudokuMidPlay) {
