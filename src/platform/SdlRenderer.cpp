@@ -79,6 +79,17 @@ SdlRenderer::~SdlRenderer() {
 
 void SdlRenderer::Clear(uint32_t argb) {
     const SDL_Color colour = ColourOf(argb);
+    if (target_ == nullptr) {
+        // In a window of another shape the bars around the logical screen stay
+        // black; the colour fills the logical screen only.
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, colour.a);
+        SDL_RenderFillRect(renderer_, nullptr);
+        SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+        return;
+    }
     SDL_SetRenderDrawColor(renderer_, colour.r, colour.g, colour.b, colour.a);
     SDL_RenderClear(renderer_);
 }
