@@ -33,7 +33,9 @@ void ButtonPair(cairo_t* cr, const std::string& name, const widgets::ButtonLook&
 
 void PaintMenu2(Canvas& canvas) {
     cairo_t* cr = canvas.Cr();
-    PanelRegion(cr, kSheet, "large panel");
+    // The statistics page fills this panel with sixteen lines right up to its
+    // title: no title band, whose seam would cross the lines.
+    PanelRegion(cr, kSheet, "large panel", 0);
     ButtonPair(cr, "wide", widgets::NormalLook());
     ButtonPair(cr, "short", widgets::NormalLook());
     ButtonPair(cr, "reset", widgets::AlertLook());
