@@ -31,7 +31,7 @@ std::unique_ptr<platform::Texture> TextureFromBytes(const std::vector<uint8_t>& 
         return nullptr;
     }
     ApplyColourKey(image);
-    return GetAppState()->renderer->CreateTexture(image);
+    return GetAppState()->renderer->CreateTexture(std::move(image));
 }
 
 // Two tries, as a texture creation may fail once for passing reasons.

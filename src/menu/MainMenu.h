@@ -48,6 +48,8 @@ public:
     static constexpr double kEndDelaySeconds = 2.0;
     // The game list shows this many games at a time.
     static constexpr int kVisibleGames = 7;
+    // The element id of the list button of game 0; game i has id + i.
+    static constexpr int kFirstGameButton = 22;
     // A typed name holds at most this many characters.
     static constexpr std::size_t kMaxNameLength = 99;
 

@@ -18,7 +18,6 @@ namespace {
 constexpr int kPointerEvent = -1;
 constexpr int kReleaseEvent = 1;
 constexpr uint16_t kHelpKey = 'H';
-constexpr int kFirstGameButton = 22;
 
 }  // namespace
 

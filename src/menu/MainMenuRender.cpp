@@ -282,19 +282,15 @@ void MainMenu::DrawButton(GUIElement* button, int left, int top, int right, int 
                              hovered ? kRed : kBlack, platform::dt::Center, font30);
 }
 
+// The menu's fonts are the text renderer's: the device reset sequence takes
+// care of them.
 void MainMenu::OnLostDevice() {
-    for (Font* font : {font30, font20, font40, font80}) {
-        font->OnLostDevice();
-    }
     if (game) {
         game->OnLostDevice();
     }
 }
 
 void MainMenu::OnResetDevice() {
-    for (Font* font : {font30, font20, font40, font80}) {
-        font->OnResetDevice();
-    }
     if (game) {
         game->OnResetDevice();
     }

@@ -42,8 +42,6 @@ constexpr ButtonLabelText kLabels[] = {
     {61, 99},
 };
 
-constexpr int kFirstGameButton = 22;
-
 }  // namespace
 
 GUIElement* MainMenu::AddPage(int pageId, int left, int top, int right, int bottom, int x, int y) {

@@ -76,7 +76,9 @@ public:
     virtual void OnResetDevice() {}
 
     // A texture holding the image as it is (alpha included); null on failure.
-    virtual std::unique_ptr<Texture> CreateTexture(const Image& image) = 0;
+    // The texture may keep the image: pass it with std::move when it is not
+    // needed any more.
+    virtual std::unique_ptr<Texture> CreateTexture(Image image) = 0;
     // Draws the region of the texture with its corners mapped through the
     // transform (the region's top-left corner maps from (0, 0)), each texel
     // multiplied by the colour. Parts of the region outside the texture draw

@@ -46,7 +46,7 @@ std::unique_ptr<SdlRenderer> SdlRenderer::CreateForWindow(SdlWindow& window, int
     SDL_RenderSetLogicalSize(renderer, logicalWidth, logicalHeight);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
     return std::unique_ptr<SdlRenderer>(
-        new SdlRenderer(renderer, nullptr, logicalWidth, logicalHeight, vsync, !vsync));
+        new SdlRenderer(renderer, nullptr, logicalWidth, logicalHeight, !vsync));
 }
 
 std::unique_ptr<SdlRenderer> SdlRenderer::CreateOffscreen(int width, int height, std::string* error) {
@@ -62,12 +62,11 @@ std::unique_ptr<SdlRenderer> SdlRenderer::CreateOffscreen(int width, int height,
         return nullptr;
     }
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    return std::unique_ptr<SdlRenderer>(new SdlRenderer(renderer, surface, width, height, false, false));
+    return std::unique_ptr<SdlRenderer>(new SdlRenderer(renderer, surface, width, height, false));
 }
 
-SdlRenderer::SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width, int height, bool vsync,
-                         bool paced)
-    : renderer_(renderer), target_(target), width_(width), height_(height), vsync_(vsync), paced_(paced) {}
+SdlRenderer::SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width, int height, bool paced)
+    : renderer_(renderer), target_(target), width_(width), height_(height), paced_(paced) {}
 
 SdlRenderer::~SdlRenderer() {
     SdlFont::ForgetRenderer(renderer_);
@@ -127,12 +126,12 @@ Image SdlRenderer::Screenshot() {
     return image;
 }
 
-std::unique_ptr<Texture> SdlRenderer::CreateTexture(const Image& image) {
+std::unique_ptr<Texture> SdlRenderer::CreateTexture(Image image) {
     if (image.width <= 0 || image.height <= 0 ||
         image.pixels.size() != static_cast<size_t>(image.width) * static_cast<size_t>(image.height)) {
         return nullptr;
     }
-    return std::make_unique<SdlTexture>(renderer_, image);
+    return std::make_unique<SdlTexture>(renderer_, std::move(image));
 }
 
 void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,

@@ -36,7 +36,7 @@ public:
     // The rendered logical screen as an image (empty when it cannot be read).
     Image Screenshot();
 
-    std::unique_ptr<Texture> CreateTexture(const Image& image) override;
+    std::unique_ptr<Texture> CreateTexture(Image image) override;
     void DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,
                     uint32_t argb) override;
     std::unique_ptr<FontFace> CreateFont(const std::string& faceName, int height) override;
@@ -44,18 +44,16 @@ public:
                   uint32_t argb) override;
     int Width() const { return width_; }
     int Height() const { return height_; }
-    bool HasVsync() const { return vsync_; }
 
     SDL_Renderer* Handle() const { return renderer_; }
 
 private:
-    SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width, int height, bool vsync, bool paced);
+    SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width, int height, bool paced);
 
     SDL_Renderer* renderer_;
     SDL_Surface* target_;  // owned; only for offscreen renderers
     int width_;
     int height_;
-    bool vsync_;
     bool paced_;
     double lastPresent_ = 0.0;
 };

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/VideoDecoder.h"
 
 namespace platform {
@@ -21,10 +22,6 @@ constexpr double kLongestStill = 0.2;
 // How long one wait sleeps at most between two looks at the events.
 constexpr double kEventPollSeconds = 0.005;
 constexpr int kAudioBytesPerSecond = kVideoAudioRate * kVideoAudioChannels * 2;
-
-double Now() {
-    return static_cast<double>(SDL_GetPerformanceCounter()) / static_cast<double>(SDL_GetPerformanceFrequency());
-}
 
 // The full-screen window the video is shown in, with its renderer and the
 // texture each frame is copied into.
@@ -149,7 +146,7 @@ std::optional<VideoEnd> WaitUntil(double moment) {
         if (std::optional<VideoEnd> end = ReadEvents()) {
             return end;
         }
-        const double remaining = moment - Now();
+        const double remaining = moment - SecondsNow();
         if (remaining <= 0) {
             return std::nullopt;
         }
@@ -175,7 +172,7 @@ VideoEnd PlayVideoFullscreen(const std::string& path) {
         sound.Open();
     }
 
-    const double start = Now();
+    const double start = SecondsNow();
     double shown = 0.0;                 // when the last frame was due, from the start
     double presented = -kLongestStill;  // when a picture last reached the screen
     for (;;) {
@@ -184,7 +181,7 @@ VideoEnd PlayVideoFullscreen(const std::string& path) {
         if (std::optional<VideoEnd> end = WaitUntil(start + due)) {
             return *end;
         }
-        const double now = Now() - start;
+        const double now = SecondsNow() - start;
         if (now <= due + decoder->FrameDuration() || now - presented >= kLongestStill) {
             if (!screen.Show(frame.image)) {
                 return VideoEnd::Finished;
@@ -198,7 +195,7 @@ VideoEnd PlayVideoFullscreen(const std::string& path) {
     }
     // The last frame stays for its time, and the sound plays out.
     sound.Queue(audio);
-    const double last = std::max(start + shown + decoder->FrameDuration(), Now() + sound.QueuedSeconds());
+    const double last = std::max(start + shown + decoder->FrameDuration(), SecondsNow() + sound.QueuedSeconds());
     if (std::optional<VideoEnd> end = WaitUntil(last)) {
         return *end;
     }

@@ -94,23 +94,23 @@ FormatConversion ParseConversion(std::string_view format, std::size_t begin) {
 
 template <typename Value>
 std::string PrintNumber(const FormatConversion& c, const char* length, Value value) {
-    std::string spec = "%";
-    spec += c.flags;
+    std::string pattern = "%";
+    pattern += c.flags;
     if (c.width >= 0) {
-        spec += std::to_string(c.width);
+        pattern += std::to_string(c.width);
     }
     if (c.precision >= 0) {
-        spec += '.';
-        spec += std::to_string(c.precision);
+        pattern += '.';
+        pattern += std::to_string(c.precision);
     }
-    spec += length;
-    spec += c.conversion;
-    const int size = std::snprintf(nullptr, 0, spec.c_str(), value);
+    pattern += length;
+    pattern += c.conversion;
+    const int size = std::snprintf(nullptr, 0, pattern.c_str(), value);
     if (size <= 0) {
         return std::string();
     }
     std::string out(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(out.data(), out.size(), spec.c_str(), value);
+    std::snprintf(out.data(), out.size(), pattern.c_str(), value);
     out.resize(static_cast<std::size_t>(size));
     return out;
 }

@@ -67,7 +67,7 @@ public:
         Log("renderer.Reset");
     }
 
-    std::unique_ptr<platform::Texture> CreateTexture(const platform::Image& image) override {
+    std::unique_ptr<platform::Texture> CreateTexture(platform::Image image) override {
         return std::make_unique<FakeTexture>(image.width, image.height);
     }
     void DrawSprite(const platform::Texture& texture, const platform::Rect& region,

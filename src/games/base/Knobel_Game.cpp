@@ -56,17 +56,11 @@ Knobel_Game::~Knobel_Game() {
     records.Save(saveFileName);
 }
 
-void Knobel_Game::OnLostDevice() {
-    if (smallFont != nullptr) {
-        smallFont->OnLostDevice();
-    }
-}
+// smallFont is one of the text renderer's fonts, which the device reset
+// sequence takes care of; games with fonts of their own handle those.
+void Knobel_Game::OnLostDevice() {}
 
-void Knobel_Game::OnResetDevice() {
-    if (smallFont != nullptr) {
-        smallFont->OnResetDevice();
-    }
-}
+void Knobel_Game::OnResetDevice() {}
 
 void Knobel_Game::StartGame() {
     started = true;

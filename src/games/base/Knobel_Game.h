@@ -99,8 +99,6 @@ protected:
     // The time panel at the top centre with the play time; null font: smallFont.
     void DrawTimePanel(Font* font = nullptr, const std::string& secondLine = std::string()) const;
 
-    const std::string& SaveFileName() const { return saveFileName; }
-
     const int level;
     TextRenderer* const textRenderer;
     // "Arial" 20, shared through the text renderer.

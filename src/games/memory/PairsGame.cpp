@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/AppState.h"
-#include "gui/GUIElement.h"
 #include "media/Sound.h"
 #include "settings/TextFormat.h"
 
@@ -60,9 +59,6 @@ PairCard* PairsGame::OpenCardAt(float x, float y) const {
 
 void PairsGame::KeepPair() {
     for (PairCard* card : {firstCard, secondCard}) {
-        if (std::find(foundCards.begin(), foundCards.end(), card) == foundCards.end()) {
-            foundCards.push_back(card);
-        }
         openCards.erase(std::remove(openCards.begin(), openCards.end(), card), openCards.end());
     }
     firstCard = nullptr;
@@ -98,9 +94,6 @@ void PairsGame::Render() {
     }
     for (const auto& card : allCards) {
         card->Draw();
-    }
-    if (guiEnabled[0] && guiElements[0] != nullptr) {
-        guiElements[0]->Draw(0, 0);
     }
 }
 

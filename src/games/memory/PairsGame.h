@@ -35,7 +35,8 @@ public:
     int CardCount() const { return static_cast<int>(allCards.size()); }
     const PairCard& CardAt(int index) const { return *allCards.at(static_cast<size_t>(index)); }
     int OpenCards() const { return static_cast<int>(openCards.size()); }
-    int FoundCards() const { return static_cast<int>(foundCards.size()); }
+    // Every card not open any more belongs to a pair found.
+    int FoundCards() const { return CardCount() - OpenCards(); }
     // How often a second card was turned, and how many of those pairs were wrong.
     int Turns() const { return turns; }
     int Mistakes() const { return mistakes; }
@@ -58,10 +59,8 @@ private:
     PairCard* secondCard = nullptr;
     // Every card, in drawing order; owns them.
     std::vector<std::unique_ptr<PairCard>> allCards;
-    // The cards not yet matched, which alone react to clicks, and the cards of
-    // the pairs found.
+    // The cards not yet matched, which alone react to clicks.
     std::vector<PairCard*> openCards;
-    std::vector<PairCard*> foundCards;
     int turns = 0;
     int mistakes = 0;
 };

@@ -28,7 +28,6 @@ constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 const platform::Rect kOperatorBox{50, 450, 100, 500};
-const platform::Rect kTick{0, 450, 50, 500};
 constexpr int kSpriteSize = 50;
 constexpr float kSpriteHalf = 25.0f;
 // Operator pictures in misc2: row of the plain and of the highlighted ones.
@@ -152,7 +151,7 @@ void KG_Operation_einsetzen::DrawOperatorPlace(float x, float y) const {
     if (ShowsVerdict()) {
         if (chosenOperator == taskOperator) {
             DrawAt(misc2, OperatorPicture(chosenOperator, kOperatorRow), left, top);
-            DrawAt(misc1, kTick, x + kSpriteHalf, top);
+            DrawTick(x + kSpriteHalf, top);
         } else if (VerdictBlinkOn()) {
             DrawAt(misc2, OperatorPicture(taskOperator, kHighlightedRow), left, top);
         }

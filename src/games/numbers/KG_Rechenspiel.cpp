@@ -29,7 +29,6 @@ constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 const platform::Rect kAnswerBox{100, 450, 150, 500};
-const platform::Rect kTick{0, 450, 50, 500};
 constexpr float kBoxHalf = 25.0f;
 
 }  // namespace
@@ -97,8 +96,7 @@ void KG_Rechenspiel::DrawAnswer(float x, float y) const {
         return;
     }
     if (right) {
-        const Vec2 tickCorner{x + kBoxHalf * scale, y - kBoxHalf};
-        DrawSprite(misc1, &kTick, nullptr, nullptr, 0.0, &tickCorner, kWhite);
+        DrawTick(x + kBoxHalf * scale, y - kBoxHalf);
     } else if (VerdictBlinkOn()) {
         textRenderer->DrawTextAt(std::to_string(term->Value()), x, y, kCorrectionColour, kCentred, bigFont.get());
     }

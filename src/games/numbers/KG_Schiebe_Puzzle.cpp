@@ -131,10 +131,9 @@ void KG_Schiebe_Puzzle::OnLeftButtonUp(int x, int y) {
             if (!PlayingTile(i, j).HitTest(x, y)) {
                 continue;
             }
-            ++moves;
-            if (!Slide(i, j, i + 1, j) && !Slide(i, j, i - 1, j) && !Slide(i, j, i, j + 1) &&
-                !Slide(i, j, i, j - 1)) {
-                --moves;
+            if (Slide(i, j, i + 1, j) || Slide(i, j, i - 1, j) || Slide(i, j, i, j + 1) || Slide(i, j, i, j - 1)) {
+                ++moves;
+            } else {
                 ++invalidClicks;
             }
             return;

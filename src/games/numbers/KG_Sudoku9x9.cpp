@@ -110,9 +110,9 @@ void KG_Sudoku9x9::OnKeyUp(uint16_t key) {
         return;
     }
     selectedCell->SetValue(key >= '1' && key <= '9' ? key - '0' : SudokuCell::kEmpty);
-    const bool wasConflictFree = conflictFree;
+    const bool wasConflictFree = IsConflictFree();
     CheckGrid();
-    if (wasConflictFree && !conflictFree) {
+    if (wasConflictFree && !IsConflictFree()) {
         ++mistakes;
     }
     ++moves;
@@ -120,7 +120,6 @@ void KG_Sudoku9x9::OnKeyUp(uint16_t key) {
 
 void KG_Sudoku9x9::CheckGrid() {
     solved = true;
-    conflictFree = true;
     conflictCells.clear();
     for (auto& column : cells) {
         for (auto& cell : column) {
@@ -167,7 +166,6 @@ void KG_Sudoku9x9::CheckGroup(const std::array<SudokuCell*, kGridSize>& group) {
         if (std::find(conflictCells.begin(), conflictCells.end(), cell) == conflictCells.end()) {
             conflictCells.push_back(cell);
         }
-        conflictFree = false;
         solved = false;
     }
 }

@@ -47,7 +47,7 @@ public:
     int Moves() const { return moves; }
     int Holes() const { return holes; }
     bool IsSolved() const { return solved; }
-    bool IsConflictFree() const { return conflictFree; }
+    bool IsConflictFree() const { return conflictCells.empty(); }
     const std::vector<SudokuCell*>& ConflictCells() const { return conflictCells; }
 
 private:
@@ -66,5 +66,4 @@ private:
     // The cells the last check found in conflict (the grid owns them).
     std::vector<SudokuCell*> conflictCells;
     bool solved = false;
-    bool conflictFree = true;
 };

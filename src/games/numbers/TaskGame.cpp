@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/Font.h"
+#include "app/Sprite.h"
+#include "app/Textures.h"
 
 TaskGame::TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint)
     : Knobel_Game(level, saveFileName),
@@ -56,4 +58,10 @@ bool TaskGame::VerdictBlinkOn() const { return static_cast<int>(feedbackTimer * 
 void TaskGame::CountAnswer(bool right, double verdictSeconds) {
     (right ? tally.right : tally.wrong) += 1;
     feedbackTimer = verdictSeconds;
+}
+
+void TaskGame::DrawTick(float x, float y) const {
+    static const platform::Rect kTick{0, 450, 50, 500};
+    const Vec2 corner{x, y};
+    DrawSprite(app->textures[TEX_MISC1].get(), &kTick, nullptr, nullptr, 0.0, &corner, 0xFFFFFFFFu);
 }

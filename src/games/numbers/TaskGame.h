@@ -39,6 +39,8 @@ protected:
     void CountAnswer(bool right, double verdictSeconds);
     // A verdict ran out and tasks remain.
     virtual void NextTask() = 0;
+    // The tick of a right answer, its top-left corner at (x, y).
+    void DrawTick(float x, float y) const;
 
     // The game's own font, for its texts.
     const std::unique_ptr<Font> bigFont;
