@@ -7,7 +7,7 @@
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
 #include "games/numbers/ArithmeticTerm.h"
-#include "games/numbers/TextBox.h"
+#include "games/base/TextBox.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"

@@ -1,4 +1,4 @@
-#include "games/numbers/TextBox.h"
+#include "games/base/TextBox.h"
 
 #include "app/AppState.h"
 #include "app/Sprite.h"

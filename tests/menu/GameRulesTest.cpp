@@ -1,0 +1,196 @@
+// The rules every game keeps, checked once over the whole game table at every
+// level: input has no effect before the start, while paused or after the end;
+// a play with nothing done grades 6.0; any play grades within 1.0 to 6.0 and
+// ends in a state the base defines; destroying the game writes its save file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "games/base/Knobel_Game.h"
+#include "menu/GameTable.h"
+#include "support/RecordingRenderer.h"
+#include "support/ScreenDriver.h"
+
+namespace {
+
+constexpr double kFrame = 1.0 / 60.0;
+// Where the pointer rests before and after a burst of input, so that a hover
+// effect cannot tell the two draw lists apart.
+constexpr int kRestX = 2;
+constexpr int kRestY = 2;
+
+// Every kind of input a player can give, all over the screen: moves, clicks,
+// drags, double clicks, right clicks, wheel notches, digits, letters, Enter,
+// Backspace, blank and arrows. Ends with the pointer back at rest and every
+// button released.
+void InputBurst(Knobel_Game& game) {
+    for (int y = 16; y < 768; y += 48) {
+        for (int x = 16; x < 1024; x += 64) {
+            game.OnMouseMove(x, y);
+            game.OnLeftButtonDown(x, y);
+            game.OnMouseMove(x + 40, y + 30);
+            game.OnLeftButtonUp(x + 40, y + 30);
+            game.OnLeftDoubleClick(x, y);
+            game.OnLeftButtonUp(x, y);
+            game.OnRightButtonDown(x, y);
+            game.OnRightButtonUp(x, y);
+            game.OnMouseWheel((x / 64) % 2 == 0 ? 120u << 16 : static_cast<uint32_t>(-120) << 16);
+        }
+    }
+    const uint16_t keys[] = {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'E', 'S', 'Z', 13,
+                             8,   32,  37,  38,  39,  40,  35,  36,  33,  34,  46,  13};
+    for (const uint16_t key : keys) {
+        game.OnKeyDown(key);
+        game.OnKeyUp(key);
+    }
+    game.OnMouseMove(kRestX, kRestY);
+}
+
+// One Render of the game as text: every sprite and every text it draws.
+std::string DrawList(RecordingRenderer& recorder, Knobel_Game& game) {
+    recorder.sprites.clear();
+    recorder.texts.clear();
+    game.Render();
+    std::ostringstream out;
+    for (const auto& s : recorder.sprites) {
+        const auto& t = s.transform;
+        out << "sprite " << s.texture << ' ' << s.region.left << ',' << s.region.top << ',' << s.region.right << ','
+            << s.region.bottom << ' ' << t.m11 << ',' << t.m12 << ',' << t.m21 << ',' << t.m22 << ',' << t.dx
+            << ',' << t.dy << ' ' << std::hex << s.colour << std::dec << '\n';
+    }
+    for (const auto& t : recorder.texts) {
+        out << "text '" << t.text << "' " << t.rect.left << ',' << t.rect.top << ',' << t.rect.right << ','
+            << t.rect.bottom << ' ' << std::hex << t.colour << ' ' << t.format << std::dec << ' ' << t.face << ' '
+            << t.height << '\n';
+    }
+    return out.str();
+}
+
+std::set<std::string> SaveFiles(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == ".sav" && entry.file_size() > 0) {
+            names.insert(entry.path().filename().string());
+        }
+    }
+    return names;
+}
+
+class GameRulesTest : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        if (GameAt(GetParam())->create == nullptr) {
+            GTEST_SKIP() << "game " << GetParam() << " is not wired in yet";
+        }
+        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Recording);
+        ASSERT_TRUE(driver->Ready()) << driver->Problem();
+        recorder = driver->Recorder();
+    }
+
+    std::unique_ptr<Knobel_Game> Create(int level) {
+        SeedRandom(1234u + static_cast<unsigned>(level));
+        auto game = CreateGameAt(GetParam(), level);
+        if (game) {
+            game->OnMouseMove(kRestX, kRestY);
+        }
+        return game;
+    }
+
+    void RunFrames(Knobel_Game& game, double seconds) {
+        AppState& app = driver->App();
+        app.frameTime = kFrame;
+        app.rawFrameTime = kFrame;
+        for (double t = 0.0; t < seconds; t += kFrame) {
+            game.Update();
+        }
+    }
+
+    std::unique_ptr<ScreenDriver> driver;
+    RecordingRenderer* recorder = nullptr;
+};
+
+TEST_P(GameRulesTest, InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd) {
+    for (int level = 0; level < 3; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        auto game = Create(level);
+        ASSERT_NE(game, nullptr);
+
+        const std::string beforeStart = DrawList(*recorder, *game);
+        InputBurst(*game);
+        EXPECT_EQ(DrawList(*recorder, *game), beforeStart) << "input in the countdown";
+        EXPECT_EQ(game->GetState(), Knobel_Game::STATE_RUNNING);
+
+        game->StartGame();
+        RunFrames(*game, 0.5);
+        game->SetState(Knobel_Game::STATE_PAUSED);
+        const std::string paused = DrawList(*recorder, *game);
+        InputBurst(*game);
+        EXPECT_EQ(DrawList(*recorder, *game), paused) << "input in the pause";
+        EXPECT_EQ(game->GetState(), Knobel_Game::STATE_PAUSED);
+
+        for (const int end : {Knobel_Game::STATE_FINISHED, Knobel_Game::STATE_FAILED, Knobel_Game::STATE_ABORTED}) {
+            auto ended = Create(level);
+            ended->StartGame();
+            RunFrames(*ended, 0.5);
+            ended->SetState(end);
+            const std::string atEnd = DrawList(*recorder, *ended);
+            InputBurst(*ended);
+            EXPECT_EQ(DrawList(*recorder, *ended), atEnd) << "input after end state " << end;
+            ended->SetState(Knobel_Game::STATE_RUNNING);
+            RunFrames(*ended, 1.0);
+            EXPECT_EQ(ended->GetState(), end) << "an end state must stay";
+        }
+    }
+}
+
+TEST_P(GameRulesTest, APlayWithNothingDoneGradesSix) {
+    for (int level = 0; level < 3; ++level) {
+        auto game = Create(level);
+        game->StartGame();
+        RunFrames(*game, 3.0);
+        game->SetState(Knobel_Game::STATE_ABORTED);
+        game->ComputeGrade();
+        EXPECT_EQ(game->GetGrade(), Knobel_Game::kWorstGrade) << "level " << level;
+    }
+}
+
+TEST_P(GameRulesTest, AnyPlayGradesWithinTheScaleAndWritesTheSaveFile) {
+    const std::string folder = driver->Folder().Path();
+    for (int level = 0; level < 3; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        for (const auto& name : SaveFiles(folder)) {
+            std::filesystem::remove(std::filesystem::path(folder) / name);
+        }
+        auto game = Create(level);
+        game->StartGame();
+        for (int round = 0; round < 20 && game->GetState() == Knobel_Game::STATE_RUNNING; ++round) {
+            InputBurst(*game);
+            RunFrames(*game, 1.0);
+            const int state = game->GetState();
+            EXPECT_TRUE(state == Knobel_Game::STATE_RUNNING || state == Knobel_Game::STATE_FINISHED ||
+                        state == Knobel_Game::STATE_FAILED)
+                << "state " << state;
+        }
+        game->ComputeGrade();
+        EXPECT_TRUE(std::isfinite(game->GetGrade()));
+        EXPECT_GE(game->GetGrade(), 1.0);
+        EXPECT_LE(game->GetGrade(), Knobel_Game::kWorstGrade);
+        EXPECT_FALSE(game->GetResultText().empty());
+
+        game.reset();
+        std::set<std::string> written = SaveFiles(folder);
+        written.erase("stats.sav");
+        EXPECT_EQ(written.size(), 1u) << "one save file of the game";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGame, GameRulesTest, ::testing::Range(0, kGameCount));
+
+}  // namespace
