@@ -7,6 +7,7 @@
 #include "games/numbers/KG_Rechenspiel.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
+#include "games/puzzles/KG_Woerterbuch_Game.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ GameTableEntry gameTable[kGameCount] = {
     {160, nullptr},  // KG_Umrechnen_Game
     {115, nullptr},  // KG_Waage_Game
     {140, nullptr},  // KG_Wechselgeld_Game
-    {150, nullptr},  // KG_Wörterbuch_Game
+    {150, &CreateGame<KG_Wörterbuch_Game>},  // KG_Wörterbuch_Game
     {120, nullptr},  // KG_Zahlen_klicken
 };
 

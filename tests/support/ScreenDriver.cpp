@@ -96,6 +96,8 @@ void ScreenDriver::StartRecording() {
     for (auto& texture : app_->textures) {
         texture = std::make_unique<RecordingRenderer::FakeTexture>(1024, 1024);
     }
+    // The games' text data (word lists, pictures) as the program reads it.
+    app_->archive = ArchiveOpen(FindDataFile("sport.gob"));
     FillSilentVoices();
 }
 

@@ -33,7 +33,8 @@ public:
         Pixels,
         // The recording renderer with a blank texture in every slot: each draw
         // can be asserted. Every sound id has long silent voices instead of its
-        // effect, so that a test can count what was played.
+        // effect, so that a test can count what was played. The archive is
+        // open for the games' text data when sport.gob is built.
         Recording,
     };
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "games/numbers/TaskGame.h"
+#include "games/base/TaskGame.h"
 
 // The missing operator: two expressions and a result are shown, one above the
 // other, with an empty place between the expressions; the player chooses the

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "games/numbers/ArithmeticTerm.h"
-#include "games/numbers/TaskGame.h"
+#include "games/base/TaskGame.h"
 
 // Mental arithmetic: a random expression is shown, the player types its value
 // and confirms with Enter; the verdict shows for two seconds, then the next

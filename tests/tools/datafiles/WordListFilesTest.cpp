@@ -8,7 +8,7 @@
 #include <string>
 
 #include "DataFiles.h"
-#include "WordList.h"
+#include "games/puzzles/WordList.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WordList.h"
+#include "games/puzzles/WordList.h"
 
 #include <gtest/gtest.h>
 

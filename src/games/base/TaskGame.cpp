@@ -1,4 +1,4 @@
-#include "games/numbers/TaskGame.h"
+#include "games/base/TaskGame.h"
 
 #include "app/AppState.h"
 #include "app/Font.h"

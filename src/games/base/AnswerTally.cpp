@@ -1,4 +1,4 @@
-#include "games/numbers/AnswerTally.h"
+#include "games/base/AnswerTally.h"
 
 #include "settings/TextFormat.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "games/base/Knobel_Game.h"
-#include "games/numbers/AnswerTally.h"
+#include "games/base/AnswerTally.h"
 
 class Font;
 
