@@ -7,6 +7,7 @@
 #include "games/numbers/KG_Rechenspiel.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
+#include "games/puzzles/KG_CrazyQuader.h"
 #include "games/puzzles/KG_Woerterbuch_Game.h"
 
 namespace {
@@ -15,7 +16,7 @@ namespace {
 // CreateGame<ClassName> as the factory of its line.
 GameTableEntry gameTable[kGameCount] = {
     {20, nullptr},  // KG_Bilder_Basteln
-    {105, nullptr},  // KG_CrazyQuader
+    {105, &CreateGame<KG_CrazyQuader>},  // KG_CrazyQuader
     {170, nullptr},  // KG_Datum_Game
     {42, nullptr},  // KG_Dreieck_rechnen
     {18, nullptr},  // KG_Gedächtnis
