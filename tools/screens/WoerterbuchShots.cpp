@@ -38,6 +38,7 @@ void ShootPlay(ScreenFixture& fixture, int language) {
     KG_Wörterbuch_Game game(2);
     game.StartGame();
     Frames(*fixture.app, game, 40, 0.1);
+    fixture.ShootGame(game, "word_start_" + suffix + ".png");
     TypeKeys(game, game.Solution().substr(0, 3));
     fixture.ShootGame(game, "word_typing_" + suffix + ".png");
 
