@@ -203,7 +203,7 @@ void KG_Wörterbuch_Game::Render() {
         DrawTimePanel();
     }
     DrawLetterCircle();
-    DrawAnswer();
+    DrawAnswerLine();
 }
 
 // The free tiles, in their order, evenly around the circle; the circle
@@ -231,7 +231,7 @@ void KG_Wörterbuch_Game::DrawLetterCircle() const {
 
 // The typed word in its box; after a right answer with a tick beside it,
 // after a wrong one the solution instead, blinking.
-void KG_Wörterbuch_Game::DrawAnswer() const {
+void KG_Wörterbuch_Game::DrawAnswerLine() const {
     const float x = static_cast<float>(app->screenWidth) / 2;
     const float y = static_cast<float>(app->screenHeight) * 15 / 20;
     if (ShowsVerdict() && !lastAnswerRight) {

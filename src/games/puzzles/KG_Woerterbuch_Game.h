@@ -63,7 +63,7 @@ private:
     int FreeTile(char letter) const;
     void CheckAnswer();
     void DrawLetterCircle() const;
-    void DrawAnswer() const;
+    void DrawAnswerLine() const;
 
     const int shuffleMoves;
     const double turnSpeed;  // degrees per second
