@@ -5,6 +5,7 @@
 
 #include "app/AppState.h"
 #include "app/Random.h"
+#include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
 #include "media/Sound.h"
