@@ -92,15 +92,21 @@ TEST_P(ClockDateShots, Dates) {
         ShootGame(game, Name("datum_weekday"));
         break;
     }
-    SeedRandom(3);
-    KG_Datum_Game easy(0, &ShotDay);
-    easy.StartGame();
-    const Datum& t = easy.TargetDate();
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d%02d%04d", t.day, t.month, t.year);
-    Type(easy, easy.AsksWeekday() ? "x" : digits);
-    Press(easy, 13);
-    ShootGame(easy, Name("datum_right"));
+    for (uint32_t seed = 1;; ++seed) {
+        SeedRandom(seed * 2654435761u);
+        KG_Datum_Game easy(0, &ShotDay);
+        if (easy.AsksWeekday()) {
+            continue;
+        }
+        easy.StartGame();
+        const Datum& t = easy.TargetDate();
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%02d%02d%04d", t.day, t.month, t.year);
+        Type(easy, digits);
+        Press(easy, 13);
+        ShootGame(easy, Name("datum_right"));
+        break;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ClockDateShots, ::testing::Values(0, 1));

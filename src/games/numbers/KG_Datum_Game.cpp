@@ -5,9 +5,8 @@
 
 #include "app/AppState.h"
 #include "app/Random.h"
-#include "app/Sprite.h"
 #include "app/TextRenderer.h"
-#include "app/Textures.h"
+#include "games/base/TextBox.h"
 #include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
@@ -35,11 +34,9 @@ constexpr double kSecondsPerGradePoint = 240.0;
 constexpr double kFontSize = 25.0;
 
 constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
-const platform::Rect kBox{100, 450, 150, 500};
 constexpr float kBoxHalf = 25.0f;
 // The answer box widens by this much per character shown in it.
 constexpr float kBoxPerCharacter = 0.3f;
@@ -268,9 +265,9 @@ void KG_Datum_Game::DrawAnswer(float x, float y) const {
     }
     const std::string text = BoxText();
     const float scale = std::max(1.0f, kBoxPerCharacter * static_cast<float>(text.size()));
-    const Vec2 scaling{scale, 1.0f};
-    const Vec2 corner{x - kBoxHalf * scale, y - kBoxHalf};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kBox, &scaling, nullptr, 0.0, &corner, kWhite);
+    // A long answer widens the box several times over: its frame is cut in
+    // nine parts, so that its sides keep their width.
+    DrawCentredTextBox(x, y, 2.0f * kBoxHalf * scale, 2.0f * kBoxHalf);
     textRenderer->DrawTextAt(text, x, y, wrongVerdict ? kCorrectionColour : kBlack, kCentred, smallFont);
     if (ShowsVerdict() && lastAnswerRight) {
         DrawTick(x + kBoxHalf * scale, y - kBoxHalf);
