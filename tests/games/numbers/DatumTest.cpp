@@ -13,20 +13,9 @@ chr::year_month_day Ymd(int d, int m, int y) {
     return chr::year{y} / chr::month(static_cast<unsigned>(m)) / chr::day(static_cast<unsigned>(d));
 }
 
-// Against the calendar library: weekdays and month lengths of nine centuries;
-// day steps; month and year steps keeping the day where the month has it,
-// else taking the month's last day.
-TEST(DatumTest, WeekdaysAndStepsAcrossMonthEndsLeapYearsAndCenturiesFollowTheGregorianCalendar) {
-    const chr::sys_days last = chr::year{2500} / 12 / 31;
-    for (chr::sys_days day = chr::year{1583} / 1 / 1; day <= last; day += chr::days{1}) {
-        const chr::year_month_day ymd(day);
-        const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
-        const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
-        const int y = static_cast<int>(ymd.year());
-        ASSERT_EQ(static_cast<unsigned>(Datum::WeekdayOf(d, m, y)), chr::weekday(day).c_encoding()) << y;
-        ASSERT_EQ(Datum::IsLeapYear(y), ymd.year().is_leap()) << y;
-        ASSERT_EQ(Datum::DaysInMonth(m, y), static_cast<int>(unsigned((ymd.year() / ymd.month() / chr::last).day())));
-    }
+// Against the calendar library: day steps; month and year steps keeping the
+// day where the month has it, else taking the month's last day; the weekday.
+TEST(DatumTest, StepsAcrossMonthEndsLeapYearsAndCenturiesFollowTheGregorianCalendar) {
     const auto clamp = [](chr::year_month_day d) { return d.ok() ? d : chr::year_month_day(d.year() / d.month() / chr::last); };
     for (const auto& [d, m, y] : {std::tuple{31, 1, 2024}, {29, 2, 2024}, {28, 2, 2023}, {1, 3, 1900}, {31, 12, 1999},
                                   {31, 3, 2100}, {29, 2, 2000}, {15, 6, 1700}, {30, 4, 1926}}) {
