@@ -39,7 +39,7 @@ constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kSolutionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
-const platform::Rect kTile{50, 350, 100, 400};
+const SheetRegion kTile{"tile", {50, 350, 100, 400}};
 constexpr float kTileHalf = 25.0f;
 // The circle sits this far above the screen centre; its radius grows by
 // kRadiusPerLetter with every letter still in it.
@@ -223,7 +223,7 @@ void KG_Wörterbuch_Game::DrawLetterCircle() const {
         const float x = centreX + static_cast<float>(radius * std::sin(radians));
         const float y = centreY + static_cast<float>(radius * std::cos(radians));
         const Vec2 corner{x - kTileHalf, y - kTileHalf};
-        DrawSprite(misc1, &kTile, nullptr, nullptr, 0.0, &corner, kWhite);
+        DrawSprite(misc1, kTile, nullptr, nullptr, 0.0, &corner, kWhite);
         textRenderer->DrawTextAt(std::string(1, Upper(tile.letter)), x, y, kBlack, kCentred, bigFont.get());
         ++i;
     }
