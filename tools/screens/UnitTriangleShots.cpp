@@ -1,0 +1,86 @@
+// The unit conversion and number triangle games mid-play and with their
+// verdicts, in German and English.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/Random.h"
+#include "games/numbers/KG_Dreieck_rechnen.h"
+#include "games/numbers/KG_Umrechnen_Game.h"
+#include "support/ScreenFixture.h"
+
+namespace {
+
+constexpr uint16_t kEnter = 13;
+
+void Press(Knobel_Game& game, uint16_t key) {
+    game.OnKeyDown(key);
+    game.OnKeyUp(key);
+}
+
+void Type(Knobel_Game& game, const std::string& text) {
+    for (const char c : text) {
+        Press(game, c == '.' ? 190 : static_cast<uint16_t>(c));
+    }
+}
+
+class UnitTriangleShots : public ScreenFixture, public ::testing::WithParamInterface<int> {
+public:
+    UnitTriangleShots() : ScreenFixture(GetParam()) {}
+
+    void Frame(Knobel_Game& game, double seconds) {
+        app->frameTime = seconds;
+        app->rawFrameTime = seconds;
+        game.Update();
+    }
+
+    std::string Name(const std::string& what) const {
+        return what + (GetParam() == 0 ? "_de" : "_en") + ".png";
+    }
+};
+
+TEST_P(UnitTriangleShots, Units) {
+    for (int level = 0; level < 3; level += 2) {
+        SeedRandom(40 + static_cast<uint32_t>(level) + static_cast<uint32_t>(GetParam()));
+        KG_Umrechnen_Game game(level);
+        game.StartGame();
+        Frame(game, 75.0);
+        Type(game, "12.5");
+        ShootGame(game, Name("units_typing_l" + std::to_string(level)));
+        Press(game, 8);
+        Press(game, 8);
+        Press(game, 8);
+        Press(game, 8);
+        Type(game, game.TargetText());
+        Press(game, kEnter);
+        ShootGame(game, Name("units_right_l" + std::to_string(level)));
+        Frame(game, 1.0);
+        Type(game, "7");
+        Press(game, kEnter);
+        ShootGame(game, Name("units_wrong_l" + std::to_string(level)));
+    }
+}
+
+TEST_P(UnitTriangleShots, Triangle) {
+    for (int level = 0; level < 3; level += 2) {
+        SeedRandom(7 + static_cast<uint32_t>(level));
+        KG_Dreieck_rechnen game(level);
+        game.StartGame();
+        Frame(game, 42.0);
+        Type(game, "12");
+        ShootGame(game, Name("triangle_typing_l" + std::to_string(level)));
+        Press(game, 8);
+        Press(game, 8);
+        Type(game, std::to_string(game.Triangle().Root().value));
+        Press(game, kEnter);
+        ShootGame(game, Name("triangle_right_l" + std::to_string(level)));
+        Frame(game, 2.0);
+        Type(game, "999");
+        Press(game, kEnter);
+        ShootGame(game, Name("triangle_wrong_l" + std::to_string(level)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, UnitTriangleShots, ::testing::Values(0, 1));
+
+}  // namespace
