@@ -61,6 +61,27 @@ TEST_P(UnitTriangleShots, Units) {
     }
 }
 
+// The widest answers: long unit names with many places.
+TEST_P(UnitTriangleShots, UnitsLongNames) {
+    const struct {
+        int family, unit;
+    } wide[] = {{0, 2}, {5, 5}, {1, 4}};
+    for (const auto& [family, unit] : wide) {
+        for (uint32_t seed = 1; seed < 100000; ++seed) {
+            SeedRandom(seed);
+            KG_Umrechnen_Game game(2);
+            if (game.Task().family != family || game.Task().targetUnit != unit || game.Task().exponent > -2) {
+                continue;
+            }
+            game.StartGame();
+            Type(game, game.TargetText());
+            Press(game, kEnter);
+            ShootGame(game, Name("units_long_" + std::to_string(family)));
+            break;
+        }
+    }
+}
+
 TEST_P(UnitTriangleShots, Triangle) {
     for (int level = 0; level < 3; level += 2) {
         SeedRandom(7 + static_cast<uint32_t>(level));

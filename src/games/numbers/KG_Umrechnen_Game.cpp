@@ -142,7 +142,13 @@ void KG_Umrechnen_Game::Render() {
 
 float KG_Umrechnen_Game::DrawQuantity(const std::string& value, int unit, float edge, bool alignRight,
                                       uint32_t colour, bool showText) const {
-    const std::string text = value + " " + GetTextOrEmpty(units::NameText(task.family, unit));
+    // Language texts are stored behind a blank, which then parts number and
+    // unit; a unit without a name leaves the number alone.
+    const std::string& name = GetTextOrEmpty(units::NameText(task.family, unit));
+    std::string text = value;
+    if (!name.empty()) {
+        text += (name.front() == ' ' ? "" : " ") + name;
+    }
     const float width = std::max(kBoxMinWidth, kBoxPerCharacter * static_cast<float>(text.size()));
     const float left = alignRight ? edge - width : edge;
     const float top = static_cast<float>(app->screenHeight) / 2 - kBoxHeight / 2;

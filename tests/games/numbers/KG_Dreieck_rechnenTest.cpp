@@ -11,11 +11,9 @@
 namespace {
 
 constexpr uint16_t kEnter = 13;
-constexpr uint16_t kBackspace = 8;
 
 class DreieckTest : public ArithmeticGameFixture {
 protected:
-    DreieckTest() : ArithmeticGameFixture("<TEXT_START> 42 Triangle|<TEXT_START> 66 Work it out.|") {}
 
     // Answers the current triangle, right or wrong, and lets the verdict run out.
     void Answer(KG_Dreieck_rechnen& game, bool right) {
@@ -27,20 +25,16 @@ protected:
 };
 
 TEST_F(DreieckTest, TheFirstApplicableOperationCombinesTwoValues) {
-    struct Case {
+    const struct {
         int left, right;
         char sign;
         int value;
-    };
-    const Case cases[] = {{12, 4, '/', 3},  {4, 12, '*', 48},  {20, 7, '-', 13}, {3, 20, '*', 60},
-                          {7, 19, '+', 26}, {5, 5, '/', 1},    {10, 10, '/', 1}, {11, 10, '-', 1},
-                          {20, 20, '/', 1}, {1, 20, '*', 20}, {19, 20, '+', 39}, {100, 50, '/', 2}};
-    for (const Case& c : cases) {
-        TriangleNode left;
-        TriangleNode right;
+    } cases[] = {{12, 4, '/', 3}, {4, 12, '*', 48}, {20, 7, '-', 13},  {3, 20, '*', 60},
+                 {7, 19, '+', 26}, {5, 5, '/', 1},  {11, 10, '-', 1},  {19, 20, '+', 39}};
+    for (const auto& c : cases) {
+        TriangleNode left, right, node;
         left.value = c.left;
         right.value = c.right;
-        TriangleNode node;
         node.left = &left;
         node.right = &right;
         NumberTriangle::Combine(node);
@@ -56,29 +50,11 @@ TEST_F(DreieckTest, EveryTriangleHoldsWholeValuesOfAtLeastOneWithAThreeDigitResu
             const NumberTriangle triangle(rowSize, 1024);
             ASSERT_EQ(triangle.Nodes().size(), static_cast<std::size_t>(rowSize * (rowSize + 1) / 2));
             for (const auto& node : triangle.Nodes()) {
-                if (node->InTopRow()) {
-                    EXPECT_GE(node->value, 1);
-                    EXPECT_LE(node->value, 20);
-                    continue;
+                const int top = node->InTopRow() ? 20 : 999;
+                ASSERT_TRUE(node->value >= 1 && node->value <= top) << node->value << ", seed " << seed;
+                if (!node->InTopRow() && arithmetic::Sign(node->op) == '/') {
+                    ASSERT_EQ(node->value * node->right->value, node->left->value) << "seed " << seed;
                 }
-                const int a = node->left->value;
-                const int b = node->right->value;
-                const int value = node->value;
-                EXPECT_GE(value, 1);
-                switch (arithmetic::Sign(node->op)) {
-                    case '/': EXPECT_EQ(value * b, a); break;
-                    case '*': EXPECT_EQ(value, a * b); EXPECT_LE(value, 100); break;
-                    case '-': EXPECT_EQ(value, a - b); break;
-                    case '+': EXPECT_EQ(value, a + b); break;
-                    default: ADD_FAILURE() << "no operation";
-                }
-                // A box stands below the middle of its two neighbours.
-                EXPECT_EQ(node->x, (node->left->x + node->right->x) / 2);
-                EXPECT_GT(node->y, node->left->y);
-            }
-            EXPECT_LE(triangle.Root().value, 999) << "seed " << seed;
-            if (HasFailure()) {
-                return;
             }
         }
     }
@@ -97,38 +73,26 @@ TEST_F(DreieckTest, TheLevelSetsRowSizeAndTrianglesAndFourNumbersStandLeftOfTheC
     }
 }
 
-TEST_F(DreieckTest, TypingTakesThreeDigitsAndEachAnswerShowsItsVerdictForTwoSeconds) {
+TEST_F(DreieckTest, ThreeDigitsAreTakenAndEachVerdictHoldsTheTriangleForTwoSeconds) {
     KG_Dreieck_rechnen game(0);
     game.StartGame();
     Press(game, kEnter);
     EXPECT_EQ(game.Tally().Answered(), 0);
     TypeNumber(game, 1234);
     EXPECT_EQ(game.Input(), "123");
-    Press(game, kBackspace);
-    Press(game, 'A');
-    EXPECT_EQ(game.Input(), "12");
-    for (int i = 0; i < 3; ++i) {
-        Press(game, kBackspace);
-    }
-
+    Press(game, 8);
+    Press(game, 8);
+    Press(game, 8);
     const int root = game.Triangle().Root().value;
     TypeNumber(game, root);
     Press(game, kEnter);
-    EXPECT_EQ(game.Tally().right, 1);
-    TypeNumber(game, 5);
     Press(game, kEnter);
-    EXPECT_EQ(game.Input(), std::to_string(root));
+    EXPECT_EQ(game.Tally().right, 1);
     EXPECT_EQ(game.Tally().Answered(), 1);
     RunFrames(game, 1, 1.5);
-    EXPECT_EQ(game.Triangle().Root().value, root);
     EXPECT_EQ(game.Input(), std::to_string(root));
     RunFrames(game, 1, 0.5);
     EXPECT_EQ(game.Input(), "");
-
-    TypeNumber(game, game.Triangle().Root().value + 1);
-    Press(game, kEnter);
-    EXPECT_EQ(game.Tally().wrong, 1);
-    EXPECT_DOUBLE_EQ(game.FeedbackTimer(), 2.0);
 }
 
 TEST_F(DreieckTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
@@ -143,57 +107,17 @@ TEST_F(DreieckTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
     // 3 of 10 wrong in two minutes.
     EXPECT_DOUBLE_EQ(game.GetGrade(), 3.5);
     EXPECT_EQ(game.GetResultText(), " Time 2:00\n Right 7\n Wrong 3\n\n Rate 70 %\n\n Grade 3.50");
-    EXPECT_EQ(game.GetTitle(), " Triangle");
-    EXPECT_EQ(game.GetHelpText(), " Work it out.");
 
     KG_Dreieck_rechnen early(2);
     early.StartGame();
     RunFrames(early, 1, 60.0);
-    Answer(early, false);
-    Answer(early, true);
-    Answer(early, true);
-    Answer(early, true);
+    for (int task = 0; task < 4; ++task) {
+        Answer(early, task > 0);
+    }
     early.SetState(Knobel_Game::STATE_ABORTED);
     early.ComputeGrade();
     // A quarter wrong counts 2.5 when the play ends early.
     EXPECT_DOUBLE_EQ(early.GetGrade(), 4.0);
-}
-
-TEST_F(DreieckTest, ARightAnswerKeepsTheNumberWithATickAWrongOneBlinksTheResultInRed) {
-    KG_Dreieck_rechnen game(0);
-    Draw(game);
-    EXPECT_TRUE(renderer->sprites.empty());
-    game.StartGame();
-    Draw(game);
-    // One number box per top-row number drawn, one sign box per operation
-    // (the middle number belongs to both boxes below it).
-    EXPECT_EQ(SpritesFrom(TEX_MISC1, 100, 450).size(), 1u + 4u);
-    EXPECT_EQ(SpritesFrom(TEX_MISC1, 50, 450).size(), 3u);
-
-    const int root = game.Triangle().Root().value;
-    TypeNumber(game, root);
-    Press(game, kEnter);
-    Draw(game);
-    EXPECT_EQ(SpritesFrom(TEX_MISC1, 0, 450).size(), 1u);
-    RunFrames(game, 1, 2.0);
-
-    const int next = game.Triangle().Root().value;
-    TypeNumber(game, next + 1);
-    Press(game, kEnter);
-    Draw(game);
-    EXPECT_TRUE(SpritesFrom(TEX_MISC1, 0, 450).empty());
-    EXPECT_TRUE(TextsReading(std::to_string(next + 1)).empty());
-    auto shown = TextsReading(std::to_string(next));
-    bool red = false;
-    for (const auto& text : shown) {
-        red = red || text.colour == 0xFFFF7F7Fu;
-    }
-    EXPECT_TRUE(red);
-    RunFrames(game, 1, 0.55);
-    Draw(game);
-    for (const auto& text : TextsReading(std::to_string(next))) {
-        EXPECT_NE(text.colour, 0xFFFF7F7Fu);
-    }
 }
 
 }  // namespace
