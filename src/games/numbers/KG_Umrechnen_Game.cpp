@@ -60,9 +60,8 @@ int Percent(double share) { return static_cast<int>(std::clamp(share * 100.0, 0.
 // The typed answer as a number; 0 for one without digits.
 double ReadAnswer(const std::string& typed) {
     double value = 0.0;
-    const auto [end, error] = std::from_chars(typed.data(), typed.data() + typed.size(), value);
-    (void)end;
-    return error == std::errc() ? value : 0.0;
+    const std::from_chars_result read = std::from_chars(typed.data(), typed.data() + typed.size(), value);
+    return read.ec == std::errc() ? value : 0.0;
 }
 
 }  // namespace
