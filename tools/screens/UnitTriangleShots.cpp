@@ -102,6 +102,23 @@ TEST_P(UnitTriangleShots, Triangle) {
     }
 }
 
+// The help texts as the menu's large help page holds them (800 x 600 at the
+// screen's centre), over the in-game background.
+TEST_P(UnitTriangleShots, HelpTexts) {
+    KG_Umrechnen_Game units(0);
+    KG_Dreieck_rechnen triangle(0);
+    for (Knobel_Game* game : {static_cast<Knobel_Game*>(&units), static_cast<Knobel_Game*>(&triangle)}) {
+        renderer->Clear(0xFF646464u);
+        const platform::Rect region{0, 0, 600, 450};
+        const Vec2 scaling{1024.0f / 600.0f, 768.0f / 450.0f};
+        DrawSprite(app->textures[TEX_BACK3].get(), &region, &scaling, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
+        game->DrawHelpText(nullptr, 0, 0, 800, 600, 112.0f, 84.0f, 1.0f, 1.0f,
+                           GetTextRenderer()->AddFont("Comic Sans MS", 30));
+        const std::string name = game == &units ? "units_help" : "triangle_help";
+        EXPECT_TRUE(platform::WritePng((screens / Name(name)).string(), renderer->Screenshot()));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, UnitTriangleShots, ::testing::Values(0, 1));
 
 }  // namespace
