@@ -4,11 +4,13 @@
 #include "games/memory/KG_KartenMemory.h"
 #include "games/memory/KG_Memory.h"
 #include "games/numbers/KG_Datum_Game.h"
+#include "games/numbers/KG_Dreieck_rechnen.h"
 #include "games/numbers/KG_Operation_einsetzen.h"
 #include "games/numbers/KG_Rechenspiel.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
 #include "games/numbers/KG_Uhr_lesen.h"
+#include "games/numbers/KG_Umrechnen_Game.h"
 
 namespace {
 
@@ -18,7 +20,7 @@ GameTableEntry gameTable[kGameCount] = {
     {20, nullptr},  // KG_Bilder_Basteln
     {105, nullptr},  // KG_CrazyQuader
     {170, &CreateGame<KG_Datum_Game>},  // KG_Datum_Game
-    {42, nullptr},  // KG_Dreieck_rechnen
+    {42, &CreateGame<KG_Dreieck_rechnen>},  // KG_Dreieck_rechnen
     {18, nullptr},  // KG_Gedächtnis
     {53, &CreateGame<KG_KartenMemory>},  // KG_KartenMemory
     {19, &CreateGame<KG_Memory>},  // KG_Memory
@@ -33,7 +35,7 @@ GameTableEntry gameTable[kGameCount] = {
     {17, &CreateGame<KG_Schiebe_Puzzle>},  // KG_Schiebe_Puzzle
     {14, &CreateGame<KG_Sudoku9x9>},  // KG_Sudoku9x9
     {110, &CreateGame<KG_Uhr_lesen>},  // KG_Uhr_lesen
-    {160, nullptr},  // KG_Umrechnen_Game
+    {160, &CreateGame<KG_Umrechnen_Game>},  // KG_Umrechnen_Game
     {115, nullptr},  // KG_Waage_Game
     {140, nullptr},  // KG_Wechselgeld_Game
     {150, nullptr},  // KG_Wörterbuch_Game
