@@ -60,7 +60,7 @@ TEST_F(GedaechtnisTest, SymbolsLieApartInsideTheirMarginsAtEveryLevel) {
     const int counts[] = {20, 30, 40};
     const double sizes[] = {40.0, 30.0, 20.0};
     for (int level = 0; level < 3; ++level) {
-        for (uint32_t seed = 0; seed < 100; ++seed) {
+        for (uint32_t seed = 0; seed < 30; ++seed) {
             SeedRandom(seed);
             const KG_Gedächtnis game(level);
             ASSERT_EQ(game.SymbolCount(), counts[level]);

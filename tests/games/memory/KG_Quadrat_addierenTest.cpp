@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/Random.h"
 #include "support/GameFixture.h"
 
@@ -34,10 +36,16 @@ public:
 };
 
 TEST_F(QuadratAddierenTest, OneAnswerIsTheUnionOfThePatternsAndTheOthersDifferFromIt) {
+    // Some plain seeds, and four whose first easy task draws a random answer
+    // just like the union.
+    std::vector<uint32_t> seeds = {339, 350, 633, 705};
+    for (uint32_t seed = 0; seed < 60; ++seed) {
+        seeds.push_back(seed);
+    }
     const int addends[] = {2, 3, 3};
     const int sides[] = {3, 3, 4};
     for (int level = 0; level < 3; ++level) {
-        for (uint32_t seed = 0; seed < 300; ++seed) {
+        for (const uint32_t seed : seeds) {
             SeedRandom(seed);
             KG_Quadrat_addieren game(level);
             ASSERT_EQ(game.AddendCount(), addends[level]);
