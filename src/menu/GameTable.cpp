@@ -1,8 +1,11 @@
 #include "menu/GameTable.h"
 
 #include "games/base/Knobel_Game.h"
+#include "games/memory/KG_Gedaechtnis.h"
 #include "games/memory/KG_KartenMemory.h"
 #include "games/memory/KG_Memory.h"
+#include "games/memory/KG_Quadrat_addieren.h"
+#include "games/memory/KG_Quadrat_merken.h"
 #include "games/numbers/KG_Datum_Game.h"
 #include "games/numbers/KG_Dreieck_rechnen.h"
 #include "games/numbers/KG_Operation_einsetzen.h"
@@ -21,13 +24,13 @@ GameTableEntry gameTable[kGameCount] = {
     {105, nullptr},  // KG_CrazyQuader
     {170, &CreateGame<KG_Datum_Game>},  // KG_Datum_Game
     {42, &CreateGame<KG_Dreieck_rechnen>},  // KG_Dreieck_rechnen
-    {18, nullptr},  // KG_Gedächtnis
+    {18, &CreateGame<KG_Gedächtnis>},  // KG_Gedächtnis
     {53, &CreateGame<KG_KartenMemory>},  // KG_KartenMemory
     {19, &CreateGame<KG_Memory>},  // KG_Memory
     {125, nullptr},  // KG_MMaster
     {130, nullptr},  // KG_Ordo
-    {21, nullptr},  // KG_Quadrat_merken
-    {100, nullptr},  // KG_Quadrat_addieren
+    {21, &CreateGame<KG_Quadrat_merken>},  // KG_Quadrat_merken
+    {100, &CreateGame<KG_Quadrat_addieren>},  // KG_Quadrat_addieren
     {15, nullptr},  // KG_Reaktion
     {16, nullptr},  // KG_ReaktionII
     {200, &CreateGame<KG_Operation_einsetzen>},  // KG_Operation_einsetzen

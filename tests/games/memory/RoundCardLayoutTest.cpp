@@ -73,4 +73,20 @@ TEST(RoundCardLayoutTest, AJammedLayoutStartsAgainAndStillFinishes) {
     EXPECT_GT(restarts, 0);
 }
 
+TEST(RoundCardLayoutTest, AWiderMarginNarrowsTheBandAndAJamStillRestarts) {
+    // The sequence game's 20 symbols of 40 px, 100 px from the edges, with
+    // so few tries per symbol that layouts jam.
+    int restarts = 0;
+    for (uint32_t seed = 0; seed < 20; ++seed) {
+        SeedRandom(seed);
+        const RoundCardLayout layout(20, 40.0, 1024, 768, 2, 100);
+        ASSERT_EQ(layout.centres.size(), 20u);
+        for (const Vec2& c : layout.centres) {
+            ASSERT_TRUE(c.x >= 140 && c.x < 1024 - 140 && c.y >= 140 && c.y < 768 - 140);
+        }
+        restarts += layout.restarts;
+    }
+    EXPECT_GT(restarts, 0);
+}
+
 }  // namespace
