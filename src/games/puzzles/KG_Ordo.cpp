@@ -1,5 +1,7 @@
 #include "games/puzzles/KG_Ordo.h"
 
+#include <algorithm>
+
 #include "app/AppState.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
@@ -320,7 +322,10 @@ void KG_Ordo::DrawHelpText(GUIElement* /*element*/, int left, int top, int right
     const Vec2 scaling{scaleX, scaleY};
     const Vec2 at{x + width - kPictureFromRight, y + kPictureTop};
     DrawSprite(app->textures[TEX_MISC2].get(), &kHelpPicture, &scaling, nullptr, 0.0, &at, kPlain);
-    textRenderer->DrawText(GetHelpText(), static_cast<int>(x + kHelpMargin), static_cast<int>(y + kHelpMargin),
+    // The text is left-aligned, so the blank a language text starts with would show.
+    const std::string& text = GetHelpText();
+    const size_t start = std::min(text.find_first_not_of(' '), text.size());
+    textRenderer->DrawText(text.c_str() + start, static_cast<int>(x + kHelpMargin), static_cast<int>(y + kHelpMargin),
                            static_cast<int>(x + width - kHelpTextFromRight),
                            static_cast<int>(y + height - kHelpTextFromBottom), kBlack,
                            platform::dt::VCenter | platform::dt::WordBreak, font.get());
