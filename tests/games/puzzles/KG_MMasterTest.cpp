@@ -42,6 +42,12 @@ Count CountByColour(const Colours& code, const Colours& guess) {
 
 class MMasterTest : public PuzzleGameFixture {
 protected:
+    // The game goes before the application state it records into.
+    void TearDown() override {
+        game.reset();
+        PuzzleGameFixture::TearDown();
+    }
+
     // Lets every peg arrive; a peg new on the palette needs a second frame.
     void Settle() { Frames(*game, 2); }
 
