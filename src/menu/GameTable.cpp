@@ -14,6 +14,8 @@
 #include "games/numbers/KG_Sudoku9x9.h"
 #include "games/numbers/KG_Uhr_lesen.h"
 #include "games/numbers/KG_Umrechnen_Game.h"
+#include "games/puzzles/KG_MMaster.h"
+#include "games/puzzles/KG_Ordo.h"
 
 namespace {
 
@@ -27,8 +29,8 @@ GameTableEntry gameTable[kGameCount] = {
     {18, &CreateGame<KG_Gedächtnis>},  // KG_Gedächtnis
     {53, &CreateGame<KG_KartenMemory>},  // KG_KartenMemory
     {19, &CreateGame<KG_Memory>},  // KG_Memory
-    {125, nullptr},  // KG_MMaster
-    {130, nullptr},  // KG_Ordo
+    {125, &CreateGame<KG_MMaster>},  // KG_MMaster
+    {130, &CreateGame<KG_Ordo>},  // KG_Ordo
     {21, &CreateGame<KG_Quadrat_merken>},  // KG_Quadrat_merken
     {100, &CreateGame<KG_Quadrat_addieren>},  // KG_Quadrat_addieren
     {15, nullptr},  // KG_Reaktion
