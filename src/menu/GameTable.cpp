@@ -7,6 +7,8 @@
 #include "games/numbers/KG_Rechenspiel.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
+#include "games/numbers/KG_Waage_Game.h"
+#include "games/numbers/KG_Wechselgeld_Game.h"
 
 namespace {
 
@@ -32,8 +34,8 @@ GameTableEntry gameTable[kGameCount] = {
     {14, &CreateGame<KG_Sudoku9x9>},  // KG_Sudoku9x9
     {110, nullptr},  // KG_Uhr_lesen
     {160, nullptr},  // KG_Umrechnen_Game
-    {115, nullptr},  // KG_Waage_Game
-    {140, nullptr},  // KG_Wechselgeld_Game
+    {115, &CreateGame<KG_Waage_Game>},  // KG_Waage_Game
+    {140, &CreateGame<KG_Wechselgeld_Game>},  // KG_Wechselgeld_Game
     {150, nullptr},  // KG_Wörterbuch_Game
     {120, nullptr},  // KG_Zahlen_klicken
 };
