@@ -58,10 +58,11 @@ TEST_P(ChangeAndScalesShots, GivingChange) {
                 }
             }
         }
+        driver->RunFor(1.0);
         const MoneyStack& last = game.Stacks()[game.Stacks().size() / 2];
         game.OnLeftButtonDown(static_cast<int>(last.X()), static_cast<int>(last.Y()));
         driver->MoveMouse(600, 560);
-        driver->RunFor(0.15);
+        driver->RunFor(0.1);
         driver->Screenshot(Name("change_play_level" + std::to_string(level)));
         game.OnLeftButtonUp(600, 560);
 

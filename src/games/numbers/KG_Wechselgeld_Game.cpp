@@ -47,11 +47,12 @@ constexpr double kSecondsPerPointEnded = 80.0;
 constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
-std::unique_ptr<MoneyTray> MakeTray(const float (&share)[4], int label, bool framed) {
+std::unique_ptr<MoneyTray> MakeTray(const float (&share)[4], int label, bool framed, bool nameAbove) {
     const AppState* app = GetAppState();
     const float w = static_cast<float>(app->screenWidth);
     const float h = static_cast<float>(app->screenHeight);
-    return std::make_unique<MoneyTray>(share[0] * w, share[1] * h, share[2] * w, share[3] * h, label, framed);
+    return std::make_unique<MoneyTray>(share[0] * w, share[1] * h, share[2] * w, share[3] * h, label, framed,
+                                       nameAbove);
 }
 
 }  // namespace
@@ -95,9 +96,11 @@ void KG_Wechselgeld_Game::BuildTask() {
     draggedFromStack.reset();
     draggedFromPrice.reset();
     draggedFromPayment.reset();
-    priceTray = MakeTray(kPriceTray, kPriceLabel, false);
-    paymentTray = MakeTray(kPaymentTray, kPaymentLabel, false);
-    changeTray = MakeTray(kChangeTray, kChangeLabel, true);
+    // The price and the payment lie in heaps that would hide a name in their
+    // middle; theirs stand above them.
+    priceTray = MakeTray(kPriceTray, kPriceLabel, false, true);
+    paymentTray = MakeTray(kPaymentTray, kPaymentLabel, false, true);
+    changeTray = MakeTray(kChangeTray, kChangeLabel, true, false);
     stacks.clear();
 
     price = 0;

@@ -20,13 +20,18 @@ const platform::Rect kFrameAcross{505, 0, 600, 5};
 const platform::Rect kFrameDown{500, 5, 505, 100};
 constexpr float kFrameLength = 95.0f;
 constexpr float kFrameThickness = 5.0f;
+// A name above the tray stands in this band over its top edge, clear of the
+// pieces lying along that edge.
+constexpr int kNameAboveTop = 80;
+constexpr int kNameAboveBottom = 38;
 
 }  // namespace
 
-MoneyTray::MoneyTray(float left, float top, float right, float bottom, int label, bool framed)
+MoneyTray::MoneyTray(float left, float top, float right, float bottom, int label, bool framed, bool nameAbove)
     : font(std::make_unique<Font>("Arial", kFontSize)),
       label(label),
       framed(framed),
+      nameAbove(nameAbove),
       left(left),
       top(top),
       right(right),
@@ -74,8 +79,10 @@ void MoneyTray::Update(double seconds) {
 }
 
 void MoneyTray::Draw() const {
-    GetTextRenderer()->DrawText(GetTextOrEmpty(kFirstLabelText + label), static_cast<int>(left),
-                                static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom), kBlack,
+    const int nameTop = nameAbove ? static_cast<int>(top) - kNameAboveTop : static_cast<int>(top);
+    const int nameBottom = nameAbove ? static_cast<int>(top) - kNameAboveBottom : static_cast<int>(bottom);
+    GetTextRenderer()->DrawText(GetTextOrEmpty(kFirstLabelText + label), static_cast<int>(left), nameTop,
+                                static_cast<int>(right), nameBottom, kBlack,
                                 platform::dt::Center | platform::dt::VCenter, font.get());
     if (framed) {
         const platform::Texture* texture = GetAppState()->textures[TEX_MISC4].get();

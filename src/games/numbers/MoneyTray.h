@@ -9,11 +9,12 @@ class Font;
 
 // A rectangular area of the change game holding coins and notes: the price,
 // the customer's payment or the player's change. Its name stands in its
-// middle; the change tray has a frame.
+// middle, or above it where a heap of pieces would hide it; the change tray
+// has a frame.
 class MoneyTray {
 public:
     // label: 0 price, 1 payment, 2 change (language texts 144 to 146).
-    MoneyTray(float left, float top, float right, float bottom, int label, bool framed);
+    MoneyTray(float left, float top, float right, float bottom, int label, bool framed, bool nameAbove = false);
     ~MoneyTray();
     MoneyTray(const MoneyTray&) = delete;
     MoneyTray& operator=(const MoneyTray&) = delete;
@@ -42,6 +43,7 @@ private:
     std::unique_ptr<Font> font;
     int label;
     bool framed;
+    bool nameAbove;
     float left;
     float top;
     float right;
