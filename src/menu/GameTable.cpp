@@ -14,6 +14,8 @@
 #include "games/numbers/KG_Sudoku9x9.h"
 #include "games/numbers/KG_Uhr_lesen.h"
 #include "games/numbers/KG_Umrechnen_Game.h"
+#include "games/numbers/KG_Waage_Game.h"
+#include "games/numbers/KG_Wechselgeld_Game.h"
 #include "games/puzzles/KG_MMaster.h"
 #include "games/puzzles/KG_Ordo.h"
 
@@ -41,8 +43,8 @@ GameTableEntry gameTable[kGameCount] = {
     {14, &CreateGame<KG_Sudoku9x9>},  // KG_Sudoku9x9
     {110, &CreateGame<KG_Uhr_lesen>},  // KG_Uhr_lesen
     {160, &CreateGame<KG_Umrechnen_Game>},  // KG_Umrechnen_Game
-    {115, nullptr},  // KG_Waage_Game
-    {140, nullptr},  // KG_Wechselgeld_Game
+    {115, &CreateGame<KG_Waage_Game>},  // KG_Waage_Game
+    {140, &CreateGame<KG_Wechselgeld_Game>},  // KG_Wechselgeld_Game
     {150, nullptr},  // KG_Wörterbuch_Game
     {120, nullptr},  // KG_Zahlen_klicken
 };
