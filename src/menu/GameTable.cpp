@@ -7,13 +7,14 @@
 #include "games/numbers/KG_Rechenspiel.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
+#include "games/puzzles/KG_Bilder_Basteln.h"
 
 namespace {
 
 // In the order of the game list. Wiring a game in: its header above and
 // CreateGame<ClassName> as the factory of its line.
 GameTableEntry gameTable[kGameCount] = {
-    {20, nullptr},  // KG_Bilder_Basteln
+    {20, &CreateGame<KG_Bilder_Basteln>},  // KG_Bilder_Basteln
     {105, nullptr},  // KG_CrazyQuader
     {170, nullptr},  // KG_Datum_Game
     {42, nullptr},  // KG_Dreieck_rechnen

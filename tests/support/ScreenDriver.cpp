@@ -96,6 +96,9 @@ void ScreenDriver::StartRecording() {
     for (auto& texture : app_->textures) {
         texture = std::make_unique<RecordingRenderer::FakeTexture>(1024, 1024);
     }
+    // The games still read their text data (picture files, word lists) from
+    // the archive of the build when there is one.
+    app_->archive = ArchiveOpen(FindDataFile("sport.gob"));
     FillSilentVoices();
 }
 

@@ -32,7 +32,8 @@ public:
         // sound effects: exact pixels for screenshots.
         Pixels,
         // The recording renderer with a blank texture in every slot: each draw
-        // can be asserted. Every sound id has long silent voices instead of its
+        // can be asserted. The archive of the build, when there is one, is
+        // open for the games' text data. Every sound id has long silent voices instead of its
         // effect, so that a test can count what was played.
         Recording,
     };
