@@ -24,7 +24,8 @@ class SdlRenderer;
 //
 // The working directory is a fresh temporary folder for the driver's life
 // (settings and save files are written there); the language files and
-// "sport.gob" are found beside the test executable, in the build directory.
+// "sport.gob" are found beside the test executable, else in the directory it
+// was started from (the build directory).
 class ScreenDriver {
 public:
     enum class Mode {
@@ -99,6 +100,8 @@ private:
     void StartPixels();
     void StartRecording();
     void FillSilentVoices();
+    // A data file beside the executable, else in the build directory.
+    std::string DataFile(const std::string& name) const;
 
     std::string buildDirectory_;
     TempFolder folder_;
