@@ -79,11 +79,15 @@ struct AppState {
 
     // Window-procedure flags: a Ctrl key is held; an Escape release may reach
     // the screen (cleared when the intro was ended with Escape, so that the
-    // release of that press is swallowed); the Enter release of a Ctrl+Enter
-    // switch is still to be swallowed.
+    // release of that press is swallowed); the Enter and the Ctrl release of a
+    // Ctrl+Enter switch are still to be swallowed (until the focus is lost).
     bool ctrlHeld = false;
     bool escapeArmed = true;
     bool swallowEnterRelease = false;
+    bool swallowCtrlRelease = false;
+
+    // A file could not be saved and the player has been told (once a run).
+    bool saveFailureReported = false;
 
     // Counts the loading screen's steps during start-up.
     int loadingStep = 0;

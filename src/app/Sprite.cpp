@@ -27,13 +27,27 @@ platform::Transform2D SpriteTransform(const Vec2* scaling, const Vec2* rotationC
     return t;
 }
 
-void DrawSprite(const platform::Texture* texture, const platform::Rect* source, const Vec2* scaling,
-                const Vec2* rotationCentre, double rotation, const Vec2* translation, uint32_t colour) {
+namespace {
+
+void Draw(const platform::Texture* texture, const char* name, const platform::Rect* source, const Vec2* scaling,
+          const Vec2* rotationCentre, double rotation, const Vec2* translation, uint32_t colour) {
     AppState* app = GetAppState();
     if (texture == nullptr || !app->renderer) {
         return;
     }
     const platform::Rect whole{0, 0, texture->Width(), texture->Height()};
-    app->renderer->DrawSprite(*texture, source != nullptr ? *source : whole,
-                              SpriteTransform(scaling, rotationCentre, rotation, translation), colour);
+    app->renderer->DrawNamedSprite(*texture, name, source != nullptr ? *source : whole,
+                                   SpriteTransform(scaling, rotationCentre, rotation, translation), colour);
+}
+
+}  // namespace
+
+void DrawSprite(const platform::Texture* texture, const platform::Rect* source, const Vec2* scaling,
+                const Vec2* rotationCentre, double rotation, const Vec2* translation, uint32_t colour) {
+    Draw(texture, nullptr, source, scaling, rotationCentre, rotation, translation, colour);
+}
+
+void DrawSprite(const platform::Texture* texture, const SheetRegion& source, const Vec2* scaling,
+                const Vec2* rotationCentre, double rotation, const Vec2* translation, uint32_t colour) {
+    Draw(texture, source.name.c_str(), &source.rect, scaling, rotationCentre, rotation, translation, colour);
 }

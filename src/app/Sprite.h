@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/Renderer.h"
 
@@ -17,8 +18,20 @@ struct Vec2 {
 platform::Transform2D SpriteTransform(const Vec2* scaling, const Vec2* rotationCentre, double rotation,
                                       const Vec2* translation);
 
+// A region of a texture sheet under the name the art generator paints it by
+// ("card face"). Drawing it hands the name to the renderer with the region, so
+// that what a screen draws can be checked against the art.
+struct SheetRegion {
+    std::string name;
+    platform::Rect rect;
+};
+
 // Draws the source region of the texture (null: the whole texture) with its
 // top-left corner at the translation, transformed as above, each texel
 // multiplied by the ARGB colour (0xFFFFFFFF draws it unchanged).
 void DrawSprite(const platform::Texture* texture, const platform::Rect* source, const Vec2* scaling,
+                const Vec2* rotationCentre, double rotation, const Vec2* translation, uint32_t colour);
+
+// The same for a named region of the texture.
+void DrawSprite(const platform::Texture* texture, const SheetRegion& source, const Vec2* scaling,
                 const Vec2* rotationCentre, double rotation, const Vec2* translation, uint32_t colour);

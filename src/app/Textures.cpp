@@ -52,10 +52,10 @@ bool ReadPlainFile(const char* name, std::vector<uint8_t>& out) {
     return !file.bad();
 }
 
-void DrawRegion(AppState& app, const platform::Rect& region, float x, float y) {
+void DrawRegion(AppState& app, const SheetRegion& region, float x, float y) {
     const Vec2 scale{static_cast<float>(app.screenWidth) / 1024.0f, static_cast<float>(app.screenHeight) / 768.0f};
     const Vec2 at{x, y};
-    DrawSprite(app.textures[TEX_SPLASH].get(), &region, &scale, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    DrawSprite(app.textures[TEX_SPLASH].get(), region, &scale, nullptr, 0.0, &at, 0xFFFFFFFFu);
 }
 
 }  // namespace
@@ -112,11 +112,12 @@ void ProgressStep(AppState& app) {
         return;
     }
     app.renderer->Clear(kClearColour);
-    DrawRegion(app, platform::Rect{0, 0, 1024, 768}, 0.0f, 0.0f);
-    DrawRegion(app, app.language == 0 ? platform::Rect{0, 900, 700, 1012} : platform::Rect{0, 1012, 700, 1124},
+    DrawRegion(app, {"background", {0, 0, 1024, 768}}, 0.0f, 0.0f);
+    DrawRegion(app, app.language == 0 ? SheetRegion{"banner de", {0, 900, 700, 1012}}
+                                      : SheetRegion{"banner en", {0, 1012, 700, 1124}},
                0.0f, 168.0f);
-    DrawRegion(app, platform::Rect{122, 768, 940, 834}, 103.0f, 667.0f);
+    DrawRegion(app, {"bar empty", {122, 768, 940, 834}}, 103.0f, 667.0f);
     const int filled = std::min(122 + app.loadingStep * 818 / kLoadingStepsToFull, 940);
-    DrawRegion(app, platform::Rect{122, 834, filled, 900}, 103.0f, 667.0f);
+    DrawRegion(app, {"bar full", {122, 834, filled, 900}}, 103.0f, 667.0f);
     app.renderer->Present();
 }

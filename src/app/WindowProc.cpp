@@ -16,7 +16,9 @@ void KeyDown(AppState& app, const Message& message) {
         if (!message.repeat) {
             ToggleFullscreen(app);
         }
+        // The chord belongs to the shell: neither of its releases reaches the screen.
         app.swallowEnterRelease = true;
+        app.swallowCtrlRelease = true;
         return;
     }
     if (message.key == platform::vk::Control) {
@@ -38,6 +40,10 @@ void KeyUp(AppState& app, const Message& message) {
     }
     if (message.key == platform::vk::Control) {
         app.ctrlHeld = false;
+        if (app.swallowCtrlRelease) {
+            app.swallowCtrlRelease = false;
+            return;
+        }
     }
     if (app.currentScreen != nullptr) {
         app.currentScreen->OnKeyUp(static_cast<uint16_t>(message.key));
@@ -61,6 +67,13 @@ void WindowProc(AppState& app, const Message& message) {
     }
     if (message.kind == MessageKind::KeyUp) {
         KeyUp(app, message);
+        return;
+    }
+    if (message.kind == MessageKind::FocusLost) {
+        // Releases of keys let go in another window never arrive: nothing may
+        // wait to swallow them, or it would eat a later ordinary press's release.
+        app.swallowEnterRelease = false;
+        app.swallowCtrlRelease = false;
         return;
     }
     if (message.kind == MessageKind::MouseMove) {

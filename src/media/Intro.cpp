@@ -7,7 +7,7 @@ bool PlayIntro(AppState& app, const std::string& fileName) {
     if (!app.introEnabled || !app.fullscreen || fileName.empty()) {
         return true;
     }
-    switch (platform::PlayVideoFullscreen(fileName)) {
+    switch (platform::PlayVideoFullscreen(fileName, app.clock.get())) {
     case platform::VideoEnd::Escape:
         app.escapeArmed = false;
         return true;

@@ -3,10 +3,12 @@
 #include "games/base/Knobel_Game.h"
 #include "games/memory/KG_KartenMemory.h"
 #include "games/memory/KG_Memory.h"
+#include "games/numbers/KG_Datum_Game.h"
 #include "games/numbers/KG_Operation_einsetzen.h"
 #include "games/numbers/KG_Rechenspiel.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
+#include "games/numbers/KG_Uhr_lesen.h"
 #include "games/puzzles/KG_Bilder_Basteln.h"
 
 namespace {
@@ -16,7 +18,7 @@ namespace {
 GameTableEntry gameTable[kGameCount] = {
     {20, &CreateGame<KG_Bilder_Basteln>},  // KG_Bilder_Basteln
     {105, nullptr},  // KG_CrazyQuader
-    {170, nullptr},  // KG_Datum_Game
+    {170, &CreateGame<KG_Datum_Game>},  // KG_Datum_Game
     {42, nullptr},  // KG_Dreieck_rechnen
     {18, nullptr},  // KG_Gedächtnis
     {53, &CreateGame<KG_KartenMemory>},  // KG_KartenMemory
@@ -31,7 +33,7 @@ GameTableEntry gameTable[kGameCount] = {
     {13, &CreateGame<KG_Rechenspiel>},  // KG_Rechenspiel
     {17, &CreateGame<KG_Schiebe_Puzzle>},  // KG_Schiebe_Puzzle
     {14, &CreateGame<KG_Sudoku9x9>},  // KG_Sudoku9x9
-    {110, nullptr},  // KG_Uhr_lesen
+    {110, &CreateGame<KG_Uhr_lesen>},  // KG_Uhr_lesen
     {160, nullptr},  // KG_Umrechnen_Game
     {115, nullptr},  // KG_Waage_Game
     {140, nullptr},  // KG_Wechselgeld_Game

@@ -230,7 +230,8 @@ bool MainMenu::PauseKeyUp(uint16_t key) {
     const bool pausable = (state == Knobel_Game::STATE_RUNNING || state == Knobel_Game::STATE_PAUSED) &&
                           currentPage != PAGE_RESULT && currentPage != PAGE_TEST_RESULT;
     if (!pausable) {
-        return false;
+        // Escape and H stay the menu's keys while no pause can open: the game never sees them.
+        return key == platform::vk::Escape || key == kHelpKey;
     }
     if (key == platform::vk::Escape) {
         if (state == Knobel_Game::STATE_PAUSED) {

@@ -22,7 +22,7 @@ constexpr uint32_t kRed = 0xFFFF0000u;
 constexpr uint32_t kHalfDark = 0x7F000000u;
 
 // The solid block that, stretched over the screen, makes a veil.
-constexpr platform::Rect kVeilRegion{500, 0, 550, 50};
+const SheetRegion kVeilRegion{"veil", {500, 0, 550, 50}};
 constexpr float kVeilSize = 50.0f;
 
 // Pages in drawing order, by element slot.
@@ -39,8 +39,8 @@ constexpr int kPointerTipX = 8;
 constexpr int kPointerTipY = 14;
 
 // The picture page's image, one per language (menu1).
-constexpr platform::Rect kPictureGerman{350, 925, 610, 995};
-constexpr platform::Rect kPictureEnglish{610, 925, 870, 995};
+const SheetRegion kPictureGerman{"picture de", {350, 925, 610, 995}};
+const SheetRegion kPictureEnglish{"picture en", {610, 925, 870, 995}};
 
 constexpr uint32_t kTextBlock = platform::dt::Center | platform::dt::VCenter;
 
@@ -79,10 +79,10 @@ void MainMenu::Render() {
         game->Render();
         DrawHostedGameOverlays();
     } else {
-        const platform::Rect whole{0, 0, 1024, 768};
+        const SheetRegion whole{"background", {0, 0, 1024, 768}};
         const Vec2 scale{app->screenWidth / 1024.0f, app->screenHeight / 768.0f};
         const Vec2 origin{0.0f, 0.0f};
-        DrawSprite(Texture(app, TEX_BG), &whole, &scale, nullptr, 0.0, &origin, kWhite);
+        DrawSprite(Texture(app, TEX_BG), whole, &scale, nullptr, 0.0, &origin, kWhite);
     }
     for (int slot : kDrawOrder) {
         if (guiEnabled[slot] && guiElements[slot] != nullptr) {
@@ -97,16 +97,16 @@ void MainMenu::DrawBackground() const {
                                                    TEX_BACK3, TEX_BACK3, TEX_BACK4};
     const int index = std::clamp(backgroundIndex, 0, 6);
     const int top = 450 * (index % 2);
-    const platform::Rect region{0, top, 600, top + 450};
+    const SheetRegion region{top == 0 ? "top" : "bottom", {0, top, 600, top + 450}};
     const Vec2 scale{app->screenWidth / 600.0f, app->screenHeight / 450.0f};
     const Vec2 origin{0.0f, 0.0f};
-    DrawSprite(Texture(app, kBackgrounds[index]), &region, &scale, nullptr, 0.0, &origin, kWhite);
+    DrawSprite(Texture(app, kBackgrounds[index]), region, &scale, nullptr, 0.0, &origin, kWhite);
 }
 
 void MainMenu::DrawVeil(int textureSlot, uint32_t colour) const {
     const Vec2 scale{app->screenWidth / kVeilSize, app->screenHeight / kVeilSize};
     const Vec2 origin{0.0f, 0.0f};
-    DrawSprite(Texture(app, textureSlot), &kVeilRegion, &scale, nullptr, 0.0, &origin, colour);
+    DrawSprite(Texture(app, textureSlot), kVeilRegion, &scale, nullptr, 0.0, &origin, colour);
 }
 
 void MainMenu::DrawHostedGameOverlays() const {
@@ -135,9 +135,10 @@ void MainMenu::DrawHostedGameOverlays() const {
 void MainMenu::DrawCursor() {
     const double pressed = std::min(std::max(pressAnim / pressAnimMax * kPointerFrames, 0.0), 9.0);
     const int frame = kPointerFrames - static_cast<int>(pressed);
-    const platform::Rect region{kPointerSize * frame, 0, kPointerSize * frame + kPointerSize, kPointerSize};
+    const SheetRegion region{"pointer " + std::to_string(frame),
+                             {kPointerSize * frame, 0, kPointerSize * frame + kPointerSize, kPointerSize}};
     const Vec2 at{static_cast<float>(app->mouseX - kPointerTipX), static_cast<float>(app->mouseY - kPointerTipY)};
-    DrawSprite(Texture(app, TEX_MISC1), &region, nullptr, nullptr, 0.0, &at, kWhite);
+    DrawSprite(Texture(app, TEX_MISC1), region, nullptr, nullptr, 0.0, &at, kWhite);
 }
 
 #define KNOBEL_MENU_OWNER_DRAW(n)                                                                              \
@@ -195,10 +196,10 @@ void MainMenu::DrawPageContent(int pageId, GUIElement* panel, int left, int top,
     case PAGE_PICTURE: {
         textRenderer->DrawTextAt(GetTextOrEmpty(56), x + static_cast<float>(width / 2), y + 70.0f, kBlack,
                                  platform::dt::Center, font30);
-        const platform::Rect& image = app->language == 1 ? kPictureEnglish : kPictureGerman;
+        const SheetRegion& image = app->language == 1 ? kPictureEnglish : kPictureGerman;
         const Vec2 scale{scaleX, scaleY};
         const Vec2 at{x + 60.0f, y + 325.0f};
-        DrawSprite(Texture(app, TEX_MENU1), &image, &scale, nullptr, 0.0, &at, kWhite);
+        DrawSprite(Texture(app, TEX_MENU1), image, &scale, nullptr, 0.0, &at, kWhite);
         break;
     }
     case PAGE_STATISTICS:

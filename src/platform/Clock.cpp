@@ -10,6 +10,14 @@ int64_t SystemClock::Counter() { return static_cast<int64_t>(SDL_GetPerformanceC
 
 uint32_t SystemClock::TickCount() { return SDL_GetTicks(); }
 
+void SystemClock::Sleep(double seconds) { SleepMilliseconds(static_cast<int>(seconds * 1000.0 + 0.5)); }
+
+double Clock::Seconds() {
+    const int64_t frequency = Frequency();
+    return frequency > 0 ? static_cast<double>(Counter()) / static_cast<double>(frequency)
+                         : static_cast<double>(TickCount()) / 1000.0;
+}
+
 double SecondsNow() {
     return static_cast<double>(SDL_GetPerformanceCounter()) /
            static_cast<double>(SDL_GetPerformanceFrequency());

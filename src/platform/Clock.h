@@ -15,6 +15,10 @@ public:
     virtual int64_t Counter() = 0;
     // Milliseconds since some fixed start.
     virtual uint32_t TickCount() = 0;
+    // Lets the given time pass.
+    virtual void Sleep(double seconds) = 0;
+    // Seconds since some fixed start, from the counter when there is one.
+    double Seconds();
 };
 
 // The system's performance counter.
@@ -23,6 +27,7 @@ public:
     int64_t Frequency() override;
     int64_t Counter() override;
     uint32_t TickCount() override;
+    void Sleep(double seconds) override;
 };
 
 // A clock that only moves when told to. Counts microseconds; can pose as a
@@ -36,6 +41,8 @@ public:
     int64_t Frequency() override { return hasCounter_ ? 1000000 : 0; }
     int64_t Counter() override { return micros_; }
     uint32_t TickCount() override { return static_cast<uint32_t>(micros_ / 1000); }
+    // Sleeping on this clock moves it on at once.
+    void Sleep(double seconds) override { Advance(seconds); }
 
 private:
     bool hasCounter_;

@@ -129,6 +129,7 @@ void EventTranslator::TranslateWindowEvent(const SDL_Event& event, std::deque<Me
             ctrlHeld_ = false;
             out.push_back(KeyMessage(MessageKind::KeyUp, vk::Control, false, false));
         }
+        out.push_back(Message{MessageKind::FocusLost});
         break;
     default:
         break;

@@ -17,6 +17,7 @@ enum class MessageKind {
     MouseWheel,
     KeyDown,
     KeyUp,
+    FocusLost,  // the window lost the keyboard focus (after the held modifiers' releases)
     Quit,
 };
 

@@ -85,6 +85,12 @@ public:
     // nothing.
     virtual void DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,
                             uint32_t argb) = 0;
+    // The same with the name the art gives the region (null: unnamed); a
+    // renderer that has no use for the name just draws.
+    virtual void DrawNamedSprite(const Texture& texture, const char* /*name*/, const Rect& region,
+                                 const Transform2D& transform, uint32_t argb) {
+        DrawSprite(texture, region, transform, argb);
+    }
 
     // A bold face for the face name at the given line height; null when no
     // face can be found.

@@ -131,7 +131,13 @@ std::unique_ptr<Texture> SdlRenderer::CreateTexture(Image image) {
         image.pixels.size() != static_cast<size_t>(image.width) * static_cast<size_t>(image.height)) {
         return nullptr;
     }
-    return std::make_unique<SdlTexture>(renderer_, std::move(image));
+    return std::make_unique<SdlTexture>(renderer_, std::move(image), textures_);
+}
+
+void SdlRenderer::OnResetDevice() {
+    for (const SdlTexture* texture : *textures_) {
+        texture->DropRegions();
+    }
 }
 
 void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Renderer.h"
+#include "platform/SdlTexture.h"
 
 struct SDL_Renderer;
 struct SDL_Surface;
@@ -36,6 +37,10 @@ public:
     // The rendered logical screen as an image (empty when it cannot be read).
     Image Screenshot();
 
+    // A device reset loses what was uploaded: every texture of this renderer
+    // uploads its regions again when they are next drawn.
+    void OnResetDevice() override;
+
     std::unique_ptr<Texture> CreateTexture(Image image) override;
     void DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,
                     uint32_t argb) override;
@@ -56,6 +61,7 @@ private:
     int height_;
     bool paced_;
     double lastPresent_ = 0.0;
+    std::shared_ptr<SdlTexture::Register> textures_ = std::make_shared<SdlTexture::Register>();
 };
 
 }  // namespace platform

@@ -28,7 +28,19 @@ uint32_t Modulate(uint32_t pixel, uint32_t tint) {
 
 }  // namespace
 
-SdlTexture::~SdlTexture() { DropRegions(); }
+SdlTexture::SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live)
+    : renderer_(renderer), image_(std::move(image)), live_(std::move(live)) {
+    if (live_) {
+        live_->insert(this);
+    }
+}
+
+SdlTexture::~SdlTexture() {
+    if (live_) {
+        live_->erase(this);
+    }
+    DropRegions();
+}
 
 void SdlTexture::DropRegions() const {
     for (auto& entry : regions_) {

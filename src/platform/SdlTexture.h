@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/Renderer.h"
 
@@ -17,13 +19,18 @@ namespace platform {
 // needs no colour modulation (which is slow in software).
 class SdlTexture : public Texture {
 public:
+    // The live textures of one renderer, so that a reset of its device can drop
+    // every uploaded region; each texture enters it when made and leaves it
+    // when destroyed.
+    using Register = std::unordered_set<const SdlTexture*>;
+
     struct RegionTexture {
         SDL_Texture* texture;
         bool opaque;  // every texel fully opaque
         bool tinted;  // the tint is already applied to the texels
     };
 
-    SdlTexture(SDL_Renderer* renderer, Image image) : renderer_(renderer), image_(std::move(image)) {}
+    SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live = nullptr);
     ~SdlTexture() override;
     SdlTexture(const SdlTexture&) = delete;
     SdlTexture& operator=(const SdlTexture&) = delete;
@@ -36,6 +43,8 @@ public:
     const RegionTexture* Region(const Rect& region, uint32_t argb) const;
     // Forgets every uploaded region (they are uploaded again when drawn).
     void DropRegions() const;
+    // How many regions are uploaded now.
+    size_t UploadedRegions() const { return regions_.size(); }
 
 private:
     struct Key {
@@ -51,6 +60,7 @@ private:
 
     SDL_Renderer* renderer_;
     Image image_;
+    std::shared_ptr<Register> live_;
     mutable std::unordered_map<Key, RegionTexture, KeyHash> regions_;
     mutable int tintedCount_ = 0;
 };

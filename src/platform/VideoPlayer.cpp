@@ -140,23 +140,25 @@ std::optional<VideoEnd> ReadEvents() {
     return std::nullopt;
 }
 
-// Waits until the moment has come, reading events all the while.
-std::optional<VideoEnd> WaitUntil(double moment) {
+// Waits until the moment of the clock has come, reading events all the while.
+std::optional<VideoEnd> WaitUntil(Clock& clock, double moment) {
     for (;;) {
         if (std::optional<VideoEnd> end = ReadEvents()) {
             return end;
         }
-        const double remaining = moment - SecondsNow();
+        const double remaining = moment - clock.Seconds();
         if (remaining <= 0) {
             return std::nullopt;
         }
-        SDL_Delay(static_cast<Uint32>(std::min(remaining, kEventPollSeconds) * 1000.0) + 1);
+        clock.Sleep(std::min(remaining, kEventPollSeconds) + 0.001);
     }
 }
 
 }  // namespace
 
-VideoEnd PlayVideoFullscreen(const std::string& path) {
+VideoEnd PlayVideoFullscreen(const std::string& path, Clock* pace) {
+    SystemClock systemClock;
+    Clock& clock = pace != nullptr ? *pace : systemClock;
     std::unique_ptr<VideoDecoder> decoder = VideoDecoder::Open(path);
     VideoFrame frame;
     std::vector<int16_t> audio;
@@ -172,16 +174,16 @@ VideoEnd PlayVideoFullscreen(const std::string& path) {
         sound.Open();
     }
 
-    const double start = SecondsNow();
+    const double start = clock.Seconds();
     double shown = 0.0;                 // when the last frame was due, from the start
     double presented = -kLongestStill;  // when a picture last reached the screen
     for (;;) {
         sound.Queue(audio);
         const double due = std::clamp(frame.seconds, shown, shown + kMaxFrameGap);
-        if (std::optional<VideoEnd> end = WaitUntil(start + due)) {
+        if (std::optional<VideoEnd> end = WaitUntil(clock, start + due)) {
             return *end;
         }
-        const double now = SecondsNow() - start;
+        const double now = clock.Seconds() - start;
         if (now <= due + decoder->FrameDuration() || now - presented >= kLongestStill) {
             if (!screen.Show(frame.image)) {
                 return VideoEnd::Finished;
@@ -195,8 +197,8 @@ VideoEnd PlayVideoFullscreen(const std::string& path) {
     }
     // The last frame stays for its time, and the sound plays out.
     sound.Queue(audio);
-    const double last = std::max(start + shown + decoder->FrameDuration(), SecondsNow() + sound.QueuedSeconds());
-    if (std::optional<VideoEnd> end = WaitUntil(last)) {
+    const double last = std::max(start + shown + decoder->FrameDuration(), clock.Seconds() + sound.QueuedSeconds());
+    if (std::optional<VideoEnd> end = WaitUntil(clock, last)) {
         return *end;
     }
     return VideoEnd::Finished;

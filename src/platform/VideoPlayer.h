@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/Clock.h"
+
 namespace platform {
 
 // How a full-screen video ended.
@@ -17,7 +19,8 @@ enum class VideoEnd {
 // stamps, but never more than half a second after the previous one, so the
 // playing time is bounded by the number of frames; a display too slow to keep
 // up skips pictures rather than falling behind the sound. Events are read
-// while it plays; the Escape key's press ends the video at once.
-VideoEnd PlayVideoFullscreen(const std::string& path);
+// while it plays; the Escape key's press ends the video at once. The clock
+// paces it (null: the system's).
+VideoEnd PlayVideoFullscreen(const std::string& path, Clock* clock = nullptr);
 
 }  // namespace platform

@@ -50,7 +50,7 @@ TEST_F(WindowProcTest, EnterAndCtrlAloneAreForwarded) {
     EXPECT_TRUE(window->fullscreenCalls.empty());
 }
 
-TEST_F(WindowProcTest, CtrlEnterSwitchesTheModeRunsTheResetAndHidesBothEnterMessages) {
+TEST_F(WindowProcTest, CtrlEnterSwitchesTheModeRunsTheResetAndHidesTheWholeChord) {
     app->fullscreen = true;
     WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Control));
     WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Return, true));
@@ -62,7 +62,7 @@ TEST_F(WindowProcTest, CtrlEnterSwitchesTheModeRunsTheResetAndHidesBothEnterMess
     EXPECT_EQ(window->fullscreenCalls, std::vector<bool>{false});
     EXPECT_EQ(log.calls, (std::vector<std::string>{"screen.KeyDown 17", "window.Windowed", "screen.Lost",
                                                    "renderer.Lost", "window.ResetDevice", "screen.Reset",
-                                                   "renderer.Reset", "screen.KeyUp 17"}));
+                                                   "renderer.Reset"}));
 
     // The next plain Enter is the screen's again, and a second switch goes back.
     log.Clear();
@@ -73,6 +73,21 @@ TEST_F(WindowProcTest, CtrlEnterSwitchesTheModeRunsTheResetAndHidesBothEnterMess
     EXPECT_TRUE(app->fullscreen);
     EXPECT_EQ(log.With("screen.Key"), (std::vector<std::string>{"screen.KeyDown 13", "screen.KeyUp 13",
                                                                 "screen.KeyDown 17"}));
+}
+
+TEST_F(WindowProcTest, LosingTheFocusInTheMiddleOfTheChordSwallowsNoLaterRelease) {
+    WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Control));
+    WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Return, true));
+    // Both keys are let go in another window: only the translator's Ctrl release arrives.
+    WindowProc(*app, KeyMessage(MessageKind::KeyUp, vk::Control));
+    WindowProc(*app, platform::Message{MessageKind::FocusLost});
+    log.Clear();
+    WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Return));
+    WindowProc(*app, KeyMessage(MessageKind::KeyUp, vk::Return));
+    WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Control));
+    WindowProc(*app, KeyMessage(MessageKind::KeyUp, vk::Control));
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"screen.KeyDown 13", "screen.KeyUp 13", "screen.KeyDown 17",
+                                                   "screen.KeyUp 17"}));
 }
 
 TEST_F(WindowProcTest, OnlyTheFirstEscapeReleaseAfterADisarmIsSwallowed) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ public:
         platform::Rect region;
         platform::Transform2D transform;
         uint32_t colour;
+        std::string name;  // the region's name in the art, when the draw gave one
     };
 
     struct Text {
@@ -72,7 +74,14 @@ public:
     }
     void DrawSprite(const platform::Texture& texture, const platform::Rect& region,
                     const platform::Transform2D& transform, uint32_t argb) override {
-        sprites.push_back(Sprite{&texture, region, transform, argb});
+        DrawNamedSprite(texture, nullptr, region, transform, argb);
+    }
+    void DrawNamedSprite(const platform::Texture& texture, const char* name, const platform::Rect& region,
+                         const platform::Transform2D& transform, uint32_t argb) override {
+        sprites.push_back(Sprite{&texture, region, transform, argb, name != nullptr ? name : ""});
+        if (onSprite) {
+            onSprite(sprites.back());
+        }
     }
     std::unique_ptr<platform::FontFace> CreateFont(const std::string& faceName, int height) override {
         return std::make_unique<FakeFont>(faceName, height);
@@ -86,6 +95,8 @@ public:
     std::vector<Sprite> sprites;
     std::vector<Text> texts;
     std::vector<uint32_t> clears;
+    // Called with every sprite as it is drawn (all frames, not just the last).
+    std::function<void(const Sprite&)> onSprite;
     int presents = 0;
     int lost = 0;
     int resets = 0;

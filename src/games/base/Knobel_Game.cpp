@@ -10,6 +10,7 @@
 #include "games/base/RecordsSummary.h"
 #include "games/base/TimePanel.h"
 #include "platform/Renderer.h"
+#include "settings/SaveFailure.h"
 #include "settings/TextFormat.h"
 
 namespace {
@@ -53,7 +54,9 @@ Knobel_Game::~Knobel_Game() {
             }
         }
     }
-    records.Save(saveFileName);
+    if (!records.Save(saveFileName)) {
+        ReportSaveFailure(*app, saveFileName);
+    }
 }
 
 // smallFont is one of the text renderer's fonts, which the device reset

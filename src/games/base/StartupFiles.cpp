@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "games/base/GlobalStatistics.h"
 #include "settings/LanguageTexts.h"
+#include "settings/SaveFailure.h"
 #include "settings/Settings.h"
 
 void LoadStartupFiles(AppState& app) {
@@ -15,9 +16,13 @@ void LoadStartupFiles(AppState& app) {
 }
 
 void SaveExitFiles(AppState& app) {
-    SaveSettings(app);
+    if (!SaveSettings(app)) {
+        ReportSaveFailure(app, "knobel.cfg");
+    }
     if (app.statistics) {
-        app.statistics->Save(GlobalStatistics::kFileName);
+        if (!app.statistics->Save(GlobalStatistics::kFileName)) {
+            ReportSaveFailure(app, GlobalStatistics::kFileName);
+        }
         app.statistics.reset();
     }
 }

@@ -16,7 +16,7 @@ constexpr int kMiddle = kSize - 2 * kBorder;
 void DrawPart(const platform::Rect& region, float x, float y, float scaleX, float scaleY) {
     const Vec2 scaling{scaleX, scaleY};
     const Vec2 position{x, y};
-    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), &region, &scaling, nullptr, 0.0, &position, 0xFFFFFFFFu);
+    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), SheetRegion{"text box", region}, &scaling, nullptr, 0.0, &position, 0xFFFFFFFFu);
 }
 
 }  // namespace

@@ -31,9 +31,9 @@ std::string FormatMinutesSeconds(int textIndex, double seconds) {
 void DrawTimePanel(double playSeconds, Font* font, const std::string& secondLine) {
     const AppState* app = GetAppState();
     const int left = app->screenWidth / 2 - kPanelWidth / 2;
-    const platform::Rect region{0, 700, kPanelWidth, 700 + kPanelHeight};
+    const SheetRegion region{"wide", {0, 700, kPanelWidth, 700 + kPanelHeight}};
     const Vec2 position{static_cast<float>(left), 0.0f};
-    DrawSprite(app->textures[TEX_MENU2].get(), &region, nullptr, nullptr, 0.0, &position, 0xFFFFFFFFu);
+    DrawSprite(app->textures[TEX_MENU2].get(), region, nullptr, nullptr, 0.0, &position, 0xFFFFFFFFu);
 
     std::string text = FormatMinutesSeconds(kTimeText, playSeconds);
     if (!secondLine.empty()) {

@@ -10,7 +10,7 @@ constexpr uint32_t kShadow = 0xFF000000u;
 constexpr float kShadowOffset = 3.0f;
 // The rows of one sheet, and the back under the faces of the second sheet.
 constexpr int kSheetHeight = 7 * PlayingCard::kCellHeight;
-constexpr platform::Rect kBackCell{0, 6 * PlayingCard::kCellHeight, PlayingCard::kCellWidth, kSheetHeight};
+const SheetRegion kBackCell{"back", {0, 6 * PlayingCard::kCellHeight, PlayingCard::kCellWidth, kSheetHeight}};
 
 }  // namespace
 
@@ -34,11 +34,11 @@ void PlayingCard::Draw() const {
     const Vec2 scaling{size.x / kCellWidth, size.y / kCellHeight};
 
     const Vec2 shadowAt{position.x + kShadowOffset, position.y + kShadowOffset};
-    DrawSprite(backSheet, &kBackCell, &scaling, nullptr, 0.0, &shadowAt, kShadow);
+    DrawSprite(backSheet, kBackCell, &scaling, nullptr, 0.0, &shadowAt, kShadow);
     if (IsFaceUp()) {
-        const platform::Rect cell = FaceCell(Face());
-        DrawSprite(app->textures[FaceSheet(Face())].get(), &cell, &scaling, nullptr, 0.0, &position, kWhite);
+        const SheetRegion cell{"face " + std::to_string(Face()), FaceCell(Face())};
+        DrawSprite(app->textures[FaceSheet(Face())].get(), cell, &scaling, nullptr, 0.0, &position, kWhite);
     } else {
-        DrawSprite(backSheet, &kBackCell, &scaling, nullptr, 0.0, &position, kWhite);
+        DrawSprite(backSheet, kBackCell, &scaling, nullptr, 0.0, &position, kWhite);
     }
 }

@@ -27,7 +27,7 @@ constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
-const platform::Rect kOperatorBox{50, 450, 100, 500};
+const SheetRegion kOperatorBox{"operator box", {50, 450, 100, 500}};
 constexpr int kSpriteSize = 50;
 constexpr float kSpriteHalf = 25.0f;
 // Operator pictures in misc2: row of the plain and of the highlighted ones.
@@ -57,13 +57,15 @@ int OperatorOfKey(uint16_t key) {
     }
 }
 
-platform::Rect OperatorPicture(int op, int row) {
-    return {kSpriteSize * op, row, kSpriteSize * op + kSpriteSize, row + kSpriteSize};
+SheetRegion OperatorPicture(int op, int row) {
+    static const char* const kNames[] = {"+", "-", "x", "/"};
+    return {std::string("operator ") + kNames[op & 3] + (row == kHighlightedRow ? " lit" : ""),
+            {kSpriteSize * op, row, kSpriteSize * op + kSpriteSize, row + kSpriteSize}};
 }
 
-void DrawAt(const platform::Texture* texture, const platform::Rect& region, float x, float y) {
+void DrawAt(const platform::Texture* texture, const SheetRegion& region, float x, float y) {
     const Vec2 corner{x, y};
-    DrawSprite(texture, &region, nullptr, nullptr, 0.0, &corner, kWhite);
+    DrawSprite(texture, region, nullptr, nullptr, 0.0, &corner, kWhite);
 }
 
 }  // namespace

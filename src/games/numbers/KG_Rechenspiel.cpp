@@ -28,7 +28,7 @@ constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
-const platform::Rect kAnswerBox{100, 450, 150, 500};
+const SheetRegion kAnswerBox{"text box", {100, 450, 150, 500}};
 constexpr float kBoxHalf = 25.0f;
 
 }  // namespace
@@ -85,7 +85,7 @@ void KG_Rechenspiel::DrawAnswer(float x, float y) const {
     const Vec2 scaling{scale, 1.0f};
     const Vec2 boxCorner{x - kBoxHalf * scale, y - kBoxHalf};
     const platform::Texture* misc1 = app->textures[TEX_MISC1].get();
-    DrawSprite(misc1, &kAnswerBox, &scaling, nullptr, 0.0, &boxCorner, kWhite);
+    DrawSprite(misc1, kAnswerBox, &scaling, nullptr, 0.0, &boxCorner, kWhite);
 
     const bool verdict = ShowsVerdict();
     const bool right = InputIsRight();

@@ -184,6 +184,11 @@ void KG_Schiebe_Puzzle::ComputeGrade() {
         SetGrade(moves / (2.0 * shuffleMoves) + 1.0 + seconds / 240.0 + invalidTerm);
         return;
     }
+    if (moves == 0) {
+        // Nothing tried is nothing achieved, however few tiles the shuffle moved.
+        SetGrade(kWorstGrade);
+        return;
+    }
     const double misplaced = static_cast<double>(MisplacedCount()) / (gridSize * gridSize);
     SetGrade(std::max(1.0, misplaced * 5.0 + 1.0 + seconds / 120.0 + invalidTerm));
 }

@@ -96,6 +96,9 @@ void KG_Sudoku9x9::MakeHoles() {
 }
 
 void KG_Sudoku9x9::OnLeftButtonUp(int x, int y) {
+    if (!IsRunning()) {
+        return;
+    }
     for (auto& column : cells) {
         for (auto& cell : column) {
             if (cell.HitTest(x, y) && !cell.GetFixed()) {

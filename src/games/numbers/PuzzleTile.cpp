@@ -58,12 +58,12 @@ void PuzzleTile::Draw() const {
     const int cell = kPictureSize / gridSize;
     const int left = homeColumn * cell + kPictureSize * picture;
     const int top = homeRow * cell + kPictureTop;
-    const platform::Rect region{left, top, left + cell, top + cell};
+    const SheetRegion region{"puzzle " + std::to_string(picture), {left, top, left + cell, top + cell}};
     const float scale = size / static_cast<float>(cell);
     const Vec2 scaling{scale, scale};
     const Vec2 shadow{positionX + kShadowOffset, positionY + kShadowOffset};
     const Vec2 position{positionX, positionY};
     const platform::Texture* texture = GetAppState()->textures[TEX_MISC1].get();
-    DrawSprite(texture, &region, &scaling, nullptr, 0.0, &shadow, kShadowColour);
-    DrawSprite(texture, &region, &scaling, nullptr, 0.0, &position, kTileColour);
+    DrawSprite(texture, region, &scaling, nullptr, 0.0, &shadow, kShadowColour);
+    DrawSprite(texture, region, &scaling, nullptr, 0.0, &position, kTileColour);
 }

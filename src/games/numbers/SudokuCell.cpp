@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr platform::Rect kCellRegion{550, 0, 600, 50};
+const SheetRegion kCellRegion{"cell", {550, 0, 600, 50}};
 constexpr double kRegionSize = 50.0;
 constexpr uint32_t kSelectedTint = 0xFFFFAFAFu;
 constexpr uint32_t kPlainTint = 0xFFFFFFFFu;
@@ -31,7 +31,7 @@ void SudokuCell::Draw(bool selected) const {
     const float scale = static_cast<float>(size / kRegionSize);
     const Vec2 scaling{scale, scale};
     const Vec2 position{x, y};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kCellRegion, &scaling, nullptr, 0.0, &position,
+    DrawSprite(app->textures[TEX_MISC1].get(), kCellRegion, &scaling, nullptr, 0.0, &position,
                selected ? kSelectedTint : kPlainTint);
     if (value < 1) {
         return;

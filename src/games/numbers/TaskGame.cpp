@@ -61,7 +61,7 @@ void TaskGame::CountAnswer(bool right, double verdictSeconds) {
 }
 
 void TaskGame::DrawTick(float x, float y) const {
-    static const platform::Rect kTick{0, 450, 50, 500};
+    static const SheetRegion kTick{"tick", {0, 450, 50, 500}};
     const Vec2 corner{x, y};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kTick, nullptr, nullptr, 0.0, &corner, 0xFFFFFFFFu);
+    DrawSprite(app->textures[TEX_MISC1].get(), kTick, nullptr, nullptr, 0.0, &corner, 0xFFFFFFFFu);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <string>
@@ -184,6 +185,28 @@ TEST_F(KnobelGameTest, APlayIsRecordedInTheSaveFileAndTheGlobalStatisticsOnDestr
     EXPECT_EQ(SavedRecords()->gamesPlayed, 2);
     EXPECT_EQ(SavedRecords()->worstGrade, 3.0);
     EXPECT_EQ(app->statistics->gamesPlayed, 2);
+}
+
+TEST_F(KnobelGameTest, ASaveThatFailsIsReportedOnceAndLosesNothingElse) {
+    {
+        QuizGame game(0);
+        game.Grade(2.0);
+    }
+    const std::string before = folder.Read(QuizGame::kSaveFile);
+    // The file cannot be replaced: its temporary file's name is taken by a folder.
+    std::filesystem::create_directory(folder.Path(std::string(QuizGame::kSaveFile) + ".tmp"));
+    testing::internal::CaptureStderr();
+    for (int play = 0; play < 2; ++play) {
+        QuizGame game(0);
+        game.Grade(3.0);
+    }
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(folder.Read(QuizGame::kSaveFile), before);
+    // Told once with the file's place, then only noted.
+    EXPECT_EQ(reported.find("Fehler!"), reported.rfind("Fehler!")) << reported;
+    EXPECT_NE(reported.find(QuizGame::kSaveFile), std::string::npos) << reported;
+    EXPECT_NE(reported.find(QuizGame::kSaveFile, reported.find(QuizGame::kSaveFile) + 1), std::string::npos);
+    EXPECT_EQ(app->statistics->gamesPlayed, 3);
 }
 
 TEST_F(KnobelGameTest, APlayCountsAsSolvedAtOneAndAHalfButNotAtOnePointFiftyOne) {

@@ -11,7 +11,7 @@
 #include "games/base/Knobel_Game.h"
 #include "support/GameFixture.h"
 
-// The setting of the arithmetic and missing-operator games' tests: save files
+// The setting of the typed-answer games' tests: save files
 // in a temporary folder, short language texts, a recording renderer with
 // stand-in textures, and frames of chosen length.
 class ArithmeticGameFixture : public GameFixture {
@@ -29,6 +29,8 @@ protected:
               "<TEXT_START> 73 Type the value.|"
               "<TEXT_START> 200 Operator|"
               "<TEXT_START> 201 Choose the sign.|") {}
+    // The same setting with other language texts.
+    explicit ArithmeticGameFixture(std::string texts) : GameFixture(std::move(texts)) {}
 
     // Frames of the main loop, each with the same frame time.
     void RunFrames(Knobel_Game& game, int frames, double seconds) {

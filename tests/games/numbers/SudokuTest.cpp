@@ -203,14 +203,14 @@ TEST_F(SudokuTest, TypingChecksAtOnceAndOnlyTheFirstConflictCountsAsAMistake) {
     ASSERT_GE(second.column, 0);
     const int clashDigit = game.Cell(clash.column, clash.row).GetValue();
 
-    // No entries before the countdown ends, though a cell can be selected.
+    // Neither a selection nor an entry before the countdown ends.
     Type(game, first, clashDigit);
-    EXPECT_EQ(game.SelectedCell(), &game.Cell(first.column, first.row));
+    EXPECT_EQ(game.SelectedCell(), nullptr);
     EXPECT_EQ(game.Cell(first.column, first.row).GetValue(), SudokuCell::kEmpty);
     EXPECT_EQ(game.Moves(), 0);
 
     game.StartGame();
-    game.OnKeyUp(static_cast<uint16_t>('0' + clashDigit));
+    Type(game, first, clashDigit);
     EXPECT_EQ(game.Cell(first.column, first.row).GetValue(), clashDigit);
     EXPECT_FALSE(game.Cell(first.column, first.row).IsValid());
     EXPECT_FALSE(game.Cell(clash.column, clash.row).IsValid());

@@ -81,13 +81,13 @@ TEST(AssetSet, TwoRunsWriteIdenticalBytes) {
     TempFolder second;
     std::string error;
     ASSERT_TRUE(WriteAllAssets(second.Path(), error)) << error;
+    // The build's folder also holds the word lists and pictures packed beside the art.
     const auto first = FilesBelow(GeneratedFolder());
     const auto again = FilesBelow(second.Path());
-    ASSERT_EQ(first.size(), std::size(kTextures) + std::size(kSounds));
-    ASSERT_EQ(again.size(), first.size());
-    for (const auto& [name, bytes] : first) {
-        ASSERT_TRUE(again.count(name)) << name;
-        EXPECT_TRUE(again.at(name) == bytes) << name << " differs between runs";
+    ASSERT_EQ(again.size(), std::size(kTextures) + std::size(kSounds));
+    for (const auto& [name, bytes] : again) {
+        ASSERT_TRUE(first.count(name)) << name;
+        EXPECT_TRUE(first.at(name) == bytes) << name << " differs between runs";
     }
 }
 

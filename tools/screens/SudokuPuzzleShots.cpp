@@ -11,7 +11,7 @@ namespace {
 
 // Both games mid-play with the archive and fonts of the build, drawn over an
 // in-game background as the menu hosts them, written to screens/ for a look.
-class SudokuPuzzleScreenTest : public ScreenFixture {
+class SudokuPuzzleShots : public ScreenFixture {
 protected:
     void SetUp() override {
         ScreenFixture::SetUp();
@@ -28,14 +28,13 @@ protected:
     void Shoot(Knobel_Game& game, const std::string& name) { ShootGame(game, name); }
 };
 
-TEST_F(SudokuPuzzleScreenTest, SudokuMidPlay) {
+TEST_F(SudokuPuzzleShots, SudokuMidPlay) {
     KG_Sudoku9x9 game(1);
     game.StartGame();
     Frame(game, 65.0, 65.0);
     // A clash with the first given digit of a hole's row, then another hole selected.
     int typed = 0;
     const SudokuCell* selected = nullptr;
-    const SudokuCell* plain = nullptr;
     for (int c = 0; c < 9; ++c) {
         for (int r = 0; r < 9; ++r) {
             SudokuCell& cell = game.Cell(c, r);
@@ -54,21 +53,14 @@ TEST_F(SudokuPuzzleScreenTest, SudokuMidPlay) {
             ++typed;
             if (typed == 2) {
                 selected = &cell;
-            } else if (typed == 3) {
-                plain = &cell;
             }
         }
     }
-    ASSERT_NE(plain, nullptr);
     game.OnLeftButtonUp(static_cast<int>(selected->X()) + 25, static_cast<int>(selected->Y()) + 25);
-    EXPECT_EQ(game.Mistakes(), 1);
     Shoot(game, "sudoku.png");
-    // The selected empty cell is tinted, an unselected empty one is not.
-    EXPECT_NE(PixelAt(static_cast<int>(selected->X()) + 25, static_cast<int>(selected->Y()) + 25),
-              PixelAt(static_cast<int>(plain->X()) + 25, static_cast<int>(plain->Y()) + 25));
 }
 
-TEST_F(SudokuPuzzleScreenTest, SlidingPuzzleMidPlay) {
+TEST_F(SudokuPuzzleShots, SlidingPuzzleMidPlay) {
     SeedRandom(2024);
     KG_Schiebe_Puzzle game(1);
     game.StartGame();
@@ -83,12 +75,8 @@ TEST_F(SudokuPuzzleScreenTest, SlidingPuzzleMidPlay) {
             }
         }
     }
-    EXPECT_EQ(game.Moves(), 1);
     Frame(game, 0.0, 0.1);
     Shoot(game, "puzzle.png");
-    // The model's top-left tile is drawn (not the background) at its place.
-    const PuzzleTile& model = game.ModelTile(0, 0);
-    EXPECT_EQ(model.X(), 532.0f);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The two arithmetic games as the player sees them, drawn with the built
-// archive and the real fonts and texts, and written to screens/ for a look.
+// The two arithmetic games mid-play and with their verdicts, drawn with the
+// built archive and the real fonts and texts into screens/.
 
 #include <gtest/gtest.h>
 
@@ -27,24 +27,7 @@ namespace {
 
 constexpr uint16_t kEnter = 13;
 
-// Pixels of a colour close to the given one within the rectangle.
-int CountNear(const platform::Image& image, uint32_t colour, int left, int top, int right, int bottom) {
-    const auto channel = [](uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); };
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            const uint32_t pixel = image.At(x, y);
-            bool near = true;
-            for (int shift : {16, 8, 0}) {
-                near = near && std::abs(channel(pixel, shift) - channel(colour, shift)) <= 12;
-            }
-            count += near ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-class ArithmeticScreensTest : public ScreenFixture {
+class ArithmeticShots : public ScreenFixture {
 protected:
     // One frame as the menu draws it: a background, then the game.
     platform::Image Shoot(Knobel_Game& game, const std::string& name) { return ShootGame(game, name + ".png"); }
@@ -68,38 +51,31 @@ protected:
 
 };
 
-TEST_F(ArithmeticScreensTest, MentalArithmeticMidPlayAndWithItsVerdicts) {
+TEST_F(ArithmeticShots, MentalArithmeticMidPlayAndWithItsVerdicts) {
     KG_Rechenspiel game(1);
     game.StartGame();
     Frame(game, 42.4);
     Type(game, 12);
-    const auto playing = Shoot(game, "rechenspiel-play");
-    // The answer area around (512, 484) shows no correction while typing.
-    EXPECT_EQ(CountNear(playing, 0xFFFF7F7Fu, 412, 454, 612, 514), 0);
+    Shoot(game, "rechenspiel-play");
 
     Press(game, 8);
     Press(game, 8);
     Type(game, game.CurrentTerm().Value() + 3);
     Press(game, kEnter);
-    const auto wrong = Shoot(game, "rechenspiel-wrong");
-    EXPECT_GT(CountNear(wrong, 0xFFFF7F7Fu, 412, 454, 612, 514), 20);
+    Shoot(game, "rechenspiel-wrong");
     Frame(game, 2.0);
 
     Frame(game, 5.0);
     Type(game, game.CurrentTerm().Value());
     Press(game, kEnter);
-    const auto right = Shoot(game, "rechenspiel-right");
-    EXPECT_EQ(CountNear(right, 0xFFFF7F7Fu, 412, 454, 612, 514), 0);
-    EXPECT_GT(CountNear(right, 0xFF000000u, 412, 454, 612, 514), 20);
+    Shoot(game, "rechenspiel-right");
 }
 
-TEST_F(ArithmeticScreensTest, MissingOperatorMidPlayAndWithItsVerdicts) {
+TEST_F(ArithmeticShots, MissingOperatorMidPlayAndWithItsVerdicts) {
     KG_Operation_einsetzen game(2);
     game.StartGame();
     Frame(game, 75.0);
-    const auto empty = Shoot(game, "operation-play");
-    // The result stands in black around (512, 614).
-    EXPECT_GT(CountNear(empty, 0xFF000000u, 462, 594, 562, 634), 20);
+    Shoot(game, "operation-play");
 
     Press(game, 'M');
     Shoot(game, "operation-chosen");
@@ -113,8 +89,6 @@ TEST_F(ArithmeticScreensTest, MissingOperatorMidPlayAndWithItsVerdicts) {
     Press(game, keys[game.TaskOperator()]);
     Press(game, kEnter);
     Shoot(game, "operation-right");
-    EXPECT_EQ(game.Tally().right, 1);
-    EXPECT_EQ(game.Tally().wrong, 1);
 }
 
 }  // namespace

@@ -1,0 +1,174 @@
+#include "games/numbers/KG_Uhr_lesen.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "media/Sound.h"
+#include "platform/KeyMap.h"
+#include "platform/Renderer.h"
+#include "settings/LanguageTexts.h"
+
+namespace {
+
+constexpr int kTitleText = 110;
+constexpr int kHelpText = 111;
+// Clocks per row and rows per play by level.
+constexpr int kClockCounts[] = {2, 2, 3};
+constexpr int kTasks[] = {5, 10, 15};
+// Each clock of a row chooses its own kind from level 1 on.
+constexpr int kMixedDisplays = 2;
+constexpr double kClockSize = 200.0;
+// The play time that costs one grade point.
+constexpr double kSecondsPerGradePoint = 120.0;
+// The clocks' font.
+constexpr double kFontSize = 40.0;
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
+constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
+
+const platform::Rect kBox{100, 450, 150, 500};
+constexpr float kBoxHalf = 25.0f;
+// The answer box is one and a half boxes wide.
+constexpr float kAnswerBoxWidth = 1.5f;
+constexpr int kMinutesPerHour = 60;
+
+int DigitsValue(const std::string& digits) {
+    int value = 0;
+    for (const char digit : digits) {
+        value = value * 10 + (digit - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+KG_Uhr_lesen::KG_Uhr_lesen(int level)
+    : TaskGame(level, kSaveFile, kTasks[std::clamp(level, 0, 2)], kFontSize, kSecondsPerGradePoint),
+      clockCount(kClockCounts[this->level]) {
+    NextTask();
+}
+
+KG_Uhr_lesen::~KG_Uhr_lesen() = default;
+
+void KG_Uhr_lesen::NextTask() {
+    clocks.clear();
+    signs.clear();
+    input.clear();
+    const int w = app->screenWidth;
+    const int h = app->screenHeight;
+    const float step = static_cast<float>((w * 3 / 4) / (clockCount - 1));
+    Vec2 position{static_cast<float>(w / 8), static_cast<float>(h / 3)};
+    const int displayMode = level == 0 ? Random() % 2 : kMixedDisplays;
+    for (int i = 0; i < clockCount; ++i) {
+        clocks.emplace_back(position, displayMode, kClockSize);
+        if (i > 0) {
+            const bool minus = Random() % 2 == 1;
+            signs.push_back({{position.x - step / 2, position.y}, minus});
+        }
+        position.x += step;
+    }
+    answer = RowTime(clocks, signs);
+}
+
+int KG_Uhr_lesen::RowTime(const std::vector<ClockFace>& clocks, const std::vector<Sign>& signs) {
+    if (clocks.empty()) {
+        return 0;
+    }
+    int time = clocks[0].TimeValue();
+    for (std::size_t i = 1; i < clocks.size(); ++i) {
+        const bool minus = i - 1 < signs.size() && signs[i - 1].minus;
+        time += minus ? ClockFace::kMinutesPerDay - clocks[i].TimeValue() : clocks[i].TimeValue();
+    }
+    return time % ClockFace::kMinutesPerDay;
+}
+
+int KG_Uhr_lesen::TypedMinutes(const std::string& digits) {
+    const int n = DigitsValue(digits);
+    return n < 100 ? n : n / 100 * kMinutesPerHour + n % 100;
+}
+
+std::string KG_Uhr_lesen::TypedTimeText(const std::string& digits) {
+    const int n = DigitsValue(digits);
+    const int hours = n < 100 ? 0 : n / 100;
+    return ClockFace::TimeText(hours, n - hours * 100);
+}
+
+void KG_Uhr_lesen::OnKeyDown(uint16_t key) {
+    if (!IsRunning() || ShowsVerdict()) {
+        return;
+    }
+    if (key == platform::vk::Back) {
+        if (!input.empty()) {
+            input.pop_back();
+        }
+    } else if (key >= '0' && key <= '9' && input.size() < kMaxInput) {
+        input += static_cast<char>(key);
+    }
+}
+
+void KG_Uhr_lesen::OnKeyUp(uint16_t key) {
+    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
+        return;
+    }
+    const bool right = InputIsRight();
+    PlaySound(right ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
+    CountAnswer(right, kFeedbackSeconds);
+}
+
+bool KG_Uhr_lesen::InputIsRight() const { return !input.empty() && TypedMinutes(input) == answer; }
+
+void KG_Uhr_lesen::Render() {
+    if (!IsStarted()) {
+        return;
+    }
+    const float w = static_cast<float>(app->screenWidth);
+    const float h = static_cast<float>(app->screenHeight);
+    if (GetState() == STATE_RUNNING) {
+        DrawTimePanel();
+    }
+    for (const Sign& sign : signs) {
+        DrawSign(sign);
+    }
+    for (const ClockFace& clock : clocks) {
+        clock.Draw(bigFont.get());
+    }
+    textRenderer->DrawTextAt("=", w / 2, h / 2 + 50, kBlack, kCentred, smallFont);
+    DrawAnswer(w / 2, h / 2 + 150);
+}
+
+void KG_Uhr_lesen::DrawSign(const Sign& sign) const {
+    const Vec2 corner{sign.position.x - kBoxHalf, sign.position.y - kBoxHalf};
+    DrawSprite(app->textures[TEX_MISC1].get(), &kBox, nullptr, nullptr, 0.0, &corner, kWhite);
+    textRenderer->DrawTextAt(sign.minus ? "-" : "+", sign.position.x, sign.position.y, kBlack, kCentred, smallFont);
+}
+
+void KG_Uhr_lesen::DrawAnswer(float x, float y) const {
+    const Vec2 scaling{kAnswerBoxWidth, 1.0f};
+    const Vec2 corner{x - kAnswerBoxWidth * kBoxHalf, y - kBoxHalf};
+    DrawSprite(app->textures[TEX_MISC1].get(), &kBox, &scaling, nullptr, 0.0, &corner, kWhite);
+
+    const bool verdict = ShowsVerdict();
+    const bool right = InputIsRight();
+    if (!verdict || right) {
+        textRenderer->DrawTextAt(TypedTimeText(input), x, y, kBlack, kCentred, smallFont);
+    }
+    if (!verdict) {
+        return;
+    }
+    if (right) {
+        DrawTick(x + kAnswerBoxWidth * kBoxHalf, y - kBoxHalf);
+    } else if (VerdictBlinkOn()) {
+        const std::string correct =
+            ClockFace::TimeText(answer / kMinutesPerHour, answer % kMinutesPerHour, " : ");
+        textRenderer->DrawTextAt(correct, x, y, kCorrectionColour, kCentred, smallFont);
+    }
+}
+
+const std::string& KG_Uhr_lesen::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Uhr_lesen::GetTitle() { return GetTextOrEmpty(kTitleText); }

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "ArithmeticGameFixture.h"
+#include "app/Random.h"
+#include "games/numbers/KG_Datum_Game.h"
+
+namespace {
+
+Datum FixedToday() { return Datum::Of(31, 1, 2024); }
+
+std::chrono::sys_days Days(const Datum& d) {
+    return std::chrono::year{d.year} / d.month / d.day;
+}
+
+class DatumGameTest : public ArithmeticGameFixture {
+protected:
+    // Each step text tells its direction, amount and unit: "-5 d", "+1 y".
+    DatumGameTest()
+        : ArithmeticGameFixture(
+              "ANZ_TEXTE: 200 <TEXT_START> 50 Grade %.2f|<TEXT_START> 188 Date?|<TEXT_START> 189 Weekday?|"
+              "<TEXT_START> 173 \n+%d d|<TEXT_START> 175 \n-%d d|<TEXT_START> 176 \n-1 w|<TEXT_START> 177 \n-%d w|"
+              "<TEXT_START> 178 \n+1 w|<TEXT_START> 179 \n+%d w|<TEXT_START> 180 \n-1 m|<TEXT_START> 181 \n-%d m|"
+              "<TEXT_START> 182 \n+1 m|<TEXT_START> 183 \n+%d m|<TEXT_START> 184 \n-1 y|<TEXT_START> 185 \n-%d y|"
+              "<TEXT_START> 186 \n+1 y|<TEXT_START> 187 \n+%d y|<TEXT_START> 190 Sunday|<TEXT_START> 191 Monday|"
+              "<TEXT_START> 192 Tuesday|<TEXT_START> 193 Wednesday|<TEXT_START> 194 Thursday|"
+              "<TEXT_START> 195 Friday|<TEXT_START> 196 Saturday|") {}
+
+    // Presses the key of each letter (its capital's code) or digit.
+    static void Type(Knobel_Game& game, const std::string& keys) {
+        for (const char key : keys) Press(game, static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(key))));
+    }
+    // The right answer as the player types it, and as the game shows it.
+    static std::string RightAnswer(const KG_Datum_Game& game, bool typed) {
+        static const char* names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+        const Datum& t = game.TargetDate();
+        char date[32];
+        std::snprintf(date, sizeof date, typed ? "%02d%02d%04d" : "%d.%d.%d", t.day, t.month, t.year);
+        return game.AsksWeekday() ? names[t.weekday] : date;
+    }
+};
+
+// The question's lines, read step by step from the start date, lead to the
+// target: backwards first, then alternating, never twice the same unit, each
+// amount within its range.
+TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartToTheTarget) {
+    const struct {
+        int level, tasks, steps;
+        bool shifted;
+        double weekdayShare;
+    } cases[] = {{0, 10, 2, false, 0.1}, {1, 15, 2, true, 0.1}, {2, 20, 3, true, 0.2}};
+    const std::map<char, std::pair<int, int>> ranges = {{'d', {1, 30}}, {'w', {1, 4}}, {'m', {1, 7}}, {'y', {1, 51}}};
+    std::map<char, std::set<int>> amounts;
+    for (const auto& c : cases) {
+        int tasks = 0, weekdayTasks = 0, moved = 0;
+        SeedRandom(21);
+        while (tasks < 400) {  // plays with every answer wrong
+            KG_Datum_Game game(c.level, &FixedToday);
+            EXPECT_EQ(game.Tally().tasks, c.tasks);
+            game.StartGame();
+            for (; game.GetState() == Knobel_Game::STATE_RUNNING; ++tasks) {
+                std::istringstream lines(game.QuestionText());
+                std::string line;
+                std::getline(lines, line);
+                EXPECT_EQ(line, game.AsksWeekday() ? " Weekday? " : " Date? ");
+                Datum date = game.StartDate();
+                char sign, unit, previousUnit = 0;
+                int n, steps = 0;
+                for (; lines >> sign >> n >> unit; ++steps, previousUnit = unit) {
+                    EXPECT_EQ(sign, steps % 2 == 0 ? '-' : '+');
+                    EXPECT_NE(unit, previousUnit);
+                    amounts[unit].insert(n);
+                    n = sign == '-' ? -n : n;
+                    unit == 'd' ? date.AddDays(n) : unit == 'w' ? date.AddDays(7 * n)
+                                : unit == 'm' ? date.AddMonths(n) : date.AddYears(n);
+                }
+                EXPECT_EQ(steps, c.steps);
+                EXPECT_TRUE(date.SameDay(game.TargetDate()) && date.weekday == game.TargetDate().weekday);
+                EXPECT_EQ(game.HasHelp(), !game.AsksWeekday());
+                const int shift = std::abs((Days(game.StartDate()) - Days(FixedToday())).count());
+                EXPECT_LE(shift, KG_Datum_Game::kLargestShift);
+                moved += shift != 0;
+                weekdayTasks += game.AsksWeekday();
+                Type(game, "x00");
+                Press(game, 13);
+                RunFrames(game, 1, KG_Datum_Game::kWrongSeconds);
+            }
+        }
+        EXPECT_EQ(moved > tasks / 2, c.shifted) << "level " << c.level;
+        EXPECT_NEAR(static_cast<double>(weekdayTasks) / tasks, c.weekdayShare, 0.05) << "level " << c.level;
+    }
+    for (const auto& [unit, range] : ranges) {
+        EXPECT_EQ(*amounts[unit].begin(), range.first) << unit;
+        EXPECT_EQ(*amounts[unit].rbegin(), range.second) << unit;
+    }
+}
+
+TEST_F(DatumGameTest, TypedDatesTakeTodayForPartsNotTypedInFullAndWeekdayNamesIgnoreCaseAndBlanks) {
+    const struct {
+        const char* digits;
+        int day, month, year;
+    } dates[] = {{"05032026", 5, 3, 2026}, {"0503", 5, 3, 2024}, {"0503202", 5, 3, 2024},
+                 {"050", 5, 1, 2024},      {"0", 31, 1, 2024},   {"29021600", 29, 2, 1600}};
+    for (const auto& c : dates) {
+        const Datum read = KG_Datum_Game::ReadTypedDate(c.digits, FixedToday());
+        EXPECT_TRUE(read.SameDay(Datum::Of(c.day, c.month, c.year))) << c.digits;
+    }
+    for (const auto& [typed, matches] : {std::pair{"monday", true}, {"MoNdAy", true}, {" mon day ", true},
+                                         {"mondays", false}, {"sunday", false}}) {
+        EXPECT_EQ(KG_Datum_Game::IsWeekdayName(typed, 1), matches) << typed;
+    }
+}
+
+TEST_F(DatumGameTest, TypingVerdictsAndTheGradeOfAPlay) {
+    SeedRandom(2);
+    KG_Datum_Game game(2, &FixedToday);
+    game.StartGame();
+    RunFrames(game, 1, 120.0);
+    for (int task = 0; task < 20; ++task) {
+        const bool weekday = game.AsksWeekday();
+        // Fifteen letters for weekdays, eight digits for dates; Shift types capitals.
+        Type(game, "12ab3cdefghijk4567890lmnopq");
+        EXPECT_EQ(game.Input(), weekday ? "abcdefghijklmno" : "12345678");
+        for (int i = 0; i < 15; ++i) Press(game, 8);
+        game.OnKeyDown(16);
+        Type(game, "a1");
+        game.OnKeyUp(16);
+        EXPECT_EQ(game.Input(), weekday ? "A" : "1");
+        Press(game, 8);
+        const bool right = task % 5 != 0;
+        Type(game, right ? RightAnswer(game, true) : (weekday ? "x" : "00"));
+        Press(game, 13);
+        EXPECT_EQ(game.FeedbackTimer(), right ? KG_Datum_Game::kRightSeconds : KG_Datum_Game::kWrongSeconds);
+        Draw(game);  // the right answer comes last, red after a wrong one
+        EXPECT_EQ(renderer->texts.back().text, right && weekday ? game.Input() : RightAnswer(game, false));
+        EXPECT_EQ(renderer->texts.back().colour, right ? 0xFF000000u : 0xFFFF7F7Fu);
+        EXPECT_EQ(SpritesFrom(TEX_MISC1, 0, 450).size(), right ? 1u : 0u);
+        RunFrames(game, 1, 2.0);
+    }
+    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+    game.ComputeGrade();
+    EXPECT_DOUBLE_EQ(game.GetGrade(), 4.0 / 20.0 * 5.0 + 1.0 + 0.5);
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include "MenuTour.h"
+
+#include <memory>
+
+#include "HostedGame.h"
+#include "app/AppState.h"
+#include "games/base/GlobalStatistics.h"
+#include "menu/MainMenu.h"
+#include "platform/KeyMap.h"
+#include "support/ScreenDriver.h"
+
+namespace {
+
+void Click(ScreenDriver& driver, int id) { driver.ClickElement(id); }
+
+}  // namespace
+
+void FillStatistics(ScreenDriver& driver) {
+    GlobalStatistics& statistics = *driver.App().statistics;
+    const char* names[] = {"Anna", "Ben", "Clara"};
+    for (int i = 0; i < 3; ++i) {
+        auto entry = std::make_unique<TestEntry>();
+        entry->name = names[i];
+        entry->grade = 1.4 + 0.6 * i;
+        entry->best = 1.0 + 0.3 * i;
+        entry->worst = 3.5 + 0.5 * i;
+        entry->difficulty = i;
+        statistics.Insert(std::move(entry));
+    }
+    for (const double grade : {1.2, 2.4, 3.1, 1.8}) {
+        statistics.AddGrade(grade);
+    }
+    statistics.AddSolved();
+    statistics.totalTime = 2 * 3600 + 17 * 60 + 5;
+}
+
+void TourMenuPages(ScreenDriver& driver, const TourStop& stop) {
+    stop("main", 2);
+    Click(driver, 2);
+    stop("difficulty", 12);
+    Click(driver, 12);
+    stop("mode", 16);
+    Click(driver, 17);
+    stop("list-first", 24);
+    for (int i = 0; i < 16; ++i) {
+        Click(driver, 21);
+    }
+    stop("list-last", 20);
+    Click(driver, 19);
+    Click(driver, 6);
+    stop("picture", 46);
+    Click(driver, 46);
+    Click(driver, 4);
+    stop("statistics", 49);
+    Click(driver, 48);
+    Click(driver, 5);
+    stop("help", -1);
+    Click(driver, 51);
+}
+
+void TourHostedPages(ScreenDriver& driver, GameTableScope& table, const TourStop& stop) {
+    table.Host(14);
+    table.Host(15);
+    Click(driver, 2);
+    Click(driver, 11);
+    Click(driver, 17);
+    for (int i = 0; i < 10; ++i) {
+        Click(driver, 21);
+    }
+    Click(driver, 22 + 14);
+    driver.Frame(0.5);
+    stop("countdown", -1);
+    driver.RunFor(3.0, 0.25);
+    driver.Frame(65.0);  // a minute and a bit of play
+    HostedGame::current->Records().AddGrade(2.5);
+    auto entry = std::make_unique<RecordEntry>();
+    entry->name = "Anna";
+    entry->grade = 2.5;
+    HostedGame::current->AddRecordEntry(std::move(entry));
+    driver.PressKey(platform::vk::Escape);
+    stop("pause", 54);
+    Click(driver, 54);
+    stop("game-help", -1);
+    Click(driver, 58);
+    Click(driver, 55);
+    stop("game-statistics", 61);
+    Click(driver, 60);
+    Click(driver, 53);
+    driver.PressKey(HostedGame::kAnswerKey);
+    driver.RunFor(1.0, 0.25);
+    stop("game-ending", -1);
+    driver.RunFor(1.1, 0.25);
+    driver.Type("Lena M");
+    stop("result-naming", 63);
+    driver.PressKey(platform::vk::Return);
+
+    // A test of the two games, to its result page.
+    Click(driver, 2);
+    Click(driver, 12);
+    Click(driver, 16);
+    for (int game = 0; game < 2; ++game) {
+        driver.RunFor(3.1, 0.25);
+        driver.PressKey(HostedGame::kAnswerKey);
+        driver.RunFor(2.1, 0.25);
+        if (driver.Menu().pendingRecord) {
+            driver.Type("Lena");
+        }
+        Click(driver, 63);
+    }
+    stop("test-result-empty", -1);
+    driver.Type("Lena");
+    stop("test-result-naming", 65);
+}
