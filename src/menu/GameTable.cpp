@@ -16,6 +16,7 @@
 #include "games/numbers/KG_Umrechnen_Game.h"
 #include "games/numbers/KG_Waage_Game.h"
 #include "games/numbers/KG_Wechselgeld_Game.h"
+#include "games/puzzles/KG_Bilder_Basteln.h"
 #include "games/puzzles/KG_MMaster.h"
 #include "games/puzzles/KG_Ordo.h"
 
@@ -24,7 +25,7 @@ namespace {
 // In the order of the game list. Wiring a game in: its header above and
 // CreateGame<ClassName> as the factory of its line.
 GameTableEntry gameTable[kGameCount] = {
-    {20, nullptr},  // KG_Bilder_Basteln
+    {20, &CreateGame<KG_Bilder_Basteln>},  // KG_Bilder_Basteln
     {105, nullptr},  // KG_CrazyQuader
     {170, &CreateGame<KG_Datum_Game>},  // KG_Datum_Game
     {42, &CreateGame<KG_Dreieck_rechnen>},  // KG_Dreieck_rechnen

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/AppState.h"
@@ -46,6 +48,14 @@ GUIElement* FindIn(GUIElement* element, int id) {
 ScreenDriver::ScreenDriver(Mode mode, int language) : buildDirectory_(std::filesystem::current_path().string()) {
     folder_.Write("knobel.cfg", "FULLSCREEN:\t0\nSPRACHE:\t" + std::to_string(language) + "\nINTRO:\t0\n");
     workingDirectory_ = std::make_unique<WorkingDirectoryScope>(folder_.Path());
+    // A tool run from the build directory (the screenshots) has the language
+    // files there rather than beside itself.
+    for (const char* name : {"deutsch.lng", "english.lng"}) {
+        if (FindDataFile(name).empty()) {
+            std::error_code error;
+            std::filesystem::copy_file(std::filesystem::path(buildDirectory_) / name, folder_.Path(name), error);
+        }
+    }
     app_ = GetAppState();
     LoadStartupFiles(*app_);
 
@@ -69,6 +79,11 @@ ScreenDriver::ScreenDriver(Mode mode, int language) : buildDirectory_(std::files
     menu_ = CreateMainMenu(*app_);
 }
 
+std::string ScreenDriver::DataFile(const std::string& name) const {
+    const std::string found = FindDataFile(name);
+    return found.empty() ? (std::filesystem::path(buildDirectory_) / name).string() : found;
+}
+
 void ScreenDriver::StartPixels() {
     if (!platform::Initialize(&problem_)) {
         return;
@@ -80,7 +95,7 @@ void ScreenDriver::StartPixels() {
     }
     pixels_ = renderer.get();
     app_->renderer = std::move(renderer);
-    app_->archive = ArchiveOpen(FindDataFile("sport.gob"));
+    app_->archive = ArchiveOpen(DataFile("sport.gob"));
     if (!app_->archive || !LoadSharedTextures(*app_)) {
         problem_ = "the textures of sport.gob cannot be loaded (is it built?)";
         return;
@@ -96,6 +111,9 @@ void ScreenDriver::StartRecording() {
     for (auto& texture : app_->textures) {
         texture = std::make_unique<RecordingRenderer::FakeTexture>(1024, 1024);
     }
+    // The games still read their text data (picture files, word lists) from
+    // the archive of the build when there is one.
+    app_->archive = ArchiveOpen(DataFile("sport.gob"));
     FillSilentVoices();
 }
 

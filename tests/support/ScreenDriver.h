@@ -24,7 +24,8 @@ class SdlRenderer;
 //
 // The working directory is a fresh temporary folder for the driver's life
 // (settings and save files are written there); the language files and
-// "sport.gob" are found beside the test executable, in the build directory.
+// "sport.gob" are found beside the test executable, else in the directory it
+// was started from (the build directory).
 class ScreenDriver {
 public:
     enum class Mode {
@@ -32,7 +33,8 @@ public:
         // sound effects: exact pixels for screenshots.
         Pixels,
         // The recording renderer with a blank texture in every slot: each draw
-        // can be asserted. Every sound id has long silent voices instead of its
+        // can be asserted. The archive of the build, when there is one, is
+        // open for the games' text data. Every sound id has long silent voices instead of its
         // effect, so that a test can count what was played.
         Recording,
     };
@@ -98,6 +100,8 @@ private:
     void StartPixels();
     void StartRecording();
     void FillSilentVoices();
+    // A data file beside the executable, else in the build directory.
+    std::string DataFile(const std::string& name) const;
 
     std::string buildDirectory_;
     TempFolder folder_;
