@@ -84,6 +84,8 @@ struct AppState {
     bool ctrlHeld = false;
     bool escapeArmed = true;
     bool swallowEnterRelease = false;
+    // The key-down being handled is the keyboard's auto-repeat of a held key.
+    bool keyRepeat = false;
 
     // Counts the loading screen's steps during start-up.
     int loadingStep = 0;

@@ -7,6 +7,9 @@
 #include "games/numbers/KG_Rechenspiel.h"
 #include "games/numbers/KG_Schiebe_Puzzle.h"
 #include "games/numbers/KG_Sudoku9x9.h"
+#include "games/reaction/KG_Reaktion.h"
+#include "games/reaction/KG_ReaktionII.h"
+#include "games/reaction/KG_Zahlen_klicken.h"
 
 namespace {
 
@@ -24,8 +27,8 @@ GameTableEntry gameTable[kGameCount] = {
     {130, nullptr},  // KG_Ordo
     {21, nullptr},  // KG_Quadrat_merken
     {100, nullptr},  // KG_Quadrat_addieren
-    {15, nullptr},  // KG_Reaktion
-    {16, nullptr},  // KG_ReaktionII
+    {15, &CreateGame<KG_Reaktion>},  // KG_Reaktion
+    {16, &CreateGame<KG_ReaktionII>},  // KG_ReaktionII
     {200, &CreateGame<KG_Operation_einsetzen>},  // KG_Operation_einsetzen
     {13, &CreateGame<KG_Rechenspiel>},  // KG_Rechenspiel
     {17, &CreateGame<KG_Schiebe_Puzzle>},  // KG_Schiebe_Puzzle
@@ -35,7 +38,7 @@ GameTableEntry gameTable[kGameCount] = {
     {115, nullptr},  // KG_Waage_Game
     {140, nullptr},  // KG_Wechselgeld_Game
     {150, nullptr},  // KG_Wörterbuch_Game
-    {120, nullptr},  // KG_Zahlen_klicken
+    {120, &CreateGame<KG_Zahlen_klicken>},  // KG_Zahlen_klicken
 };
 
 }  // namespace
