@@ -147,9 +147,10 @@ double KG_Zahlen_klicken::AverageRoundSeconds() const {
 
 const std::string& KG_Zahlen_klicken::GetResultText() {
     const int perfectShare = FinishedRounds() > 0 ? perfectRounds * 100 / FinishedRounds() : 0;
+    // Seven lines, as many as the result page holds below its title.
     resultText = PlayTimeText() + "\n" + FormatText(kWrongClicksText, wrongClicks) + "\n" +
                  FormatText(kPerfectRoundsText, perfectRounds) + "\n" + FormatText(kFailedRoundsText, failedRounds) +
-                 "\n" + FormatText(kPerfectShareText, perfectShare) + "\n\n" +
+                 "\n" + FormatText(kPerfectShareText, perfectShare) + "\n" +
                  FormatText(kRoundSecondsText, AverageRoundSeconds()) + "\n" + GradeText();
     return resultText;
 }
