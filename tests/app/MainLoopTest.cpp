@@ -62,22 +62,6 @@ TEST_F(MainLoopTest, WithoutAHighResolutionCounterTimesHaveMillisecondSteps) {
     EXPECT_NEAR(app->frameTime, 0.016, 1e-12);
 }
 
-TEST_F(MainLoopTest, InputIsTimedFromTheLastUpdateOnTheClock) {
-    StartTiming(*app);
-    clock->Advance(0.016);
-    UpdateStep(*app);
-    EXPECT_EQ(SecondsSinceUpdate(*app), 0.0);
-    clock->Advance(0.007);
-    EXPECT_NEAR(SecondsSinceUpdate(*app), 0.007, 1e-9);
-    app->paused = true;
-    EXPECT_EQ(SecondsSinceUpdate(*app), 0.0);
-    app->paused = false;
-    clock->Advance(0.009);
-    UpdateStep(*app);
-    clock->Advance(0.002);
-    EXPECT_NEAR(SecondsSinceUpdate(*app), 0.002, 1e-9);
-}
-
 TEST_F(MainLoopTest, EachFrameRendersInOrderAndMessagesComeFirst) {
     window->Push(MouseMessage(MessageKind::MouseMove, 40, 50));
     window->Push(KeyMessage(MessageKind::KeyDown, 'A'));

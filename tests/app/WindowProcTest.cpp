@@ -75,16 +75,6 @@ TEST_F(WindowProcTest, CtrlEnterSwitchesTheModeRunsTheResetAndHidesBothEnterMess
                                                                 "screen.KeyDown 17"}));
 }
 
-TEST_F(WindowProcTest, AKeyDownTellsTheScreenWhetherItIsAnAutoRepeat) {
-    std::vector<bool> seen;
-    for (const bool repeat : {false, true, true, false}) {
-        WindowProc(*app, KeyMessage(MessageKind::KeyDown, 'A', false, repeat));
-        seen.push_back(app->keyRepeat);
-    }
-    EXPECT_EQ(seen, (std::vector<bool>{false, true, true, false}));
-    EXPECT_EQ(log.With("screen.KeyDown").size(), 4u);
-}
-
 TEST_F(WindowProcTest, OnlyTheFirstEscapeReleaseAfterADisarmIsSwallowed) {
     WindowProc(*app, KeyMessage(MessageKind::KeyUp, vk::Escape));  // armed from the start
     app->escapeArmed = false;                                      // the intro ended with Escape
