@@ -19,6 +19,9 @@
 #include "games/puzzles/KG_Bilder_Basteln.h"
 #include "games/puzzles/KG_MMaster.h"
 #include "games/puzzles/KG_Ordo.h"
+#include "games/reaction/KG_Reaktion.h"
+#include "games/reaction/KG_ReaktionII.h"
+#include "games/reaction/KG_Zahlen_klicken.h"
 
 namespace {
 
@@ -36,8 +39,8 @@ GameTableEntry gameTable[kGameCount] = {
     {130, &CreateGame<KG_Ordo>},  // KG_Ordo
     {21, &CreateGame<KG_Quadrat_merken>},  // KG_Quadrat_merken
     {100, &CreateGame<KG_Quadrat_addieren>},  // KG_Quadrat_addieren
-    {15, nullptr},  // KG_Reaktion
-    {16, nullptr},  // KG_ReaktionII
+    {15, &CreateGame<KG_Reaktion>},  // KG_Reaktion
+    {16, &CreateGame<KG_ReaktionII>},  // KG_ReaktionII
     {200, &CreateGame<KG_Operation_einsetzen>},  // KG_Operation_einsetzen
     {13, &CreateGame<KG_Rechenspiel>},  // KG_Rechenspiel
     {17, &CreateGame<KG_Schiebe_Puzzle>},  // KG_Schiebe_Puzzle
@@ -47,7 +50,7 @@ GameTableEntry gameTable[kGameCount] = {
     {115, &CreateGame<KG_Waage_Game>},  // KG_Waage_Game
     {140, &CreateGame<KG_Wechselgeld_Game>},  // KG_Wechselgeld_Game
     {150, nullptr},  // KG_Wörterbuch_Game
-    {120, nullptr},  // KG_Zahlen_klicken
+    {120, &CreateGame<KG_Zahlen_klicken>},  // KG_Zahlen_klicken
 };
 
 }  // namespace
