@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <regex>
 
 namespace {
 
@@ -125,4 +126,21 @@ int WorstAlphaDifference(const Image& a, const Rect& ra, const Image& b, const R
 
 Rect Part(const Rect& region, int left, int top, int right, int bottom) {
     return {region.left + left, region.top + top, region.left + right, region.top + bottom};
+}
+
+int CountPixels(const Rect& r, const std::function<bool(int x, int y)>& test) {
+    int count = 0;
+    ForEachPixel(r, [&](int x, int y) { count += test(x, y); });
+    return count;
+}
+
+std::vector<RegionInfo> Regions(const std::string& texture, const std::string& name) {
+    const std::regex pattern(name);
+    std::vector<RegionInfo> out;
+    for (const RegionInfo& r : RegionMap()) {
+        if (r.texture.rfind(texture, 0) == 0 && std::regex_match(r.name, pattern)) {
+            out.push_back(r);
+        }
+    }
+    return out;
 }

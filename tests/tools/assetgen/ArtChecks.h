@@ -1,9 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "AssetFiles.h"
 #include "Rect.h"
+#include "RegionMap.h"
 
 // Pixel measurements the game-art tests share. Coordinates are local to the
 // region unless a name says otherwise.
@@ -39,3 +42,10 @@ int WorstAlphaDifference(const Image& a, const Rect& ra, const Image& b, const R
 
 // A part of a region, in sheet coordinates.
 Rect Part(const Rect& region, int left, int top, int right, int bottom);
+
+// Number of pixels of a rectangle (sheet coordinates) for which `test(x, y)` holds.
+int CountPixels(const Rect& r, const std::function<bool(int x, int y)>& test);
+
+// The painted regions whose texture starts with `texture` and whose whole name
+// matches the regular expression, in map order.
+std::vector<RegionInfo> Regions(const std::string& texture, const std::string& name);
