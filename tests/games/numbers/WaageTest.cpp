@@ -296,7 +296,6 @@ TEST_F(WaageTest, TheGradeWeighsTimedOutTasksAndPlayTime) {
         {0, "sstss", 10.0, 3.0 + 1.0 / 9, " Time 1:40\n Right 4\n Wrong 1\n Average 10.0\n\n Grade 3.11"},
         {1, "sst", 15.0, 5.0 + 2.0 / 3, " Time 1:20\n Right 2\n Wrong 1\n Average 15.0\n\n Grade 5.67"},
         {2, "ss", 15.0, 1.5, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 1.50"},
-        {0, "", 0.0, 6.0, " Time 0:00\n Right 0\n Wrong 0\n Average 0.0\n\n Grade 6.00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tasks);
