@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Textures.h"
 #include "games/base/Knobel_Game.h"
 #include "support/GameFixture.h"
 
@@ -63,17 +62,6 @@ protected:
         for (const auto& drawn : renderer->texts) {
             if (drawn.text == text) {
                 found.push_back(drawn);
-            }
-        }
-        return found;
-    }
-
-    // The sprites drawn from the texture with the region's top-left corner.
-    std::vector<RecordingRenderer::Sprite> SpritesFrom(int slot, int left, int top) const {
-        std::vector<RecordingRenderer::Sprite> found;
-        for (const auto& sprite : renderer->sprites) {
-            if (sprite.texture == app->textures[slot].get() && sprite.region.left == left && sprite.region.top == top) {
-                found.push_back(sprite);
             }
         }
         return found;

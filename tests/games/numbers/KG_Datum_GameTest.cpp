@@ -143,7 +143,6 @@ TEST_F(DatumGameTest, TypingVerdictsAndTheGradeOfAPlay) {
         Draw(game);  // the right answer comes last, red after a wrong one
         EXPECT_EQ(renderer->texts.back().text, right && weekday ? game.Input() : RightAnswer(game, false));
         EXPECT_EQ(renderer->texts.back().colour, right ? 0xFF000000u : 0xFFFF7F7Fu);
-        EXPECT_EQ(SpritesFrom(TEX_MISC1, 0, 450).size(), right ? 1u : 0u);
         RunFrames(game, 1, 2.0);
     }
     EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
