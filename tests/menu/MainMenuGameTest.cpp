@@ -63,6 +63,16 @@ TEST_F(HostedPlay, TheCountdownShowsTwoOneStartWhileTheGameWaits) {
     EXPECT_EQ(Hosted().updates, 1);
 }
 
+TEST_F(HostedPlay, AButtonLetGoOverThePausePageStillReachesThePausedGame) {
+    SkipCountdown();
+    driver->Send(platform::Message{platform::MessageKind::LeftButtonDown, 500, 300});
+    driver->PressKey(Escape);
+    Click(54);  // resume
+    EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_RUNNING);
+    ASSERT_FALSE(Hosted().input.empty());
+    EXPECT_EQ(Hosted().input.back().rfind("up ", 0), 0u) << Hosted().input.back();
+}
+
 TEST_F(HostedPlay, EscapePausesAndResumesAndHOpensTheHelpOnlyWhileTheGameRuns) {
     SkipCountdown();
     driver->PressKey(Escape);
