@@ -67,7 +67,7 @@ TEST_F(HostedPlay, AButtonLetGoOverThePausePageStillReachesThePausedGame) {
     SkipCountdown();
     driver->Send(platform::Message{platform::MessageKind::LeftButtonDown, 500, 300});
     driver->PressKey(Escape);
-    Click(54);  // resume
+    Click(53);  // resume
     EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_RUNNING);
     ASSERT_FALSE(Hosted().input.empty());
     EXPECT_EQ(Hosted().input.back().rfind("up ", 0), 0u) << Hosted().input.back();
