@@ -85,6 +85,8 @@ struct AppState {
     bool escapeArmed = true;
     bool swallowEnterRelease = false;
     bool swallowCtrlRelease = false;
+    // The key-down being handled is the keyboard's auto-repeat of a held key.
+    bool keyRepeat = false;
 
     // A file could not be saved and the player has been told (once a run).
     bool saveFailureReported = false;

@@ -10,7 +10,7 @@ namespace {
 // While the device is lost, wait this long for messages before looking again.
 constexpr int kLostDeviceWaitMs = 100;
 
-int64_t ReadCounter(AppState& app) {
+int64_t ReadCounter(const AppState& app) {
     return app.hasPerformanceCounter ? app.clock->Counter() : static_cast<int64_t>(app.clock->TickCount());
 }
 
@@ -41,6 +41,13 @@ void UpdateStep(AppState& app) {
         app.currentScreen->Update();
     }
     app.updateAccumulator = 0.0;
+}
+
+double SecondsSinceUpdate(const AppState& app) {
+    if (!app.clock || app.paused) {
+        return 0.0;
+    }
+    return static_cast<double>(ReadCounter(app) - app.lastCounter) * app.secondsPerTick;
 }
 
 void RenderStep(AppState& app) {

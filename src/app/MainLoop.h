@@ -12,6 +12,11 @@ void StartTiming(AppState& app);
 // current screen's Update.
 void UpdateStep(AppState& app);
 
+// Seconds on the clock since the last update measured its frame: how long
+// after the frame the player sees an input message handled now arrived. 0
+// while paused (as frameTime) and without a clock.
+double SecondsSinceUpdate(const AppState& app);
+
 // One frame's drawing: clear to grey, the screen, the pointer, present.
 void RenderStep(AppState& app);
 

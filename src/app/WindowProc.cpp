@@ -24,6 +24,7 @@ void KeyDown(AppState& app, const Message& message) {
     if (message.key == platform::vk::Control) {
         app.ctrlHeld = true;
     }
+    app.keyRepeat = message.repeat;
     if (app.currentScreen != nullptr) {
         app.currentScreen->OnKeyDown(static_cast<uint16_t>(message.key));
     }

@@ -37,6 +37,11 @@ void MainMenu::OnLeftButtonDown(int x, int y) {
 void MainMenu::OnLeftButtonUp(int x, int y) {
     buttonHeld = false;
     if (RouteEvent(kReleaseEvent)) {
+        // The button let go over a page of the menu still ends a drag in the
+        // game; the game is paused or ended then, so it takes it as no click.
+        if (app->runState == 1 && game) {
+            game->OnLeftButtonUp(x, y);
+        }
         PlaySound(SOUND_KLICK_MENU, 1.0f);
         ClickAction(lastRouteResult->id);
         return;

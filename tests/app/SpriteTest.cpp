@@ -9,47 +9,38 @@
 
 namespace {
 
-void ExpectMaps(const platform::Transform2D& t, float x, float y, float expectedX, float expectedY) {
-    float outX = 0.0f;
-    float outY = 0.0f;
-    t.Apply(x, y, outX, outY);
-    EXPECT_NEAR(outX, expectedX, 1e-4) << "x of (" << x << ", " << y << ")";
-    EXPECT_NEAR(outY, expectedY, 1e-4) << "y of (" << x << ", " << y << ")";
-}
-
-TEST(SpriteTransformTest, ScalingIsAboutTheOriginAndTheTranslationIsNotScaled) {
+TEST(SpriteTransformTest, ScalesAboutTheOriginTurnsClockwiseAboutTheCentreAfterScalingThenMoves) {
     const Vec2 scale{2.0f, 3.0f};
-    const Vec2 at{100.0f, 50.0f};
-    const platform::Transform2D t = SpriteTransform(&scale, nullptr, 0.0, &at);
-    ExpectMaps(t, 0.0f, 0.0f, 100.0f, 50.0f);  // the region's top-left corner lands on the translation
-    ExpectMaps(t, 10.0f, 0.0f, 120.0f, 50.0f);
-    ExpectMaps(t, 10.0f, 10.0f, 120.0f, 80.0f);
-
-    const platform::Transform2D identity = SpriteTransform(nullptr, nullptr, 0.0, nullptr);
-    ExpectMaps(identity, 7.0f, 9.0f, 7.0f, 9.0f);
-}
-
-TEST(SpriteTransformTest, RotationTurnsClockwiseOnScreenAboutTheCentreAfterScaling) {
-    const Vec2 centre{5.0f, 5.0f};
-    const platform::Transform2D quarter = SpriteTransform(nullptr, &centre, M_PI / 2.0, nullptr);
-    ExpectMaps(quarter, 5.0f, 5.0f, 5.0f, 5.0f);    // the centre stays
-    ExpectMaps(quarter, 10.0f, 5.0f, 5.0f, 10.0f);  // right of the centre turns to below it
-    ExpectMaps(quarter, 5.0f, 0.0f, 10.0f, 5.0f);   // above turns to the right
-
-    // A clock hand: a 10 x 40 cell turned about its centre, scaled by 2 first.
-    const Vec2 scale{2.0f, 2.0f};
-    const Vec2 handCentre{10.0f, 40.0f};
-    const Vec2 at{300.0f, 200.0f};
-    const platform::Transform2D hand = SpriteTransform(&scale, &handCentre, M_PI, &at);
-    ExpectMaps(hand, 5.0f, 0.0f, 310.0f, 280.0f);  // (10, 0) after scaling, half a turn about (10, 40)
-}
-
-TEST(SpriteTransformTest, NegativeScalesMirror) {
     const Vec2 mirror{-1.0f, 1.0f};
-    const Vec2 at{200.0f, 0.0f};
-    const platform::Transform2D t = SpriteTransform(&mirror, nullptr, 0.0, &at);
-    ExpectMaps(t, 0.0f, 0.0f, 200.0f, 0.0f);
-    ExpectMaps(t, 50.0f, 20.0f, 150.0f, 20.0f);
+    const Vec2 twice{2.0f, 2.0f};
+    const Vec2 centre{5.0f, 5.0f};
+    const Vec2 handCentre{10.0f, 40.0f};
+    const Vec2 at{100.0f, 50.0f};
+    const struct {
+        const Vec2* scale;
+        const Vec2* centre;
+        double angle;
+        const Vec2* at;
+        float x, y, expectedX, expectedY;
+        const char* what;
+    } cases[] = {
+        {nullptr, nullptr, 0.0, nullptr, 7, 9, 7, 9, "identity"},
+        {&scale, nullptr, 0.0, &at, 0, 0, 100, 50, "the top-left corner lands on the translation"},
+        {&scale, nullptr, 0.0, &at, 10, 10, 120, 80, "the translation is not scaled"},
+        {&mirror, nullptr, 0.0, &at, 50, 20, 50, 70, "a negative scale mirrors"},
+        {nullptr, &centre, M_PI / 2.0, nullptr, 5, 5, 5, 5, "the centre stays"},
+        {nullptr, &centre, M_PI / 2.0, nullptr, 10, 5, 5, 10, "right of the centre turns to below it"},
+        {nullptr, &centre, M_PI / 2.0, nullptr, 5, 0, 10, 5, "above turns to the right"},
+        // A clock hand: (10, 0) after scaling, half a turn about (10, 40).
+        {&twice, &handCentre, M_PI, &at, 5, 0, 110, 130, "scaled first, then turned"},
+    };
+    for (const auto& c : cases) {
+        float x = 0.0f;
+        float y = 0.0f;
+        SpriteTransform(c.scale, c.centre, c.angle, c.at).Apply(c.x, c.y, x, y);
+        EXPECT_NEAR(x, c.expectedX, 1e-4) << c.what;
+        EXPECT_NEAR(y, c.expectedY, 1e-4) << c.what;
+    }
 }
 
 TEST(DrawSpriteTest, PassesTheRegionAndColourAndDefaultsToTheWholeTexture) {

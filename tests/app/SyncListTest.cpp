@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -25,6 +26,11 @@ std::vector<int> Values(SyncList<Item>& list) {
 class SyncListTest : public ::testing::Test {
 protected:
     Item* Make(int value) { return new Item(value, &deletions); }
+    void AddAll(SyncList<Item>& list, std::initializer_list<int> values) {
+        for (int value : values) {
+            list.Add(Make(value));
+        }
+    }
     int deletions = 0;
 };
 
@@ -47,9 +53,7 @@ TEST_F(SyncListTest, AddAppendsOrInsertsBeforeTheIndexAndLeavesTheCursorOnTheNew
 
 TEST_F(SyncListTest, GetAtWalksFromTheCursorInBothDirections) {
     SyncList<Item> list;
-    for (int i = 0; i < 5; ++i) {
-        list.Add(Make(i * 10));
-    }
+    AddAll(list, {0, 10, 20, 30, 40});
     EXPECT_EQ(list.GetAt(1)->value, 10);
     EXPECT_EQ(list.CursorIndex(), 1);
     EXPECT_EQ(list.GetAt(4)->value, 40);
@@ -82,10 +86,9 @@ TEST_F(SyncListTest, UniqueAddRefusesAPointerAlreadyHeld) {
 TEST_F(SyncListTest, ContainsLeavesTheCursorOnTheFirstMatch) {
     SyncList<Item> list;
     Item* wanted = Make(2);
-    list.Add(Make(0));
-    list.Add(Make(1));
+    AddAll(list, {0, 1});
     list.Add(wanted);
-    list.Add(Make(3));
+    AddAll(list, {3});
     EXPECT_TRUE(list.Contains(wanted));
     EXPECT_EQ(list.CursorIndex(), 2);
 
@@ -97,10 +100,9 @@ TEST_F(SyncListTest, ContainsLeavesTheCursorOnTheFirstMatch) {
 TEST_F(SyncListTest, RemovalDeletesOnlyWhenAskedAndResetsTheCursor) {
     SyncList<Item> list;
     Item* kept = Make(1);
-    list.Add(Make(0));
+    AddAll(list, {0});
     list.Add(kept);
-    list.Add(Make(2));
-    list.Add(Make(3));
+    AddAll(list, {2, 3});
 
     EXPECT_TRUE(list.RemoveAt(1, false));
     EXPECT_EQ(deletions, 0);
@@ -145,17 +147,14 @@ TEST_F(SyncListTest, ClearAndDestructionDeleteEveryItem) {
         SyncList<Item> list;
         list.Clear();  // empty: nothing happens
         EXPECT_EQ(list.CursorIndex(), -1);
-        for (int i = 0; i < 4; ++i) {
-            list.Add(Make(i));
-        }
+        AddAll(list, {0, 1, 2, 3});
         list.Clear();
         EXPECT_EQ(deletions, 4);
         EXPECT_EQ(list.Count(), 0);
         EXPECT_EQ(list.CursorIndex(), -1);
         EXPECT_EQ(list.GetAt(0), nullptr);
 
-        list.Add(Make(7));
-        list.Add(Make(8));
+        AddAll(list, {7, 8});
         EXPECT_EQ(Values(list), (std::vector<int>{7, 8}));
     }
     EXPECT_EQ(deletions, 6);

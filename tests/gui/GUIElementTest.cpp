@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "app/AppState.h"
@@ -11,32 +12,35 @@
 
 namespace {
 
-// One owner-draw call with its slot and nine arguments.
-struct DrawCall {
-    int slot;
-    GUIElement* element;
-    GUIElement::Rect source;
-    float x;
-    float y;
-    float scaleX;
-    float scaleY;
-};
-
-// A screen that records the owner-draw calls of slots 2 and 7.
+// A screen that records the owner-draw calls of slots 2 and 7 as
+// "slot #id source at x,y *scaleX,scaleY".
 class DrawingScreen : public Game {
 public:
     void OnLostDevice() override {}
     void OnResetDevice() override {}
 
     void OwnerDraw2(GUIElement* e, int l, int t, int r, int b, float x, float y, float sx, float sy) override {
-        calls.push_back(DrawCall{2, e, {l, t, r, b}, x, y, sx, sy});
+        Record(2, e, l, t, r, b, x, y, sx, sy);
     }
     void OwnerDraw7(GUIElement* e, int l, int t, int r, int b, float x, float y, float sx, float sy) override {
-        calls.push_back(DrawCall{7, e, {l, t, r, b}, x, y, sx, sy});
+        Record(7, e, l, t, r, b, x, y, sx, sy);
+    }
+    void Record(int slot, GUIElement* e, int l, int t, int r, int b, float x, float y, float sx, float sy) {
+        std::ostringstream call;
+        call << slot << " #" << e->id << ' ' << l << ',' << t << ',' << r << ',' << b << " at " << x << ',' << y
+             << " *" << sx << ',' << sy;
+        calls.push_back(call.str());
     }
 
-    std::vector<DrawCall> calls;
+    std::vector<std::string> calls;
 };
+
+// Where an element sits in its parent and how it is stretched: "x,y *scaleX,scaleY".
+std::string Place(const GUIElement* e) {
+    std::ostringstream place;
+    place << e->x << ',' << e->y << " *" << e->scaleX << ',' << e->scaleY;
+    return place.str();
+}
 
 // An element of the given size at (x, y) whose source region starts at (0, 0).
 GUIElement* Box(int id, int x, int y, int width, int height, Game* owner = nullptr, int ownerDraw = 0,
@@ -133,28 +137,10 @@ TEST_F(GUIElementTest, DrawCallsTheOwnersSlotWithPositionsAddedAlongTheChain) {
     button->scaleY = 0.5f;
 
     panel->Draw(0, 0);
-    ASSERT_EQ(screen.calls.size(), 3u);
-    const DrawCall& p = screen.calls[0];
-    EXPECT_EQ(p.slot, 2);
-    EXPECT_EQ(p.element, panel);
-    EXPECT_EQ(p.x, 100.0f);
-    EXPECT_EQ(p.y, 20.0f);
-    EXPECT_EQ(p.scaleX, 2.0f);
-    const DrawCall& b = screen.calls[1];
-    EXPECT_EQ(b.slot, 7);
-    EXPECT_EQ(b.element, button);
-    EXPECT_EQ(b.source.left, 10);
-    EXPECT_EQ(b.source.top, 600);
-    EXPECT_EQ(b.source.right, 110);
-    EXPECT_EQ(b.source.bottom, 650);
-    EXPECT_EQ(b.x, 150.0f);
-    EXPECT_EQ(b.y, 25.0f);
-    EXPECT_EQ(b.scaleX, 1.0f);
-    EXPECT_EQ(b.scaleY, 0.5f);
-    const DrawCall& l = screen.calls[2];  // drawn after its parent, before the next sibling
-    EXPECT_EQ(l.element, label);
-    EXPECT_EQ(l.x, 151.0f);
-    EXPECT_EQ(l.y, 27.0f);
+    // The label is drawn after its parent, before the parent's next sibling.
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"2 #1 0,0,400,300 at 100,20 *2,1",
+                                                      "7 #2 10,600,110,650 at 150,25 *1,0.5",
+                                                      "2 #3 0,0,10,10 at 151,27 *1,1"}));
 }
 
 TEST_F(GUIElementTest, MoveByDropsOnlyTheAxisThatWouldLeaveTheClipArea) {
@@ -162,19 +148,14 @@ TEST_F(GUIElementTest, MoveByDropsOnlyTheAxisThatWouldLeaveTheClipArea) {
     element->clip = GUIElement::Rect{0, 0, 200, 100};
 
     element->MoveBy(-20, 5);  // the left edge would go below 0
-    EXPECT_EQ(element->x, 10);
+    EXPECT_EQ(Place(element.get()), "10,15 *1,1");
     EXPECT_EQ(element->right, 110);
-    EXPECT_EQ(element->y, 15);
     EXPECT_EQ(element->bottom, 65);
-
     element->MoveBy(90, 36);  // right edge exactly on the clip edge; bottom past it
-    EXPECT_EQ(element->x, 100);
+    EXPECT_EQ(Place(element.get()), "100,15 *1,1");
     EXPECT_EQ(element->right, 200);
-    EXPECT_EQ(element->y, 15);
-
     element->MoveBy(1, -15);
-    EXPECT_EQ(element->x, 100);
-    EXPECT_EQ(element->y, 0);
+    EXPECT_EQ(Place(element.get()), "100,0 *1,1");
     EXPECT_EQ(element->bottom, 50);
 
     // The clip area counts by its size.
@@ -199,32 +180,14 @@ TEST_F(GUIElementTest, LayoutStacksDockedChildrenAndFillsTheRest) {
 
     frame->Layout();
 
-    EXPECT_EQ(left->x, 0);
-    EXPECT_EQ(left->y, 0);
+    EXPECT_EQ(Place(left), "0,0 *1,30");         // 300 high
+    EXPECT_EQ(Place(top), "50,0 *3.5,1");        // 350 wide: the width right of the left stack
+    EXPECT_EQ(Place(right), "370,20 *1,1");      // does not fit
+    EXPECT_EQ(Place(bottom), "50,260 *3.2,1");   // 400 - 50 - 30
+    EXPECT_EQ(Place(fill), "50,20 *32,24");      // 320 x 240 of room
+    EXPECT_EQ(Place(loose), "3,4 *1,1");         // no dock: stays where it was
     EXPECT_EQ(left->right, 50);
-    EXPECT_FLOAT_EQ(left->scaleY, 30.0f);  // 300 high
-    EXPECT_FLOAT_EQ(left->scaleX, 1.0f);
-
-    EXPECT_EQ(top->x, 50);
-    EXPECT_EQ(top->y, 0);
-    EXPECT_FLOAT_EQ(top->scaleX, 3.5f);  // 350 wide: the width right of the left stack
-
-    EXPECT_EQ(right->x, 370);
-    EXPECT_EQ(right->y, 20);
-    EXPECT_FLOAT_EQ(right->scaleY, 1.0f);  // does not fit
-
-    EXPECT_EQ(bottom->x, 50);
-    EXPECT_EQ(bottom->y, 260);
     EXPECT_EQ(bottom->bottom, 300);
-    EXPECT_FLOAT_EQ(bottom->scaleX, 3.2f);  // 400 - 50 - 30
-
-    EXPECT_EQ(fill->x, 50);
-    EXPECT_EQ(fill->y, 20);
-    EXPECT_FLOAT_EQ(fill->scaleX, 32.0f);  // 320 x 240 of room
-    EXPECT_FLOAT_EQ(fill->scaleY, 24.0f);
-
-    EXPECT_EQ(loose->x, 3);  // no dock: stays where it was
-    EXPECT_EQ(loose->y, 4);
 
     // Every child is bounded by the frame and laid out itself; the fill's
     // child fills its unscaled 10 x 10 and is bounded by its scaled size.
@@ -232,9 +195,7 @@ TEST_F(GUIElementTest, LayoutStacksDockedChildrenAndFillsTheRest) {
         EXPECT_EQ(child->clip.right, 400);
         EXPECT_EQ(child->clip.bottom, 300);
     }
-    EXPECT_EQ(inner->x, 0);
-    EXPECT_EQ(inner->y, 0);
-    EXPECT_FLOAT_EQ(inner->scaleX, 2.0f);
+    EXPECT_EQ(Place(inner), "0,0 *2,2");
     EXPECT_EQ(inner->clip.right, 320);
     EXPECT_EQ(inner->clip.bottom, 240);
 }
@@ -249,10 +210,8 @@ TEST_F(GUIElementTest, LayoutUsesTheScaledSizeAndLeavesEmptyRegionsUnstretched) 
     frame->AddChild(flat);
 
     frame->Layout();
-    EXPECT_EQ(right->x, 180);
-    EXPECT_FLOAT_EQ(right->scaleY, 10.0f);  // 100 of scaled height
-    EXPECT_TRUE(std::isfinite(flat->scaleX));
-    EXPECT_FLOAT_EQ(flat->scaleX, 1.0f);
+    EXPECT_EQ(Place(right), "180,0 *1,10");  // 100 of scaled height
+    EXPECT_EQ(Place(flat), "0,0 *1,1");      // no size: not stretched (no division by zero)
     EXPECT_EQ(right->clip.right, 200);
 }
 

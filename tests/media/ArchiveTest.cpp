@@ -42,27 +42,35 @@ TEST_F(ArchiveTest, OpenAcceptsOnlyAWholeHeaderAndDirectory) {
 
     EXPECT_FALSE(ArchiveOpen(folder.Path("missing.gob")));
     EXPECT_FALSE(ArchiveOpen(folder.Path()));  // a folder
-    EXPECT_FALSE(OpenBytes(""));
-    EXPECT_FALSE(OpenBytes(good.substr(0, 6)));  // header cut short
 
     std::string magic = good;
-    magic[3] = 'X';  // "GOBX" is not "GOB" and a zero
-    EXPECT_FALSE(OpenBytes(magic));
-    magic = good;
-    magic[0] = 'g';
-    EXPECT_FALSE(OpenBytes(magic));
-
-    std::string count = ArchiveBytes({{"a", "xyz"}});
-    PatchNumber(count, 4, 0);
-    EXPECT_FALSE(OpenBytes(count));
-    PatchNumber(count, 4, 0xFFFFFFFF);  // -1
-    EXPECT_FALSE(OpenBytes(count));
-    // A count far beyond the file: the directory would not fit.
-    PatchNumber(count, 4, 0x7FFFFFFF);
-    EXPECT_FALSE(OpenBytes(count));
-
+    magic[3] = 'X';
+    std::string lower = good;
+    lower[0] = 'g';
+    std::string noEntries = good;
+    PatchNumber(noEntries, 4, 0);
+    std::string negative = good;
+    PatchNumber(negative, 4, 0xFFFFFFFF);
+    std::string huge = good;
+    PatchNumber(huge, 4, 0x7FFFFFFF);
+    struct Case {
+        std::string bytes;
+        const char* what;
+    };
+    const Case cases[] = {
+        {"", "empty"},
+        {good.substr(0, 6), "header cut short"},
+        {magic, "\"GOBX\" is not \"GOB\" and a zero"},
+        {lower, "the magic is case-sensitive"},
+        {noEntries, "no entries"},
+        {negative, "a count of -1"},
+        {huge, "a count whose directory cannot fit"},
+        {good.substr(0, RecordPosition(2) - 1), "the directory is cut"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(OpenBytes(c.bytes)) << c.what;
+    }
     // The directory must fit in the file, even where the data would not follow.
-    EXPECT_FALSE(OpenBytes(good.substr(0, RecordPosition(2) - 1)));
     EXPECT_TRUE(OpenBytes(good.substr(0, RecordPosition(2))));
 }
 

@@ -56,57 +56,54 @@ TEST(WaveTest, OtherFormatsKeepTheirExtraBytesButAreNotPlayable) {
     EXPECT_EQ(wave.format.extra, Bytes(extra));
     EXPECT_FALSE(IsPlayableWave(wave));
 
-    // An extra count larger than the chunk, or no count at all.
-    EXPECT_FALSE(Parse(Riff(Chunk("fmt ", CompressedFormatBody(2, extra, 5)) + Chunk("data", "xxxx")), wave));
-    EXPECT_FALSE(Parse(Riff(Chunk("fmt ", CompressedFormatBody(2, "", 0).substr(0, 16)) + Chunk("data", "xxxx")),
-                       wave));
     // PCM takes no extra bytes, even when its chunk is longer.
     ASSERT_TRUE(Parse(Riff(Chunk("fmt ", PcmFormatBody(1, 8000, 8) + "\x09\x00zz") + Chunk("data", "ab")), wave));
     EXPECT_TRUE(wave.format.extra.empty());
 }
 
-TEST(WaveTest, SizesFromTheFileAreNotTrusted) {
+TEST(WaveTest, DamagedFilesAreRefusedWithoutReadingPastTheirEnd) {
     const std::string format = Chunk("fmt ", PcmFormatBody(1, 8000, 8));
     const std::string whole = Riff(format + Chunk("data", "0123456789"));
     WaveData wave;
     ASSERT_TRUE(Parse(whole, wave));
-    // Every shorter file fails without reading past its end.
     for (size_t length = 0; length < whole.size(); ++length) {
-        EXPECT_FALSE(Parse(whole.substr(0, length), wave)) << length;
+        EXPECT_FALSE(Parse(whole.substr(0, length), wave)) << "cut to " << length;
         EXPECT_TRUE(wave.samples.empty());
     }
-
-    // A data chunk claiming more than there is.
-    EXPECT_FALSE(Parse(Riff(format + ChunkDeclaring("data", 11, "0123456789")), wave));
-    EXPECT_FALSE(Parse(Riff(format + ChunkDeclaring("data", 0xFFFFFFF0u, "0123456789")), wave));
-    // A format chunk claiming more than there is.
-    EXPECT_FALSE(Parse(Riff(ChunkDeclaring("fmt ", 0xFFFFFFFFu, PcmFormatBody(1, 8000, 8)) + Chunk("data", "01")),
-                       wave));
-    // A RIFF size beyond the file is cut to the file; one that ends before the
-    // data hides it.
+    // A RIFF size beyond the file is cut to the file.
     std::string longRiff = whole;
     longRiff.replace(4, 4, LittleEndian(0xFFFFFFFFu, 4));
     EXPECT_TRUE(Parse(longRiff, wave));
+
     std::string shortRiff = whole;
     shortRiff.replace(4, 4, LittleEndian(static_cast<uint32_t>(4 + format.size() + 8 + 5), 4));
-    EXPECT_FALSE(Parse(shortRiff, wave));
-    // A skipped chunk whose size jumps past the end.
-    EXPECT_FALSE(Parse(Riff(format + ChunkDeclaring("junk", 0x7FFFFFFFu, "x") + Chunk("data", "01")), wave));
-}
-
-TEST(WaveTest, FilesWithoutTheirPartsAreRefused) {
-    const std::string format = Chunk("fmt ", PcmFormatBody(1, 8000, 8));
-    WaveData wave;
-    EXPECT_FALSE(Parse(Riff(format), wave));                                                  // no data
-    EXPECT_FALSE(Parse(Riff(Chunk("data", "0123")), wave));                                    // no format
-    EXPECT_FALSE(Parse(Riff(Chunk("fmt ", PcmFormatBody(1, 8000, 8).substr(0, 14)) + Chunk("data", "01")),
-                       wave));                                                                 // short format
-    std::string notWave = Riff(format + Chunk("data", "01"));
+    std::string notWave = whole;
     notWave.replace(8, 4, "AVI ");
-    EXPECT_FALSE(Parse(notWave, wave));
-    std::string notRiff = Riff(format + Chunk("data", "01"));
+    std::string notRiff = whole;
     notRiff.replace(0, 4, "RIFX");
-    EXPECT_FALSE(Parse(notRiff, wave));
+    const std::string extra("\xF4\x01\x07\x00", 4);
+    struct Case {
+        std::string file;
+        const char* what;
+    };
+    const Case cases[] = {
+        {Riff(format + ChunkDeclaring("data", 11, "0123456789")), "data claims one byte more"},
+        {Riff(format + ChunkDeclaring("data", 0xFFFFFFF0u, "0123456789")), "data claims far more"},
+        {Riff(ChunkDeclaring("fmt ", 0xFFFFFFFFu, PcmFormatBody(1, 8000, 8)) + Chunk("data", "01")),
+         "format claims more"},
+        {shortRiff, "the RIFF size ends before the data"},
+        {Riff(format + ChunkDeclaring("junk", 0x7FFFFFFFu, "x") + Chunk("data", "01")), "a skipped chunk jumps past"},
+        {Riff(format), "no data"},
+        {Riff(Chunk("data", "0123")), "no format"},
+        {Riff(Chunk("fmt ", PcmFormatBody(1, 8000, 8).substr(0, 14)) + Chunk("data", "01")), "short format"},
+        {Riff(Chunk("fmt ", CompressedFormatBody(2, extra, 5)) + Chunk("data", "xxxx")), "extra count too large"},
+        {Riff(Chunk("fmt ", CompressedFormatBody(2, "", 0).substr(0, 16)) + Chunk("data", "xxxx")), "no extra count"},
+        {notWave, "not WAVE"},
+        {notRiff, "not RIFF"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(Parse(c.file, wave)) << c.what;
+    }
     EXPECT_FALSE(ParseWave(nullptr, 100, wave));
 }
 
@@ -116,16 +113,21 @@ TEST(WaveTest, OnlyPlainPcmOfOneOrTwoChannelsAnd8Or16BitsPlays) {
         return Parse(Riff(Chunk("fmt ", PcmFormatBody(channels, rate, bits)) + Chunk("data", data)), wave) &&
                IsPlayableWave(wave);
     };
-    EXPECT_TRUE(playable(1, 8000, 8, "a"));
-    EXPECT_TRUE(playable(2, 44100, 8, "ab"));
-    EXPECT_TRUE(playable(2, 48000, 16, "abcd"));
-    EXPECT_FALSE(playable(2, 48000, 16, "abc"));    // not one whole block
-    EXPECT_FALSE(playable(1, 44100, 8, ""));        // no sample at all
-    EXPECT_FALSE(playable(1, 44100, 24, "abc"));
-    EXPECT_FALSE(playable(3, 44100, 16, "abcdef"));
-    EXPECT_FALSE(playable(0, 44100, 16, "ab"));
-    EXPECT_FALSE(playable(1, 0, 16, "ab"));
-    EXPECT_FALSE(playable(1, 999999, 16, "ab"));
+    struct Case {
+        int channels;
+        int rate;
+        int bits;
+        const char* data;
+        bool plays;
+    };
+    const Case cases[] = {{1, 8000, 8, "a", true},         {2, 44100, 8, "ab", true},   {2, 48000, 16, "abcd", true},
+                          {2, 48000, 16, "abc", false},    {1, 44100, 8, "", false},    {1, 44100, 24, "abc", false},
+                          {3, 44100, 16, "abcdef", false}, {0, 44100, 16, "ab", false}, {1, 0, 16, "ab", false},
+                          {1, 999999, 16, "ab", false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(playable(c.channels, c.rate, c.bits, c.data), c.plays)
+            << c.channels << " channels " << c.rate << " Hz " << c.bits << " bits, " << c.data;
+    }
 
     WaveData wave;
     std::string body = PcmFormatBody(2, 22050, 16);

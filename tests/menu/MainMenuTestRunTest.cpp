@@ -87,38 +87,7 @@ TEST_F(TestRun, ATestOfGamesAllGradedTwoEndsWithTwoAndItsEntry) {
     EXPECT_TRUE(DrewText(FormatText(62, 1, "Max", 2.0, 2.0, 2.0) + GetTextOrEmpty(60)));
 }
 
-TEST_F(TestRun, GamesThatDoNotExistYetAreSkipped) {
-    table.Host(3);
-    table.Host(14);
-    StartTest();
-    EXPECT_EQ(Menu().gameIndex, 3);
-    PlayAndLeave();
-    EXPECT_EQ(Menu().gameIndex, 14);
-    PlayAndLeave();
-    // The last game there is ends the test.
-    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
-    EXPECT_EQ(Menu().testGames, 2);
-}
-
-TEST_F(TestRun, BreakingOffInTheFirstGameCostsFortyElevenths) {
-    table.HostAll();
-    HostedGame::grade = 2.0;
-    StartTest();
-    AbortHostedGame();
-    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
-    EXPECT_EQ(Menu().testGames, 1);
-    ASSERT_NE(Menu().pendingTest, nullptr);
-    EXPECT_NEAR(Menu().pendingTest->grade, 2.0 + 40.0 / 11.0, 1e-12);
-    // The page shows the grade that is stored, not the plain average.
-    EXPECT_TRUE(DrewText("\n\n" + FormatText(50, 2.0 + 40.0 / 11.0)));
-    EXPECT_FALSE(DrewText("\n\n" + FormatText(50, 2.0)));
-    driver->Type("Tom");
-    Click(65);
-    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
-    EXPECT_EQ(App().runState, 0);
-}
-
-TEST_F(TestRun, BreakingOffLateNeverImprovesTheGrade) {
+TEST_F(TestRun, BreakingOffCostsFortyEleventhsInTheFirstGameAndNeverImprovesTheGrade) {
     table.HostAll();
     HostedGame::grade = 3.0;
     StartTest();
@@ -129,15 +98,34 @@ TEST_F(TestRun, BreakingOffLateNeverImprovesTheGrade) {
     EXPECT_EQ(Menu().testGames, 15);
     ASSERT_NE(Menu().pendingTest, nullptr);
     EXPECT_DOUBLE_EQ(Menu().pendingTest->grade, 3.0);
+    driver->Type("Tom");
+    Click(65);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
+
+    HostedGame::grade = 2.0;
+    StartTest();
+    AbortHostedGame();
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
+    EXPECT_EQ(Menu().testGames, 1);
+    ASSERT_NE(Menu().pendingTest, nullptr);
+    EXPECT_NEAR(Menu().pendingTest->grade, 2.0 + 40.0 / 11.0, 1e-12);
+    // The page shows the grade that is stored, not the plain average.
+    EXPECT_TRUE(DrewText("\n\n" + FormatText(50, 2.0 + 40.0 / 11.0)));
+    EXPECT_FALSE(DrewText("\n\n" + FormatText(50, 2.0)));
 }
 
-TEST_F(TestRun, AFinalSixNeverEntersTheListAndTheResultIsNotSeen) {
-    table.Host(0);
-    table.Host(1);
+TEST_F(TestRun, MissingGamesAreSkippedAndAFinalSixNeverEntersTheList) {
+    table.Host(3);
+    table.Host(14);
     HostedGame::grade = 6.0;
     StartTest();
+    EXPECT_EQ(Menu().gameIndex, 3);
     PlayAndLeave();
+    EXPECT_EQ(Menu().gameIndex, 14);
     PlayAndLeave();
+    // The last game there is ends the test; its result page is not seen.
+    EXPECT_EQ(Menu().testGames, 2);
+    EXPECT_EQ(Menu().game, nullptr);
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
     EXPECT_EQ(App().runState, 0);
     EXPECT_EQ(Menu().pendingTest, nullptr);
@@ -145,9 +133,7 @@ TEST_F(TestRun, AFinalSixNeverEntersTheListAndTheResultIsNotSeen) {
     EXPECT_EQ(Menu().countdown, -1.0);
     // The mode page's free training ends test mode.
     EXPECT_TRUE(Menu().testMode);
-    Click(2);
-    Click(11);
-    Click(17);
+    OpenGameList();
     EXPECT_FALSE(Menu().testMode);
 }
 

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "TextInk.h"
 #include "platform/FontLocator.h"
 #include "platform/Platform.h"
 #include "platform/SdlRenderer.h"
@@ -21,6 +20,33 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kBlack = 0xFF000000u;
+const Rect kScreen{0, 0, kWidth, kHeight};
+
+// Where text left ink on the white page: the bounding box of the pixels that
+// are not white (right and bottom exclusive), and how many there are.
+struct InkBox {
+    int left = 0, top = 0, right = 0, bottom = 0, pixels = 0;
+    bool Empty() const { return pixels == 0; }
+    double CentreX() const { return (left + right) / 2.0; }
+    double CentreY() const { return (top + bottom) / 2.0; }
+};
+
+InkBox FindInk(const std::vector<uint32_t>& pixels, const Rect& area) {
+    InkBox box{area.right, area.bottom, area.left, area.top, 0};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (pixels[static_cast<size_t>(y) * kWidth + x] != kWhite) {
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1), box.pixels + 1};
+            }
+        }
+    }
+    return box;
+}
+
+int InkOutside(const std::vector<uint32_t>& pixels, const Rect& inside) {
+    return FindInk(pixels, kScreen).pixels - FindInk(pixels, inside).pixels;
+}
 
 class SdlFontTest : public ::testing::Test {
 protected:
@@ -53,7 +79,7 @@ protected:
     InkBox InkOf(const std::string& text, platform::SdlFont& face, Rect rect, uint32_t format) {
         renderer->Clear(kWhite);
         Draw(face, text, rect, format);
-        return FindInk(renderer->ReadPixels(), kWidth, Rect{0, 0, kWidth, kHeight}, kWhite);
+        return FindInk(renderer->ReadPixels(), kScreen);
     }
 
     std::unique_ptr<platform::SdlRenderer> renderer;
@@ -79,7 +105,7 @@ TEST_F(SdlFontTest, TheProgramsFacesResolveToTheirBoldTwins) {
 
 TEST_F(SdlFontTest, LinesAdvanceByExactlyTheRequestedHeight) {
     for (const char* name : {"Arial", "Comic Sans MS"}) {
-        for (int height : {15, 20, 30, 40, 80, 150}) {
+        for (int height : {15, 40, 150}) {
             platform::SdlFont& face = Face(name, height);
             EXPECT_LE(face.GlyphCellHeight(), height) << name << " " << height;
             EXPECT_GE(face.GlyphCellHeight(), height - 3) << name << " " << height;
@@ -98,20 +124,20 @@ TEST_F(SdlFontTest, InkStaysInsideTheRectangleUnlessNoClip) {
     const Rect rect{100, 50, 300, 70};
     Draw(face, text, rect, dt::Center | dt::VCenter);
     std::vector<uint32_t> pixels = renderer->ReadPixels();
-    EXPECT_GT(FindInk(pixels, kWidth, rect, kWhite).pixels, 50);
-    EXPECT_EQ(InkOutside(pixels, kWidth, kHeight, rect, kWhite), 0);
+    EXPECT_GT(FindInk(pixels, rect).pixels, 50);
+    EXPECT_EQ(InkOutside(pixels, rect), 0);
 
     renderer->Clear(kWhite);
     const Rect wrapped{100, 100, 300, 400};
     Draw(face, text, wrapped, dt::WordBreak | dt::Center | dt::VCenter);
     pixels = renderer->ReadPixels();
-    const InkBox ink = FindInk(pixels, kWidth, wrapped, kWhite);
+    const InkBox ink = FindInk(pixels, wrapped);
     EXPECT_GT(ink.bottom - ink.top, 3 * 30 - 10);  // at least three lines
-    EXPECT_EQ(InkOutside(pixels, kWidth, kHeight, wrapped, kWhite), 0);
+    EXPECT_EQ(InkOutside(pixels, wrapped), 0);
 
     renderer->Clear(kWhite);
     Draw(face, text, rect, dt::Center | dt::VCenter | dt::NoClip);
-    EXPECT_GT(InkOutside(renderer->ReadPixels(), kWidth, kHeight, rect, kWhite), 100);
+    EXPECT_GT(InkOutside(renderer->ReadPixels(), rect), 100);
 }
 
 TEST_F(SdlFontTest, AlignmentPlacesTheInk) {
@@ -147,7 +173,7 @@ TEST_F(SdlFontTest, TheColourModulatesWhiteGlyphs) {
 
     renderer->Clear(kWhite);
     Draw(face, "Rot", rect, dt::Left, 0x00000000u);
-    EXPECT_TRUE(FindInk(renderer->ReadPixels(), kWidth, rect, kWhite).Empty());
+    EXPECT_TRUE(FindInk(renderer->ReadPixels(), rect).Empty());
 
     renderer->Clear(kWhite);
     Draw(face, "Rot", rect, dt::Left, 0x80000000u);
@@ -223,7 +249,7 @@ TEST_F(SdlFontTest, AFaceWhoseRendererIsGoneDrawsNothing) {
     EXPECT_EQ(face.CachedLines(), 0);
     renderer->Clear(kWhite);
     Draw(face, "nachher", rect, dt::Left);
-    EXPECT_TRUE(FindInk(renderer->ReadPixels(), kWidth, rect, kWhite).Empty());
+    EXPECT_TRUE(FindInk(renderer->ReadPixels(), rect).Empty());
 }
 
 }  // namespace

@@ -17,189 +17,29 @@ namespace {
 
 constexpr int kTextCount = 356;
 
-// How a text is used. RAW, COPY, ANSWER and ARG texts are never formats;
-// FMT0 and FMT? go through the formatter without arguments. The signature
-// has one letter per argument: I int, F double, S text; "-" for no format,
-// "0" for a format without arguments.
+// How the callers use the texts from `first` to `last`: "-" never as a format,
+// "A" as an answer key (letters only, no format), "" as a format without
+// arguments, else one letter per argument: I int, F double, S text.
 struct TextUse {
-    int index;
-    const char* use;
+    int first;
+    int last;
     const char* signature;
 };
 
 const TextUse kUses[] = {
-    {0, "RAW", "-"},
-    {1, "RAW", "-"},
-    {3, "RAW", "-"},
-    {4, "RAW", "-"},
-    {6, "RAW", "-"},
-    {7, "RAW", "-"},
-    {8, "RAW", "-"},
-    {9, "RAW", "-"},
-    {10, "RAW", "-"},
-    {11, "RAW", "-"},
-    {12, "RAW", "-"},
-    {13, "RAW", "-"},
-    {14, "RAW", "-"},
-    {15, "RAW", "-"},
-    {16, "RAW", "-"},
-    {17, "RAW", "-"},
-    {18, "RAW", "-"},
-    {19, "RAW", "-"},
-    {20, "RAW", "-"},
-    {21, "RAW", "-"},
-    {22, "FMT", "II"},
-    {23, "FMT", "I"},
-    {24, "FMT", "I"},
-    {25, "FMT", "II"},
-    {26, "FMT", "II"},
-    {27, "FMT", "I"},
-    {28, "FMT", "I"},
-    {29, "FMT", "I"},
-    {30, "FMT", "I"},
-    {31, "FMT", "I"},
-    {32, "FMT", "I"},
-    {35, "FMT", "I"},
-    {36, "FMT", "I"},
-    {37, "FMT", "II"},
-    {38, "FMT0", "0"},
-    {39, "FMT", "F"},
-    {40, "FMT", "I"},
-    {41, "FMT", "F"},
-    {42, "RAW", "-"},
-    {43, "FMT", "III"},
-    {44, "FMT", "I"},
-    {45, "FMT", "F"},
-    {46, "FMT", "F"},
-    {47, "FMT", "F"},
-    {48, "FMT", "I"},
-    {49, "FMT", "ISIIIF"},
-    {50, "FMT", "F"},
-    {51, "FMT", "II"},
-    {52, "FMT", "II"},
-    {53, "RAW", "-"},
-    {54, "FMT", "S"},
-    {55, "FMT", "II"},
-    {56, "RAW", "-"},
-    {57, "FMT", "I"},
-    {58, "RAW", "-"},
-    {59, "RAW", "-"},
-    {60, "RAW", "-"},
-    {61, "RAW", "-"},
-    {62, "FMT", "ISFFF"},
-    {63, "FMT", "II"},
-    {64, "RAW", "-"},
-    {65, "RAW", "-"},
-    {66, "RAW", "-"},
-    {67, "RAW", "-"},
-    {68, "RAW", "-"},
-    {69, "RAW", "-"},
-    {70, "RAW", "-"},
-    {71, "RAW", "-"},
-    {72, "RAW", "-"},
-    {73, "RAW", "-"},
-    {74, "RAW", "-"},
-    {75, "RAW", "-"},
-    {76, "RAW", "-"},
-    {98, "RAW", "-"},
-    {99, "RAW", "-"},
-    {100, "RAW", "-"},
-    {101, "FMT0", "0"},
-    {102, "RAW", "-"},
-    {105, "RAW", "-"},
-    {106, "RAW", "-"},
-    {110, "RAW", "-"},
-    {111, "RAW", "-"},
-    {115, "RAW", "-"},
-    {116, "RAW", "-"},
-    {117, "FMT", "II"},
-    {120, "RAW", "-"},
-    {121, "RAW", "-"},
-    {122, "RAW", "-"},
-    {123, "RAW", "-"},
-    {124, "FMT", "I"},
-    {125, "RAW", "-"},
-    {126, "RAW", "-"},
-    {130, "RAW", "-"},
-    {131, "RAW", "-"},
-    {132, "FMT", "II"},
-    {133, "RAW", "-"},
-    {140, "RAW", "-"},
-    {141, "RAW", "-"},
-    {142, "FMT", "II"},
-    {143, "FMT", "II"},
-    {144, "RAW", "-"},
-    {145, "RAW", "-"},
-    {146, "RAW", "-"},
-    {150, "RAW", "-"},
-    {151, "RAW", "-"},
-    {160, "RAW", "-"},
-    {161, "RAW", "-"},
-    {162, "FMT", "I"},
-    {163, "FMT", "I"},
-    {170, "RAW", "-"},
-    {171, "RAW", "-"},
-    {173, "FMT", "I"},
-    {175, "FMT", "I"},
-    {176, "FMT?", "0"},
-    {177, "FMT", "I"},
-    {178, "FMT?", "0"},
-    {179, "FMT", "I"},
-    {180, "FMT?", "0"},
-    {181, "FMT", "I"},
-    {182, "FMT?", "0"},
-    {183, "FMT", "I"},
-    {184, "FMT?", "0"},
-    {185, "FMT", "I"},
-    {186, "FMT?", "0"},
-    {187, "FMT", "I"},
-    {188, "COPY", "-"},
-    {189, "COPY", "-"},
-    {190, "ANSWER", "-"},
-    {191, "ANSWER", "-"},
-    {192, "ANSWER", "-"},
-    {193, "ANSWER", "-"},
-    {194, "ANSWER", "-"},
-    {195, "ANSWER", "-"},
-    {196, "ANSWER", "-"},
-    {197, "FMT", "SIII"},
-    {200, "RAW", "-"},
-    {201, "RAW", "-"},
-    {300, "ARG", "-"},
-    {301, "ARG", "-"},
-    {302, "ARG", "-"},
-    {303, "ARG", "-"},
-    {304, "ARG", "-"},
-    {305, "ARG", "-"},
-    {306, "ARG", "-"},
-    {307, "ARG", "-"},
-    {308, "ARG", "-"},
-    {310, "ARG", "-"},
-    {311, "ARG", "-"},
-    {312, "ARG", "-"},
-    {313, "ARG", "-"},
-    {314, "ARG", "-"},
-    {320, "ARG", "-"},
-    {321, "ARG", "-"},
-    {322, "ARG", "-"},
-    {323, "ARG", "-"},
-    {324, "ARG", "-"},
-    {325, "ARG", "-"},
-    {330, "ARG", "-"},
-    {331, "ARG", "-"},
-    {332, "ARG", "-"},
-    {333, "ARG", "-"},
-    {334, "ARG", "-"},
-    {340, "ARG", "-"},
-    {341, "ARG", "-"},
-    {342, "ARG", "-"},
-    {343, "ARG", "-"},
-    {350, "ARG", "-"},
-    {351, "ARG", "-"},
-    {352, "ARG", "-"},
-    {353, "ARG", "-"},
-    {354, "ARG", "-"},
-    {355, "ARG", "-"},
+    {0, 1, "-"},      {3, 4, "-"},      {6, 21, "-"},     {22, 22, "II"},   {23, 24, "I"},    {25, 26, "II"},
+    {27, 32, "I"},    {35, 36, "I"},    {37, 37, "II"},   {38, 38, ""},     {39, 39, "F"},    {40, 40, "I"},
+    {41, 41, "F"},    {42, 42, "-"},    {43, 43, "III"},  {44, 44, "I"},    {45, 47, "F"},    {48, 48, "I"},
+    {49, 49, "ISIIIF"}, {50, 50, "F"},  {51, 52, "II"},   {53, 53, "-"},    {54, 54, "S"},    {55, 55, "II"},
+    {56, 56, "-"},    {57, 57, "I"},    {58, 61, "-"},    {62, 62, "ISFFF"}, {63, 63, "II"},  {64, 76, "-"},
+    {98, 100, "-"},   {101, 101, ""},   {102, 102, "-"},  {105, 106, "-"},  {110, 111, "-"},  {115, 116, "-"},
+    {117, 117, "II"}, {120, 123, "-"},  {124, 124, "I"},  {125, 126, "-"},  {130, 131, "-"},  {132, 132, "II"},
+    {133, 133, "-"},  {140, 141, "-"},  {142, 143, "II"}, {144, 146, "-"},  {150, 151, "-"},  {160, 161, "-"},
+    {162, 163, "I"},  {170, 171, "-"},  {173, 173, "I"},  {175, 175, "I"},  {176, 176, ""},   {177, 177, "I"},
+    {178, 178, ""},   {179, 179, "I"},  {180, 180, ""},   {181, 181, "I"},  {182, 182, ""},   {183, 183, "I"},
+    {184, 184, ""},   {185, 185, "I"},  {186, 186, ""},   {187, 187, "I"},  {188, 189, "-"},  {190, 196, "A"},
+    {197, 197, "SIII"}, {200, 201, "-"}, {300, 308, "-"}, {310, 314, "-"},  {320, 325, "-"},  {330, 334, "-"},
+    {340, 343, "-"},  {350, 355, "-"},
 };
 
 // The file in the repository's data folder, else the copy that configuring
@@ -269,17 +109,17 @@ void CheckLanguageFile(const std::string& name) {
         EXPECT_EQ(text.find('&'), std::string::npos) << name << " text " << i << " holds '&'";
     }
     for (const TextUse& use : kUses) {
-        const std::string text = GetText(table, use.index);
-        const std::string what = name + " text " + std::to_string(use.index) + " \"" + text + "\"";
-        EXPECT_GT(text.size(), 1u) << what << " is empty";
-        const std::string signature = use.signature;
-        if (signature == "-") {
-            EXPECT_EQ(text.find('%'), std::string::npos) << what << " is no format but holds '%'";
-        } else {
-            EXPECT_EQ(FormatSignature(text), signature == "0" ? "" : signature) << what;
-        }
-        if (std::string(use.use) == "ANSWER") {
-            for (std::size_t i = 1; i < text.size(); ++i) {
+        for (int index = use.first; index <= use.last; ++index) {
+            const std::string text = GetText(table, index);
+            const std::string what = name + " text " + std::to_string(index) + " \"" + text + "\"";
+            const std::string signature = use.signature;
+            EXPECT_GT(text.size(), 1u) << what << " is empty";
+            if (signature == "-" || signature == "A") {
+                EXPECT_EQ(text.find('%'), std::string::npos) << what << " is no format but holds '%'";
+            } else {
+                EXPECT_EQ(FormatSignature(text), signature) << what;
+            }
+            for (std::size_t i = 1; signature == "A" && i < text.size(); ++i) {
                 const char c = text[i];
                 EXPECT_TRUE((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) << what << " must hold letters A-Z only";
             }
@@ -290,5 +130,4 @@ void CheckLanguageFile(const std::string& name) {
 }  // namespace
 
 TEST(LanguageFilesTest, GermanFileIsComplete) { CheckLanguageFile("deutsch.lng"); }
-
 TEST(LanguageFilesTest, EnglishFileIsComplete) { CheckLanguageFile("english.lng"); }

@@ -39,35 +39,32 @@ TEST(LanguageTextsTest, DeclaredCountGivesEmptyPlaceholdersAndEntriesReplaceThem
     EXPECT_STREQ(GetText(table, 2), " zwei\nZeilen");  // the line end after the index is the separator
     EXPECT_EQ(GetText(table, 3), nullptr);
     EXPECT_EQ(GetText(table, -1), nullptr);
-    EXPECT_EQ(GetText(table, -5), nullptr);
 }
 
-TEST(LanguageTextsTest, SeparatorAndEntryEdges) {
-    // Only the one separator is dropped; a second blank belongs to the text.
-    EXPECT_EQ(Load("<TEXT_START> 0  a|"), (TextList{"  a"}));
-    // '|' right after the separator: a single blank.
-    EXPECT_EQ(Load("<TEXT_START> 0 |<TEXT_START> 1 b|"), (TextList{" ", " b"}));
-    // No separator before '|': the entry ends there and the next one stays whole.
-    EXPECT_EQ(Load("<TEXT_START> 0|<TEXT_START> 1 b|"), (TextList{" ", " b"}));
-    // A file ending inside a text ends the text there.
-    EXPECT_EQ(Load("<TEXT_START> 0 offen\n"), (TextList{" offen\n"}));
-    EXPECT_EQ(Load("<TEXT_START> 0"), (TextList{" "}));
-    // Words between entries are ignored; no other character is special.
-    EXPECT_EQ(Load("Kommentar <TEXT_START> 0 100 %% & \\n|"), (TextList{" 100 %% & \\n"}));
-}
-
-TEST(LanguageTextsTest, IndicesBeyondTheCountAppendAndNegativeOnesAreIgnored) {
-    // Index 7 of a two-entry table lands at position 2.
-    EXPECT_EQ(Load("ANZ_TEXTE: 2 <TEXT_START> 7 sieben| <TEXT_START> 1 eins|"),
-              (TextList{"", " eins", " sieben"}));
-    EXPECT_EQ(Load("ANZ_TEXTE: 1 <TEXT_START> -1 minus| <TEXT_START> 0 null|"), (TextList{" null"}));
-    EXPECT_EQ(Load("ANZ_TEXTE: -4 <TEXT_START> 0 a|"), (TextList{" a"}));
-}
-
-TEST(LanguageTextsTest, ReadingStopsAtTheFirstNumberThatCannotBeRead) {
-    EXPECT_EQ(Load("<TEXT_START> 0 a| ANZ_TEXTE: viele <TEXT_START> 1 b|"), (TextList{" a"}));
-    EXPECT_EQ(Load("<TEXT_START> 0 a| <TEXT_START> x b| <TEXT_START> 1 c|"), (TextList{" a"}));
-    EXPECT_EQ(Load("ANZ_TEXTE: 99999999999999 <TEXT_START> 0 a|"), (TextList{}));
+TEST(LanguageTextsTest, EntryEdgesIndicesAndUnreadableNumbers) {
+    struct Case {
+        const char* file;
+        TextList expected;
+        const char* what;
+    };
+    const Case cases[] = {
+        {"<TEXT_START> 0  a|", {"  a"}, "only the one separator blank is dropped"},
+        {"<TEXT_START> 0 |<TEXT_START> 1 b|", {" ", " b"}, "'|' right after the separator"},
+        {"<TEXT_START> 0|<TEXT_START> 1 b|", {" ", " b"}, "no separator: the next entry stays whole"},
+        {"<TEXT_START> 0 offen\n", {" offen\n"}, "the file ends inside a text"},
+        {"<TEXT_START> 0", {" "}, "the file ends after the index"},
+        {"Kommentar <TEXT_START> 0 100 %% & \\n|", {" 100 %% & \\n"}, "stray words; nothing else is special"},
+        {"ANZ_TEXTE: 2 <TEXT_START> 7 sieben| <TEXT_START> 1 eins|", {"", " eins", " sieben"},
+         "an index beyond the count appends"},
+        {"ANZ_TEXTE: 1 <TEXT_START> -1 minus| <TEXT_START> 0 null|", {" null"}, "a negative index is ignored"},
+        {"ANZ_TEXTE: -4 <TEXT_START> 0 a|", {" a"}, "a negative count"},
+        {"<TEXT_START> 0 a| ANZ_TEXTE: viele <TEXT_START> 1 b|", {" a"}, "an unreadable count ends reading"},
+        {"<TEXT_START> 0 a| <TEXT_START> x b| <TEXT_START> 1 c|", {" a"}, "an unreadable index ends reading"},
+        {"ANZ_TEXTE: 99999999999999 <TEXT_START> 0 a|", {}, "an overflowing count ends reading"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Load(c.file), c.expected) << c.what;
+    }
 }
 
 TEST(LanguageTextsTest, CountsAndLengthsAreBounded) {

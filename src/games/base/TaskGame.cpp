@@ -1,9 +1,25 @@
 #include "games/base/TaskGame.h"
 
+#include <algorithm>
+
 #include "app/AppState.h"
 #include "app/Font.h"
 #include "app/Sprite.h"
+#include "app/TextRenderer.h"
 #include "app/Textures.h"
+#include "platform/Renderer.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
+constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
+
+const SheetRegion kAnswerBox{"text box", {100, 450, 150, 500}};
+constexpr float kBoxHalf = 25.0f;
+
+}  // namespace
 
 TaskGame::TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint)
     : Knobel_Game(level, saveFileName),
@@ -63,5 +79,26 @@ void TaskGame::CountAnswer(bool right, double verdictSeconds) {
 void TaskGame::DrawTick(float x, float y) const {
     static const SheetRegion kTick{"tick", {0, 450, 50, 500}};
     const Vec2 corner{x, y};
-    DrawSprite(app->textures[TEX_MISC1].get(), kTick, nullptr, nullptr, 0.0, &corner, 0xFFFFFFFFu);
+    DrawSprite(app->textures[TEX_MISC1].get(), kTick, nullptr, nullptr, 0.0, &corner, kWhite);
+}
+
+void TaskGame::DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight,
+                          const std::string& correction) const {
+    const float scale = std::max(1.0f, static_cast<float>(typed.size()) * 0.5f);
+    const Vec2 scaling{scale, 1.0f};
+    const Vec2 boxCorner{x - kBoxHalf * scale, y - kBoxHalf};
+    DrawSprite(app->textures[TEX_MISC1].get(), kAnswerBox, &scaling, nullptr, 0.0, &boxCorner, kWhite);
+
+    const bool verdict = ShowsVerdict();
+    if (!verdict || typedIsRight) {
+        textRenderer->DrawTextAt(typed, x, y, kBlack, kCentred, bigFont.get());
+    }
+    if (!verdict) {
+        return;
+    }
+    if (typedIsRight) {
+        DrawTick(x + kBoxHalf * scale, y - kBoxHalf);
+    } else if (VerdictBlinkOn()) {
+        textRenderer->DrawTextAt(correction, x, y, kCorrectionColour, kCentred, bigFont.get());
+    }
 }

@@ -41,6 +41,11 @@ protected:
     virtual void NextTask() = 0;
     // The tick of a right answer, its top-left corner at (x, y).
     void DrawTick(float x, float y) const;
+    // The typed answer centred on (x, y) in the box (100, 450)-(150, 500) of
+    // misc1, stretched sideways by half the typed length (never narrower than
+    // it is). During a verdict: a right answer stays with the tick beside the
+    // box; for a wrong one the correction blinks in its place instead.
+    void DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight, const std::string& correction) const;
 
     // The game's own font, for its texts.
     const std::unique_ptr<Font> bigFont;

@@ -7,28 +7,27 @@
 
 namespace {
 
-// How much farther than the card size the centres stay from the screen edges.
-constexpr int kEdgeMargin = 75;
-
 // The number of places along one axis of the screen; at least 1, so that the
 // draw never divides by zero.
-int PlaceCount(int screenExtent, double size) {
-    return std::max(1, static_cast<int>(screenExtent - 2.0 * (size + kEdgeMargin)));
+int PlaceCount(int screenExtent, double size, int edgeMargin) {
+    return std::max(1, static_cast<int>(screenExtent - 2.0 * (size + edgeMargin)));
 }
 
 }  // namespace
 
-RoundCardLayout::RoundCardLayout(int count, double size, int screenWidth, int screenHeight, int maxAttempts) {
-    while (!TryPlaceAll(count, size, screenWidth, screenHeight, std::max(1, maxAttempts))) {
+RoundCardLayout::RoundCardLayout(int count, double size, int screenWidth, int screenHeight, int maxAttempts,
+                                 int edgeMargin) {
+    while (!TryPlaceAll(count, size, screenWidth, screenHeight, std::max(1, maxAttempts), edgeMargin)) {
         ++restarts;
     }
 }
 
-bool RoundCardLayout::TryPlaceAll(int count, double size, int screenWidth, int screenHeight, int maxAttempts) {
+bool RoundCardLayout::TryPlaceAll(int count, double size, int screenWidth, int screenHeight, int maxAttempts,
+                                  int edgeMargin) {
     centres.clear();
-    const int rows = PlaceCount(screenHeight, size);
-    const int columns = PlaceCount(screenWidth, size);
-    const double offset = size + kEdgeMargin;
+    const int rows = PlaceCount(screenHeight, size, edgeMargin);
+    const int columns = PlaceCount(screenWidth, size, edgeMargin);
+    const double offset = size + edgeMargin;
     for (int i = 0; i < count; ++i) {
         bool placed = false;
         for (int attempt = 0; attempt < maxAttempts && !placed; ++attempt) {

@@ -4,9 +4,7 @@
 
 #include "app/AppState.h"
 #include "app/Random.h"
-#include "app/Sprite.h"
 #include "app/TextRenderer.h"
-#include "app/Textures.h"
 #include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
@@ -24,12 +22,7 @@ constexpr double kSecondsPerGradePoint = 120.0;
 constexpr double kFontSize = 30.0;
 
 constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
-
-const SheetRegion kAnswerBox{"text box", {100, 450, 150, 500}};
-constexpr float kBoxHalf = 25.0f;
 
 }  // namespace
 
@@ -74,32 +67,8 @@ void KG_Rechenspiel::Render() {
                            kCentred | platform::dt::WordBreak, bigFont.get());
     textRenderer->DrawTextAt("=", static_cast<float>(w / 2), static_cast<float>(h / 2 + 50), kBlack, kCentred,
                              bigFont.get());
-    DrawAnswer(static_cast<float>(w / 2), static_cast<float>(h / 2 + 100));
-}
-
-void KG_Rechenspiel::DrawAnswer(float x, float y) const {
-    float scale = static_cast<float>(input.size()) * 0.5f;
-    if (scale < 1.0f) {
-        scale = 1.0f;
-    }
-    const Vec2 scaling{scale, 1.0f};
-    const Vec2 boxCorner{x - kBoxHalf * scale, y - kBoxHalf};
-    const platform::Texture* misc1 = app->textures[TEX_MISC1].get();
-    DrawSprite(misc1, kAnswerBox, &scaling, nullptr, 0.0, &boxCorner, kWhite);
-
-    const bool verdict = ShowsVerdict();
-    const bool right = InputIsRight();
-    if (!verdict || right) {
-        textRenderer->DrawTextAt(input, x, y, kBlack, kCentred, bigFont.get());
-    }
-    if (!verdict) {
-        return;
-    }
-    if (right) {
-        DrawTick(x + kBoxHalf * scale, y - kBoxHalf);
-    } else if (VerdictBlinkOn()) {
-        textRenderer->DrawTextAt(std::to_string(term->Value()), x, y, kCorrectionColour, kCentred, bigFont.get());
-    }
+    DrawAnswer(static_cast<float>(w / 2), static_cast<float>(h / 2 + 100), input, InputIsRight(),
+               std::to_string(term->Value()));
 }
 
 const std::string& KG_Rechenspiel::GetHelpText() { return GetTextOrEmpty(kHelpText); }

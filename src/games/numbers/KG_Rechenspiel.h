@@ -39,9 +39,6 @@ protected:
 private:
     // The typed input, read as a whole number, is the value of the expression.
     bool InputIsRight() const;
-    // The box under the expression that grows with the input, the input and
-    // the verdict.
-    void DrawAnswer(float x, float y) const;
 
     const int maxDepth;
     std::unique_ptr<ArithmeticTerm> term;

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "app/AppState.h"
+#include "games/base/GameRecords.h"
 #include "games/base/GlobalStatistics.h"
 #include "settings/LanguageTexts.h"
+#include "settings/Settings.h"
 #include "support/TempFolder.h"
 
 TEST(StartupFilesTest, MissingFilesGiveDefaultsAndAreWrittenAtExit) {
@@ -42,4 +47,33 @@ TEST(StartupFilesTest, LoadsStatisticsSettingsAndTheChosenLanguage) {
     EXPECT_FALSE(app.fullscreen);
     EXPECT_EQ(app.language, 1);
     EXPECT_STREQ(GetText(app.texts, 0), " Time");
+}
+
+TEST(StartupFilesTest, EverySaveFileIsReplacedWholeOrNotAtAll) {
+    TempFolder folder;
+    WorkingDirectoryScope scope(folder.Path());
+    struct Case {
+        const char* file;
+        std::function<bool(int value)> save;  // saves contents that differ with the value
+    };
+    const Case cases[] = {
+        {"rechnen.sav", [](int v) { GameRecords r; r.gamesPlayed = v; return r.Save("rechnen.sav"); }},
+        {"stats.sav", [](int v) { GlobalStatistics s; s.gamesPlayed = v; return s.Save("stats.sav"); }},
+        {"knobel.cfg", [](int v) { AppState a; SetDefaultSettings(a); a.soundVolume = v; return SaveSettings(a); }},
+    };
+    for (const Case& c : cases) {
+        const std::string temporary = std::string(c.file) + ".tmp";
+        ASSERT_TRUE(c.save(1)) << c.file;
+        const std::string first = folder.Read(c.file);
+        ASSERT_TRUE(c.save(2)) << c.file;
+        EXPECT_NE(folder.Read(c.file), first) << c.file;
+        EXPECT_FALSE(folder.Exists(temporary)) << c.file;
+
+        // The temporary file cannot be made: the save fails and the old file stays whole.
+        const std::string second = folder.Read(c.file);
+        std::filesystem::create_directory(folder.Path(temporary));
+        EXPECT_FALSE(c.save(3)) << c.file;
+        EXPECT_EQ(folder.Read(c.file), second) << c.file;
+        std::filesystem::remove(folder.Path(temporary));
+    }
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "PairsGameFixture.h"
 
 namespace {
@@ -42,43 +40,6 @@ TEST_F(MemoryGameTest, ARoundCardIsHitOnItsDiscOnly) {
     EXPECT_FALSE(card.HitTest(351.0f, 200.0f));
     // The corner of the square around the disc is off the card.
     EXPECT_FALSE(card.HitTest(345.0f, 245.0f));
-}
-
-TEST_F(MemoryGameTest, ACardDrawsItsShadowThenItsBackOrItsPictureOnTheFace) {
-    const platform::Texture* misc2 = app->textures[TEX_MISC2].get();
-    const platform::Texture* pictures = app->textures[TEX_MEMORY_MUSTER].get();
-    MemoryCard card(9, Vec2{300.0f, 200.0f}, 110.0, 2);
-    const Vec2 scale{1.1f, 1.1f};
-
-    card.Draw();
-    ASSERT_EQ(renderer->sprites.size(), 2u);
-    ExpectSprite(renderer->sprites[0], misc2, {0, 500, 100, 600}, scale, {247.0f, 147.0f}, 0xFF000000u);
-    ExpectSprite(renderer->sprites[1], misc2, {300, 500, 400, 600}, scale, {245.0f, 145.0f}, 0xFFFFFFFFu);
-
-    renderer->sprites.clear();
-    card.TurnUp();
-    card.Draw();
-    ASSERT_EQ(renderer->sprites.size(), 3u);
-    ExpectSprite(renderer->sprites[1], misc2, {0, 500, 100, 600}, scale, {245.0f, 145.0f}, 0xFFFFFFFFu);
-    // Pair 9: second column of the second row, centred on the card.
-    ExpectSprite(renderer->sprites[2], pictures, {65, 65, 130, 130}, scale,
-                 {300.0f - 32.5f * 1.1f, 200.0f - 32.5f * 1.1f}, 0xFFFFFFFFu);
-}
-
-TEST_F(MemoryGameTest, TheTimePanelShowsOnlyWhileThePlayRunsBeforeTheCards) {
-    KG_Memory game(0);
-    game.Render();
-    EXPECT_TRUE(renderer->texts.empty());
-    EXPECT_EQ(renderer->sprites.size(), 32u) << "a shadow and a back per card";
-
-    renderer->sprites.clear();
-    game.StartGame();
-    game.Render();
-    ASSERT_EQ(renderer->texts.size(), 1u);
-    ASSERT_EQ(renderer->sprites.size(), 33u);
-    EXPECT_EQ(renderer->sprites[0].texture, app->textures[TEX_MENU2].get());
-    // The cards follow in creation order.
-    EXPECT_FLOAT_EQ(renderer->sprites[32].transform.dx, game.Card(15).Centre().x - 55.0f);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "PairsGameFixture.h"
 
-
 namespace {
 
 // The texts of the pairs games; each is stored behind one blank.
@@ -22,18 +21,4 @@ PairsGameFixture::PairsGameFixture() : GameFixture(kTexts) {}
 
 void PairsGameFixture::Frames(PairsGame& game, int count, double seconds) {
     RunFrames(game, count, seconds, seconds);
-}
-
-void PairsGameFixture::ExpectSprite(const RecordingRenderer::Sprite& sprite, const platform::Texture* texture,
-                                    const platform::Rect& region, Vec2 scale, Vec2 position, uint32_t colour) {
-    EXPECT_EQ(sprite.texture, texture);
-    EXPECT_EQ(sprite.region.left, region.left);
-    EXPECT_EQ(sprite.region.top, region.top);
-    EXPECT_EQ(sprite.region.right, region.right);
-    EXPECT_EQ(sprite.region.bottom, region.bottom);
-    EXPECT_FLOAT_EQ(sprite.transform.m11, scale.x);
-    EXPECT_FLOAT_EQ(sprite.transform.m22, scale.y);
-    EXPECT_FLOAT_EQ(sprite.transform.dx, position.x);
-    EXPECT_FLOAT_EQ(sprite.transform.dy, position.y);
-    EXPECT_EQ(sprite.colour, colour);
 }

@@ -18,10 +18,6 @@ public:
     // both `seconds`, then the game's Update.
     void Frames(PairsGame& game, int count, double seconds);
 
-    // Checks a recorded sprite: texture, region, scale, position and colour.
-    static void ExpectSprite(const RecordingRenderer::Sprite& sprite, const platform::Texture* texture,
-                             const platform::Rect& region, Vec2 scale, Vec2 position, uint32_t colour);
-
     // Turns pair after pair, with `seconds` of running time before the last
     // pair and one frame after it.
     template <typename PairsGameType>
@@ -36,5 +32,4 @@ public:
         }
         Frames(game, 1, 0.0);
     }
-
 };

@@ -9,29 +9,12 @@ namespace {
 
 using PairsTurnTest = PairsGameFixture;
 
-TEST_F(PairsTurnTest, CardsTurnOnlyWhileThePlayRuns) {
-    KG_Memory game(0);
-    ClickCard(game, 0);
-    EXPECT_FALSE(game.Card(0).IsFaceUp()) << "during the countdown";
-
-    game.StartGame();
-    game.SetState(Knobel_Game::STATE_PAUSED);
-    ClickCard(game, 0);
-    EXPECT_FALSE(game.Card(0).IsFaceUp()) << "under the pause page";
-
-    game.SetState(Knobel_Game::STATE_RUNNING);
-    ClickCard(game, 0);
-    EXPECT_TRUE(game.Card(0).IsFaceUp());
-
-    // Beside every card: nothing turns.
-    game.OnLeftButtonUp(5, 5);
-    EXPECT_EQ(FaceUpCount(game), 1);
-}
-
-TEST_F(PairsTurnTest, TheFirstCardAgainAndAFoundCardDoNothing) {
+TEST_F(PairsTurnTest, AClickBesideTheCardsTheFirstCardAgainAndAFoundCardDoNothing) {
     KG_Memory game(0);
     game.StartGame();
     const int partner = PartnerOf(game, 0);
+    game.OnLeftButtonUp(5, 5);
+    EXPECT_EQ(FaceUpCount(game), 0);
 
     ClickCard(game, 0);
     ClickCard(game, 0);
@@ -82,11 +65,6 @@ TEST_F(PairsTurnTest, AWrongPairShowsForTwoSecondsOfUpdatedTimeAndHoldsBackClick
     EXPECT_TRUE(game.Card(first).IsFaceUp());
     EXPECT_TRUE(game.Card(wrong).IsFaceUp());
 
-    // The pause page stops Update: the pair still shows afterwards.
-    game.SetState(Knobel_Game::STATE_PAUSED);
-    game.SetState(Knobel_Game::STATE_RUNNING);
-    EXPECT_EQ(FaceUpCount(game), 2);
-
     Frames(game, 1, 0.25);
     EXPECT_EQ(FaceUpCount(game), 0);
     EXPECT_EQ(game.OpenCards(), 24);
@@ -133,15 +111,6 @@ TEST_F(PairsTurnTest, FindingEveryPairEndsThePlayAndSavesItsGrade) {
 }
 
 TEST_F(PairsTurnTest, GradesCountTimeAndWrongPairsAndTheCardsLeftOpen) {
-    {
-        // Ended from the pause page after 30 s with every card open: 1.25 + 5, at most 6.
-        KG_Memory game(0);
-        game.StartGame();
-        Frames(game, 1, 30.0);
-        game.SetState(Knobel_Game::STATE_ABORTED);
-        game.ComputeGrade();
-        EXPECT_DOUBLE_EQ(game.GetGrade(), 6.0);
-    }
     {
         // Half of the 16 cards found at once, then ended: 1 + 8 / 16 x 5.
         KG_Memory game(0);

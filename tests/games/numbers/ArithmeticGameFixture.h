@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "app/Textures.h"
 #include "games/base/Knobel_Game.h"
 #include "support/GameFixture.h"
 
-// The setting of the typed-answer games' tests: save files
-// in a temporary folder, short language texts, a recording renderer with
-// stand-in textures, and frames of chosen length.
+// The setting of the number games' tests: save files in a temporary folder,
+// short language texts (the arithmetic games' and any more a game's tests
+// give), a recording renderer with stand-in textures, and frames of chosen
+// length.
 class ArithmeticGameFixture : public GameFixture {
 protected:
-    ArithmeticGameFixture()
+    explicit ArithmeticGameFixture(const std::string& moreTexts = "")
         : GameFixture(
-              "ANZ_TEXTE: 210 "
+              "ANZ_TEXTE: 356 "
               "<TEXT_START> 13 Arithmetic|"
               "<TEXT_START> 22 Time %d:%02d|"
               "<TEXT_START> 30 Right %d|"
@@ -28,9 +28,8 @@ protected:
               "<TEXT_START> 63 Clock %d:%02d|"
               "<TEXT_START> 73 Type the value.|"
               "<TEXT_START> 200 Operator|"
-              "<TEXT_START> 201 Choose the sign.|") {}
-    // The same setting with other language texts.
-    explicit ArithmeticGameFixture(std::string texts) : GameFixture(std::move(texts)) {}
+              "<TEXT_START> 201 Choose the sign.|" +
+              moreTexts) {}
 
     // Frames of the main loop, each with the same frame time.
     void RunFrames(Knobel_Game& game, int frames, double seconds) {
@@ -63,17 +62,6 @@ protected:
         for (const auto& drawn : renderer->texts) {
             if (drawn.text == text) {
                 found.push_back(drawn);
-            }
-        }
-        return found;
-    }
-
-    // The sprites drawn from the texture with the region's top-left corner.
-    std::vector<RecordingRenderer::Sprite> SpritesFrom(int slot, int left, int top) const {
-        std::vector<RecordingRenderer::Sprite> found;
-        for (const auto& sprite : renderer->sprites) {
-            if (sprite.texture == app->textures[slot].get() && sprite.region.left == left && sprite.region.top == top) {
-                found.push_back(sprite);
             }
         }
         return found;

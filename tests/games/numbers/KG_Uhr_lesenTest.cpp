@@ -13,7 +13,7 @@ namespace {
 
 class UhrLesenTest : public ArithmeticGameFixture {
 protected:
-    UhrLesenTest() : ArithmeticGameFixture("ANZ_TEXTE: 60 <TEXT_START> 50 Grade %.2f|") {}
+    UhrLesenTest() : ArithmeticGameFixture("<TEXT_START> 50 Grade %.2f|") {}
 
     static void Type(Knobel_Game& game, const std::string& digits) {
         for (const char digit : digits) Press(game, static_cast<uint16_t>(digit));

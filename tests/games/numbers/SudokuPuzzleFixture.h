@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Textures.h"
 #include "games/base/Knobel_Game.h"
 #include "support/GameFixture.h"
 

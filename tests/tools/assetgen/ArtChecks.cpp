@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <regex>
 
 namespace {
 
-// Calls `visit(x, y)` for every pixel of a rectangle (sheet coordinates).
+// Calls `visit(x, y)` for every pixel of a rectangle.
 void ForEachPixel(const Rect& r, const std::function<void(int, int)>& visit) {
     for (int y = r.top; y < r.bottom; ++y) {
         for (int x = r.left; x < r.right; ++x) {
@@ -15,14 +16,12 @@ void ForEachPixel(const Rect& r, const std::function<void(int, int)>& visit) {
     }
 }
 
-// Calls `visit(ax, ay, bx, by)` for every pair of pixels at the same place in
-// two equally sized rectangles (sheet coordinates).
+// Calls `visit(ax, ay, bx, by)` for every pair of pixels at the same place in two equally sized rectangles.
 void ForEachPair(const Rect& ra, const Rect& rb, const std::function<void(int, int, int, int)>& visit) {
     ForEachPixel(ra, [&](int x, int y) { visit(x, y, x - ra.left + rb.left, y - ra.top + rb.top); });
 }
 
-}  // namespace
-
+// Alpha at a region-local point, bilinear between pixel centres (0 outside).
 double AlphaAt(const Image& image, const Rect& region, double x, double y) {
     auto at = [&](int px, int py) {
         if (px < 0 || py < 0 || px >= region.Width() || py >= region.Height()) {
@@ -30,51 +29,60 @@ double AlphaAt(const Image& image, const Rect& region, double x, double y) {
         }
         return static_cast<double>(image.Alpha(region.left + px, region.top + py));
     };
-    const double fx = x - 0.5;
-    const double fy = y - 0.5;
-    const int x0 = static_cast<int>(std::floor(fx));
-    const int y0 = static_cast<int>(std::floor(fy));
-    const double tx = fx - x0;
-    const double ty = fy - y0;
+    const int x0 = static_cast<int>(std::floor(x - 0.5));
+    const int y0 = static_cast<int>(std::floor(y - 0.5));
+    const double tx = x - 0.5 - x0;
+    const double ty = y - 0.5 - y0;
     return (at(x0, y0) * (1 - tx) + at(x0 + 1, y0) * tx) * (1 - ty) +
            (at(x0, y0 + 1) * (1 - tx) + at(x0 + 1, y0 + 1) * tx) * ty;
 }
 
-int AlphaMismatches(const Image& image, const Rect& region,
-                    const std::function<void(double& x, double& y)>& map) {
-    int mismatches = 0;
-    ForEachPixel(region, [&](int x, int y) {
+// Mean of `value(x, y)` over the pixels with at least the given alpha; `none` if there are none.
+double MeanOver(const Image& image, const Rect& part, int minAlpha, double none,
+                const std::function<double(int, int)>& value) {
+    double sum = 0;
+    int count = 0;
+    ForEachPixel(part, [&](int x, int y) {
+        if (image.Alpha(x, y) >= minAlpha) {
+            sum += value(x, y);
+            ++count;
+        }
+    });
+    return count > 0 ? sum / count : none;
+}
+
+}  // namespace
+
+int CountPixels(const Rect& r, const std::function<bool(int x, int y)>& test) {
+    int count = 0;
+    ForEachPixel(r, [&](int x, int y) { count += test(x, y); });
+    return count;
+}
+
+int AlphaMismatches(const Image& image, const Rect& region, const std::function<void(double& x, double& y)>& map) {
+    return CountPixels(region, [&](int x, int y) {
         double mx = x - region.left + 0.5;
         double my = y - region.top + 0.5;
         map(mx, my);
-        mismatches += std::abs(image.Alpha(x, y) - AlphaAt(image, region, mx, my)) > 128;
+        return std::abs(image.Alpha(x, y) - AlphaAt(image, region, mx, my)) > 128;
     });
-    return mismatches;
 }
 
 double MeanOpaqueLuminance(const Image& image, const Rect& part) {
-    double sum = 0;
-    int count = 0;
-    ForEachPixel(part, [&](int x, int y) {
-        if (image.Alpha(x, y) >= 128) {
-            sum += image.Luminance(x, y);
-            ++count;
-        }
-    });
-    return count > 0 ? sum / count : -1;
+    return MeanOver(image, part, 128, -1, [&](int x, int y) { return image.Luminance(x, y); });
 }
 
 double MeanSaturation(const Image& image, const Rect& part) {
-    double sum = 0;
-    int count = 0;
-    ForEachPixel(part, [&](int x, int y) {
-        if (image.Alpha(x, y) >= 200) {
-            const int c[3] = {image.Channel(x, y, 0), image.Channel(x, y, 1), image.Channel(x, y, 2)};
-            sum += (std::max({c[0], c[1], c[2]}) - std::min({c[0], c[1], c[2]})) / 255.0;
-            ++count;
-        }
+    return MeanOver(image, part, 200, 0, [&](int x, int y) {
+        const int c[3] = {image.Channel(x, y, 0), image.Channel(x, y, 1), image.Channel(x, y, 2)};
+        return (std::max({c[0], c[1], c[2]}) - std::min({c[0], c[1], c[2]})) / 255.0;
     });
-    return count > 0 ? sum / count : 0;
+}
+
+double LuminanceSpread(const Image& image, const Rect& r) {
+    const double mean = image.MeanLuminance(r);
+    const double square = MeanOver(image, r, 0, 0, [&](int x, int y) { return std::pow(image.Luminance(x, y), 2); });
+    return std::sqrt(std::max(0.0, square - mean * mean));
 }
 
 double MeanDifference(const Image& a, const Rect& ra, const Image& b, const Rect& rb) {
@@ -92,37 +100,31 @@ int ClearlyDifferentPixels(const Image& a, const Rect& ra, const Image& b, const
     int count = 0;
     ForEachPair(ra, rb, [&](int ax, int ay, int bx, int by) {
         bool differs = std::abs(a.Alpha(ax, ay) - b.Alpha(bx, by)) > 64;
-        if (a.Alpha(ax, ay) >= 128 && b.Alpha(bx, by) >= 128) {
-            for (int c = 0; c < 3; ++c) {
-                differs = differs || std::abs(a.Channel(ax, ay, c) - b.Channel(bx, by, c)) > 64;
-            }
+        for (int c = 0; c < 3 && a.Alpha(ax, ay) >= 128 && b.Alpha(bx, by) >= 128; ++c) {
+            differs = differs || std::abs(a.Channel(ax, ay, c) - b.Channel(bx, by, c)) > 64;
         }
         count += differs;
     });
     return count;
 }
 
-double LuminanceSpread(const Image& image, const Rect& r) {
-    double sum = 0;
-    double sum2 = 0;
-    ForEachPixel(r, [&](int x, int y) {
-        const double l = image.Luminance(x, y);
-        sum += l;
-        sum2 += l * l;
-    });
-    const double n = static_cast<double>(r.Width()) * r.Height();
-    const double mean = sum / n;
-    return std::sqrt(std::max(0.0, sum2 / n - mean * mean));
-}
-
 int WorstAlphaDifference(const Image& a, const Rect& ra, const Image& b, const Rect& rb) {
     int worst = 0;
-    ForEachPair(ra, rb, [&](int ax, int ay, int bx, int by) {
-        worst = std::max(worst, std::abs(a.Alpha(ax, ay) - b.Alpha(bx, by)));
-    });
+    ForEachPair(ra, rb, [&](int ax, int ay, int bx, int by) { worst = std::max(worst, std::abs(a.Alpha(ax, ay) - b.Alpha(bx, by))); });
     return worst;
 }
 
 Rect Part(const Rect& region, int left, int top, int right, int bottom) {
     return {region.left + left, region.top + top, region.left + right, region.top + bottom};
+}
+
+std::vector<RegionInfo> Regions(const std::string& texture, const std::string& name) {
+    const std::regex pattern(name);
+    std::vector<RegionInfo> out;
+    for (const RegionInfo& r : RegionMap()) {
+        if (r.texture.rfind(texture, 0) == 0 && std::regex_match(r.name, pattern)) {
+            out.push_back(r);
+        }
+    }
+    return out;
 }

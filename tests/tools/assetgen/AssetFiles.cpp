@@ -3,39 +3,44 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 
-#include "AssetWriter.h"
 #include "Text.h"
 
 Image::Image(const std::string& path) {
     cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS &&
-        cairo_image_surface_get_format(s) != CAIRO_FORMAT_INVALID) {
-        cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(s),
-                                                           cairo_image_surface_get_height(s));
-        cairo_t* cr = cairo_create(argb);
-        cairo_set_source_surface(cr, s, 0, 0);
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_paint(cr);
-        cairo_destroy(cr);
-        cairo_surface_flush(argb);
-        width_ = cairo_image_surface_get_width(argb);
-        height_ = cairo_image_surface_get_height(argb);
-        const int stride = cairo_image_surface_get_stride(argb);
-        const unsigned char* data = cairo_image_surface_get_data(argb);
-        pixels_.resize(static_cast<std::size_t>(width_) * height_);
-        for (int y = 0; y < height_; ++y) {
-            std::memcpy(&pixels_[static_cast<std::size_t>(y) * width_], data + static_cast<std::ptrdiff_t>(y) * stride,
-                        static_cast<std::size_t>(width_) * 4);
-        }
-        cairo_surface_destroy(argb);
+    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+        *this = Image(s);
     }
     cairo_surface_destroy(s);
+}
+
+Image::Image(cairo_surface_t* surface) {
+    if (cairo_image_surface_get_format(surface) == CAIRO_FORMAT_INVALID) {
+        return;
+    }
+    cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
+                                                       cairo_image_surface_get_height(surface));
+    cairo_t* cr = cairo_create(argb);
+    cairo_set_source_surface(cr, surface, 0, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(argb);
+    width_ = cairo_image_surface_get_width(argb);
+    height_ = cairo_image_surface_get_height(argb);
+    const int stride = cairo_image_surface_get_stride(argb);
+    const unsigned char* data = cairo_image_surface_get_data(argb);
+    pixels_.resize(static_cast<std::size_t>(width_) * height_);
+    for (int y = 0; y < height_; ++y) {
+        std::memcpy(&pixels_[static_cast<std::size_t>(y) * width_], data + static_cast<std::ptrdiff_t>(y) * stride,
+                    static_cast<std::size_t>(width_) * 4);
+    }
+    cairo_surface_destroy(argb);
 }
 
 int Image::Channel(int x, int y, int channel) const {
@@ -126,7 +131,14 @@ const std::string& GeneratedFolder() {
     return folder;
 }
 
-Image Generated(const std::string& entry) { return Image(GeneratedFolder() + "/" + entry); }
+const Image& Generated(const std::string& entry) {
+    static std::map<std::string, Image> loaded;
+    auto it = loaded.find(entry);
+    if (it == loaded.end()) {
+        it = loaded.emplace(entry, Image(GeneratedFolder() + "/" + entry)).first;
+    }
+    return it->second;
+}
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

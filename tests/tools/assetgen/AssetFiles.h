@@ -6,6 +6,8 @@
 
 #include "Rect.h"
 
+typedef struct _cairo_surface cairo_surface_t;
+
 // Reading back what the generator wrote, independently of how it drew it.
 
 // A decoded PNG with straight (not premultiplied) RGBA access.
@@ -13,6 +15,8 @@ class Image {
 public:
     // Loads the file; Valid() is false when it is missing or no PNG.
     explicit Image(const std::string& path);
+    // Copies a drawn surface.
+    explicit Image(cairo_surface_t* surface);
 
     bool Valid() const { return width_ > 0; }
     int Width() const { return width_; }
@@ -47,8 +51,8 @@ struct Wave {
     }
 };
 
-// A texture of the shared generator run, by archive entry ("misc1.PNG").
-Image Generated(const std::string& entry);
+// A texture of the shared generator run, by archive entry ("misc1.PNG"), loaded once.
+const Image& Generated(const std::string& entry);
 
 // Parses a RIFF WAVE file with bounds-checked chunk walking.
 Wave ReadWave(const std::string& path);

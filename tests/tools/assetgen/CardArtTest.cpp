@@ -1,114 +1,142 @@
-// Cards, pair pictures, symbols and money: the sets whose members the player
-// tells apart, and the silhouettes the games draw as shadows.
+// The sets whose members the player tells apart (cards, pictures, symbols,
+// money, puzzle tiles, backgrounds, operators), and the pieces the games draw
+// over one another or as shadows, which must share one silhouette.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ArtChecks.h"
-#include "RegionMap.h"
 
 namespace {
 
-struct Piece {
-    std::string texture;
-    Rect rect;
+struct DistinctSet {
+    std::string what;
+    std::vector<RegionInfo> members;
+    std::size_t count;
+    bool clearPixels;  // count clearly different pixels, else the mean difference
+    double threshold;
+    // A property every member needs on its own.
+    std::function<void(const Image&, const Rect&, const std::string&)> each = nullptr;
 };
 
-// The regions whose texture and name start as given, in map order.
-std::vector<Piece> Regions(const std::string& texture, const std::string& prefix) {
-    std::vector<Piece> out;
-    for (const RegionInfo& r : RegionMap()) {
-        if (r.texture.rfind(texture, 0) == 0 && r.name.rfind(prefix, 0) == 0) {
-            out.push_back({r.texture, r.rect});
+// The tiles a puzzle picture is cut into, n by n.
+std::vector<RegionInfo> PuzzleTiles(int picture, int n) {
+    const Rect whole = RegionRect("misc1.PNG", "puzzle " + std::to_string(picture));
+    const int cell = 200 / n;
+    std::vector<RegionInfo> tiles;
+    for (int i = 0; i < n * n; ++i) {
+        tiles.push_back({"misc1.PNG", "tile " + std::to_string(i),
+                         Part(whole, i % n * cell, i / n * cell, (i % n + 1) * cell, (i / n + 1) * cell), Coverage::Free, true});
+    }
+    return tiles;
+}
+
+std::vector<DistinctSet> Sets() {
+    std::vector<DistinctSet> sets = {
+        {"card faces", Regions("MemoryCards", "face \\d+"), 52, true, 40},
+        {"pair pictures", Regions("Memory_Muster", "picture \\d+"), 16, true, 800,
+         [](const Image& image, const Rect& r, const std::string& what) { EXPECT_GT(MeanSaturation(image, r), 0.2) << what; }},
+        {"symbols", Regions("misc3", "symbol \\d+"), 12, true, 40},
+        {"lit symbols", Regions("misc3", "symbol \\d+ lit"), 12, true, 300},
+        {"operators", Regions("misc2", "operator [-+x/]"), 4, true, 30,
+         [](const Image& image, const Rect& r, const std::string& what) {
+             EXPECT_GT(image.Luminance(r.left + 10, r.top + 25), 0.8) << what << ": light plate";
+         }},
+        {"coins", Regions("misc4", "coin \\d+"), 8, false, 8},
+        {"notes", Regions("misc4", "note \\d+"), 7, false, 10},
+        {"backgrounds", Regions("back", "top|bottom"), 7, false, 2,
+         [](const Image& image, const Rect& r, const std::string& what) {
+             EXPECT_GT(image.MeanLuminance(r), 0.8) << what;    // light under black text
+             EXPECT_LT(LuminanceSpread(image, r), 0.06) << what;  // low contrast
+         }},
+    };
+    for (int k = 0; k < 3; ++k) {
+        for (int n = 3; n <= 5; ++n) {
+            sets.push_back({"puzzle " + std::to_string(k) + " in " + std::to_string(n) + "x" + std::to_string(n),
+                            PuzzleTiles(k, n), static_cast<std::size_t>(n * n), false, 8,
+                            [](const Image& image, const Rect& r, const std::string& what) {
+                                EXPECT_GT(LuminanceSpread(image, r), 0.04) << what << ": detailed";
+                            }});
         }
     }
-    return out;
+    return sets;
 }
 
 }  // namespace
 
-TEST(PlayingCards, FiftyTwoDistinctFacesShareTheBacksSilhouette) {
-    const Image sheets[2] = {Generated("MemoryCards1.png"), Generated("MemoryCards2.png")};
-    const Rect back = RegionRect("MemoryCards2.png", "back");
-    const std::vector<Piece> faces = Regions("MemoryCards", "face ");
-    ASSERT_EQ(faces.size(), 52u);
-    auto sheetOf = [&](const Piece& p) -> const Image& { return sheets[p.texture == "MemoryCards1.png" ? 0 : 1]; };
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        const Image& a = sheetOf(faces[i]);
-        EXPECT_LE(WorstAlphaDifference(a, faces[i].rect, sheets[1], back), 1) << "face " << i;
-        EXPECT_GT(MeanDifference(a, faces[i].rect, sheets[1], back), 40) << "face " << i << " looks like the back";
-        for (std::size_t j = i + 1; j < faces.size(); ++j) {
-            EXPECT_GT(ClearlyDifferentPixels(a, faces[i].rect, sheetOf(faces[j]), faces[j].rect), 40)
-                << "faces " << i << " and " << j;
-        }
-    }
-    // the corners are rounded off, the body opaque: a clean shadow shape
-    EXPECT_EQ(sheets[1].Alpha(back.left, back.top), 0);
-    EXPECT_EQ(sheets[1].Alpha(back.left + 44, back.top + 1), 255);
-}
-
-TEST(PairPictures, SixteenDistinctColourfulPictures) {
-    const Image muster = Generated("Memory_Muster.PNG");
-    const std::vector<Piece> pictures = Regions("Memory_Muster", "picture ");
-    ASSERT_EQ(pictures.size(), 16u);
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        EXPECT_GT(MeanSaturation(muster, pictures[i].rect), 0.2) << "picture " << i;
-        for (std::size_t j = i + 1; j < pictures.size(); ++j) {
-            EXPECT_GT(ClearlyDifferentPixels(muster, pictures[i].rect, muster, pictures[j].rect), 800)
-                << "pictures " << i << " and " << j;
-        }
-    }
-}
-
-TEST(Symbols, LitAndUnlitTellApartAtAnySizeAndTypesDiffer) {
-    const Image misc3 = Generated("misc3.PNG");
-    for (int t = 0; t < 12; ++t) {
-        const Rect normal = RegionRect("misc3.PNG", "symbol " + std::to_string(t));
-        const Rect lit = RegionRect("misc3.PNG", "symbol " + std::to_string(t) + " lit");
-        // At ten pixels a tile is little more than its average brightness.
-        EXPECT_GT(misc3.MeanLuminance(lit) - misc3.MeanLuminance(normal), 0.35) << "type " << t;
-        for (int u = t + 1; u < 12; ++u) {
-            const Rect other = RegionRect("misc3.PNG", "symbol " + std::to_string(u));
-            const Rect otherLit = RegionRect("misc3.PNG", "symbol " + std::to_string(u) + " lit");
-            EXPECT_GT(ClearlyDifferentPixels(misc3, normal, misc3, other), 40) << "types " << t << " and " << u;
-            EXPECT_GT(ClearlyDifferentPixels(misc3, lit, misc3, otherLit), 300) << "lit types " << t << " and " << u;
-        }
-    }
-}
-
-TEST(Money, EveryPieceLooksDifferentAndTheFrameRunsStraight) {
-    const Image misc4 = Generated("misc4.PNG");
-    std::vector<Piece> pieces = Regions("misc4", "coin ");
-    const std::vector<Piece> notes = Regions("misc4", "note ");
-    ASSERT_EQ(pieces.size(), 8u);
-    ASSERT_EQ(notes.size(), 7u);
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        for (std::size_t j = i + 1; j < pieces.size(); ++j) {
-            EXPECT_GT(MeanDifference(misc4, pieces[i].rect, misc4, pieces[j].rect), 8) << "coins " << i << ", " << j;
-        }
-    }
-    for (std::size_t i = 0; i < notes.size(); ++i) {
-        for (std::size_t j = i + 1; j < notes.size(); ++j) {
-            // notes differ in size; compare their common top-left part
-            const Rect a = notes[i].rect;
-            const Rect b = notes[j].rect;
-            const int w = std::min(a.Width(), b.Width());
-            const int h = std::min(a.Height(), b.Height());
-            EXPECT_GT(MeanDifference(misc4, {a.left, a.top, a.left + w, a.top + h}, misc4, {b.left, b.top, b.left + w, b.top + h}), 10)
-                << "notes " << i << ", " << j;
-        }
-    }
-    // the frame bars are stretched along their length by about five and two
-    const Rect h = RegionRect("misc4.PNG", "frame h");
-    const Rect v = RegionRect("misc4.PNG", "frame v");
-    for (int i = 0; i < 5; ++i) {
-        for (int t = 0; t < 95; ++t) {
-            for (int c = 0; c < 3; ++c) {
-                EXPECT_EQ(misc4.Channel(h.left + t, h.top + i, c), misc4.Channel(h.left, h.top + i, c));
-                EXPECT_EQ(misc4.Channel(v.left + i, v.top + t, c), misc4.Channel(v.left + i, v.top, c));
+TEST(ArtSets, EveryMemberLooksClearlyDifferentFromTheOthers) {
+    for (const DistinctSet& set : Sets()) {
+        ASSERT_EQ(set.members.size(), set.count) << set.what;
+        for (std::size_t i = 0; i < set.members.size(); ++i) {
+            const RegionInfo& a = set.members[i];
+            const Image& imageA = Generated(a.texture);
+            if (set.each) {
+                set.each(imageA, a.rect, set.what + ": " + a.texture + " " + a.name);
+            }
+            for (std::size_t j = i + 1; j < set.members.size(); ++j) {
+                const RegionInfo& b = set.members[j];
+                // members may differ in size: compare their common top-left part
+                const int w = std::min(a.rect.Width(), b.rect.Width());
+                const int h = std::min(a.rect.Height(), b.rect.Height());
+                const Rect ra{a.rect.left, a.rect.top, a.rect.left + w, a.rect.top + h};
+                const Rect rb{b.rect.left, b.rect.top, b.rect.left + w, b.rect.top + h};
+                const Image& imageB = Generated(b.texture);
+                const double difference = set.clearPixels ? ClearlyDifferentPixels(imageA, ra, imageB, rb)
+                                                          : MeanDifference(imageA, ra, imageB, rb);
+                EXPECT_GT(difference, set.threshold)
+                    << set.what << ": " << a.texture << " " << a.name << " and " << b.texture << " " << b.name;
             }
         }
     }
+}
+
+TEST(ArtSets, FacesAndBacksShareOneSilhouetteButLookDifferent) {
+    struct Pair {
+        RegionInfo face;
+        RegionInfo back;
+        int maxAlphaDifference;
+        double minDifference;
+    };
+    std::vector<Pair> pairs;
+    for (const RegionInfo& face : Regions("MemoryCards", "face \\d+")) {
+        pairs.push_back({face, FindRegion("MemoryCards2.png", "back"), 1, 40});
+    }
+    for (const RegionInfo& back : Regions("misc2", "card back \\d")) {
+        pairs.push_back({FindRegion("misc2.PNG", "card face"), back, 1, 30});
+    }
+    pairs.push_back({FindRegion("splash.PNG", "bar empty"), FindRegion("splash.PNG", "bar full"), 2, 10});
+    ASSERT_EQ(pairs.size(), 56u);
+    for (const Pair& p : pairs) {
+        const Image& a = Generated(p.face.texture);
+        const Image& b = Generated(p.back.texture);
+        ASSERT_EQ(p.face.rect.Width(), p.back.rect.Width()) << p.face.name;
+        ASSERT_EQ(p.face.rect.Height(), p.back.rect.Height()) << p.face.name;
+        EXPECT_LE(WorstAlphaDifference(a, p.face.rect, b, p.back.rect), p.maxAlphaDifference) << p.face.name << " / " << p.back.name;
+        EXPECT_GT(MeanDifference(a, p.face.rect, b, p.back.rect), p.minDifference) << p.face.name << " / " << p.back.name;
+    }
+}
+
+TEST(Symbols, LitOnesAreBrighterSoTheyTellApartAtTenPixels) {
+    const Image& misc3 = Generated("misc3.PNG");
+    for (int t = 0; t < 12; ++t) {
+        const std::string name = "symbol " + std::to_string(t);
+        EXPECT_GT(misc3.MeanLuminance(RegionRect("misc3.PNG", name + " lit")) - misc3.MeanLuminance(RegionRect("misc3.PNG", name)),
+                  0.35)
+            << name;
+    }
+}
+
+TEST(Money, TheFrameBarsRunStraightAlongTheirLength) {
+    const Image& misc4 = Generated("misc4.PNG");
+    auto differs = [&](int x0, int y0, int x1, int y1) {
+        return misc4.Channel(x0, y0, 0) != misc4.Channel(x1, y1, 0) || misc4.Channel(x0, y0, 1) != misc4.Channel(x1, y1, 1) ||
+               misc4.Channel(x0, y0, 2) != misc4.Channel(x1, y1, 2);
+    };
+    const Rect h = RegionRect("misc4.PNG", "frame h");
+    const Rect v = RegionRect("misc4.PNG", "frame v");
+    EXPECT_EQ(CountPixels(h, [&](int x, int y) { return differs(x, y, h.left, y); }), 0);
+    EXPECT_EQ(CountPixels(v, [&](int x, int y) { return differs(x, y, x, v.top); }), 0);
 }

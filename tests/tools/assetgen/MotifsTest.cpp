@@ -6,10 +6,11 @@
 
 #include <cairo.h>
 
-#include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
+#include "ArtChecks.h"
 #include "Canvas.h"
 #include "Motifs.h"
 #include "Shapes.h"
@@ -17,83 +18,50 @@
 
 namespace {
 
-int AlphaOf(const Canvas& canvas, int x, int y) {
-    cairo_surface_flush(canvas.Surface());
-    const unsigned char* row = cairo_image_surface_get_data(canvas.Surface()) +
-                               static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(canvas.Surface());
-    return static_cast<int>(reinterpret_cast<const std::uint32_t*>(row)[x] >> 24);
-}
-
-struct Ink {
-    int inside = 0;   // pixels with ink within the box
-    int outside = 0;  // ... and beyond it
-};
-
-// Counts inked pixels inside and outside the square (left, top, size).
-Ink Measure(const Canvas& canvas, double left, double top, double size) {
-    Ink ink;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
-            if (AlphaOf(canvas, x, y) == 0) {
-                continue;
-            }
-            const bool in = x + 1 > left && x < left + size && y + 1 > top && y < top + size;
-            (in ? ink.inside : ink.outside) += 1;
-        }
-    }
-    return ink;
-}
-
-std::vector<int> Alphas(const Canvas& canvas) {
-    std::vector<int> out;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
-            out.push_back(AlphaOf(canvas, x, y));
-        }
-    }
-    return out;
-}
+Rect Whole(const Image& image) { return {0, 0, image.Width(), image.Height()}; }
 
 // Pixels whose alpha differs by more than half between two drawings.
-int Differing(const std::vector<int>& a, const std::vector<int>& b) {
-    int differing = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        differing += std::abs(a[i] - b[i]) > 128;
-    }
-    return differing;
+int Differing(const Image& a, const Image& b) {
+    return CountPixels(Whole(a), [&](int x, int y) { return std::abs(a.Alpha(x, y) - b.Alpha(x, y)) > 128; });
 }
 
 }  // namespace
 
-TEST(Motifs, EachStaysInItsBoxAndNoTwoAreAlike) {
-    std::vector<std::vector<int>> seen;
-    for (int m = 0; m < static_cast<int>(motifs::Motif::kCount); ++m) {
-        Canvas canvas(140, 140);
-        motifs::Draw(canvas.Cr(), static_cast<motifs::Motif>(m), 70, 70, 100);
-        const Ink ink = Measure(canvas, 20, 20, 100);
-        EXPECT_EQ(ink.outside, 0) << "motif " << m;
-        EXPECT_GT(ink.inside, 100 * 100 / 5) << "motif " << m;
-        const std::vector<int> alphas = Alphas(canvas);
-        for (std::size_t other = 0; other < seen.size(); ++other) {
-            EXPECT_GT(Differing(alphas, seen[other]), 500) << "motifs " << other << " and " << m;
+TEST(Motifs, MotifsAndSuitsStayInTheirBoxAndNoTwoAreAlike) {
+    struct Family {
+        const char* what;
+        int count;
+        int canvas;
+        Rect box;
+        std::function<void(cairo_t*, int)> draw;
+        int minInk;
+        int minDiffering;
+    };
+    const Family families[] = {
+        {"motif", static_cast<int>(motifs::Motif::kCount), 140, {20, 20, 120, 120},
+         [](cairo_t* cr, int i) { motifs::Draw(cr, static_cast<motifs::Motif>(i), 70, 70, 100); }, 100 * 100 / 5, 500},
+        {"suit", 4, 80, {15, 15, 65, 65},
+         [](cairo_t* cr, int i) {
+             const suits::Suit all[] = {suits::Suit::Spades, suits::Suit::Hearts, suits::Suit::Diamonds, suits::Suit::Clubs};
+             suits::Draw(cr, all[i], 40, 40, 50);
+         },
+         50 * 50 / 4, 150},
+    };
+    for (const Family& f : families) {
+        std::vector<Image> seen;
+        for (int i = 0; i < f.count; ++i) {
+            Canvas canvas(f.canvas, f.canvas);
+            f.draw(canvas.Cr(), i);
+            const Image image(canvas.Surface());
+            auto inked = [&](int x, int y) { return image.Alpha(x, y) > 0; };
+            const int inside = CountPixels(f.box, inked);
+            EXPECT_EQ(CountPixels(Whole(image), inked), inside) << f.what << " " << i << " spills out of its box";
+            EXPECT_GT(inside, f.minInk) << f.what << " " << i;
+            for (std::size_t other = 0; other < seen.size(); ++other) {
+                EXPECT_GT(Differing(image, seen[other]), f.minDiffering) << f.what << "s " << other << " and " << i;
+            }
+            seen.push_back(image);
         }
-        seen.push_back(alphas);
-    }
-}
-
-TEST(Suits, EachStaysInItsBoxAndNoTwoAreAlike) {
-    std::vector<std::vector<int>> seen;
-    for (const suits::Suit suit : {suits::Suit::Spades, suits::Suit::Hearts, suits::Suit::Diamonds, suits::Suit::Clubs}) {
-        Canvas canvas(80, 80);
-        suits::Draw(canvas.Cr(), suit, 40, 40, 50);
-        const Ink ink = Measure(canvas, 15, 15, 50);
-        EXPECT_EQ(ink.outside, 0) << static_cast<int>(suit);
-        EXPECT_GT(ink.inside, 50 * 50 / 4) << static_cast<int>(suit);
-        const std::vector<int> alphas = Alphas(canvas);
-        for (const auto& other : seen) {
-            EXPECT_GT(Differing(alphas, other), 150) << static_cast<int>(suit);
-        }
-        seen.push_back(alphas);
     }
     EXPECT_GT(suits::Of(suits::Suit::Hearts).r, 0.7);
     EXPECT_LT(suits::Of(suits::Suit::Spades).r, 0.3);
@@ -119,7 +87,9 @@ TEST(Shapes, PaintInsideLeavesExactlyTheOutlinesCoverage) {
         cairo_set_source_rgb(cr, 0, 0, 0);
         cairo_stroke(cr);
     });
-    EXPECT_EQ(Alphas(painted), Alphas(reference));
-    EXPECT_EQ(AlphaOf(painted, 0, 0), 0);
-    EXPECT_EQ(AlphaOf(painted, 20, 20), 255);
+    const Image a(painted.Surface());
+    const Image b(reference.Surface());
+    EXPECT_EQ(CountPixels(Whole(a), [&](int x, int y) { return a.Alpha(x, y) != b.Alpha(x, y); }), 0);
+    EXPECT_EQ(a.Alpha(0, 0), 0);
+    EXPECT_EQ(a.Alpha(20, 20), 255);
 }

@@ -45,7 +45,7 @@ double LoudnessDb(const Wave& w) {
 
 }  // namespace
 
-TEST(SoundEffects, ArePlainPcmOfFittingLength) {
+TEST(SoundEffects, ArePlainPcmOfFittingLengthAudibleUnclippedAndWithoutClicks) {
     for (const Expected& e : kEffects) {
         const Wave w = Load(e.file);
         ASSERT_TRUE(w.valid) << e.file;
@@ -55,39 +55,21 @@ TEST(SoundEffects, ArePlainPcmOfFittingLength) {
         EXPECT_TRUE(w.sampleRate == 22050 || w.sampleRate == 44100) << e.file;
         EXPECT_GE(w.Seconds(), e.minSeconds) << e.file;
         EXPECT_LE(w.Seconds(), e.maxSeconds) << e.file;
-    }
-}
-
-TEST(SoundEffects, AreAudibleAndNeverClip) {
-    for (const Expected& e : kEffects) {
-        const Wave w = Load(e.file);
+        ASSERT_GT(w.samples.size(), 100u) << e.file;
         int peak = 0;
         for (std::int16_t s : w.samples) {
             peak = std::max(peak, std::abs(static_cast<int>(s)));
         }
         EXPECT_LT(peak, 32000) << e.file;
         EXPECT_GT(peak, 8000) << e.file;
-    }
-}
-
-TEST(SoundEffects, StartAndEndWithoutAClick) {
-    for (const Expected& e : kEffects) {
-        const Wave w = Load(e.file);
-        ASSERT_GT(w.samples.size(), 100u) << e.file;
-        int peak = 0;
-        for (std::int16_t s : w.samples) {
-            peak = std::max(peak, std::abs(static_cast<int>(s)));
-        }
+        // No jump at either end: the first quarter millisecond and the last
+        // millisecond start and end near zero and stay well below the peak.
         EXPECT_LE(std::abs(w.samples.front()), 64) << e.file;
         EXPECT_LE(std::abs(w.samples.back()), 64) << e.file;
-        // No jump at either end: the first quarter millisecond and the last
-        // millisecond stay well below the effect's peak.
         const std::size_t head = static_cast<std::size_t>(w.sampleRate / 4000);
         const std::size_t tail = static_cast<std::size_t>(w.sampleRate / 1000);
-        for (std::size_t i = 0; i < head; ++i) {
-            EXPECT_LT(std::abs(w.samples[i]), peak / 4) << e.file << " sample " << i;
-        }
         for (std::size_t i = 0; i < tail; ++i) {
+            EXPECT_TRUE(i >= head || std::abs(w.samples[i]) < peak / 4) << e.file << " sample " << i;
             EXPECT_LT(std::abs(w.samples[w.samples.size() - 1 - i]), peak / 4) << e.file << " from the end " << i;
         }
     }

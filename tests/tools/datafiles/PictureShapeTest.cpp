@@ -64,37 +64,27 @@ TEST(PictureShapeTest, FitFollowsEachTypesSymmetry) {
 }
 
 TEST(PictureShapeTest, OutlineIsTheCellShapeScaledAndTurnedAboutTheCentre) {
-    Box b = Bounds(Shape(kSquare, 200, 300, 2.0, 0));
-    EXPECT_NEAR(b.left, 100, 1e-9);
-    EXPECT_NEAR(b.top, 200, 1e-9);
-    EXPECT_NEAR(b.right, 300, 1e-9);
-    EXPECT_NEAR(b.bottom, 400, 1e-9);
-
-    b = Bounds(Shape(kSquare, 200, 300, 1.0, 45));  // a diamond reaches 50 * sqrt(2)
-    EXPECT_NEAR(b.left, 200 - 70.7107, 1e-3);
-    EXPECT_NEAR(b.bottom, 300 + 70.7107, 1e-3);
-
-    b = Bounds(Shape(kBar, 500, 500, 0.8, 90));  // standing: 40 wide, 80 high
-    EXPECT_NEAR(b.left, 480, 1e-9);
-    EXPECT_NEAR(b.top, 460, 1e-9);
-
-    // A triangle turns about its centroid: pointing down, the apex is 50 below.
-    b = Bounds(Shape(kTriangle, 400, 400, 1.0, 180));
-    EXPECT_NEAR(b.top, 375, 1e-9);
-    EXPECT_NEAR(b.bottom, 450, 1e-9);
-    EXPECT_NEAR(b.right - b.left, 86.6025, 1e-3);
-
-    b = Bounds(Shape(kCircle, 100, 100, 0.4, 0));
-    EXPECT_NEAR(b.left, 80, 1e-9);
-    EXPECT_NEAR(b.bottom, 120, 1e-9);
-}
-
-TEST(PictureShapeTest, ScaleStretchesFromTheCellCorner) {
-    PictureShape s = Shape(kSquare, 100, 100, 1.0, 0);
-    s.scaleX = 2;
-    const Box b = Bounds(s);  // the game scales the image, not about its centre
-    EXPECT_NEAR(b.left, 50, 1e-9);
-    EXPECT_NEAR(b.right, 250, 1e-9);
+    PictureShape stretched = Shape(kSquare, 100, 100, 1.0, 0);
+    stretched.scaleX = 2;
+    const struct {
+        PictureShape shape;
+        Box bounds;
+        const char* what;
+    } cases[] = {
+        {Shape(kSquare, 200, 300, 2.0, 0), {100, 200, 300, 400}, "square, twice the cell"},
+        {Shape(kSquare, 200, 300, 1.0, 45), {129.2893, 229.2893, 270.7107, 370.7107}, "diamond reaching 50 * sqrt(2)"},
+        {Shape(kBar, 500, 500, 0.8, 90), {480, 460, 520, 540}, "standing bar, 40 wide, 80 high"},
+        {Shape(kTriangle, 400, 400, 1.0, 180), {356.6987, 375, 443.3013, 450}, "triangle about its centroid, apex down"},
+        {Shape(kCircle, 100, 100, 0.4, 0), {80, 80, 120, 120}, "small circle"},
+        {stretched, {50, 50, 250, 150}, "scaled from the cell corner, as the game scales the image"},
+    };
+    for (const auto& c : cases) {
+        const Box b = Bounds(c.shape);
+        EXPECT_NEAR(b.left, c.bounds.left, 1e-3) << c.what;
+        EXPECT_NEAR(b.top, c.bounds.top, 1e-3) << c.what;
+        EXPECT_NEAR(b.right, c.bounds.right, 1e-3) << c.what;
+        EXPECT_NEAR(b.bottom, c.bounds.bottom, 1e-3) << c.what;
+    }
 }
 
 TEST(PictureShapeTest, PolygonContainsItsInsideOnly) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 #include "platform/VideoDecoder.h"
 #include "support/TempFolder.h"
@@ -24,14 +22,18 @@ std::vector<int16_t> Beep(double seconds, int rate) {
     return samples;
 }
 
+AviWriter::Settings Settings(int width = kWidth, int sampleRate = 0) {
+    AviWriter::Settings settings;
+    settings.width = width;
+    settings.height = kHeight;
+    settings.sampleRate = sampleRate;
+    return settings;
+}
+
 // Ten red frames, then ten blue ones, each with its share of 0.8 s of sound.
 bool WriteClip(const std::string& path, int sampleRate, std::string& error) {
     AviWriter writer;
-    AviWriter::Settings settings;
-    settings.width = kWidth;
-    settings.height = kHeight;
-    settings.sampleRate = sampleRate;
-    if (!writer.Open(path, settings, error)) {
+    if (!writer.Open(path, Settings(kWidth, sampleRate), error)) {
         return false;
     }
     const std::vector<int16_t> beep = Beep(0.04, sampleRate > 0 ? sampleRate : 1);
@@ -43,11 +45,6 @@ bool WriteClip(const std::string& path, int sampleRate, std::string& error) {
         }
     }
     return writer.Finish(error);
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
 uint32_t Centre(const platform::Image& image) { return image.At(image.width / 2, image.height / 2); }
@@ -89,9 +86,9 @@ TEST(AviWriterTest, TheSameInputGivesTheSameBytes) {
     std::string error;
     ASSERT_TRUE(WriteClip(folder.Path("one.avi"), 22050, error)) << error;
     ASSERT_TRUE(WriteClip(folder.Path("two.avi"), 22050, error)) << error;
-    const std::string one = ReadFile(folder.Path("one.avi"));
+    const std::string one = folder.Read("one.avi");
     EXPECT_GT(one.size(), 1000u);
-    EXPECT_EQ(one, ReadFile(folder.Path("two.avi")));
+    EXPECT_EQ(one, folder.Read("two.avi"));
 }
 
 TEST(AviWriterTest, AClipWithoutSound) {
@@ -103,40 +100,30 @@ TEST(AviWriterTest, AClipWithoutSound) {
     EXPECT_FALSE(decoder->HasAudio());
 
     AviWriter writer;
-    AviWriter::Settings settings;
-    settings.width = kWidth;
-    settings.height = kHeight;
-    ASSERT_TRUE(writer.Open(folder.Path("other.avi"), settings, error));
+    ASSERT_TRUE(writer.Open(folder.Path("other.avi"), Settings(), error));
     EXPECT_FALSE(writer.AddSound({1, 2, 3}, error));
 }
 
 TEST(AviWriterTest, FailuresLeaveNoFileBehind) {
     TempFolder folder;
     std::string error;
+    const std::vector<uint32_t> frame = Solid(0xFF000000u);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(frame.data());
     {
         AviWriter writer;
-        AviWriter::Settings settings;
-        settings.width = 63;  // the picture format needs even sides
-        settings.height = kHeight;
-        EXPECT_FALSE(writer.Open(folder.Path("odd.avi"), settings, error));
+        EXPECT_FALSE(writer.Open(folder.Path("odd.avi"), Settings(63), error));  // the picture format needs even sides
         EXPECT_FALSE(error.empty());
-        settings.width = kWidth;
         error.clear();
-        EXPECT_FALSE(writer.Open(folder.Path("no/such/folder/x.avi"), settings, error));
+        EXPECT_FALSE(writer.Open(folder.Path("no/such/folder/x.avi"), Settings(), error));
         EXPECT_FALSE(error.empty());
-        const std::vector<uint32_t> frame = Solid(0xFF000000u);
-        EXPECT_FALSE(writer.AddFrame(reinterpret_cast<const uint8_t*>(frame.data()), kWidth * 4, error));
+        EXPECT_FALSE(writer.AddFrame(bytes, kWidth * 4, error));
         EXPECT_FALSE(writer.Finish(error));
     }
     {
         // Given up before Finish: the half-written file goes.
         AviWriter writer;
-        AviWriter::Settings settings;
-        settings.width = kWidth;
-        settings.height = kHeight;
-        ASSERT_TRUE(writer.Open(folder.Path("unfinished.avi"), settings, error));
-        const std::vector<uint32_t> frame = Solid(0xFF000000u);
-        ASSERT_TRUE(writer.AddFrame(reinterpret_cast<const uint8_t*>(frame.data()), kWidth * 4, error));
+        ASSERT_TRUE(writer.Open(folder.Path("unfinished.avi"), Settings(), error));
+        ASSERT_TRUE(writer.AddFrame(bytes, kWidth * 4, error));
         EXPECT_TRUE(folder.Exists("unfinished.avi.part"));
     }
     EXPECT_FALSE(folder.Exists("unfinished.avi.part"));

@@ -39,21 +39,23 @@ void Cell(cairo_t* cr) {
     cairo_new_path(cr);
 }
 
-// A white peg seen from above; every colour comes from the tint.
+// A white peg seen from above; every colour comes from the tint. The disc is
+// small enough for four score pegs to sit side by side in a 2 x 2 square 25
+// pixels apart, and for a guess peg to sit inside its hole.
 void Peg(cairo_t* cr) {
     RegionScope scope(cr, RegionRect(kSheet, "peg"));
     const double c = 20;
-    const double r = 16.5;
+    const double r = 12;
     auto disc = [&](cairo_t* cc) { shapes::Circle(cc, c, c - 0.5, r); };
-    DrawSoftShadow(cr, 0, 0, 40, 40, disc, 0.8, 1.6, 2, Grey(0).WithAlpha(0.45));
+    DrawSoftShadow(cr, 0, 0, 40, 40, disc, 0.6, 1.2, 1.5, Grey(0).WithAlpha(0.45));
     disc(cr);
-    shapes::RadialGradient(cr, c - 5, c - 6, r * 1.5, kWhite, Grey(0x9C));
+    shapes::RadialGradient(cr, c - 3.6, c - 4.4, r * 1.5, kWhite, Grey(0x9C));
     cairo_fill_preserve(cr);
-    shapes::Outline(cr, Grey(0x46), 1.5);
+    shapes::Outline(cr, Grey(0x46), 1.2);
     // the rounded top of the peg
     shapes::Circle(cr, c, c - 0.5, r * 0.58);
-    shapes::Outline(cr, Grey(0xA8).WithAlpha(0.8), 1.2);
-    shapes::Circle(cr, c - 5, c - 6.5, 3.2);
+    shapes::Outline(cr, Grey(0xA8).WithAlpha(0.8), 1.0);
+    shapes::Circle(cr, c - 3.6, c - 4.7, 2.4);
     kWhite.WithAlpha(0.9).Use(cr);
     cairo_fill(cr);
 }

@@ -1,0 +1,182 @@
+#include "games/memory/KG_Quadrat_addieren.h"
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "app/TextRenderer.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+constexpr int kTitleText = 100;
+constexpr int kLegendText = 101;
+constexpr int kHelpText = 102;
+constexpr int kRightText = 30;
+constexpr int kWrongText = 31;
+constexpr int kPercentText = 32;
+constexpr int kAverageText = 41;
+constexpr int kGridSize = 100;
+constexpr int kGap = 3;
+constexpr int kLabelDrop = 75;
+constexpr int kLegendY = 105;
+constexpr float kSampleSize = 30.0f;
+constexpr float kSampleY = 90.0f;
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
+
+struct LevelSet {
+    int side;
+    int addends;
+};
+
+constexpr LevelSet kLevels[] = {{3, 2}, {3, 3}, {4, 3}};
+
+Vec2 Offset(Vec2 base, double dx, double dy) {
+    return Vec2{static_cast<float>(base.x + dx), static_cast<float>(base.y + dy)};
+}
+
+}  // namespace
+
+KG_Quadrat_addieren::KG_Quadrat_addieren(int level)
+    : Knobel_Game(level, kSaveFile),
+      side(kLevels[this->level].side),
+      addendCount(kLevels[this->level].addends),
+      type(Random() % GridSquare::kTypes),
+      litSample(kSampleSize, Vec2{static_cast<float>(app->screenWidth / 2 - 80), kSampleY}, type, true),
+      unlitSample(kSampleSize, Vec2{static_cast<float>(app->screenWidth / 2 + 50), kSampleY}, type, false) {
+    SetUpTask();
+}
+
+void KG_Quadrat_addieren::SetUpTask() {
+    const int w = app->screenWidth;
+    const int h = app->screenHeight;
+    addends.clear();
+    answers.clear();
+    plusPositions.clear();
+    labelPositions.clear();
+
+    const int answerStep = (w * 3 / 4) / (kAnswerCount - 1);
+    const Vec2 answerBase{static_cast<float>(w / 8), static_cast<float>(2 * h / 3)};
+    sumIndex = Random() % kAnswerCount;
+    for (int j = 0; j < kAnswerCount; ++j) {
+        const Vec2 centre = Offset(answerBase, j * answerStep, 0);
+        answers.emplace_back(j != sumIndex, side, type, kGridSize, centre, kGap);
+        labelPositions.push_back(Offset(answerBase, j * answerStep, kLabelDrop));
+    }
+
+    SquareGrid& sum = answers[static_cast<size_t>(sumIndex)];
+    const double addendStep = static_cast<double>(2 * w / 4) / (addendCount - 1);
+    const Vec2 addendBase{static_cast<float>(w / 4), static_cast<float>(h / 3)};
+    for (int i = 0; i < addendCount; ++i) {
+        addends.emplace_back(true, side, type, kGridSize, Offset(addendBase, i * addendStep, 0), kGap);
+        sum.Combine(addends.back(), false);
+        if (i < addendCount - 1) {
+            plusPositions.push_back(Offset(addendBase, (i + 0.5) * addendStep, 0));
+        }
+    }
+
+    // A random answer that came out like the right one would make a second
+    // right answer: one of its squares is switched, so every task has one.
+    for (SquareGrid& answer : answers) {
+        if (&answer != &sum && answer.Equals(sum)) {
+            const int index = Random() % answer.Count();
+            answer.SetSquare(index / side, index % side, !answer.Square(index).IsLit());
+        }
+    }
+}
+
+void KG_Quadrat_addieren::OnLeftButtonDown(int x, int y) {
+    if (!IsRunning() || resultTimer > 0.0) {
+        return;
+    }
+    for (const SquareGrid& answer : answers) {
+        if (!answer.Hit(static_cast<float>(x), static_cast<float>(y))) {
+            continue;
+        }
+        lastAnswerRight = answers[static_cast<size_t>(sumIndex)].Equals(answer);
+        if (lastAnswerRight) {
+            ++right;
+        } else {
+            ++wrong;
+        }
+        resultTimer = kResultSeconds;
+        return;
+    }
+}
+
+void KG_Quadrat_addieren::Update() {
+    if (IsStarted()) {
+        if (resultTimer > 0.0) {
+            resultTimer -= app->frameTime;
+            if (resultTimer <= 0.0) {
+                if (Answered() >= kRounds) {
+                    SetState(STATE_FINISHED);
+                } else {
+                    SetUpTask();
+                }
+            }
+        } else {
+            AddPlayTime(app->frameTime);
+        }
+    }
+    AddRecordsTime(app->frameTime);
+}
+
+void KG_Quadrat_addieren::Render() {
+    if (!IsRunning()) {
+        return;
+    }
+    const float w = static_cast<float>(app->screenWidth);
+    const float h = static_cast<float>(app->screenHeight);
+    DrawTimePanel();
+    textRenderer->DrawTextAt(FormatText(kLegendText), w / 2, static_cast<float>(kLegendY), kBlack, kCentred,
+                             smallFont);
+    textRenderer->DrawTextAt("=", w / 2, h / 2, kBlack, kCentred, smallFont);
+    for (const Vec2& plus : plusPositions) {
+        textRenderer->DrawTextAt("+", plus.x, plus.y, kBlack, kCentred, smallFont);
+    }
+    const bool choosing = resultTimer <= 0.0;
+    if (choosing) {
+        for (size_t j = 0; j < labelPositions.size(); ++j) {
+            const std::string label = "(" + std::string(1, static_cast<char>('a' + j)) + ")";
+            textRenderer->DrawTextAt(label, labelPositions[j].x, labelPositions[j].y, kBlack, kCentred, smallFont);
+        }
+    }
+    litSample.Draw();
+    unlitSample.Draw();
+    for (const SquareGrid& addend : addends) {
+        addend.Draw();
+    }
+    if (choosing) {
+        for (const SquareGrid& answer : answers) {
+            answer.Draw();
+        }
+    } else {
+        answers[static_cast<size_t>(sumIndex)].Draw();
+    }
+}
+
+const std::string& KG_Quadrat_addieren::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Quadrat_addieren::GetTitle() { return GetTextOrEmpty(kTitleText); }
+
+const std::string& KG_Quadrat_addieren::GetResultText() {
+    const int answered = Answered();
+    const int percent = answered > 0 ? static_cast<int>(static_cast<double>(right) / answered * 100.0) : 0;
+    const double average = answered > 0 ? GetPlaySeconds() / answered : 0.0;
+    resultText = PlayTimeText() + "\n" + FormatText(kRightText, right) + "\n" + FormatText(kWrongText, wrong) +
+                 "\n" + FormatText(kPercentText, percent) + "\n\n" + FormatText(kAverageText, average) + "\n" +
+                 GradeText();
+    return resultText;
+}
+
+void KG_Quadrat_addieren::ComputeGrade() {
+    const double seconds = GetPlaySeconds();
+    if (GetState() == STATE_FINISHED) {
+        SetGrade(static_cast<double>(wrong) / kRounds * 5.0 + 1.0 + seconds / 120.0);
+    } else if (Answered() == 0) {
+        SetGrade(kWorstGrade);
+    } else {
+        SetGrade(static_cast<double>(wrong) / Answered() * 10.0 + 1.0 + seconds / 120.0);
+    }
+}

@@ -1,0 +1,116 @@
+#include "games/numbers/KG_Dreieck_rechnen.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "app/Sprite.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "games/numbers/ArithmeticTerm.h"
+#include "media/Sound.h"
+#include "platform/KeyMap.h"
+#include "platform/Renderer.h"
+#include "settings/LanguageTexts.h"
+
+namespace {
+
+constexpr int kTitleText = 42;
+constexpr int kHelpText = 66;
+// Numbers in the top row and triangles per play, by level.
+constexpr int kRowSizes[] = {3, 3, 4};
+constexpr int kTasks[] = {10, 20, 20};
+// The play time that costs one grade point.
+constexpr double kSecondsPerGradePoint = 120.0;
+constexpr double kFontSize = 35.0;
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
+
+// The boxes of the top row's numbers and of the operator signs below.
+const platform::Rect kNumberBox{100, 450, 150, 500};
+const platform::Rect kOperatorBox{50, 450, 100, 500};
+constexpr float kBoxHalf = 25.0f;
+
+}  // namespace
+
+KG_Dreieck_rechnen::KG_Dreieck_rechnen(int level)
+    : TaskGame(level, kSaveFile, kTasks[std::clamp(level, 0, 2)], kFontSize, kSecondsPerGradePoint),
+      rowSize(kRowSizes[this->level]),
+      triangle(std::make_unique<NumberTriangle>(rowSize, app->screenWidth)) {
+    SeedRandom(TimeSeed());
+}
+
+KG_Dreieck_rechnen::~KG_Dreieck_rechnen() = default;
+
+void KG_Dreieck_rechnen::OnKeyDown(uint16_t key) {
+    if (!IsRunning() || ShowsVerdict()) {
+        return;
+    }
+    if (key == platform::vk::Back) {
+        if (!input.empty()) {
+            input.pop_back();
+        }
+    } else if (key >= '0' && key <= '9' && input.size() < kMaxInput) {
+        input += static_cast<char>(key);
+    }
+}
+
+void KG_Dreieck_rechnen::OnKeyUp(uint16_t key) {
+    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
+        return;
+    }
+    const bool right = InputIsRight();
+    PlaySound(right ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
+    CountAnswer(right, kFeedbackSeconds);
+}
+
+void KG_Dreieck_rechnen::NextTask() {
+    triangle = std::make_unique<NumberTriangle>(rowSize, app->screenWidth);
+    input.clear();
+}
+
+bool KG_Dreieck_rechnen::InputIsRight() const {
+    if (input.empty()) {
+        return false;
+    }
+    int answer = 0;
+    for (const char digit : input) {
+        answer = answer * 10 + (digit - '0');
+    }
+    return answer == triangle->Root().value;
+}
+
+void KG_Dreieck_rechnen::Render() {
+    if (!IsStarted()) {
+        return;
+    }
+    const int w = app->screenWidth;
+    const int h = app->screenHeight;
+    if (GetState() == STATE_RUNNING) {
+        DrawTimePanel(bigFont.get());
+    }
+    textRenderer->DrawTextAt("=", static_cast<float>(w / 2), static_cast<float>(h / 2 + 50), kBlack, kCentred,
+                             bigFont.get());
+    DrawAnswer(static_cast<float>(w / 2), static_cast<float>(h / 2 + 100), input, InputIsRight(),
+               std::to_string(triangle->Root().value));
+    DrawNode(triangle->Root());
+}
+
+void KG_Dreieck_rechnen::DrawNode(const TriangleNode& node) const {
+    const bool top = node.InTopRow();
+    const Vec2 corner{node.x - kBoxHalf, node.y - kBoxHalf};
+    DrawSprite(app->textures[TEX_MISC1].get(), top ? &kNumberBox : &kOperatorBox, nullptr, nullptr, 0.0, &corner,
+               kWhite);
+    const std::string label = top ? std::to_string(node.value) : std::string(1, arithmetic::Sign(node.op));
+    textRenderer->DrawTextAt(label, node.x, node.y, kBlack, kCentred, bigFont.get());
+    if (!top) {
+        DrawNode(*node.left);
+        DrawNode(*node.right);
+    }
+}
+
+const std::string& KG_Dreieck_rechnen::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Dreieck_rechnen::GetTitle() { return GetTextOrEmpty(kTitleText); }

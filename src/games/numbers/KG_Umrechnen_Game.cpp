@@ -1,0 +1,193 @@
+#include "games/numbers/KG_Umrechnen_Game.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+
+#include "app/AppState.h"
+#include "app/Font.h"
+#include "app/Sprite.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "games/base/TextBox.h"
+#include "media/Sound.h"
+#include "platform/KeyMap.h"
+#include "platform/Renderer.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+constexpr int kTitleText = 160;
+constexpr int kHelpText = 161;
+constexpr int kRightText = 30;
+constexpr int kWrongText = 31;
+constexpr int kPercentText = 32;
+constexpr int kLargestErrorText = 162;
+constexpr int kAverageErrorText = 163;
+
+// By level: tasks, the largest ratio of two units' factors and the exponents
+// of the quantities.
+constexpr int kTasks[] = {10, 15, 20};
+constexpr double kRatioLimits[] = {2000.0, 200000.0, 20000000.0};
+constexpr int kHighestExponents[] = {1, 2, 3};
+constexpr int kLowestExponents[] = {-1, -2, -3};
+// The play time that costs one grade point: of a whole play, and of one ended early.
+constexpr double kSecondsPerPointFinished = 180.0;
+constexpr double kSecondsPerPointEnded = 120.0;
+constexpr double kBigFontSize = 30.0;
+constexpr double kHelpFontSize = 18.0;
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
+constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
+
+// The plate under "=" between the two quantities.
+const platform::Rect kPlate{50, 350, 100, 400};
+constexpr float kPlateHalf = 25.0f;
+// Quantity boxes: 17 pixels a character, at least 50 wide, 50 high, 50 away
+// from the centre; the tick 25 to the right of the answer's box.
+constexpr float kBoxPerCharacter = 17.0f;
+constexpr float kBoxMinWidth = 50.0f;
+constexpr float kBoxHeight = 50.0f;
+constexpr float kBoxGap = 50.0f;
+constexpr float kTickGap = 25.0f;
+
+// A share as whole percent, cut toward zero and kept within what an int holds.
+int Percent(double share) { return static_cast<int>(std::clamp(share * 100.0, 0.0, static_cast<double>(INT_MAX))); }
+
+// The typed answer as a number; 0 for one without digits.
+double ReadAnswer(const std::string& typed) {
+    double value = 0.0;
+    const std::from_chars_result read = std::from_chars(typed.data(), typed.data() + typed.size(), value);
+    return read.ec == std::errc() ? value : 0.0;
+}
+
+}  // namespace
+
+KG_Umrechnen_Game::KG_Umrechnen_Game(int level)
+    : TaskGame(level, kSaveFile, kTasks[std::clamp(level, 0, 2)], kBigFontSize, kSecondsPerPointFinished),
+      ratioLimit(kRatioLimits[this->level]),
+      highestExponent(kHighestExponents[this->level]),
+      lowestExponent(kLowestExponents[this->level]),
+      helpFont(std::make_unique<Font>("Arial", kHelpFontSize)) {
+    NextTask();
+}
+
+KG_Umrechnen_Game::~KG_Umrechnen_Game() = default;
+
+void KG_Umrechnen_Game::NextTask() {
+    input.clear();
+    task = UnitTask::Draw(ratioLimit, lowestExponent, highestExponent);
+    sourceText = units::DecimalText(task.sourceValue);
+    targetText = units::DecimalText(task.targetValue);
+}
+
+void KG_Umrechnen_Game::OnKeyDown(uint16_t key) {
+    if (!IsRunning() || ShowsVerdict()) {
+        return;
+    }
+    if (key == platform::vk::Back) {
+        if (!input.empty()) {
+            input.pop_back();
+        }
+        return;
+    }
+    if (input.size() >= kMaxInput) {
+        return;
+    }
+    if (key >= '0' && key <= '9') {
+        input += static_cast<char>(key);
+    } else if (key == platform::vk::OemComma || key == platform::vk::OemPeriod || key == platform::vk::Decimal) {
+        input += '.';
+    }
+}
+
+void KG_Umrechnen_Game::OnKeyUp(uint16_t key) {
+    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
+        return;
+    }
+    const double error = task.RelativeError(ReadAnswer(input));
+    errorSum += error;
+    largestError = std::max(largestError, error);
+    lastAnswerRight = error <= UnitTask::kTolerance;
+    PlaySound(lastAnswerRight ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
+    CountAnswer(lastAnswerRight, lastAnswerRight ? kRightSeconds : kWrongSeconds);
+}
+
+void KG_Umrechnen_Game::Render() {
+    const float w = static_cast<float>(app->screenWidth);
+    const float h = static_cast<float>(app->screenHeight);
+    if (IsRunning()) {
+        DrawTimePanel(bigFont.get());
+    }
+    DrawQuantity(sourceText, task.sourceUnit, w / 2 - kBoxGap, true, kBlack, true);
+
+    const Vec2 plateCorner{w / 2 - kPlateHalf, h / 2 - kPlateHalf};
+    DrawSprite(app->textures[TEX_MISC1].get(), &kPlate, nullptr, nullptr, 0.0, &plateCorner, kWhite);
+    textRenderer->DrawTextAt("=", w / 2, h / 2, kBlack, kCentred, bigFont.get());
+
+    const float answerLeft = w / 2 + kBoxGap;
+    if (!ShowsVerdict()) {
+        DrawQuantity(input, task.targetUnit, answerLeft, false, kBlack, true);
+    } else if (lastAnswerRight) {
+        const float right = DrawQuantity(targetText, task.targetUnit, answerLeft, false, kBlack, true);
+        DrawTick(right + kTickGap, h / 2 - kBoxHeight / 2);
+    } else {
+        DrawQuantity(targetText, task.targetUnit, answerLeft, false, kCorrectionColour, VerdictBlinkOn());
+    }
+}
+
+float KG_Umrechnen_Game::DrawQuantity(const std::string& value, int unit, float edge, bool alignRight,
+                                      uint32_t colour, bool showText) const {
+    // Language texts are stored behind a blank, which then parts number and
+    // unit; a unit without a name leaves the number alone.
+    const std::string& name = GetTextOrEmpty(units::NameText(task.family, unit));
+    std::string text = value;
+    if (!name.empty()) {
+        text += (name.front() == ' ' ? "" : " ") + name;
+    }
+    const float width = std::max(kBoxMinWidth, kBoxPerCharacter * static_cast<float>(text.size()));
+    const float left = alignRight ? edge - width : edge;
+    const float top = static_cast<float>(app->screenHeight) / 2 - kBoxHeight / 2;
+    DrawTextBox(left, top, width, kBoxHeight);
+    if (showText) {
+        textRenderer->DrawTextAt(text, left + width / 2, top + kBoxHeight / 2, colour, kCentred, bigFont.get());
+    }
+    return left + width;
+}
+
+void KG_Umrechnen_Game::OnLostDevice() {
+    TaskGame::OnLostDevice();
+    helpFont->OnLostDevice();
+}
+
+void KG_Umrechnen_Game::OnResetDevice() {
+    TaskGame::OnResetDevice();
+    helpFont->OnResetDevice();
+}
+
+const std::string& KG_Umrechnen_Game::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Umrechnen_Game::GetTitle() { return GetTextOrEmpty(kTitleText); }
+
+const std::string& KG_Umrechnen_Game::GetResultText() {
+    const AnswerTally& tally = Tally();
+    const double averageError = tally.Answered() > 0 ? errorSum / tally.Answered() : 0.0;
+    resultText = PlayTimeText() + "\n" + FormatText(kRightText, tally.right) + "\n" +
+                 FormatText(kWrongText, tally.wrong) + "\n" + FormatText(kPercentText, tally.PercentRight()) + "\n" +
+                 FormatText(kLargestErrorText, Percent(largestError)) + "\n" +
+                 FormatText(kAverageErrorText, Percent(averageError)) + "\n\n" + GradeText();
+    return resultText;
+}
+
+void KG_Umrechnen_Game::ComputeGrade() {
+    const bool finished = GetState() == STATE_FINISHED;
+    SetGrade(Tally().Grade(finished, GetPlaySeconds(), finished ? kSecondsPerPointFinished : kSecondsPerPointEnded));
+}
+
+void KG_Umrechnen_Game::DrawHelpText(GUIElement* element, int left, int top, int right, int bottom, float x,
+                                     float y, float scaleX, float scaleY, Font* /*font*/) {
+    Knobel_Game::DrawHelpText(element, left, top, right, bottom, x, y, scaleX, scaleY, helpFont.get());
+}

@@ -1,0 +1,160 @@
+#include "games/numbers/KG_Waage_Game.h"
+
+#include "app/AppState.h"
+#include "app/TextRenderer.h"
+#include "games/base/TimePanel.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+constexpr int kTitleText = 115;
+constexpr int kHelpText = 116;
+constexpr int kTimeLeftText = 117;
+constexpr int kPlayTimeText = 37;
+constexpr int kRightText = 30;
+constexpr int kWrongText = 31;
+constexpr int kAverageText = 41;
+
+struct LevelSetup {
+    int tasks;
+    double secondsPerTask;
+    int tableWeights;
+    double fixedChance;
+    double splitChance;
+};
+
+constexpr LevelSetup kLevels[] = {
+    {5, 60.0, 5, 0.25, 0.5},
+    {7, 50.0, 7, 0.3, 0.6},
+    {10, 40.0, 10, 0.35, 0.7},
+};
+
+// Grade: the share of tasks that ran out costs up to 5 points in a finished
+// play (10 in one ended early), and the play time a point per 90 s (60 s).
+constexpr double kWrongWeightFinished = 5.0;
+constexpr double kWrongWeightEnded = 10.0;
+constexpr double kSecondsPerPointFinished = 90.0;
+constexpr double kSecondsPerPointEnded = 60.0;
+
+// The line with the time left for the task, under the time panel.
+constexpr int kTimeLeftHalfWidth = 150;
+constexpr int kTimeLeftTop = 50;
+constexpr int kTimeLeftBottom = 100;
+constexpr uint32_t kBlack = 0xFF000000u;
+
+}  // namespace
+
+KG_Waage_Game::KG_Waage_Game(int level)
+    : Knobel_Game(level, kSaveFile), tasksPerPlay(kLevels[this->level].tasks) {
+    BuildTask();
+}
+
+KG_Waage_Game::~KG_Waage_Game() = default;
+
+void KG_Waage_Game::BuildTask() {
+    const LevelSetup& setup = kLevels[level];
+    feedbackTimer = 0.0;
+    balance.reset();
+    balance = std::make_unique<BalanceScale>(setup.tableWeights, setup.fixedChance, setup.splitChance);
+    taskTimeLeft = taskTimeAllowed = setup.secondsPerTask;
+}
+
+bool KG_Waage_Game::TaskInPlay() const { return IsStarted() && balance != nullptr && feedbackTimer == 0.0; }
+
+void KG_Waage_Game::OnMouseMove(int x, int y) {
+    if (TaskInPlay()) {
+        balance->OnMouseMove(x, y);
+    }
+}
+
+void KG_Waage_Game::OnLeftButtonDown(int x, int y) {
+    if (TaskInPlay() && IsRunning()) {
+        balance->OnLeftButtonDown(x, y);
+    }
+}
+
+// Ending a drag is honoured in every state.
+void KG_Waage_Game::OnLeftButtonUp(int /*x*/, int /*y*/) {
+    if (TaskInPlay()) {
+        balance->OnLeftButtonUp();
+    }
+}
+
+void KG_Waage_Game::Update() {
+    const double seconds = app->frameTime;
+    AddRecordsTime(seconds);
+    if (!IsRunning()) {
+        return;
+    }
+    balance->Update(seconds);
+    if (feedbackTimer > 0.0) {
+        feedbackTimer -= seconds;
+        if (feedbackTimer <= 0.0) {
+            if (right + wrong >= tasksPerPlay) {
+                SetState(STATE_FINISHED);
+            } else {
+                BuildTask();
+            }
+        }
+        return;
+    }
+    taskTimeLeft -= seconds;
+    AddPlayTime(seconds);
+    if (taskTimeLeft <= 0.0) {
+        // The time is up: a weight still held is put down before the task is judged.
+        balance->PutDownHeld();
+        feedbackTimer = kFeedbackSeconds;
+        if (balance->IsBalanced()) {
+            ++right;
+            solvedTime += taskTimeAllowed;
+        } else {
+            ++wrong;
+        }
+    } else if (balance->IsBalanced()) {
+        solvedTime += taskTimeAllowed - taskTimeLeft;
+        ++right;
+        feedbackTimer = kFeedbackSeconds;
+    }
+}
+
+void KG_Waage_Game::Render() {
+    if (!IsStarted()) {
+        return;
+    }
+    if (GetState() == STATE_RUNNING) {
+        DrawTimePanel();
+        const int centre = app->screenWidth / 2;
+        textRenderer->DrawText(FormatMinutesSeconds(kTimeLeftText, taskTimeLeft), centre - kTimeLeftHalfWidth,
+                               kTimeLeftTop, centre + kTimeLeftHalfWidth, kTimeLeftBottom, kBlack,
+                               platform::dt::Center | platform::dt::VCenter, smallFont);
+    }
+    balance->Draw();
+}
+
+const std::string& KG_Waage_Game::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Waage_Game::GetTitle() { return GetTextOrEmpty(kTitleText); }
+
+const std::string& KG_Waage_Game::GetResultText() {
+    ComputeGrade();
+    const double average = right > 0 ? solvedTime / right : 0.0;
+    resultText = PlayTimeText(kPlayTimeText) + "\n" + FormatText(kRightText, right) + "\n" +
+                 FormatText(kWrongText, wrong) + "\n" + FormatText(kAverageText, average) + "\n\n" + GradeText();
+    return resultText;
+}
+
+void KG_Waage_Game::ComputeGrade() {
+    const int finished = right + wrong;
+    const double seconds = GetPlaySeconds();
+    if (GetState() == STATE_FINISHED && finished > 0) {
+        SetGrade(static_cast<double>(wrong) / finished * kWrongWeightFinished + 1.0 +
+                 seconds / kSecondsPerPointFinished);
+        return;
+    }
+    if (finished == 0) {
+        SetGrade(kWorstGrade);
+        return;
+    }
+    SetGrade(static_cast<double>(wrong) / finished * kWrongWeightEnded + 1.0 + seconds / kSecondsPerPointEnded);
+}

@@ -1,0 +1,360 @@
+#include "games/numbers/KG_Wechselgeld_Game.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "app/Sprite.h"
+#include "app/TextRenderer.h"
+#include "app/Textures.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+constexpr int kTitleText = 140;
+constexpr int kHelpText = 141;
+constexpr int kButtonText = 133;
+constexpr int kRightText = 142;
+constexpr int kOptimalText = 143;
+
+constexpr int kPricePiecesByLevel[] = {5, 5, 10};
+constexpr int kPaymentPiecesByLevel[] = {1, 3, 6};
+constexpr int kDenominationsByLevel[] = {8, 12, 15};
+constexpr int kTasksByLevel[] = {7, 6, 5};
+
+// The trays as shares of the screen: left, top, right, bottom.
+constexpr float kPriceTray[] = {0.15f, 0.15f, 0.4f, 0.45f};
+constexpr float kPaymentTray[] = {0.6f, 0.15f, 0.85f, 0.45f};
+constexpr float kChangeTray[] = {0.25f, 0.55f, 0.75f, 0.8f};
+enum TrayLabel { kPriceLabel = 0, kPaymentLabel = 1, kChangeLabel = 2 };
+// The row of stacks stands this far above the bottom of the screen.
+constexpr float kStackRowAboveBottom = 75.0f;
+
+// The check button: 200 x 50 in the middle of the screen.
+constexpr int kButtonHalfWidth = 100;
+constexpr int kButtonHalfHeight = 25;
+const platform::Rect kButtonRegion{400, 600, 600, 650};
+
+// Grade: wrong change costs up to 3 points, change in more pieces than
+// needed up to 2; a finished play pays a point per 120 s, an early end one
+// per 80 s.
+constexpr double kRightWeight = 3.0;
+constexpr double kOptimalWeight = 2.0;
+constexpr double kSecondsPerPointFinished = 120.0;
+constexpr double kSecondsPerPointEnded = 80.0;
+
+constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+
+std::unique_ptr<MoneyTray> MakeTray(const float (&share)[4], int label, bool framed, bool nameAbove) {
+    const AppState* app = GetAppState();
+    const float w = static_cast<float>(app->screenWidth);
+    const float h = static_cast<float>(app->screenHeight);
+    return std::make_unique<MoneyTray>(share[0] * w, share[1] * h, share[2] * w, share[3] * h, label, framed,
+                                       nameAbove);
+}
+
+}  // namespace
+
+KG_Wechselgeld_Game::KG_Wechselgeld_Game(int level)
+    : Knobel_Game(level, kSaveFile),
+      pricePieces(kPricePiecesByLevel[this->level]),
+      paymentPieces(kPaymentPiecesByLevel[this->level]),
+      denominationsUsed(kDenominationsByLevel[this->level]),
+      tasksPerPlay(kTasksByLevel[this->level]) {
+    BuildTask();
+}
+
+KG_Wechselgeld_Game::~KG_Wechselgeld_Game() = default;
+
+std::vector<int> KG_Wechselgeld_Game::FewestPieces(int cents, int used) {
+    std::vector<int> pieces;
+    used = std::clamp(used, 1, kDenominationCount);
+    int remaining = cents;
+    while (remaining > 0) {
+        int k = used - 1;
+        while (k > 0 && kDenominations[k] > remaining) {
+            --k;
+        }
+        pieces.push_back(kDenominations[k]);
+        remaining -= kDenominations[k];
+    }
+    return pieces;
+}
+
+int KG_Wechselgeld_Game::RandomDenomination() const { return kDenominations[Random() % denominationsUsed]; }
+
+void KG_Wechselgeld_Game::AddAtRandom(MoneyTray& tray, int cents) {
+    float x = 0.0f;
+    float y = 0.0f;
+    tray.RandomPoint(x, y);
+    tray.Add(std::make_unique<MoneyPiece>(cents, x, y, false), x, y);
+}
+
+void KG_Wechselgeld_Game::BuildTask() {
+    draggedFromStack.reset();
+    draggedFromPrice.reset();
+    draggedFromPayment.reset();
+    // The price and the payment lie in heaps that would hide a name in their
+    // middle; theirs stand above them.
+    priceTray = MakeTray(kPriceTray, kPriceLabel, false, true);
+    paymentTray = MakeTray(kPaymentTray, kPaymentLabel, false, true);
+    changeTray = MakeTray(kChangeTray, kChangeLabel, true, false);
+    stacks.clear();
+
+    price = 0;
+    for (int i = 0; i < pricePieces; ++i) {
+        const int cents = RandomDenomination();
+        AddAtRandom(*priceTray, cents);
+        price += cents;
+    }
+
+    // The customer pays with random pieces; when these do not reach the price
+    // by the last one, the last ones top the payment up: the largest piece
+    // while the rest is at least that large, then the smallest piece above
+    // the rest. The payment always exceeds the price.
+    paid = 0;
+    for (int i = 0; i < paymentPieces; ++i) {
+        if (i == paymentPieces - 1 && paid < price) {
+            for (int rest = price - paid; rest >= 0;) {
+                int cents = kDenominations[denominationsUsed - 1];
+                for (int k = 0; k < denominationsUsed; ++k) {
+                    if (kDenominations[k] > rest) {
+                        cents = kDenominations[k];
+                        break;
+                    }
+                }
+                AddAtRandom(*paymentTray, cents);
+                paid += cents;
+                rest -= cents;
+            }
+        } else {
+            const int cents = RandomDenomination();
+            AddAtRandom(*paymentTray, cents);
+            paid += cents;
+        }
+    }
+
+    const float w = static_cast<float>(app->screenWidth);
+    const float y = static_cast<float>(app->screenHeight) - kStackRowAboveBottom;
+    stacks.reserve(denominationsUsed);
+    for (int k = 0; k < denominationsUsed; ++k) {
+        stacks.emplace_back(kDenominations[k], (k + 0.5f) * w / denominationsUsed, y);
+    }
+}
+
+MoneyStack* KG_Wechselgeld_Game::StackOf(int cents) {
+    for (MoneyStack& stack : stacks) {
+        if (stack.Cents() == cents) {
+            return &stack;
+        }
+    }
+    return nullptr;
+}
+
+void KG_Wechselgeld_Game::HandBack(std::unique_ptr<MoneyPiece> piece) {
+    MoneyStack* stack = StackOf(piece->Cents());
+    if (stack != nullptr) {
+        piece = stack->TakeBack(std::move(piece));
+    }
+}
+
+void KG_Wechselgeld_Game::PutBack(MoneyTray& tray, std::unique_ptr<MoneyPiece> piece, int x, int y) {
+    float targetX = static_cast<float>(x);
+    float targetY = static_cast<float>(y);
+    if (!tray.HitTest(targetX, targetY)) {
+        tray.RandomPoint(targetX, targetY);
+    }
+    tray.Add(std::move(piece), targetX, targetY);
+}
+
+bool KG_Wechselgeld_Game::Dragging() const {
+    return draggedFromStack != nullptr || draggedFromPrice != nullptr || draggedFromPayment != nullptr;
+}
+
+void KG_Wechselgeld_Game::ReturnDragged() {
+    if (draggedFromStack != nullptr) {
+        HandBack(std::move(draggedFromStack));
+    }
+    if (draggedFromPrice != nullptr) {
+        const int x = static_cast<int>(draggedFromPrice->X());
+        const int y = static_cast<int>(draggedFromPrice->Y());
+        PutBack(*priceTray, std::move(draggedFromPrice), x, y);
+    }
+    if (draggedFromPayment != nullptr) {
+        const int x = static_cast<int>(draggedFromPayment->X());
+        const int y = static_cast<int>(draggedFromPayment->Y());
+        PutBack(*paymentTray, std::move(draggedFromPayment), x, y);
+    }
+}
+
+bool KG_Wechselgeld_Game::ButtonHit(int x, int y) const {
+    const int w = app->screenWidth;
+    const int h = app->screenHeight;
+    return w / 2 - kButtonHalfWidth <= x && x <= w / 2 + kButtonHalfWidth && h / 2 - kButtonHalfHeight <= y &&
+           y <= h / 2 + kButtonHalfHeight;
+}
+
+void KG_Wechselgeld_Game::OnMouseMove(int x, int y) {
+    if (!IsStarted()) {
+        return;
+    }
+    for (auto* dragged : {&draggedFromStack, &draggedFromPrice, &draggedFromPayment}) {
+        if (*dragged != nullptr) {
+            (*dragged)->SetTarget(static_cast<float>(x), static_cast<float>(y));
+        }
+    }
+}
+
+void KG_Wechselgeld_Game::OnLeftButtonDown(int x, int y) {
+    if (!IsStarted()) {
+        return;
+    }
+    // A piece still held (its release went elsewhere) goes back first, so
+    // that no piece is ever lost.
+    ReturnDragged();
+    if (!IsRunning()) {
+        return;
+    }
+    for (MoneyStack& stack : stacks) {
+        if (stack.HitTest(x, y)) {
+            draggedFromStack = stack.TakePiece();
+            return;
+        }
+    }
+    if ((draggedFromStack = changeTray->TakeTopmost(x, y)) != nullptr) {
+        return;
+    }
+    if ((draggedFromPrice = priceTray->TakeTopmost(x, y)) != nullptr) {
+        return;
+    }
+    draggedFromPayment = paymentTray->TakeTopmost(x, y);
+}
+
+void KG_Wechselgeld_Game::OnLeftButtonUp(int x, int y) {
+    if (!IsStarted()) {
+        return;
+    }
+    // Ending a drag is always honoured; the button acts only while the game runs.
+    if (!Dragging()) {
+        if (IsRunning() && ButtonHit(x, y)) {
+            EvaluateTask();
+            if (tasksDone < tasksPerPlay) {
+                BuildTask();
+            } else {
+                SetState(STATE_FINISHED);
+            }
+        }
+        return;
+    }
+    if (draggedFromStack != nullptr) {
+        if (changeTray->HitTest(static_cast<float>(x), static_cast<float>(y))) {
+            changeTray->Add(std::move(draggedFromStack), static_cast<float>(x), static_cast<float>(y));
+        } else {
+            HandBack(std::move(draggedFromStack));
+        }
+    }
+    if (draggedFromPrice != nullptr) {
+        PutBack(*priceTray, std::move(draggedFromPrice), x, y);
+    }
+    if (draggedFromPayment != nullptr) {
+        PutBack(*paymentTray, std::move(draggedFromPayment), x, y);
+    }
+}
+
+void KG_Wechselgeld_Game::EvaluateTask() {
+    const int change = paid - price;
+    const bool isRight = changeTray->Sum() == change;
+    bool isOptimal = isRight;
+    if (isRight) {
+        std::vector<int> inTray;
+        for (const auto& piece : changeTray->Pieces()) {
+            inTray.push_back(piece->Cents());
+        }
+        for (const int cents : FewestPieces(change, denominationsUsed)) {
+            const auto found = std::find(inTray.begin(), inTray.end(), cents);
+            if (found == inTray.end()) {
+                isOptimal = false;
+                break;
+            }
+            inTray.erase(found);
+        }
+    }
+    right += isRight ? 1 : 0;
+    optimal += isOptimal ? 1 : 0;
+    ++tasksDone;
+}
+
+void KG_Wechselgeld_Game::Update() {
+    const double seconds = app->frameTime;
+    if (IsStarted()) {
+        priceTray->Update(seconds);
+        paymentTray->Update(seconds);
+        changeTray->Update(seconds);
+        for (MoneyStack& stack : stacks) {
+            stack.Update(seconds);
+        }
+        for (auto* dragged : {&draggedFromStack, &draggedFromPrice, &draggedFromPayment}) {
+            if (*dragged != nullptr) {
+                (*dragged)->Glide(seconds);
+            }
+        }
+        AddPlayTime(seconds);
+    }
+    AddRecordsTime(seconds);
+}
+
+void KG_Wechselgeld_Game::Render() {
+    if (!IsStarted()) {
+        return;
+    }
+    if (IsRunning()) {
+        DrawTimePanel();
+        const int left = app->screenWidth / 2 - kButtonHalfWidth;
+        const int top = app->screenHeight / 2 - kButtonHalfHeight;
+        const Vec2 corner{static_cast<float>(left), static_cast<float>(top)};
+        DrawSprite(app->textures[TEX_MENU2].get(), &kButtonRegion, nullptr, nullptr, 0.0, &corner, kWhite);
+        textRenderer->DrawText(GetTextOrEmpty(kButtonText), left, top, left + 2 * kButtonHalfWidth,
+                               top + 2 * kButtonHalfHeight, kBlack, platform::dt::Center | platform::dt::VCenter,
+                               smallFont);
+    }
+    changeTray->Draw();
+    priceTray->Draw();
+    paymentTray->Draw();
+    for (const MoneyStack& stack : stacks) {
+        stack.Draw();
+    }
+    for (const auto* dragged : {&draggedFromStack, &draggedFromPayment, &draggedFromPrice}) {
+        if (*dragged != nullptr) {
+            (*dragged)->Draw();
+        }
+    }
+}
+
+const std::string& KG_Wechselgeld_Game::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Wechselgeld_Game::GetTitle() { return GetTextOrEmpty(kTitleText); }
+
+const std::string& KG_Wechselgeld_Game::GetResultText() {
+    resultText = PlayTimeText() + "\n" + FormatText(kRightText, right, tasksPerPlay) + "\n" +
+                 FormatText(kOptimalText, optimal, tasksPerPlay) + "\n\n" + GradeText();
+    return resultText;
+}
+
+void KG_Wechselgeld_Game::ComputeGrade() {
+    const double seconds = GetPlaySeconds();
+    if (GetState() == STATE_FINISHED) {
+        const double tasks = tasksPerPlay;
+        SetGrade((1.0 - right / tasks) * kRightWeight + 1.0 + (1.0 - optimal / tasks) * kOptimalWeight +
+                 seconds / kSecondsPerPointFinished);
+        return;
+    }
+    if (tasksDone == 0) {
+        SetGrade(kWorstGrade);
+        return;
+    }
+    const double tasks = tasksDone;
+    SetGrade((1.0 - right / tasks) * kRightWeight + 1.0 + (1.0 - optimal / tasks) * kOptimalWeight +
+             seconds / kSecondsPerPointEnded);
+}

@@ -1,0 +1,65 @@
+#include "games/numbers/MoneyStack.h"
+
+#include <cmath>
+
+#include "app/AppState.h"
+#include "app/Sprite.h"
+#include "app/Textures.h"
+
+namespace {
+
+// Half the side of the square a stack is hit and drawn from, before scaling.
+constexpr float kStackHalfSize = 50.0f;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+
+}  // namespace
+
+MoneyStack::MoneyStack(int cents, float x, float y, int count)
+    : positionX(x), positionY(y), count(count), cents(cents), scale(MoneyScale(cents)) {}
+
+bool MoneyStack::HitTest(int x, int y) const {
+    const double reach = kStackHalfSize * scale;
+    return std::fabs(x - positionX) <= reach && std::fabs(y - positionY) <= reach;
+}
+
+std::unique_ptr<MoneyPiece> MoneyStack::TakePiece() {
+    if (count == kUnlimited || count >= 1) {
+        if (count >= 1) {
+            --count;
+        }
+        return std::make_unique<MoneyPiece>(cents, positionX, positionY, true);
+    }
+    return nullptr;
+}
+
+std::unique_ptr<MoneyPiece> MoneyStack::TakeBack(std::unique_ptr<MoneyPiece> piece) {
+    if (piece == nullptr || piece->Cents() != cents) {
+        return piece;
+    }
+    if (count >= 0) {
+        ++count;
+    }
+    piece->SetTarget(positionX, positionY);
+    flying.push_back(std::move(piece));
+    return nullptr;
+}
+
+void MoneyStack::Update(double seconds) {
+    for (size_t i = flying.size(); i-- > 0;) {
+        flying[i]->Glide(seconds);
+        if (flying[i]->Arrived()) {
+            flying.erase(flying.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+void MoneyStack::Draw() const {
+    const platform::Rect region = MoneyRegion(cents);
+    const float s = static_cast<float>(scale);
+    const Vec2 scaling{s, s};
+    const Vec2 corner{positionX - kStackHalfSize * s, positionY - kStackHalfSize * s};
+    DrawSprite(GetAppState()->textures[TEX_MISC4].get(), &region, &scaling, nullptr, 0.0, &corner, kWhite);
+    for (const auto& piece : flying) {
+        piece->Draw();
+    }
+}

@@ -1,0 +1,136 @@
+#include "games/reaction/DigitReactionGame.h"
+
+#include "app/AppState.h"
+#include "app/Font.h"
+#include "app/MainLoop.h"
+#include "app/TextRenderer.h"
+#include "media/Sound.h"
+#include "platform/KeyMap.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+constexpr double kDigitFontSize = 150.0;
+constexpr int kHelpKey = 'H';
+// Grade points of an error ratio of 1 in a play ended early.
+constexpr double kAbortedErrorWeight = 10.0;
+// Seconds of a full play that are worth one grade point.
+constexpr double kSecondsPerBonusPoint = 120.0;
+
+constexpr int kPlayTimeText = 37;
+constexpr int kHitsText = 30;
+constexpr int kFalseAlarmsText = 31;
+constexpr int kMissesText = 35;
+constexpr int kReactionTimeText = 39;
+
+}  // namespace
+
+DigitReactionGame::DigitReactionGame(int level, const std::string& saveFileName, const Timing (&timings)[3],
+                                     double finishedErrorWeight)
+    : Knobel_Game(level, saveFileName),
+      digitFont(std::make_unique<Font>("Arial", kDigitFontSize)),
+      showSeconds(timings[this->level].showSeconds),
+      finishedErrorWeight(finishedErrorWeight),
+      timeLeft(timings[this->level].playSeconds) {}
+
+DigitReactionGame::~DigitReactionGame() = default;
+
+void DigitReactionGame::OnLeftButtonDown(int /*x*/, int /*y*/) { React(); }
+
+void DigitReactionGame::OnKeyDown(uint16_t key) {
+    if (app->keyRepeat || key == platform::vk::Escape || key == platform::vk::Control ||
+        (key == kHelpKey && HasHelp())) {
+        return;
+    }
+    React();
+}
+
+void DigitReactionGame::React() {
+    if (!IsRunning() || reacted) {
+        return;
+    }
+    reacted = true;
+    if (InBlank()) {
+        return;
+    }
+    if (ShowsTarget()) {
+        ++hits;
+        reactionTimeSum += timeShown + SecondsSinceUpdate(*app);
+        ++reactionCount;
+        PlaySound(SOUND_KLICK_GAME, 1.0f);
+    } else {
+        ++falseAlarms;
+        PlaySound(SOUND_LAMP1, 1.0f);
+    }
+}
+
+void DigitReactionGame::Update() {
+    AddRecordsTime(app->frameTime);
+    if (!IsRunning()) {
+        return;
+    }
+    timeLeft -= app->frameTime;
+    timeShown += app->frameTime;
+    if (timeLeft <= 0.0) {
+        SetState(STATE_FINISHED);
+        return;
+    }
+    AddPlayTime(app->frameTime);
+    if (InBlank()) {
+        blankTimer -= app->rawFrameTime;
+        if (!InBlank()) {
+            if (ShowsTarget() && !reacted) {
+                ++misses;
+            }
+            reacted = false;
+            ShowNextDigit();
+            timeShown = 0.0;
+        }
+    }
+    if (timeShown >= showSeconds && !InBlank()) {
+        blankTimer = kBlankSeconds;
+    }
+}
+
+void DigitReactionGame::OnLostDevice() {
+    Knobel_Game::OnLostDevice();
+    digitFont->OnLostDevice();
+}
+
+void DigitReactionGame::OnResetDevice() {
+    Knobel_Game::OnResetDevice();
+    digitFont->OnResetDevice();
+}
+
+double DigitReactionGame::AverageReactionTime() const {
+    return reactionCount > 0 ? reactionTimeSum / reactionCount : 0.0;
+}
+
+const std::string& DigitReactionGame::GetResultText() {
+    ComputeGrade();
+    resultText = PlayTimeText(kPlayTimeText) + "\n" + FormatText(kHitsText, hits) + "\n" +
+                 FormatText(kFalseAlarmsText, falseAlarms) + "\n" + FormatText(kMissesText, misses) + "\n" +
+                 FormatText(kReactionTimeText, AverageReactionTime()) + "\n\n" + GradeText();
+    return resultText;
+}
+
+void DigitReactionGame::ComputeGrade() {
+    const int events = hits + falseAlarms + misses;
+    // Nothing happened that could be graded.
+    if (events == 0) {
+        SetGrade(kWorstGrade);
+        return;
+    }
+    const double errorRatio = static_cast<double>(falseAlarms + misses) / events;
+    if (GetState() == STATE_FINISHED) {
+        SetGrade(errorRatio * finishedErrorWeight + 1.0 + AverageReactionTime() -
+                 GetPlaySeconds() / kSecondsPerBonusPoint);
+    } else {
+        SetGrade(errorRatio * kAbortedErrorWeight + 1.0 + AverageReactionTime());
+    }
+}
+
+void DigitReactionGame::DrawDigit(int digit, int left, int top, int right, int bottom, uint32_t colour) const {
+    textRenderer->DrawText(std::to_string(digit), left, top, right, bottom, colour,
+                           platform::dt::Center | platform::dt::VCenter, digitFont.get());
+}

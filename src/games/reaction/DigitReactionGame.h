@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "games/base/Knobel_Game.h"
+
+class Font;
+
+// A reaction test on a stream of red digits: each digit is shown for the show
+// time, hidden for the blank time, and followed by the next. The player reacts
+// with the left button or a key; a reaction to a digit the game calls a target
+// is a hit (timed from the digit's appearance), one to any other digit a false
+// alarm, and a target that passes without a reaction a miss. A reaction during
+// the blank scores nothing but still counts for the digit before it. The play
+// lasts a fixed time by level.
+//
+// Reaction times are taken when the press arrives, not at the next frame. Keys
+// the menu and the shell act on (Escape, Ctrl, H for the help) and the
+// keyboard's auto-repeat are no reactions.
+class DigitReactionGame : public Knobel_Game {
+public:
+    struct Timing {
+        double playSeconds;  // the length of the play
+        double showSeconds;  // how long a digit is shown before its blank
+    };
+    // How long a digit stays hidden between two digits.
+    static constexpr double kBlankSeconds = 0.25;
+
+    // timings: by level. finishedErrorWeight: the grade points of an error
+    // ratio of 1 in a play that ran its full time.
+    DigitReactionGame(int level, const std::string& saveFileName, const Timing (&timings)[3],
+                      double finishedErrorWeight);
+    ~DigitReactionGame() override;
+
+    void OnLeftButtonDown(int x, int y) override;
+    void OnKeyDown(uint16_t key) override;
+    void Update() override;
+    void OnLostDevice() override;
+    void OnResetDevice() override;
+    const std::string& GetResultText() override;
+    void ComputeGrade() override;
+
+    int ShownDigit() const { return shownDigit; }
+    // The shown digit is hidden between two digits.
+    bool InBlank() const { return blankTimer > 0.0; }
+    double TimeLeft() const { return timeLeft; }
+    double ShowSeconds() const { return showSeconds; }
+    int Hits() const { return hits; }
+    int FalseAlarms() const { return falseAlarms; }
+    int Misses() const { return misses; }
+    // The mean time from a target's appearance to its hit; 0 without hits.
+    double AverageReactionTime() const;
+
+protected:
+    // Whether the shown digit is one to react to.
+    virtual bool ShowsTarget() const = 0;
+    // The blank is over: the game moves on to its next digit (shownDigit).
+    virtual void ShowNextDigit() = 0;
+
+    // Draws a digit in the digit font, centred in the rectangle.
+    void DrawDigit(int digit, int left, int top, int right, int bottom, uint32_t colour) const;
+
+    int shownDigit = 0;
+
+private:
+    void React();
+
+    const std::unique_ptr<Font> digitFont;
+    const double showSeconds;
+    const double finishedErrorWeight;
+    double blankTimer = 0.0;
+    double timeShown = 0.0;
+    double timeLeft;
+    bool reacted = false;
+    int hits = 0;
+    int falseAlarms = 0;
+    int misses = 0;
+    double reactionTimeSum = 0.0;
+    int reactionCount = 0;
+};

@@ -1,0 +1,73 @@
+#include "games/reaction/KG_Reaktion.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Sprite.h"
+#include "app/Textures.h"
+#include "app/Random.h"
+#include "settings/LanguageTexts.h"
+
+namespace {
+
+constexpr int kTitleText = 15;
+constexpr int kHelpText = 71;
+constexpr DigitReactionGame::Timing kTimings[] = {{45.0, 0.5}, {60.0, 0.4}, {75.0, 0.3}};
+constexpr double kFinishedErrorWeight = 10.0;
+// A new target holds for 5 to 14 digit changes.
+constexpr int kTargetHoldMin = 5;
+constexpr int kTargetHoldSpread = 10;
+
+constexpr platform::Rect kLeftCard{150, 330, 270, 500};
+constexpr platform::Rect kRightCard{270, 330, 390, 500};
+// The cards' outer edges lie this far left and right of the middle.
+constexpr int kCardOffset = 160;
+constexpr int kCardHalfHeight = 85;
+constexpr int kDigitBox = 200;
+constexpr uint32_t kTargetColour = 0xFF00FF00u;
+constexpr uint32_t kShownColour = 0xFFFF0000u;
+
+}  // namespace
+
+KG_Reaktion::KG_Reaktion(int level) : DigitReactionGame(level, kSaveFile, kTimings, kFinishedErrorWeight) {
+    targetDigit = Random() % 10;
+    shownDigit = Random() % 10;
+}
+
+void KG_Reaktion::ShowNextDigit() {
+    --digitsUntilNewTarget;
+    if (digitsUntilNewTarget < 1) {
+        targetDigit = Random() % 10;
+        digitsUntilNewTarget = Random() % kTargetHoldSpread + kTargetHoldMin;
+    }
+    int candidate = shownDigit;
+    while (candidate == shownDigit) {
+        candidate = std::clamp(targetDigit + Random() % 3 - 1, 0, 9);
+    }
+    shownDigit = candidate;
+}
+
+void KG_Reaktion::Render() {
+    if (!IsRunning()) {
+        return;
+    }
+    const int w = app->screenWidth;
+    const int h = app->screenHeight;
+    DrawTimePanel();
+    const platform::Texture* misc1 = app->textures[TEX_MISC1].get();
+    // The right card is drawn mirrored: it reaches back to the left from its
+    // translation by its width.
+    const Vec2 leftAt{static_cast<float>(w / 2 - kCardOffset), static_cast<float>(h / 2 - kCardHalfHeight)};
+    const Vec2 mirror{-1.0f, 1.0f};
+    const Vec2 rightAt{static_cast<float>(w / 2 + kCardOffset), static_cast<float>(h / 2 - kCardHalfHeight)};
+    DrawSprite(misc1, &kLeftCard, nullptr, nullptr, 0.0, &leftAt, 0xFFFFFFFFu);
+    DrawSprite(misc1, &kRightCard, &mirror, nullptr, 0.0, &rightAt, 0xFFFFFFFFu);
+    DrawDigit(targetDigit, w / 2 - kDigitBox, h / 2 - kDigitBox / 2, w / 2, h / 2 + kDigitBox / 2, kTargetColour);
+    if (!InBlank()) {
+        DrawDigit(shownDigit, w / 2, h / 2 - kDigitBox / 2, w / 2 + kDigitBox, h / 2 + kDigitBox / 2, kShownColour);
+    }
+}
+
+const std::string& KG_Reaktion::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Reaktion::GetTitle() { return GetTextOrEmpty(kTitleText); }

@@ -1,0 +1,167 @@
+#include "games/reaction/KG_Zahlen_klicken.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Random.h"
+#include "app/TextRenderer.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
+
+namespace {
+
+constexpr int kTitleText = 120;
+constexpr int kHelpText = 121;
+constexpr int kAscendingText = 122;
+constexpr int kDescendingText = 123;
+constexpr int kWrongClicksText = 124;
+constexpr int kPerfectRoundsText = 30;
+constexpr int kFailedRoundsText = 31;
+constexpr int kPerfectShareText = 32;
+constexpr int kRoundSecondsText = 41;
+
+constexpr int kGridSizeByLevel[] = {2, 3, 4};
+constexpr float kCellStep = 54.0f;
+constexpr double kRestSeconds = 1.0;
+constexpr double kSecondsPerGradePoint = 60.0;
+constexpr double kFinishedFailWeight = 5.0;
+constexpr double kAbortedFailWeight = 10.0;
+
+constexpr int kInstructionHalfWidth = 150;
+constexpr int kInstructionTop = 50;
+constexpr int kInstructionBottom = 100;
+
+}  // namespace
+
+KG_Zahlen_klicken::KG_Zahlen_klicken(int level)
+    : Knobel_Game(level, kSaveFile),
+      orderMode(static_cast<OrderMode>(this->level)),
+      gridSize(kGridSizeByLevel[this->level]) {
+    SetUpRound();
+}
+
+void KG_Zahlen_klicken::SetUpRound() {
+    tiles.clear();
+    roundClean = true;
+    switch (orderMode) {
+    case ALWAYS_ASCENDING:
+        ascending = true;
+        break;
+    case ALWAYS_DESCENDING:
+        ascending = false;
+        break;
+    case RANDOM_ORDER:
+        ascending = (Random() & 1) != 0;
+        break;
+    }
+    // The grid is centred on the screen.
+    const float n = static_cast<float>(gridSize);
+    const float x0 = static_cast<float>(app->screenWidth) / 2.0f - n / 2.0f * kCellStep + kCellStep / 2.0f;
+    const float y0 = static_cast<float>(app->screenHeight) / 2.0f - n / 2.0f * kCellStep + kCellStep / 2.0f;
+    bool used[kNumberRange] = {};
+    for (int i = 0; i < gridSize; ++i) {
+        for (int j = 0; j < gridSize; ++j) {
+            int number = Random() % kNumberRange;
+            while (used[number]) {
+                number = Random() % kNumberRange;
+            }
+            used[number] = true;
+            // The list stays in click order: the tile goes before the first one
+            // that is to be clicked after it.
+            const auto later = std::find_if(tiles.begin(), tiles.end(), [&](const NumberTile& tile) {
+                return ascending ? tile.Number() > number : tile.Number() < number;
+            });
+            tiles.insert(later, NumberTile(x0 + kCellStep * static_cast<float>(i),
+                                           y0 + kCellStep * static_cast<float>(j), number));
+        }
+    }
+}
+
+void KG_Zahlen_klicken::OnLeftButtonDown(int x, int y) {
+    if (!IsRunning() || Resting()) {
+        return;
+    }
+    const auto hit =
+        std::find_if(tiles.begin(), tiles.end(), [&](const NumberTile& tile) { return tile.HitTest(x, y); });
+    if (hit == tiles.end()) {
+        return;
+    }
+    // The first tile of the list is the one whose turn it is.
+    const bool correct = hit == tiles.begin();
+    hit->MarkClicked(correct);
+    roundClean = roundClean && correct;
+    if (!correct) {
+        ++wrongClicks;
+        return;
+    }
+    tiles.erase(hit);
+    if (tiles.empty()) {
+        pauseTimer = kRestSeconds;
+        ++(roundClean ? perfectRounds : failedRounds);
+    }
+}
+
+void KG_Zahlen_klicken::Update() {
+    AddRecordsTime(app->frameTime);
+    if (!IsRunning()) {
+        return;
+    }
+    if (!Resting()) {
+        AddPlayTime(app->frameTime);
+        return;
+    }
+    pauseTimer -= app->frameTime;
+    if (!Resting()) {
+        if (FinishedRounds() >= kRounds) {
+            SetState(STATE_FINISHED);
+        } else {
+            SetUpRound();
+        }
+    }
+}
+
+void KG_Zahlen_klicken::Render() {
+    if (!IsStarted()) {
+        return;
+    }
+    if (IsRunning()) {
+        DrawTimePanel();
+        const int w = app->screenWidth;
+        textRenderer->DrawText(GetTextOrEmpty(ascending ? kAscendingText : kDescendingText),
+                               w / 2 - kInstructionHalfWidth, kInstructionTop, w / 2 + kInstructionHalfWidth,
+                               kInstructionBottom, 0xFF000000u, platform::dt::Center | platform::dt::VCenter,
+                               smallFont);
+    }
+    for (const NumberTile& tile : tiles) {
+        tile.Draw();
+    }
+}
+
+const std::string& KG_Zahlen_klicken::GetHelpText() { return GetTextOrEmpty(kHelpText); }
+
+const std::string& KG_Zahlen_klicken::GetTitle() { return GetTextOrEmpty(kTitleText); }
+
+double KG_Zahlen_klicken::AverageRoundSeconds() const {
+    return FinishedRounds() > 0 ? GetPlaySeconds() / FinishedRounds() : 0.0;
+}
+
+const std::string& KG_Zahlen_klicken::GetResultText() {
+    const int perfectShare = FinishedRounds() > 0 ? perfectRounds * 100 / FinishedRounds() : 0;
+    // Seven lines, as many as the result page holds below its title.
+    resultText = PlayTimeText() + "\n" + FormatText(kWrongClicksText, wrongClicks) + "\n" +
+                 FormatText(kPerfectRoundsText, perfectRounds) + "\n" + FormatText(kFailedRoundsText, failedRounds) +
+                 "\n" + FormatText(kPerfectShareText, perfectShare) + "\n" +
+                 FormatText(kRoundSecondsText, AverageRoundSeconds()) + "\n" + GradeText();
+    return resultText;
+}
+
+void KG_Zahlen_klicken::ComputeGrade() {
+    const double timeTerm = GetPlaySeconds() / kSecondsPerGradePoint;
+    if (GetState() == STATE_FINISHED) {
+        SetGrade(static_cast<double>(failedRounds) / kRounds * kFinishedFailWeight + 1.0 + timeTerm);
+    } else if (FinishedRounds() == 0) {
+        SetGrade(kWorstGrade);
+    } else {
+        SetGrade(static_cast<double>(failedRounds) / FinishedRounds() * kAbortedFailWeight + 1.0 + timeTerm);
+    }
+}

@@ -1,0 +1,171 @@
+#include "games/memory/KG_Gedaechtnis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/Random.h"
+#include "support/GameFixture.h"
+
+namespace {
+
+const char* const kTexts =
+    "ANZ_TEXTE: 80 "
+    "<TEXT_START> 18 Sequence|"
+    "<TEXT_START> 22 Time %d:%02d|"
+    "<TEXT_START> 36 Longest %d|"
+    "<TEXT_START> 38 All repeated|"
+    "<TEXT_START> 50 Grade %.2f|"
+    "<TEXT_START> 51 Watch %d/%d|"
+    "<TEXT_START> 52 Turn %d/%d|"
+    "<TEXT_START> 63 Time: %d:%02d|"
+    "<TEXT_START> 67 Repeat the sequence.|";
+
+constexpr double kFrame = 0.05;
+
+class GedaechtnisTest : public GameFixture {
+public:
+    GedaechtnisTest() : GameFixture(kTexts) {}
+
+    // Runs frames until the sequence has been shown and the player's turn begins.
+    void WatchSequence(KG_Gedächtnis& game) {
+        for (int i = 0; i < 1000 && game.IsShowing(); ++i) {
+            RunFrames(game, 1, kFrame, kFrame);
+        }
+        ASSERT_FALSE(game.IsShowing());
+    }
+
+    static void Click(KG_Gedächtnis& game, int symbol) {
+        const Vec2 c = game.Symbol(symbol).Centre();
+        game.OnLeftButtonDown(static_cast<int>(c.x), static_cast<int>(c.y));
+    }
+
+    // Watches the sequence, then clicks it back.
+    void RepeatSequence(KG_Gedächtnis& game) {
+        WatchSequence(game);
+        const std::vector<int> sequence = game.Sequence();
+        for (const int symbol : sequence) {
+            Click(game, symbol);
+        }
+    }
+
+    // A symbol other than the one expected next.
+    static int WrongSymbol(const KG_Gedächtnis& game) {
+        const int expected = game.Sequence()[static_cast<size_t>(game.Position())];
+        return (expected + 1) % game.SymbolCount();
+    }
+};
+
+TEST_F(GedaechtnisTest, SymbolsLieApartInsideTheirMarginsAtEveryLevel) {
+    const int counts[] = {20, 30, 40};
+    const double sizes[] = {40.0, 30.0, 20.0};
+    for (int level = 0; level < 3; ++level) {
+        for (uint32_t seed = 0; seed < 30; ++seed) {
+            SeedRandom(seed);
+            const KG_Gedächtnis game(level);
+            ASSERT_EQ(game.SymbolCount(), counts[level]);
+            ASSERT_EQ(game.Sequence().size(), 4u);
+            const double margin = sizes[level] + 100.0;
+            for (int i = 0; i < game.SymbolCount(); ++i) {
+                const Vec2 c = game.Symbol(i).Centre();
+                ASSERT_TRUE(c.x >= margin && c.x < 1024 - margin && c.y >= margin && c.y < 768 - margin);
+                for (int j = 0; j < i; ++j) {
+                    const Vec2 d = game.Symbol(j).Centre();
+                    ASSERT_GE(std::hypot(c.x - d.x, c.y - d.y), sizes[level]) << "level " << level;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(GedaechtnisTest, EachRepeatedSequenceComesBackOneLongerAndShownFirst) {
+    SeedRandom(7);
+    KG_Gedächtnis game(0);
+    game.StartGame();
+    // Clicks while the sequence is shown count for nothing.
+    Click(game, WrongSymbol(game));
+    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+    for (size_t length = 4; length < 8; ++length) {
+        const std::vector<int> before = game.Sequence();
+        ASSERT_EQ(before.size(), length);
+        RepeatSequence(game);
+        ASSERT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+        EXPECT_TRUE(game.IsShowing());
+        EXPECT_EQ(game.Position(), 0);
+        ASSERT_EQ(game.Sequence().size(), length + 1);
+        EXPECT_TRUE(std::equal(before.begin(), before.end(), game.Sequence().begin()));
+    }
+}
+
+TEST_F(GedaechtnisTest, AWrongClickLosesAtOnce) {
+    struct Case {
+        int repeatedSequences;
+        int rightClicksFirst;
+        const char* result;
+    };
+    const Case cases[] = {{0, 0, " Longest 0"}, {0, 2, " Longest 0"}, {3, 1, " Longest 6"}};
+    for (const Case& c : cases) {
+        SeedRandom(11);
+        KG_Gedächtnis game(1);
+        game.StartGame();
+        for (int i = 0; i < c.repeatedSequences; ++i) {
+            RepeatSequence(game);
+        }
+        WatchSequence(game);
+        for (int i = 0; i < c.rightClicksFirst; ++i) {
+            Click(game, game.Sequence()[static_cast<size_t>(i)]);
+        }
+        Click(game, WrongSymbol(game));
+        EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FAILED);
+        EXPECT_NE(game.GetResultText().find(c.result), std::string::npos) << game.GetResultText();
+    }
+}
+
+TEST_F(GedaechtnisTest, RepeatingTheSequenceOfEverySymbolWins) {
+    SeedRandom(3);
+    KG_Gedächtnis game(0);
+    game.StartGame();
+    while (game.GetState() == Knobel_Game::STATE_RUNNING) {
+        RepeatSequence(game);
+        ASSERT_LE(game.Sequence().size(), 20u);
+    }
+    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+    EXPECT_EQ(game.Sequence().size(), 20u);
+    EXPECT_NE(game.GetResultText().find(" All repeated"), std::string::npos);
+}
+
+TEST_F(GedaechtnisTest, TheGradeWeighsTheLengthReachedAndTheTime) {
+    struct Case {
+        int repeatedSequences;
+        int endState;
+        double seconds;
+        double grade;
+    };
+    // Level 0 (20 symbols): (1 - length / 20) * 5 + 1 + seconds / (length + 40).
+    const Case cases[] = {
+        {0, Knobel_Game::STATE_FAILED, 22.0, 5.5},   // length 4
+        {6, Knobel_Game::STATE_FAILED, 50.0, 4.5},   // length 10
+        {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5},  // length 10
+    };
+    for (const Case& c : cases) {
+        SeedRandom(5);
+        KG_Gedächtnis game(0);
+        game.StartGame();
+        for (int i = 0; i < c.repeatedSequences; ++i) {
+            RepeatSequence(game);
+        }
+        WatchSequence(game);
+        const double before = game.GetPlaySeconds();
+        RunFrames(game, 1, c.seconds - before, 0.0);
+        EXPECT_NEAR(game.GetPlaySeconds(), c.seconds, 1e-9);
+        if (c.endState == Knobel_Game::STATE_FAILED) {
+            Click(game, WrongSymbol(game));
+        } else {
+            game.SetState(c.endState);
+        }
+        game.ComputeGrade();
+        EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9) << c.repeatedSequences << " state " << c.endState;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+#include "games/memory/KG_Quadrat_addieren.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Random.h"
+#include "support/GameFixture.h"
+
+namespace {
+
+const char* const kTexts =
+    "ANZ_TEXTE: 110 "
+    "<TEXT_START> 22 Time %d:%02d|"
+    "<TEXT_START> 30 Right %d|"
+    "<TEXT_START> 31 Wrong %d|"
+    "<TEXT_START> 32 Rate %d%%|"
+    "<TEXT_START> 41 Average %.1f s|"
+    "<TEXT_START> 50 Grade %.2f|"
+    "<TEXT_START> 63 Time: %d:%02d|"
+    "<TEXT_START> 100 Adding|"
+    "<TEXT_START> 101 beats|"
+    "<TEXT_START> 102 Add the patterns.|";
+
+class QuadratAddierenTest : public GameFixture {
+public:
+    QuadratAddierenTest() : GameFixture(kTexts) {}
+
+    // Clicks inside the first square of answer j.
+    static void Choose(KG_Quadrat_addieren& game, int j) {
+        const Vec2 p = game.Answer(j).Square(0).Position();
+        game.OnLeftButtonDown(static_cast<int>(p.x) + 1, static_cast<int>(p.y) + 1);
+    }
+
+    static int AWrongAnswer(const KG_Quadrat_addieren& game) { return (game.SumIndex() + 1) % 4; }
+};
+
+TEST_F(QuadratAddierenTest, OneAnswerIsTheUnionOfThePatternsAndTheOthersDifferFromIt) {
+    // Some plain seeds, and four whose first easy task draws a random answer
+    // just like the union.
+    std::vector<uint32_t> seeds = {339, 350, 633, 705};
+    for (uint32_t seed = 0; seed < 60; ++seed) {
+        seeds.push_back(seed);
+    }
+    const int addends[] = {2, 3, 3};
+    const int sides[] = {3, 3, 4};
+    for (int level = 0; level < 3; ++level) {
+        for (const uint32_t seed : seeds) {
+            SeedRandom(seed);
+            KG_Quadrat_addieren game(level);
+            ASSERT_EQ(game.AddendCount(), addends[level]);
+            ASSERT_EQ(game.PlusPositions().size(), static_cast<size_t>(addends[level] - 1));
+            const SquareGrid& sum = game.Answer(game.SumIndex());
+            ASSERT_EQ(sum.Side(), sides[level]);
+            for (int i = 0; i < sum.Count(); ++i) {
+                bool inAny = false;
+                for (int a = 0; a < game.AddendCount(); ++a) {
+                    inAny = inAny || game.Addend(a).Square(i).IsLit();
+                }
+                ASSERT_EQ(sum.Square(i).IsLit(), inAny) << "seed " << seed << " square " << i;
+            }
+            for (int j = 0; j < 4; ++j) {
+                if (j != game.SumIndex()) {
+                    ASSERT_FALSE(game.Answer(j).Equals(sum)) << "level " << level << " seed " << seed;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond) {
+    SeedRandom(9);
+    KG_Quadrat_addieren game(0);
+    game.StartGame();
+    // Between the squares of an answer nothing is chosen.
+    const GridSquare& corner = game.Answer(0).Square(0);
+    const int gapX = static_cast<int>(corner.Position().x + corner.Size()) + 2;
+    game.OnLeftButtonDown(gapX, static_cast<int>(corner.Position().y) + 5);
+    EXPECT_EQ(game.ResultTimer(), 0.0);
+
+    Choose(game, game.SumIndex());
+    EXPECT_EQ(game.Right(), 1);
+    EXPECT_TRUE(game.LastAnswerRight());
+    Choose(game, AWrongAnswer(game));
+    EXPECT_EQ(game.Wrong(), 0) << "no second answer while the result shows";
+    RunFrames(game, 1, 0.6, 0.6);
+    EXPECT_EQ(game.GetPlaySeconds(), 0.0) << "the clock stops while the result shows";
+    const SquareGrid first = game.Addend(0);
+    const SquareGrid second = game.Addend(1);
+    RunFrames(game, 1, 0.5, 0.5);
+    EXPECT_LE(game.ResultTimer(), 0.0);
+    EXPECT_FALSE(game.Addend(0).Equals(first) && game.Addend(1).Equals(second)) << "a new task";
+
+    Choose(game, AWrongAnswer(game));
+    EXPECT_EQ(game.Wrong(), 1);
+    EXPECT_FALSE(game.LastAnswerRight());
+}
+
+TEST_F(QuadratAddierenTest, TenAnswersEndThePlayAndTheGradeWeighsMistakesAndTime) {
+    struct Case {
+        int wrong;
+        int answered;
+        double seconds;
+        double grade;
+        const char* rate;
+        const char* average;
+    };
+    // After 10 answers: wrong / 10 * 5 + 1 + seconds / 120; ended early:
+    // wrong / answered * 10 + 1 + seconds / 120, or 6 without an answer.
+    const Case cases[] = {
+        {0, 10, 60.0, 1.5, " Rate 100%", " Average 6.0 s"},
+        {4, 10, 120.0, 4.0, " Rate 60%", " Average 12.0 s"},
+        {1, 3, 60.0, 1.0 / 3.0 * 10.0 + 1.5, " Rate 66%", " Average 20.0 s"},
+        {0, 0, 60.0, 6.0, " Rate 0%", " Average 0.0 s"},
+    };
+    for (const Case& c : cases) {
+        SeedRandom(17);
+        KG_Quadrat_addieren game(1);
+        game.StartGame();
+        RunFrames(game, 1, c.seconds, c.seconds);
+        for (int i = 0; i < c.answered; ++i) {
+            Choose(game, i < c.wrong ? AWrongAnswer(game) : game.SumIndex());
+            ASSERT_GT(game.ResultTimer(), 0.0);
+            RunFrames(game, 1, 1.0, 1.0);
+        }
+        EXPECT_EQ(game.Wrong(), c.wrong);
+        if (c.answered < KG_Quadrat_addieren::kRounds) {
+            EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+            game.SetState(Knobel_Game::STATE_ABORTED);
+        }
+        EXPECT_NE(game.GetState(), Knobel_Game::STATE_RUNNING);
+        game.ComputeGrade();
+        EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9) << c.answered << " answered";
+        const std::string text = game.GetResultText();
+        EXPECT_NE(text.find(c.rate), std::string::npos) << text;
+        EXPECT_NE(text.find(c.average), std::string::npos) << text;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ArithmeticGameFixture.h"
+#include "app/Random.h"
+#include "games/numbers/ArithmeticTerm.h"
+#include "games/numbers/KG_Dreieck_rechnen.h"
+#include "games/numbers/NumberTriangle.h"
+
+namespace {
+
+constexpr uint16_t kEnter = 13;
+
+class DreieckTest : public ArithmeticGameFixture {
+protected:
+    // Answers the current triangle, right or wrong, and lets the verdict run out.
+    void Answer(KG_Dreieck_rechnen& game, bool right) {
+        const int value = game.Triangle().Root().value;
+        TypeNumber(game, right ? value : value + 1);
+        Press(game, kEnter);
+        RunFrames(game, 1, KG_Dreieck_rechnen::kFeedbackSeconds);
+    }
+};
+
+TEST_F(DreieckTest, TheFirstApplicableOperationCombinesTwoValues) {
+    const struct {
+        int left, right;
+        char sign;
+        int value;
+    } cases[] = {{12, 4, '/', 3}, {4, 12, '*', 48}, {20, 7, '-', 13},  {3, 20, '*', 60},
+                 {7, 19, '+', 26}, {5, 5, '/', 1},  {11, 10, '-', 1},  {19, 20, '+', 39}};
+    for (const auto& c : cases) {
+        TriangleNode left, right, node;
+        left.value = c.left;
+        right.value = c.right;
+        node.left = &left;
+        node.right = &right;
+        NumberTriangle::Combine(node);
+        EXPECT_EQ(arithmetic::Sign(node.op), c.sign) << c.left << " and " << c.right;
+        EXPECT_EQ(node.value, c.value) << c.left << " and " << c.right;
+    }
+}
+
+TEST_F(DreieckTest, EveryTriangleHoldsWholeValuesOfAtLeastOneWithAThreeDigitResult) {
+    for (const int rowSize : {3, 4}) {
+        for (uint32_t seed = 1; seed <= 3000; ++seed) {
+            SeedRandom(seed);
+            const NumberTriangle triangle(rowSize, 1024);
+            ASSERT_EQ(triangle.Nodes().size(), static_cast<std::size_t>(rowSize * (rowSize + 1) / 2));
+            for (const auto& node : triangle.Nodes()) {
+                const int top = node->InTopRow() ? 20 : 999;
+                ASSERT_TRUE(node->value >= 1 && node->value <= top) << node->value << ", seed " << seed;
+                if (!node->InTopRow() && arithmetic::Sign(node->op) == '/') {
+                    ASSERT_EQ(node->value * node->right->value, node->left->value) << "seed " << seed;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(DreieckTest, TheLevelSetsRowSizeAndTriangles) {
+    const struct {
+        int rowSize, tasks;
+    } levels[] = {{3, 10}, {3, 20}, {4, 20}};
+    for (int level = 0; level < 3; ++level) {
+        KG_Dreieck_rechnen game(level);
+        EXPECT_EQ(game.RowSize(), levels[level].rowSize);
+        EXPECT_EQ(game.Tally().tasks, levels[level].tasks);
+    }
+}
+
+TEST_F(DreieckTest, ThreeDigitsAreTakenAndEachVerdictHoldsTheTriangleForTwoSeconds) {
+    KG_Dreieck_rechnen game(0);
+    game.StartGame();
+    Press(game, kEnter);
+    EXPECT_EQ(game.Tally().Answered(), 0);
+    TypeNumber(game, 1234);
+    EXPECT_EQ(game.Input(), "123");
+    Press(game, 8);
+    Press(game, 8);
+    Press(game, 8);
+    const int root = game.Triangle().Root().value;
+    TypeNumber(game, root);
+    Press(game, kEnter);
+    Press(game, kEnter);
+    EXPECT_EQ(game.Tally().right, 1);
+    EXPECT_EQ(game.Tally().Answered(), 1);
+    RunFrames(game, 1, 1.5);
+    EXPECT_EQ(game.Input(), std::to_string(root));
+    RunFrames(game, 1, 0.5);
+    EXPECT_EQ(game.Input(), "");
+}
+
+TEST_F(DreieckTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
+    KG_Dreieck_rechnen game(0);
+    game.StartGame();
+    for (int task = 0; task < 10; ++task) {
+        RunFrames(game, 1, 12.0);
+        Answer(game, task >= 3);
+    }
+    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+    game.ComputeGrade();
+    // 3 of 10 wrong in two minutes.
+    EXPECT_DOUBLE_EQ(game.GetGrade(), 3.5);
+    EXPECT_EQ(game.GetResultText(), " Time 2:00\n Right 7\n Wrong 3\n\n Rate 70 %\n\n Grade 3.50");
+
+    KG_Dreieck_rechnen early(2);
+    early.StartGame();
+    RunFrames(early, 1, 60.0);
+    for (int task = 0; task < 4; ++task) {
+        Answer(early, task > 0);
+    }
+    early.SetState(Knobel_Game::STATE_ABORTED);
+    early.ComputeGrade();
+    // A quarter wrong counts 2.5 when the play ends early.
+    EXPECT_DOUBLE_EQ(early.GetGrade(), 4.0);
+}
+
+}  // namespace

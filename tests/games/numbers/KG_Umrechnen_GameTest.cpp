@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "ArithmeticGameFixture.h"
+#include "app/Random.h"
+#include "games/numbers/KG_Umrechnen_Game.h"
+#include "games/numbers/UnitTask.h"
+
+namespace {
+
+constexpr uint16_t kEnter = 13;
+constexpr uint16_t kComma = 188;
+constexpr uint16_t kPeriod = 190;
+
+class UmrechnenTest : public ArithmeticGameFixture {
+protected:
+    UmrechnenTest()
+        : ArithmeticGameFixture(
+              "<TEXT_START> 162 Largest %d %%|<TEXT_START> 163 Average %d %%|") {}
+
+    // Types digits and decimal points ('.' with the full-stop key).
+    static void Type(Knobel_Game& game, const std::string& text) {
+        for (const char c : text) {
+            Press(game, c == '.' ? kPeriod : static_cast<uint16_t>(c));
+        }
+    }
+
+    // Answers the task with its exact value (or with 0); lets the verdict run
+    // out unless told otherwise.
+    void Answer(KG_Umrechnen_Game& game, bool right, bool wait = true) {
+        Type(game, right ? game.TargetText() : "0");
+        Press(game, kEnter);
+        if (wait) {
+            RunFrames(game, 1, KG_Umrechnen_Game::kWrongSeconds);
+        }
+    }
+};
+
+TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
+    const int counts[units::kFamilies] = {9, 5, 6, 5, 4, 6};
+    for (int family = 0; family < units::kFamilies; ++family) {
+        EXPECT_EQ(units::UnitCount(family), counts[family]);
+    }
+    const struct {
+        int family, from, to;
+        double value, expected;
+    } cases[] = {
+        // Length: m, km, nautical miles, miles, dm, cm, mm, inches, feet.
+        {0, 1, 0, 1, 1000}, {0, 2, 0, 1, 1850}, {0, 3, 0, 1, 1600}, {0, 0, 4, 1, 10}, {0, 0, 5, 1, 100},
+        {0, 0, 6, 1, 1000}, {0, 5, 7, 2.54, 1}, {0, 5, 8, 30.5, 1},
+        // Mass: g, t, kg, mg, pounds.
+        {1, 1, 0, 1, 1e6}, {1, 2, 0, 1, 1000}, {1, 3, 0, 1000, 1}, {1, 4, 0, 1, 500},
+        // Area: m², km², cm², mm², hectares, ares.
+        {2, 1, 0, 1, 1e6}, {2, 0, 2, 1, 1e4}, {2, 0, 3, 1, 1e6}, {2, 4, 0, 1, 1e4}, {2, 5, 0, 1, 100},
+        // Volume: m³, cm³, mm³, litres, ml.
+        {3, 0, 1, 1, 1e6}, {3, 0, 2, 1, 1e9}, {3, 0, 3, 1, 1000}, {3, 3, 4, 1, 1000},
+        // Energy: kJ, kWh, J, Wh.
+        {4, 1, 0, 1, 3600}, {4, 0, 2, 1, 1000}, {4, 3, 2, 1, 3600},
+        // Time: hours, years, days, minutes, seconds, milliseconds.
+        {5, 1, 2, 1, 365}, {5, 2, 0, 1, 24}, {5, 0, 3, 1, 60}, {5, 3, 4, 1, 60}, {5, 4, 5, 1, 1000}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(units::Convert(c.family, c.value, c.from, c.to), c.expected, c.expected * 1e-9)
+            << "family " << c.family << ", unit " << c.from << " to " << c.to;
+    }
+}
+
+TEST_F(UmrechnenTest, AnAnswerWithinFivePercentIsRight) {
+    const UnitTask task{.family = 0, .sourceUnit = 1, .targetUnit = 0, .sourceValue = 2.0, .targetValue = 2000.0};
+    for (const double answer : {2000.0, 2080.0, 1920.0, 2098.0, 1902.0}) {
+        EXPECT_TRUE(task.IsRight(answer)) << answer;
+    }
+    for (const double answer : {2102.0, 1898.0, 2120.0, 1880.0, 0.0}) {
+        EXPECT_FALSE(task.IsRight(answer)) << answer;
+    }
+}
+
+TEST_F(UmrechnenTest, TheQuantitiesFollowTheLevel) {
+    const struct {
+        double ratioLimit;
+        int lowest, highest;
+        std::set<int> exponents;
+    } levels[] = {{2000, -1, 1, {-1, 1}}, {200000, -2, 2, {-2, -1, 1}}, {20000000, -3, 3, {-3, -2, -1, 1, 2}}};
+    SeedRandom(17);
+    for (const auto& level : levels) {
+        std::set<int> exponents, families;
+        for (int i = 0; i < 3000; ++i) {
+            const UnitTask task = UnitTask::Draw(level.ratioLimit, level.lowest, level.highest);
+            const double a = units::Factor(task.family, task.sourceUnit);
+            const double b = units::Factor(task.family, task.targetUnit);
+            ASSERT_NE(task.sourceUnit, task.targetUnit);
+            ASSERT_LE(std::max(a, b) / std::min(a, b), level.ratioLimit);
+            ASSERT_TRUE(task.digit >= 1 && task.digit <= 9);
+            ASSERT_NEAR(task.sourceValue / std::pow(10.0, task.exponent), task.digit, 1e-9);
+            exponents.insert(task.exponent);
+            families.insert(task.family);
+        }
+        EXPECT_EQ(exponents, level.exponents);
+        EXPECT_EQ(families.size(), 6u);
+    }
+}
+
+TEST_F(UmrechnenTest, ValuesAreShownAsPlainDecimalsWithThreeSignificantDigitsAtLeast) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{0.3, "0.3"}, {50, "50"}, {39.37007874015748, "39.370079"}, {5e-11, "0.00000000005"},
+                 {2.7777777777777776e-10, "0.000000000278"}, {3240000000.0, "3240000000"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(units::DecimalText(c.value), c.text);
+    }
+}
+
+TEST_F(UmrechnenTest, TwentyCharactersWithCommaOrStopAsThePointAndVerdictsOfOneOrTwoSeconds) {
+    KG_Umrechnen_Game game(1);
+    game.StartGame();
+    Answer(game, true, false);
+    EXPECT_DOUBLE_EQ(game.FeedbackTimer(), KG_Umrechnen_Game::kRightSeconds);
+    RunFrames(game, 1, 1.0);
+    Answer(game, false, false);
+    EXPECT_DOUBLE_EQ(game.FeedbackTimer(), KG_Umrechnen_Game::kWrongSeconds);
+    RunFrames(game, 1, 2.0);
+
+    Type(game, "12");
+    Press(game, kComma);
+    Type(game, "5.");
+    Press(game, 'A');
+    EXPECT_EQ(game.Input(), "12.5.");
+    Type(game, "1234567890123456789");
+    Press(game, 8);
+    EXPECT_EQ(game.Input(), "12.5.12345678901234");
+}
+
+TEST_F(UmrechnenTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
+    KG_Umrechnen_Game game(0);
+    game.StartGame();
+    for (int task = 0; task < 10; ++task) {
+        RunFrames(game, 1, 9.0);
+        Answer(game, task >= 2);
+    }
+    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+    game.ComputeGrade();
+    // 2 of 10 wrong in a minute and a half: 3 minutes cost a grade point.
+    EXPECT_DOUBLE_EQ(game.GetGrade(), 2.5);
+    EXPECT_EQ(game.GetResultText(),
+              " Time 1:30\n Right 8\n Wrong 2\n Rate 80 %\n Largest 100 %\n Average 20 %\n\n Grade 2.50");
+
+    // Ended early, the wrong share counts 10 and 2 minutes cost a grade point.
+    KG_Umrechnen_Game early(2);
+    early.StartGame();
+    RunFrames(early, 1, 60.0);
+    for (int i = 0; i < 9; ++i) {
+        Answer(early, i > 0);
+    }
+    early.SetState(Knobel_Game::STATE_ABORTED);
+    early.ComputeGrade();
+    EXPECT_NEAR(early.GetGrade(), 10.0 / 9.0 + 1.5, 1e-12);
+}
+
+}  // namespace

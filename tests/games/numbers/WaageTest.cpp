@@ -1,0 +1,320 @@
+#include "games/numbers/KG_Waage_Game.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/Random.h"
+#include "support/GameFixture.h"
+
+namespace {
+
+// Frames of a quarter second: long enough for a weight to reach its target
+// in one, and exact in binary, so that play times add up exactly.
+constexpr double kFrame = 0.25;
+constexpr int kLeftPanX = 300;
+constexpr int kRightPanX = 720;
+constexpr int kAboveTheTable = 300;
+
+// The table weights that go onto the left pan (the others onto the right)
+// so that the pans balance, tried over every subset; false when none does.
+bool Solution(const BalanceScale& balance, std::vector<bool>& toLeft) {
+    const size_t n = balance.Table().size();
+    for (uint32_t subset = 0; subset < (1u << n); ++subset) {
+        int left = balance.LeftSum();
+        int right = balance.RightSum();
+        toLeft.assign(n, false);
+        for (size_t i = 0; i < n; ++i) {
+            toLeft[i] = ((subset >> i) & 1u) != 0;
+            (toLeft[i] ? left : right) += balance.Table()[i]->Grams();
+        }
+        if (left == right) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Carries a weight of the balance to (x, y) and lets go.
+void Carry(BalanceScale& balance, const BalanceWeight& weight, int x, int y) {
+    balance.OnLeftButtonDown(static_cast<int>(weight.X()), static_cast<int>(weight.Y()) - 5);
+    ASSERT_EQ(balance.Held(), &weight);
+    balance.OnMouseMove(x, y - 5);
+    balance.Update(1.0);
+    balance.OnLeftButtonUp();
+}
+
+class WaageTest : public GameFixture {
+protected:
+    WaageTest()
+        : GameFixture(
+              "ANZ_TEXTE: 150 <TEXT_START> 30 Right %d|<TEXT_START> 31 Wrong %d|<TEXT_START> 37 Time %d:%02d|"
+              "<TEXT_START> 41 Average %.1f|<TEXT_START> 50 Grade %.2f|") {}
+
+    void Frame(Knobel_Game& game, double seconds = kFrame) { RunFrames(game, 1, seconds, seconds); }
+
+    // Drags the table weights onto the pans as the solution says, the last
+    // one only carried over its pan when holdLast is set.
+    void Solve(KG_Waage_Game& game, bool holdLast = false) {
+        Frame(game);
+        Frame(game);
+        std::vector<bool> toLeft;
+        ASSERT_TRUE(Solution(game.Balance(), toLeft));
+        for (size_t i = toLeft.size(); i-- > 0;) {
+            const BalanceWeight& weight = *game.Balance().Table()[i];
+            const int x = static_cast<int>(weight.X());
+            const int y = static_cast<int>(weight.Y()) - 10;
+            game.OnMouseMove(x, y);
+            game.OnLeftButtonDown(x, y);
+            game.OnMouseMove(toLeft[i] ? kLeftPanX : kRightPanX, kAboveTheTable);
+            Frame(game);
+            if (!holdLast || i > 0) {
+                game.OnLeftButtonUp(0, 0);
+                Frame(game);
+            }
+        }
+    }
+
+    // Solves the task so that it counts after exactly `seconds` of it.
+    void SolveIn(KG_Waage_Game& game, double seconds) {
+        Solve(game, true);
+        Frame(game, seconds - (game.TaskTimeAllowed() - game.TaskTimeLeft()));
+        game.OnLeftButtonUp(0, 0);
+        Frame(game, 0.0);
+        ASSERT_GT(game.FeedbackTimer(), 0.0);
+        Frame(game, KG_Waage_Game::kFeedbackSeconds);
+    }
+
+    // Lets the task's time run out untouched.
+    void TimeOut(KG_Waage_Game& game) {
+        Frame(game, game.TaskTimeLeft());
+        ASSERT_GT(game.FeedbackTimer(), 0.0);
+        Frame(game, KG_Waage_Game::kFeedbackSeconds);
+    }
+};
+
+TEST_F(WaageTest, EveryGeneratedTaskCanBeBalanced) {
+    struct Level {
+        int tasks;
+        double seconds;
+        size_t tableWeights;
+    };
+    const Level levels[] = {{5, 60.0, 5}, {7, 50.0, 7}, {10, 40.0, 10}};
+    const int masses[] = {25, 50, 100, 250, 500, 1000};
+    for (int level = 0; level < 3; ++level) {
+        size_t fixedSeen = 0;
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed));
+            SeedRandom(seed);
+            KG_Waage_Game game(level);
+            EXPECT_EQ(game.TasksPerPlay(), levels[level].tasks);
+            EXPECT_EQ(game.TaskTimeLeft(), levels[level].seconds);
+            const BalanceScale& balance = game.Balance();
+            EXPECT_GE(balance.Table().size(), levels[level].tableWeights);
+            std::vector<bool> toLeft;
+            EXPECT_TRUE(Solution(balance, toLeft));
+            // Pan weights are fixed, table weights movable; all glide in from the top.
+            for (const auto* list : {&balance.LeftPan(), &balance.RightPan(), &balance.Table()}) {
+                for (const auto& weight : *list) {
+                    EXPECT_EQ(weight->Movable(), list == &balance.Table());
+                    EXPECT_NE(std::find(std::begin(masses), std::end(masses), weight->Grams()), std::end(masses));
+                    EXPECT_EQ(weight->Y(), 0.0f);
+                }
+            }
+            fixedSeen += balance.LeftPan().size() + balance.RightPan().size();
+        }
+        EXPECT_GT(fixedSeen, 0u);
+    }
+}
+
+TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
+    struct Case {
+        int x;
+        int y;
+        char lands;  // l, r or t(able)
+    };
+    // The table line is at 2/3 of the height (512), the middle at x = 512.
+    const Case cases[] = {{300, 300, 'l'}, {512, 300, 'l'}, {513, 300, 'r'}, {720, 505, 'r'}, {300, 525, 't'}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+        SeedRandom(8);
+        BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
+        balance.Update(1.0);
+        balance.Update(1.0);
+        const BalanceWeight& weight = *balance.Table()[1];
+        Carry(balance, weight, c.x, c.y);
+        const auto& list = c.lands == 'l' ? balance.LeftPan() : c.lands == 'r' ? balance.RightPan() : balance.Table();
+        ASSERT_FALSE(list.empty());
+        EXPECT_EQ(list.back().get(), &weight);
+        if (c.lands != 't') {  // from a pan it goes anywhere again
+            balance.Update(1.0);
+            Carry(balance, weight, c.lands == 'l' ? 800 : 200, 300);
+            EXPECT_EQ((c.lands == 'l' ? balance.RightPan() : balance.LeftPan()).back().get(), &weight);
+        }
+    }
+
+    // A press while a weight is still held (its release went elsewhere) puts
+    // it down first; a press on a fixed weight picks nothing up.
+    SeedRandom(21);
+    BalanceScale balance(5, 0.5, 0.5);
+    balance.Update(1.0);
+    balance.Update(1.0);
+    ASSERT_FALSE(balance.RightPan().empty());
+    const BalanceWeight& fixed = *balance.RightPan().front();
+    const BalanceWeight& movable = *balance.Table().front();
+    const size_t onTable = balance.Table().size();
+    balance.OnLeftButtonDown(static_cast<int>(movable.X()), static_cast<int>(movable.Y()) - 5);
+    ASSERT_EQ(balance.Held(), &movable);
+    balance.OnLeftButtonDown(static_cast<int>(fixed.X()), static_cast<int>(fixed.Y()) - 5);
+    EXPECT_EQ(balance.Held(), nullptr);
+    EXPECT_EQ(balance.Table().size(), onTable);
+    EXPECT_EQ(balance.Table().back().get(), &movable);
+}
+
+TEST_F(WaageTest, TheBeamTiltsTowardsTheHeavierPanWithoutOvershooting) {
+    SeedRandom(8);
+    BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
+    balance.Update(1.0);
+    balance.Update(1.0);
+    EXPECT_EQ(balance.Tilt(), 0.0);
+    EXPECT_EQ(balance.LeftAnchor().y, balance.RightAnchor().y);
+
+    // A held weight weighs nothing yet. Alone on the left pan it pulls the
+    // beam to the full 30 degrees: half of it in half a second, then all of
+    // it and no further however slow the frame.
+    const BalanceWeight& heaviest = **std::max_element(
+        balance.Table().begin(), balance.Table().end(),
+        [](const auto& a, const auto& b) { return a->Grams() < b->Grams(); });
+    Carry(balance, heaviest, 300, 300);
+    EXPECT_EQ(balance.Tilt(), 0.0);
+    balance.Update(0.5);
+    EXPECT_DOUBLE_EQ(balance.Tilt(), -15.0);
+    balance.Update(5.0);
+    EXPECT_DOUBLE_EQ(balance.Tilt(), -30.0);
+    EXPECT_GT(balance.LeftAnchor().y, balance.RightAnchor().y);
+
+    // Moved to the right: full tilt the other way; a lighter load on the left
+    // takes part of it back.
+    Carry(balance, heaviest, 800, 300);
+    balance.Update(5.0);
+    EXPECT_DOUBLE_EQ(balance.Tilt(), 30.0);
+    const auto lighter = std::find_if(balance.Table().begin(), balance.Table().end(),
+                                      [&](const auto& w) { return w->Grams() < heaviest.Grams(); });
+    ASSERT_NE(lighter, balance.Table().end());
+    Carry(balance, **lighter, 300, 300);
+    balance.Update(5.0);
+    EXPECT_GT(balance.Tilt(), 15.0);
+    EXPECT_LT(balance.Tilt(), 30.0);
+    EXPECT_GT(balance.RightAnchor().y, balance.LeftAnchor().y);
+}
+
+TEST_F(WaageTest, ATaskIsSolvedWhenTheTableIsEmptyNothingIsHeldAndThePansWeighTheSame) {
+    struct Case {
+        const char* name;
+        bool balanced;  // as a solution says; otherwise everything onto the left pan
+        bool holdLast;
+        bool solved;
+    };
+    const Case cases[] = {
+        {"balanced", true, false, true},
+        {"last weight held", true, true, false},
+        {"table empty, pans unequal", false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeedRandom(5);
+        KG_Waage_Game game(0);
+        game.StartGame();
+        if (c.balanced) {
+            Solve(game, c.holdLast);
+        } else {
+            Frame(game);
+            while (!game.Balance().Table().empty()) {
+                const BalanceWeight& weight = *game.Balance().Table().back();
+                game.OnLeftButtonDown(static_cast<int>(weight.X()), static_cast<int>(weight.Y()) - 5);
+                game.OnMouseMove(kLeftPanX, kAboveTheTable);
+                Frame(game);
+                game.OnLeftButtonUp(0, 0);
+                Frame(game);
+            }
+            ASSERT_NE(game.Balance().LeftSum(), game.Balance().RightSum());
+        }
+        Frame(game, 0.0);
+        // Judged at once, with the beam still swinging.
+        EXPECT_EQ(game.Right(), c.solved ? 1 : 0);
+        EXPECT_EQ(game.FeedbackTimer() > 0.0, c.solved);
+        if (c.solved) {
+            EXPECT_NE(game.Balance().Tilt(), 0.0);
+            EXPECT_EQ(game.SolvedTime(), game.TaskTimeAllowed() - game.TaskTimeLeft());
+            Frame(game, KG_Waage_Game::kFeedbackSeconds);
+            EXPECT_EQ(game.FeedbackTimer(), 0.0);
+            EXPECT_EQ(game.TaskTimeLeft(), 60.0);
+            EXPECT_FALSE(game.Balance().Table().empty()) << "the next task";
+        }
+    }
+}
+
+TEST_F(WaageTest, EachTaskHasItsTimeLimitAndAWeightInHandIsPutDownWhenItRunsOut) {
+    for (int level = 0; level < 3; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        SeedRandom(30 + level);
+        KG_Waage_Game game(level);
+        game.StartGame();
+        // Time runs out with the last weight of a solution in hand, over its pan.
+        Solve(game, true);
+        ASSERT_NE(game.Balance().Held(), nullptr);
+        Frame(game, game.TaskTimeLeft() - 0.5);
+        EXPECT_EQ(game.FeedbackTimer(), 0.0);
+        Frame(game, 1.0);
+        EXPECT_EQ(game.Balance().Held(), nullptr);
+        EXPECT_EQ(game.Right(), 1);
+        EXPECT_EQ(game.SolvedTime(), game.TaskTimeAllowed());
+        Frame(game, KG_Waage_Game::kFeedbackSeconds);
+        // The others run out untouched; the last ends the play.
+        for (int task = 1; task < game.TasksPerPlay(); ++task) {
+            EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+            TimeOut(game);
+            EXPECT_EQ(game.Wrong(), task);
+        }
+        EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+    }
+}
+
+TEST_F(WaageTest, TheGradeWeighsTimedOutTasksAndPlayTime) {
+    struct Case {
+        int level;
+        const char* tasks;  // "s" solved in `seconds`, "t" timed out
+        double seconds;
+        double grade;
+        const char* result;
+    };
+    const Case cases[] = {
+        {0, "sssss", 18.0, 2.0, " Time 1:30\n Right 5\n Wrong 0\n Average 18.0\n\n Grade 2.00"},
+        {0, "sstss", 10.0, 3.0 + 1.0 / 9, " Time 1:40\n Right 4\n Wrong 1\n Average 10.0\n\n Grade 3.11"},
+        {1, "sst", 15.0, 5.0 + 2.0 / 3, " Time 1:20\n Right 2\n Wrong 1\n Average 15.0\n\n Grade 5.67"},
+        {2, "ss", 15.0, 1.5, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 1.50"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tasks);
+        SeedRandom(44);
+        KG_Waage_Game game(c.level);
+        game.StartGame();
+        for (const char* task = c.tasks; *task != '\0'; ++task) {
+            if (*task == 's') {
+                SolveIn(game, c.seconds);
+            } else {
+                TimeOut(game);
+            }
+        }
+        if (game.GetState() == Knobel_Game::STATE_RUNNING) {
+            game.SetState(Knobel_Game::STATE_ABORTED);
+        }
+        const std::string result = game.GetResultText();
+        EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9);
+        EXPECT_EQ(result, c.result);
+    }
+}
+
+}  // namespace

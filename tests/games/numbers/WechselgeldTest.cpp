@@ -1,0 +1,296 @@
+#include "games/numbers/KG_Wechselgeld_Game.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/Random.h"
+#include "support/GameFixture.h"
+
+namespace {
+
+// Seeds found by searching: level-0 prices of 137 (a change of 63), 450 and
+// 200 cents, and a level-2 payment whose first five pieces reach the price.
+constexpr uint32_t kSeedOfPrice137 = 38;
+constexpr uint32_t kSeedOfPrice450 = 267;
+constexpr uint32_t kSeedOfPrice200 = 2;
+constexpr uint32_t kSeedOfAnEarlyPayment = 7;
+
+std::vector<int> CentsOf(const MoneyTray& tray) {
+    std::vector<int> cents;
+    for (const auto& piece : tray.Pieces()) {
+        cents.push_back(piece->Cents());
+    }
+    return cents;
+}
+
+const MoneyStack& StackOf(const KG_Wechselgeld_Game& game, int cents) {
+    for (const MoneyStack& stack : game.Stacks()) {
+        if (stack.Cents() == cents) {
+            return stack;
+        }
+    }
+    ADD_FAILURE() << "no stack of " << cents;
+    return game.Stacks().front();
+}
+
+void PressOn(KG_Wechselgeld_Game& game, const MoneyStack& stack) {
+    game.OnLeftButtonDown(static_cast<int>(stack.X()), static_cast<int>(stack.Y()));
+}
+
+// Drags one piece of each value from its stack into the middle of the change tray.
+void LayChange(KG_Wechselgeld_Game& game, const std::vector<int>& pieces) {
+    const MoneyTray& tray = game.ChangeTray();
+    const int x = static_cast<int>((tray.Left() + tray.Right()) / 2);
+    const int y = static_cast<int>((tray.Top() + tray.Bottom()) / 2);
+    for (const int cents : pieces) {
+        PressOn(game, StackOf(game, cents));
+        game.OnMouseMove(x, y);
+        game.OnLeftButtonUp(x, y);
+    }
+}
+
+// The change with its largest piece laid as smaller ones: exact, but not in
+// the fewest pieces.
+std::vector<int> SplitLargest(std::vector<int> pieces) {
+    int smaller = 0;
+    while (kDenominations[smaller] < pieces.front()) {
+        ++smaller;
+    }
+    const std::vector<int> parts = KG_Wechselgeld_Game::FewestPieces(pieces.front(), smaller);
+    pieces.erase(pieces.begin());
+    pieces.insert(pieces.end(), parts.begin(), parts.end());
+    return pieces;
+}
+
+void ClickButton(KG_Wechselgeld_Game& game) { game.OnLeftButtonUp(512, 384); }
+
+class WechselgeldTest : public GameFixture {
+protected:
+    WechselgeldTest()
+        : GameFixture(
+              "ANZ_TEXTE: 150 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 50 Grade %.2f|"
+              "<TEXT_START> 142 Right %d of %d|<TEXT_START> 143 Fewest %d of %d|") {}
+};
+
+TEST_F(WechselgeldTest, TheGreedyDecompositionTakesTheLargestPieceThatFitsEachTime) {
+    struct Case {
+        int cents;
+        int used;
+        std::vector<int> pieces;
+    };
+    const Case cases[] = {
+        {0, 8, {}},
+        {63, 8, {50, 10, 2, 1}},
+        {388, 8, {200, 100, 50, 20, 10, 5, 2, 1}},
+        {1880, 12, {1000, 500, 200, 100, 50, 20, 10}},
+        {70000, 15, {50000, 20000}},
+        {1200, 8, {200, 200, 200, 200, 200, 200}},  // no notes at level 0
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(KG_Wechselgeld_Game::FewestPieces(c.cents, c.used), c.pieces) << c.cents;
+    }
+}
+
+TEST_F(WechselgeldTest, EachLevelHasItsDenominationsPiecesAndTasksAndThePaymentAlwaysExceedsThePrice) {
+    struct Level {
+        int denominations;
+        int pricePieces;
+        int paymentPieces;
+        int tasks;
+    };
+    const Level levels[] = {{8, 5, 1, 7}, {12, 5, 3, 6}, {15, 10, 6, 5}};
+    for (int level = 0; level < 3; ++level) {
+        const Level& expected = levels[level];
+        for (uint32_t seed = 1; seed <= 15; ++seed) {
+            SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed));
+            SeedRandom(seed);
+            KG_Wechselgeld_Game game(level);
+            EXPECT_EQ(game.TasksPerPlay(), expected.tasks);
+            // One unlimited stack per denomination in use, from the smallest.
+            ASSERT_EQ(static_cast<int>(game.Stacks().size()), expected.denominations);
+            for (int k = 0; k < expected.denominations; ++k) {
+                EXPECT_EQ(game.Stacks()[k].Cents(), kDenominations[k]);
+                EXPECT_EQ(game.Stacks()[k].Count(), MoneyStack::kUnlimited);
+            }
+            const int largest = kDenominations[expected.denominations - 1];
+            EXPECT_EQ(static_cast<int>(game.PriceTray().Pieces().size()), expected.pricePieces);
+            EXPECT_GE(static_cast<int>(game.PaymentTray().Pieces().size()), expected.paymentPieces);
+            for (const MoneyTray* tray : {&game.PriceTray(), &game.PaymentTray()}) {
+                for (const auto& piece : tray->Pieces()) {
+                    EXPECT_LE(piece->Cents(), largest);
+                    EXPECT_TRUE(tray->HitTest(piece->X(), piece->Y()));
+                }
+            }
+            EXPECT_EQ(game.PriceTray().Sum(), game.Price());
+            EXPECT_EQ(game.PaymentTray().Sum(), game.Paid());
+            EXPECT_GT(game.Paid(), game.Price());
+        }
+    }
+}
+
+TEST_F(WechselgeldTest, TheLastPaymentPieceTopsUpToJustAboveThePrice) {
+    // Level 0 pays with the top-up alone: the largest coin while the rest is
+    // at least that large, then the smallest coin above the rest.
+    struct Case {
+        uint32_t seed;
+        int price;
+        std::vector<int> payment;
+    };
+    const Case cases[] = {
+        {kSeedOfPrice137, 137, {200}}, {kSeedOfPrice450, 450, {200, 200, 100}}, {kSeedOfPrice200, 200, {200, 1}}};
+    for (const Case& c : cases) {
+        SeedRandom(c.seed);
+        KG_Wechselgeld_Game game(0);
+        ASSERT_EQ(game.Price(), c.price);
+        EXPECT_EQ(CentsOf(game.PaymentTray()), c.payment) << c.price;
+    }
+
+    // A payment that reaches the price early still gets a random last piece.
+    SeedRandom(kSeedOfAnEarlyPayment);
+    KG_Wechselgeld_Game early(2);
+    const std::vector<int> payment = CentsOf(early.PaymentTray());
+    ASSERT_EQ(payment.size(), 6u);
+    ASSERT_GE(payment[0] + payment[1] + payment[2] + payment[3] + payment[4], early.Price());
+    EXPECT_GT(early.Paid(), early.Price());
+}
+
+TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
+    SeedRandom(3);
+    KG_Wechselgeld_Game game(0);
+    const MoneyStack& fifty = StackOf(game, 50);
+    game.StartGame();
+
+    // Into the change tray, where a slow frame puts it at the drop point and no further.
+    LayChange(game, {50});
+    const MoneyPiece& laid = *game.ChangeTray().Pieces().at(0);
+    RunFrames(game, 1, 1.0, 1.0);
+    EXPECT_EQ(laid.X(), laid.TargetX());
+    EXPECT_EQ(laid.Y(), laid.TargetY());
+
+    // Out again and dropped outside: it flies home and vanishes within 10 pixels.
+    game.OnLeftButtonDown(static_cast<int>(laid.X()), static_cast<int>(laid.Y()));
+    game.OnLeftButtonUp(512, 300);
+    EXPECT_TRUE(game.ChangeTray().Pieces().empty());
+    ASSERT_EQ(fifty.Flying().size(), 1u);
+    int frames = 0;
+    for (; !fifty.Flying().empty() && frames < 100; ++frames) {
+        const MoneyPiece& flying = *fifty.Flying().front();
+        EXPECT_GT(std::hypot(flying.X() - fifty.X(), flying.Y() - fifty.Y()), MoneyPiece::kArrivedDistance);
+        RunFrames(game, 1, 0.02, 0.02);
+    }
+    EXPECT_TRUE(fifty.Flying().empty());
+    EXPECT_GT(frames, 3);
+
+    // A press while a piece is held (its release went to the pause page) sends
+    // that piece home first, also in the pause; a release in the pause still lands.
+    PressOn(game, fifty);
+    PressOn(game, fifty);
+    EXPECT_EQ(fifty.Flying().size(), 1u);
+    game.SetState(Knobel_Game::STATE_PAUSED);
+    PressOn(game, fifty);
+    EXPECT_EQ(game.DraggedFromStack(), nullptr);
+    EXPECT_EQ(fifty.Flying().size(), 2u);
+    game.SetState(Knobel_Game::STATE_RUNNING);
+    PressOn(game, fifty);
+    game.SetState(Knobel_Game::STATE_PAUSED);
+    game.OnLeftButtonUp(512, 500);
+    EXPECT_EQ(CentsOf(game.ChangeTray()), std::vector<int>{50});
+    game.SetState(Knobel_Game::STATE_RUNNING);
+
+    // A price piece stays in its tray: at the drop point inside it, at a
+    // random point of it otherwise, also when a press comes first.
+    for (const int dropY : {200, 700, -1}) {
+        const MoneyPiece& top = *game.PriceTray().Pieces().back();
+        game.OnLeftButtonDown(static_cast<int>(top.X()), static_cast<int>(top.Y()));
+        ASSERT_NE(game.DraggedFromPrice(), nullptr);
+        if (dropY < 0) {
+            game.OnLeftButtonDown(512, 384);
+        } else {
+            game.OnLeftButtonUp(200, dropY);
+        }
+        EXPECT_EQ(game.PriceTray().Sum(), game.Price());
+        const MoneyPiece& dropped = *game.PriceTray().Pieces().back();
+        EXPECT_TRUE(game.PriceTray().HitTest(dropped.TargetX(), dropped.TargetY()));
+        EXPECT_EQ(dropped.TargetY() == 200.0f, dropY == 200);
+        RunFrames(game, 1, 1.0, 1.0);
+    }
+}
+
+TEST_F(WechselgeldTest, TheButtonCountsExactChangeAndChangeInTheFewestPieces) {
+    struct Case {
+        const char* name;
+        int extraCents;  // added to the exact change
+        bool split;      // the largest piece laid as smaller ones
+        int right;
+        int optimal;
+    };
+    const Case cases[] = {
+        {"greedy", 0, false, 1, 1},
+        {"exact in more pieces", 0, true, 1, 0},
+        {"one cent too much", 1, false, 0, 0},
+        {"one cent too little", -1, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeedRandom(kSeedOfPrice137);
+        KG_Wechselgeld_Game game(0);
+        game.StartGame();
+        const std::vector<int> pieces = KG_Wechselgeld_Game::FewestPieces(63 + c.extraCents, 8);
+        LayChange(game, c.split ? SplitLargest(pieces) : pieces);
+
+        // Not while a piece is held: that release only sends it home.
+        PressOn(game, StackOf(game, 1));
+        game.OnMouseMove(512, 384);
+        ClickButton(game);
+        EXPECT_EQ(game.TasksDone(), 0);
+
+        ClickButton(game);
+        EXPECT_EQ(game.TasksDone(), 1);
+        EXPECT_EQ(game.Right(), c.right);
+        EXPECT_EQ(game.Optimal(), c.optimal);
+        EXPECT_TRUE(game.ChangeTray().Pieces().empty()) << "a new task";
+    }
+}
+
+TEST_F(WechselgeldTest, TheGradeWeighsWrongChangeExtraPiecesAndTime) {
+    // Level 2, five tasks, each laid as given ("g" greedy, "s" the largest
+    // piece split, "w" a cent short); the play ends, or is ended.
+    struct Case {
+        const char* tasks;
+        double seconds;
+        double grade;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"ggggg", 60.0, 1.5, " Time 1:00\n Right 5 of 5\n Fewest 5 of 5\n\n Grade 1.50"},
+        {"gggsw", 120.0, 3.4, " Time 2:00\n Right 4 of 5\n Fewest 3 of 5\n\n Grade 3.40"},
+        {"gw", 40.0, 4.0, " Time 0:40\n Right 1 of 5\n Fewest 1 of 5\n\n Grade 4.00"},
+        {"wwwww", 600.0, 6.0, " Time 10:00\n Right 0 of 5\n Fewest 0 of 5\n\n Grade 6.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tasks);
+        SeedRandom(17);
+        KG_Wechselgeld_Game game(2);
+        game.StartGame();
+        RunFrames(game, 1, c.seconds, c.seconds);
+        for (const char* task = c.tasks; *task != '\0'; ++task) {
+            const int change = game.Paid() - game.Price() - (*task == 'w' ? 1 : 0);
+            const std::vector<int> pieces = KG_Wechselgeld_Game::FewestPieces(change, 15);
+            LayChange(game, *task == 's' ? SplitLargest(pieces) : pieces);
+            ClickButton(game);
+        }
+        const bool ended = game.GetState() == Knobel_Game::STATE_FINISHED;
+        EXPECT_EQ(ended, std::string(c.tasks).size() == 5);
+        if (!ended) {
+            game.SetState(Knobel_Game::STATE_ABORTED);
+        }
+        game.ComputeGrade();
+        EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9);
+        EXPECT_EQ(game.GetResultText(), c.result);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+#include "games/puzzles/KG_Ordo.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PuzzleGameFixture.h"
+#include "app/Random.h"
+#include "games/puzzles/AtomRay.h"
+
+namespace {
+
+using Cells = std::vector<std::pair<int, int>>;
+
+AtomGrid Grid(const Cells& cells) {
+    AtomGrid grid{};
+    for (const auto& [i, j] : cells) {
+        grid[static_cast<size_t>(i)][static_cast<size_t>(j)] = true;
+    }
+    return grid;
+}
+
+// The atoms game on a board of the test's choosing.
+class BoardOrdo : public KG_Ordo {
+public:
+    BoardOrdo(int level, const Cells& cells) : KG_Ordo(level) { SetAtoms(Grid(cells)); }
+};
+
+class OrdoTest : public PuzzleGameFixture {
+protected:
+    static void ClickCell(KG_Ordo& game, int column, int row) {
+        game.OnLeftButtonDown(static_cast<int>(game.CellX(column)), static_cast<int>(game.CellY(row)));
+        game.OnLeftButtonUp(static_cast<int>(game.CellX(column)), static_cast<int>(game.CellY(row)));
+    }
+
+    static void ClickLamp(KG_Ordo& game, int column, int row) {
+        const RayLamp& lamp = game.Lamp(KG_Ordo::LampAt(column, row));
+        game.OnLeftButtonDown(static_cast<int>(lamp.x), static_cast<int>(lamp.y));
+        game.OnLeftButtonUp(static_cast<int>(lamp.x), static_cast<int>(lamp.y));
+    }
+
+    // The check button sits at the bottom centre of the screen.
+    void ClickCheck(KG_Ordo& game) {
+        const int x = app->screenWidth / 2;
+        const int y = app->screenHeight - 50;
+        game.OnLeftButtonDown(x, y);
+        game.OnLeftButtonUp(x, y);
+    }
+
+    // The colours of what Render draws over the lamp's square, in order.
+    std::vector<uint32_t> LampDrawing(KG_Ordo& game, int column, int row) {
+        const RayLamp& lamp = game.Lamp(KG_Ordo::LampAt(column, row));
+        renderer->sprites.clear();
+        game.Render();
+        std::vector<uint32_t> colours;
+        for (const auto& sprite : renderer->sprites) {
+            if (sprite.transform.dx == lamp.x - 25.0f && sprite.transform.dy == lamp.y - 25.0f) {
+                colours.push_back(sprite.colour);
+            }
+        }
+        return colours;
+    }
+};
+
+TEST_F(OrdoTest, RaysAreAbsorbedReflectedTurnedOrPassOnHandMadeBoards) {
+    using End = RayPath::End;
+    const struct {
+        const char* name;
+        Cells atoms;
+        int column, row;  // the lamp
+        End end;
+        int endColumn, endRow;
+        int steps;
+    } cases[] = {
+        {"straight through", {}, -1, 3, End::Exited, 8, 3, 8},
+        {"straight into an atom", {{0, 3}}, -1, 3, End::Absorbed, 0, 3, 0},
+        {"into an atom further down", {{5, 6}}, 5, -1, End::Absorbed, 5, 6, 6},
+        {"reflected by the atom above the entry", {{0, 2}}, -1, 3, End::Reflected, 0, 2, 0},
+        {"reflected by the atom below the entry", {{0, 4}}, -1, 3, End::Reflected, 0, 4, 0},
+        {"reflected at the top", {{1, 0}}, 0, -1, End::Reflected, 1, 0, 0},
+        {"turned down by an atom ahead above", {{4, 2}}, -1, 3, End::Exited, 3, 8, 8},
+        {"turned up by an atom ahead below", {{4, 4}}, -1, 3, End::Exited, 3, -1, 7},
+        {"from below, turned right", {{1, 3}}, 2, 8, End::Exited, 8, 4, 9},
+        {"between two atoms it turns back", {{2, 2}, {2, 4}}, -1, 3, End::Exited, -1, 3, 3},
+        {"turned twice", {{4, 2}, {2, 5}}, -1, 3, End::Exited, 8, 4, 9},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RayPath path = TraceRay(Grid(c.atoms), c.column, c.row);
+        EXPECT_EQ(path.end, c.end);
+        EXPECT_EQ(path.column, c.endColumn);
+        EXPECT_EQ(path.row, c.endRow);
+        EXPECT_EQ(path.steps, c.steps);
+    }
+}
+
+TEST_F(OrdoTest, LampsLightInTheColourOfTheirRay) {
+    // Every ray a player can fire has a colour of its own.
+    std::set<uint32_t> colours;
+    for (int ray = 1; ray <= 4 * kBoardSize; ++ray) {
+        EXPECT_TRUE(colours.insert(KG_Ordo::RayColour(ray)).second) << "ray " << ray;
+    }
+    BoardOrdo game(1, {{4, 2}, {0, 6}});
+    game.StartGame();
+    const uint32_t white = 0xFFFFFFFFu;
+    EXPECT_EQ(LampDrawing(game, -1, 3), std::vector<uint32_t>{white});
+    // The ray from the left of row 3 comes out below column 3: both lamps in
+    // the first ray's colour, each knowing the other's place.
+    ClickLamp(game, -1, 3);
+    const RayLamp& in = game.Lamp(KG_Ordo::LampAt(-1, 3));
+    const RayLamp& out = game.Lamp(KG_Ordo::LampAt(3, 8));
+    EXPECT_EQ(std::make_pair(in.partnerColumn, in.partnerRow), std::make_pair(3, 8));
+    EXPECT_EQ(std::make_pair(out.partnerColumn, out.partnerRow), std::make_pair(-1, 3));
+    EXPECT_EQ(LampDrawing(game, -1, 3), std::vector<uint32_t>{KG_Ordo::RayColour(1)});
+    EXPECT_EQ(LampDrawing(game, 3, 8), std::vector<uint32_t>{KG_Ordo::RayColour(1)});
+    // A lit lamp, fired or lit by a ray, does not fire.
+    ClickLamp(game, 3, 8);
+    ClickLamp(game, -1, 3);
+    EXPECT_EQ(game.Rays(), 1);
+    // Absorbed and reflected rays leave their lamp white under a sign.
+    ClickLamp(game, 4, -1);
+    ClickLamp(game, -1, 5);
+    EXPECT_EQ(game.Rays(), 3);
+    const RayLamp& absorbed = game.Lamp(KG_Ordo::LampAt(4, -1));
+    const RayLamp& reflected = game.Lamp(KG_Ordo::LampAt(-1, 5));
+    EXPECT_EQ(std::make_pair(absorbed.absorbingColumn, absorbed.absorbingRow), std::make_pair(4, 2));
+    EXPECT_EQ(std::make_pair(reflected.reflectionColumn, reflected.reflectionRow), std::make_pair(0, 6));
+    EXPECT_EQ(LampDrawing(game, 4, -1), (std::vector<uint32_t>{white, white}));
+    EXPECT_EQ(LampDrawing(game, -1, 5), (std::vector<uint32_t>{white, white}));
+}
+
+TEST_F(OrdoTest, TheEasyLevelWarnsAtLampsTheMarksDoNotExplain) {
+    for (int level = 0; level < 3; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        BoardOrdo game(level, {{4, 2}, {0, 6}});
+        game.StartGame();
+        const bool help = level == 0;
+        EXPECT_EQ(game.HasHelpLevel(), help);
+        const RayLamp& absorbed = game.Lamp(KG_Ordo::LampAt(4, -1));
+        const RayLamp& in = game.Lamp(KG_Ordo::LampAt(-1, 3));
+        const RayLamp& out = game.Lamp(KG_Ordo::LampAt(3, 8));
+
+        // Without marks the absorbed ray is not explained.
+        ClickLamp(game, 4, -1);
+        EXPECT_EQ(absorbed.doubtful, help);
+        ClickCell(game, 4, 2);
+        EXPECT_EQ(game.Marks(), 1);
+        EXPECT_FALSE(absorbed.doubtful);
+
+        // The marked atom turns this ray as the real one did.
+        ClickLamp(game, -1, 3);
+        EXPECT_FALSE(in.doubtful || out.doubtful);
+        // A mark in its way would swallow it: both its lamps warn.
+        ClickCell(game, 3, 5);
+        EXPECT_EQ(in.doubtful, help);
+        EXPECT_EQ(out.doubtful, help);
+        EXPECT_FALSE(absorbed.doubtful);
+    }
+}
+
+TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
+    const struct {
+        const char* name;
+        int level;
+        int marked;  // how many of the atoms
+        bool extraMark;
+        double seconds;  // when the play ends
+        int state;
+        double grade;
+    } cases[] = {
+        {"every atom", 1, 5, false, 60.0, Knobel_Game::STATE_FINISHED, 1.5},
+        {"every atom and one cell more", 0, 5, true, 30.0, Knobel_Game::STATE_FAILED, 1.5},
+        {"three of five", 1, 3, false, 60.0, Knobel_Game::STATE_FAILED, 4.0},
+        {"six of eight and one more", 2, 6, true, 240.0, Knobel_Game::STATE_FAILED, 6.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SeedRandom(99);
+        KG_Ordo game(c.level);
+        ASSERT_EQ(game.Atoms(), c.level == 2 ? 8 : 5);
+
+        game.StartGame();
+
+        int marked = 0;
+        bool extra = c.extraMark;
+        for (int i = 0; i < kBoardSize; ++i) {
+            for (int j = 0; j < kBoardSize; ++j) {
+                if (game.HasAtom(i, j) && marked < c.marked) {
+                    ClickCell(game, i, j);
+                    ++marked;
+                } else if (!game.HasAtom(i, j) && extra) {
+                    ClickCell(game, i, j);
+                    extra = false;
+                }
+            }
+        }
+        ASSERT_EQ(marked, c.marked);
+
+        // Checked, and checked again half a second later; the frame that
+        // ends the play adds no more time.
+        const bool solved = c.state == Knobel_Game::STATE_FINISHED;
+        const double shown = solved ? KG_Ordo::kSolvedSeconds : KG_Ordo::kFailedSeconds;
+        Frames(game, static_cast<int>((c.seconds - shown - 0.5 + kFrame) / kFrame));
+        ClickCheck(game);
+        EXPECT_EQ(game.IsSolved(), solved);
+        EXPECT_EQ(game.EndTimer(), shown);
+
+        // While the atoms are shown the board takes no clicks; the check can
+        // be pressed again and starts the time over.
+        const int marks = game.Marks();
+        ClickCell(game, 0, 0);
+        ClickLamp(game, -1, 0);
+        EXPECT_EQ(game.Marks(), marks);
+        EXPECT_EQ(game.Rays(), 0);
+        Frames(game, 4);
+        ClickCheck(game);
+        EXPECT_EQ(game.EndTimer(), shown);
+        Frames(game, static_cast<int>(shown / kFrame) - 1);
+        EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+        Frames(game, 1);
+        EXPECT_EQ(game.GetState(), c.state);
+        game.ComputeGrade();
+        EXPECT_DOUBLE_EQ(game.GetGrade(), c.grade);
+    }
+}
+
+}  // namespace

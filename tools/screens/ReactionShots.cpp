@@ -1,0 +1,104 @@
+// The reaction tests and number clicking as the menu hosts them, in German and
+// English: mid-play and the result page.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/AppState.h"
+#include "games/reaction/KG_Reaktion.h"
+#include "games/reaction/KG_ReaktionII.h"
+#include "games/reaction/KG_Zahlen_klicken.h"
+#include "menu/GameTable.h"
+#include "menu/MainMenu.h"
+#include "platform/Message.h"
+#include "support/FakeWindow.h"
+#include "support/ScreenDriver.h"
+
+namespace {
+
+int IndexOfLabel(int labelText) {
+    for (int i = 0; i < kGameCount; ++i) {
+        if (GameAt(i)->labelText == labelText) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+class ReactionShots : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Pixels, GetParam());
+        if (!driver->Ready()) {
+            GTEST_SKIP() << driver->Problem();
+        }
+    }
+
+    Knobel_Game* Launch(int labelText, int level) {
+        MainMenu& menu = driver->Menu();
+        menu.level = level;
+        menu.LaunchGame(IndexOfLabel(labelText));
+        driver->RunFor(MainMenu::kCountdownSeconds + 0.1);
+        return menu.game.get();
+    }
+
+    void Shoot(const std::string& name) {
+        driver->Screenshot("screens/" + name + (GetParam() == 0 ? "_de" : "_en") + ".png");
+    }
+
+    // Ends the play as its time running out does and shows the result page.
+    void ShootResult(Knobel_Game* game, const std::string& name) {
+        game->SetState(Knobel_Game::STATE_FINISHED);
+        driver->RunFor(MainMenu::kEndDelaySeconds + 0.2);
+        Shoot(name);
+    }
+
+    std::unique_ptr<ScreenDriver> driver;
+};
+
+TEST_P(ReactionShots, Reaktion) {
+    auto* game = static_cast<KG_Reaktion*>(Launch(15, 1));
+    for (int i = 0; i < 12; ++i) {
+        if (game->ShownDigit() == game->TargetDigit() && !game->InBlank()) {
+            driver->Send(MouseMessage(platform::MessageKind::LeftButtonDown, 700, 600));
+        }
+        driver->RunFor(0.35);
+    }
+    while (game->InBlank()) {
+        driver->Frame();
+    }
+    Shoot("reaktion_play");
+    ShootResult(game, "reaktion_result");
+}
+
+TEST_P(ReactionShots, ReaktionII) {
+    auto* game = static_cast<KG_ReaktionII*>(Launch(16, 0));
+    for (int i = 0; i < 8; ++i) {
+        if (game->ShownDigit() == game->DigitTwoBack() && !game->InBlank()) {
+            driver->Send(MouseMessage(platform::MessageKind::LeftButtonDown, 700, 600));
+        }
+        driver->RunFor(0.5);
+    }
+    while (game->InBlank()) {
+        driver->Frame();
+    }
+    Shoot("reaktion2_play");
+    ShootResult(game, "reaktion2_result");
+}
+
+TEST_P(ReactionShots, ZahlenKlicken) {
+    auto* game = static_cast<KG_Zahlen_klicken*>(Launch(120, 2));
+    // One tile in turn, one out of turn.
+    for (const size_t place : {size_t{0}, size_t{3}}) {
+        const NumberTile& tile = game->Tiles()[place];
+        driver->Click(static_cast<int>(tile.X()), static_cast<int>(tile.Y()));
+    }
+    driver->MoveMouse(900, 650);
+    driver->RunFor(1.0);
+    Shoot("zahlenklicken_play");
+    ShootResult(game, "zahlenklicken_result");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ReactionShots, ::testing::Values(0, 1));
+
+}  // namespace
