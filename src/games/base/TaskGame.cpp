@@ -7,6 +7,8 @@
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
+#include "media/Sound.h"
+#include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 
 namespace {
@@ -70,6 +72,21 @@ void TaskGame::ComputeGrade() {
 }
 
 bool TaskGame::VerdictBlinkOn() const { return static_cast<int>(feedbackTimer * 10.0) % 4 < 2; }
+
+void TaskGame::JudgeTypedAnswer(bool right, double verdictSeconds) {
+    PlaySound(right ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
+    CountAnswer(right, verdictSeconds);
+}
+
+void TaskGame::EditDigits(std::string& typed, uint16_t key, std::size_t maxDigits) {
+    if (key == platform::vk::Back) {
+        if (!typed.empty()) {
+            typed.pop_back();
+        }
+    } else if (key >= '0' && key <= '9' && typed.size() < maxDigits) {
+        typed += static_cast<char>(key);
+    }
+}
 
 void TaskGame::CountAnswer(bool right, double verdictSeconds) {
     (right ? tally.right : tally.wrong) += 1;

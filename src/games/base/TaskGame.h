@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -37,6 +39,14 @@ protected:
     bool VerdictBlinkOn() const;
     // Counts an answer and shows its verdict for the given seconds.
     void CountAnswer(bool right, double verdictSeconds);
+    // A typed answer is judged: the game's click when right, the lamp sound
+    // when wrong, then it is counted with its verdict.
+    void JudgeTypedAnswer(bool right, double verdictSeconds);
+    // Keys may change or confirm the answer: the game runs and no verdict shows.
+    bool TakesAnswerKeys() const { return IsRunning() && !ShowsVerdict(); }
+    // A whole number being typed: a digit key adds its digit while fewer than
+    // maxDigits stand, Backspace takes the last one away.
+    static void EditDigits(std::string& typed, uint16_t key, std::size_t maxDigits);
     // A verdict ran out and tasks remain.
     virtual void NextTask() = 0;
     // The tick of a right answer, its top-left corner at (x, y).

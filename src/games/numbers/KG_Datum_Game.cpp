@@ -186,7 +186,7 @@ void KG_Datum_Game::OnKeyDown(uint16_t key) {
         shiftHeld = true;
         return;
     }
-    if (!IsRunning() || ShowsVerdict()) {
+    if (!TakesAnswerKeys()) {
         return;
     }
     if (key == platform::vk::Back) {
@@ -207,12 +207,11 @@ void KG_Datum_Game::OnKeyUp(uint16_t key) {
         shiftHeld = false;
         return;
     }
-    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
+    if (key != platform::vk::Return || !TakesAnswerKeys() || input.empty()) {
         return;
     }
     lastAnswerRight = InputIsRight();
-    PlaySound(lastAnswerRight ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
-    CountAnswer(lastAnswerRight, lastAnswerRight ? kRightSeconds : kWrongSeconds);
+    JudgeTypedAnswer(lastAnswerRight, lastAnswerRight ? kRightSeconds : kWrongSeconds);
 }
 
 bool KG_Datum_Game::InputIsRight() const {

@@ -45,25 +45,15 @@ KG_Dreieck_rechnen::KG_Dreieck_rechnen(int level)
 KG_Dreieck_rechnen::~KG_Dreieck_rechnen() = default;
 
 void KG_Dreieck_rechnen::OnKeyDown(uint16_t key) {
-    if (!IsRunning() || ShowsVerdict()) {
-        return;
-    }
-    if (key == platform::vk::Back) {
-        if (!input.empty()) {
-            input.pop_back();
-        }
-    } else if (key >= '0' && key <= '9' && input.size() < kMaxInput) {
-        input += static_cast<char>(key);
+    if (TakesAnswerKeys()) {
+        EditDigits(input, key, kMaxInput);
     }
 }
 
 void KG_Dreieck_rechnen::OnKeyUp(uint16_t key) {
-    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
-        return;
+    if (key == platform::vk::Return && TakesAnswerKeys() && !input.empty()) {
+        JudgeTypedAnswer(InputIsRight(), kFeedbackSeconds);
     }
-    const bool right = InputIsRight();
-    PlaySound(right ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
-    CountAnswer(right, kFeedbackSeconds);
 }
 
 void KG_Dreieck_rechnen::NextTask() {

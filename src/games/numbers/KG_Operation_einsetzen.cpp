@@ -93,7 +93,7 @@ void KG_Operation_einsetzen::NextTask() {
 
 void KG_Operation_einsetzen::OnKeyDown(uint16_t key) {
     // The choice stays as it was confirmed while its verdict shows.
-    if (!IsRunning() || ShowsVerdict()) {
+    if (!TakesAnswerKeys()) {
         return;
     }
     const int op = OperatorOfKey(key);
@@ -104,7 +104,7 @@ void KG_Operation_einsetzen::OnKeyDown(uint16_t key) {
 
 void KG_Operation_einsetzen::OnKeyUp(uint16_t key) {
     // One answer per task: Enter during the verdict is not taken.
-    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || chosenOperator == kNoOperator) {
+    if (key != platform::vk::Return || !TakesAnswerKeys() || chosenOperator == kNoOperator) {
         return;
     }
     if (chosenOperator == taskOperator || ChosenGivesResult()) {

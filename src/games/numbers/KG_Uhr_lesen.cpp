@@ -99,25 +99,15 @@ std::string KG_Uhr_lesen::TypedTimeText(const std::string& digits) {
 }
 
 void KG_Uhr_lesen::OnKeyDown(uint16_t key) {
-    if (!IsRunning() || ShowsVerdict()) {
-        return;
-    }
-    if (key == platform::vk::Back) {
-        if (!input.empty()) {
-            input.pop_back();
-        }
-    } else if (key >= '0' && key <= '9' && input.size() < kMaxInput) {
-        input += static_cast<char>(key);
+    if (TakesAnswerKeys()) {
+        EditDigits(input, key, kMaxInput);
     }
 }
 
 void KG_Uhr_lesen::OnKeyUp(uint16_t key) {
-    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
-        return;
+    if (key == platform::vk::Return && TakesAnswerKeys() && !input.empty()) {
+        JudgeTypedAnswer(InputIsRight(), kFeedbackSeconds);
     }
-    const bool right = InputIsRight();
-    PlaySound(right ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
-    CountAnswer(right, kFeedbackSeconds);
 }
 
 bool KG_Uhr_lesen::InputIsRight() const { return !input.empty() && TypedMinutes(input) == answer; }

@@ -85,7 +85,7 @@ void KG_Umrechnen_Game::NextTask() {
 }
 
 void KG_Umrechnen_Game::OnKeyDown(uint16_t key) {
-    if (!IsRunning() || ShowsVerdict()) {
+    if (!TakesAnswerKeys()) {
         return;
     }
     if (key == platform::vk::Back) {
@@ -105,15 +105,14 @@ void KG_Umrechnen_Game::OnKeyDown(uint16_t key) {
 }
 
 void KG_Umrechnen_Game::OnKeyUp(uint16_t key) {
-    if (key != platform::vk::Return || !IsRunning() || ShowsVerdict() || input.empty()) {
+    if (key != platform::vk::Return || !TakesAnswerKeys() || input.empty()) {
         return;
     }
     const double error = task.RelativeError(ReadAnswer(input));
     errorSum += error;
     largestError = std::max(largestError, error);
     lastAnswerRight = error <= UnitTask::kTolerance;
-    PlaySound(lastAnswerRight ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
-    CountAnswer(lastAnswerRight, lastAnswerRight ? kRightSeconds : kWrongSeconds);
+    JudgeTypedAnswer(lastAnswerRight, lastAnswerRight ? kRightSeconds : kWrongSeconds);
 }
 
 void KG_Umrechnen_Game::Render() {

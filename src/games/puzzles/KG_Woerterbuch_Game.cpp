@@ -144,7 +144,7 @@ void KG_Wörterbuch_Game::OnKeyDown(uint16_t key) {
         shiftDown = true;
         return;
     }
-    if (!IsRunning() || ShowsVerdict()) {
+    if (!TakesAnswerKeys()) {
         return;
     }
     if (key == platform::vk::Back) {
@@ -169,7 +169,7 @@ void KG_Wörterbuch_Game::OnKeyUp(uint16_t key) {
         shiftDown = false;
         return;
     }
-    if (key == platform::vk::Return && IsRunning() && !ShowsVerdict() && !solution.empty() &&
+    if (key == platform::vk::Return && TakesAnswerKeys() && !solution.empty() &&
         typed.size() == solution.size()) {
         CheckAnswer();
     }
