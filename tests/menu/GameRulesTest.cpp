@@ -107,11 +107,15 @@ protected:
         }
     }
 
+    void InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd();
+    void APlayWithNothingDoneGradesSix();
+    void AnyPlayGradesWithinTheScaleAndWritesTheSaveFile();
+
     std::unique_ptr<ScreenDriver> driver;
     RecordingRenderer* recorder = nullptr;
 };
 
-TEST_P(GameRulesTest, InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd) {
+void GameRulesTest::InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd() {
     for (int level = 0; level < 3; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
         auto game = Create(level);
@@ -145,7 +149,7 @@ TEST_P(GameRulesTest, InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd) {
     }
 }
 
-TEST_P(GameRulesTest, APlayWithNothingDoneGradesSix) {
+void GameRulesTest::APlayWithNothingDoneGradesSix() {
     for (int level = 0; level < 3; ++level) {
         auto game = Create(level);
         game->StartGame();
@@ -156,7 +160,7 @@ TEST_P(GameRulesTest, APlayWithNothingDoneGradesSix) {
     }
 }
 
-TEST_P(GameRulesTest, AnyPlayGradesWithinTheScaleAndWritesTheSaveFile) {
+void GameRulesTest::AnyPlayGradesWithinTheScaleAndWritesTheSaveFile() {
     const std::string folder = driver->Folder().Path();
     for (int level = 0; level < 3; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
@@ -183,6 +187,22 @@ TEST_P(GameRulesTest, AnyPlayGradesWithinTheScaleAndWritesTheSaveFile) {
         std::set<std::string> written = SaveFiles(folder);
         written.erase("stats.sav");
         EXPECT_EQ(written.size(), 1u) << "one save file of the game";
+    }
+}
+
+// One test per game: the rules share the game's start-up.
+TEST_P(GameRulesTest, KeepsTheRulesEveryGameShares) {
+    {
+        SCOPED_TRACE("input before the start, in the pause and after the end");
+        InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd();
+    }
+    {
+        SCOPED_TRACE("a play with nothing done");
+        APlayWithNothingDoneGradesSix();
+    }
+    {
+        SCOPED_TRACE("a random play");
+        AnyPlayGradesWithinTheScaleAndWritesTheSaveFile();
     }
 }
 

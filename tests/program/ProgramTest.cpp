@@ -145,7 +145,7 @@ TEST_F(ProgramTest, AReadOnlyWorkingFolderSendsTheFilesToTheDataHomeWhereTheNext
         ::chmod(path.c_str(), root ? 0777 : 0755);
     }
     ::chmod(folder.Path().c_str(), 0555);
-    ProgramRun run = Start(kBuilt, folder.Path(), dataHome.Path(), 3.0, root);
+    ProgramRun run = Start(kBuilt, folder.Path(), dataHome.Path(), 1.5, root);
     if (root && run.status == 122) {
         GTEST_SKIP() << "the user nobody cannot run the built program here";
     }
@@ -161,7 +161,7 @@ TEST_F(ProgramTest, AReadOnlyWorkingFolderSendsTheFilesToTheDataHomeWhereTheNext
     ASSERT_NE(language, std::string::npos) << settings;
     settings.replace(language, 10, "SPRACHE:\t1");
     std::ofstream(saved, std::ios::binary | std::ios::trunc) << settings;
-    run = Start(kBuilt, folder.Path(), dataHome.Path(), 3.0, root);
+    run = Start(kBuilt, folder.Path(), dataHome.Path(), 1.5, root);
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_NE(ReadFile(saved).find("SPRACHE:\t1"), std::string::npos);
     ::chmod(folder.Path().c_str(), 0755);
