@@ -1,5 +1,7 @@
 #include "games/base/GridSquare.h"
 
+#include <string>
+
 #include "app/AppState.h"
 #include "app/Textures.h"
 
@@ -27,8 +29,9 @@ bool GridSquare::HitTest(float x, float y) const {
 void GridSquare::Draw() const {
     const int left = kColumnStep * (type % kTypesPerRow);
     const int top = kRowStep * (type / kTypesPerRow) + kUnlitTop + (lit ? kLitOffset : 0);
-    const platform::Rect tile{left, top, left + kTile, top + kTile};
+    const SheetRegion tile{"symbol " + std::to_string(type) + (lit ? " lit" : ""),
+                           {left, top, left + kTile, top + kTile}};
     const float scale = static_cast<float>(size / kTileSize);
     const Vec2 scaling{scale, scale};
-    DrawSprite(GetAppState()->textures[TEX_MISC3].get(), &tile, &scaling, nullptr, 0.0, &position, kWhite);
+    DrawSprite(GetAppState()->textures[TEX_MISC3].get(), tile, &scaling, nullptr, 0.0, &position, kWhite);
 }

@@ -18,8 +18,8 @@ constexpr double kFinishedErrorWeight = 10.0;
 constexpr int kTargetHoldMin = 5;
 constexpr int kTargetHoldSpread = 10;
 
-constexpr platform::Rect kLeftCard{150, 330, 270, 500};
-constexpr platform::Rect kRightCard{270, 330, 390, 500};
+const SheetRegion kLeftCard{"card left", {150, 330, 270, 500}};
+const SheetRegion kRightCard{"card right", {270, 330, 390, 500}};
 // The cards' outer edges lie this far left and right of the middle.
 constexpr int kCardOffset = 160;
 constexpr int kCardHalfHeight = 85;
@@ -60,8 +60,8 @@ void KG_Reaktion::Render() {
     const Vec2 leftAt{static_cast<float>(w / 2 - kCardOffset), static_cast<float>(h / 2 - kCardHalfHeight)};
     const Vec2 mirror{-1.0f, 1.0f};
     const Vec2 rightAt{static_cast<float>(w / 2 + kCardOffset), static_cast<float>(h / 2 - kCardHalfHeight)};
-    DrawSprite(misc1, &kLeftCard, nullptr, nullptr, 0.0, &leftAt, 0xFFFFFFFFu);
-    DrawSprite(misc1, &kRightCard, &mirror, nullptr, 0.0, &rightAt, 0xFFFFFFFFu);
+    DrawSprite(misc1, kLeftCard, nullptr, nullptr, 0.0, &leftAt, 0xFFFFFFFFu);
+    DrawSprite(misc1, kRightCard, &mirror, nullptr, 0.0, &rightAt, 0xFFFFFFFFu);
     DrawDigit(targetDigit, w / 2 - kDigitBox, h / 2 - kDigitBox / 2, w / 2, h / 2 + kDigitBox / 2, kTargetColour);
     if (!InBlank()) {
         DrawDigit(shownDigit, w / 2, h / 2 - kDigitBox / 2, w / 2 + kDigitBox, h / 2 + kDigitBox / 2, kShownColour);

@@ -17,7 +17,7 @@ constexpr double kFinishedErrorWeight = 5.0;
 // A next digit lies at most this far from the one before.
 constexpr int kMaxStep = 2;
 
-constexpr platform::Rect kCard{150, 330, 270, 500};
+const SheetRegion kCard{"card left", {150, 330, 270, 500}};
 constexpr int kCardHalfWidth = 60;
 constexpr int kCardHalfHeight = 85;
 constexpr int kDigitHalfBox = 100;
@@ -51,7 +51,7 @@ void KG_ReaktionII::Render() {
     const int h = app->screenHeight;
     DrawTimePanel();
     const Vec2 at{static_cast<float>(w / 2 - kCardHalfWidth), static_cast<float>(h / 2 - kCardHalfHeight)};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kCard, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    DrawSprite(app->textures[TEX_MISC1].get(), kCard, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
     if (!InBlank()) {
         DrawDigit(shownDigit, w / 2 - kDigitHalfBox, h / 2 - kDigitHalfBox, w / 2 + kDigitHalfBox,
                   h / 2 + kDigitHalfBox, kDigitColour);

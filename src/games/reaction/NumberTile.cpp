@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr platform::Rect kSquare{550, 0, 600, 50};
+const SheetRegion kSquare{"cell", {550, 0, 600, 50}};
 constexpr uint32_t kPlainColour = 0xFF000000u;
 constexpr uint32_t kCorrectColour = 0xFF00FF00u;
 constexpr uint32_t kWrongColour = 0xFFFF0000u;
@@ -25,7 +25,7 @@ bool NumberTile::HitTest(int px, int py) const {
 
 void NumberTile::Draw() const {
     const Vec2 at{x - kHalfSize, y - kHalfSize};
-    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), &kSquare, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), kSquare, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
     const uint32_t colour = !clicked ? kPlainColour : (correct ? kCorrectColour : kWrongColour);
     GetTextRenderer()->DrawTextAt(std::to_string(number), x, y, colour, platform::dt::Center | platform::dt::VCenter,
                                   kNumberFont);
