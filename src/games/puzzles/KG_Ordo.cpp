@@ -34,11 +34,11 @@ constexpr int kStatusBottom = 100;
 constexpr int kButtonHalfWidth = 100;
 constexpr int kButtonAboveBottom = 75;
 constexpr int kButtonHeight = 50;
-const platform::Rect kButtonRegion{400, 600, 600, 650};
+const SheetRegion kButtonRegion{"plain", {400, 600, 600, 650}};
 // Signs over a lamp: reflected, absorbed, doubtful.
-constexpr int kReflectedSign = 650;
-constexpr int kAbsorbedSign = 700;
-constexpr int kDoubtSign = 750;
+const SheetRegion kReflectedSign{"mark reflected", {650, 0, 700, 50}};
+const SheetRegion kAbsorbedSign{"mark absorbed", {700, 0, 750, 50}};
+const SheetRegion kDoubtSign{"mark doubtful", {750, 0, 800, 50}};
 // Cell colours.
 constexpr uint32_t kPlain = 0xFFFFFFFFu;
 constexpr uint32_t kMarked = 0xFF7F0000u;
@@ -46,7 +46,7 @@ constexpr uint32_t kFoundAtom = 0xFF00FF00u;
 constexpr uint32_t kMissedAtom = 0xFF7F7F7Fu;
 constexpr uint32_t kBlack = 0xFF000000u;
 // The help panel: a picture on the right, the text in a column on the left.
-const platform::Rect kHelpPicture{0, 0, 300, 340};
+const SheetRegion kHelpPicture{"atoms help", {0, 0, 300, 340}};
 constexpr float kPictureFromRight = 350.0f;
 constexpr float kPictureTop = 100.0f;
 constexpr float kHelpMargin = 50.0f;
@@ -283,7 +283,7 @@ void KG_Ordo::Render() {
         const int left = app->screenWidth / 2 - kButtonHalfWidth;
         const int top = app->screenHeight - kButtonAboveBottom;
         const Vec2 at{static_cast<float>(left), static_cast<float>(top)};
-        DrawSprite(app->textures[TEX_MENU2].get(), &kButtonRegion, nullptr, nullptr, 0.0, &at, kPlain);
+        DrawSprite(app->textures[TEX_MENU2].get(), kButtonRegion, nullptr, nullptr, 0.0, &at, kPlain);
         textRenderer->DrawText(GetTextOrEmpty(kCheckText), left, top, left + 2 * kButtonHalfWidth,
                                top + kButtonHeight, kBlack, platform::dt::Center | platform::dt::VCenter, smallFont);
     }
@@ -321,7 +321,7 @@ void KG_Ordo::DrawHelpText(GUIElement* /*element*/, int left, int top, int right
     const float height = static_cast<float>(bottom - top);
     const Vec2 scaling{scaleX, scaleY};
     const Vec2 at{x + width - kPictureFromRight, y + kPictureTop};
-    DrawSprite(app->textures[TEX_MISC2].get(), &kHelpPicture, &scaling, nullptr, 0.0, &at, kPlain);
+    DrawSprite(app->textures[TEX_MISC2].get(), kHelpPicture, &scaling, nullptr, 0.0, &at, kPlain);
     // The text is left-aligned, so the blank a language text starts with would show.
     const std::string& text = GetHelpText();
     const size_t start = std::min(text.find_first_not_of(' '), text.size());

@@ -23,7 +23,7 @@ constexpr uint32_t kTints[] = {
 constexpr int kTintCount = static_cast<int>(sizeof kTints / sizeof kTints[0]);
 constexpr float kHalfSize = 20.0f;
 constexpr int kHitRadius = 20;
-const platform::Rect kPegRegion{605, 5, 645, 45};
+const SheetRegion kPegRegion{"peg", {605, 5, 645, 45}};
 
 uint32_t TwoThirds(uint32_t tint, int shift) {
     const uint32_t component = (tint >> shift) & 0xFFu;
@@ -69,6 +69,6 @@ bool Peg::HitTest(int px, int py) const {
 
 void Peg::Draw(bool highlighted) const {
     const Vec2 at{x - kHalfSize, y - kHalfSize};
-    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), &kPegRegion, nullptr, nullptr, 0.0, &at,
+    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), kPegRegion, nullptr, nullptr, 0.0, &at,
                Tint(colour, highlighted));
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "app/AppState.h"
 #include "app/Sprite.h"
@@ -45,12 +46,12 @@ bool PictureShape::HitTest(float px, float py) const {
 
 void PictureShape::Draw(uint32_t colour) const {
     const int left = kCellStep * type;
-    const platform::Rect cell{left, kCellTop, left + kCellSize, kCellTop + kCellSize};
+    const SheetRegion cell{"shape " + std::to_string(type), {left, kCellTop, left + kCellSize, kCellTop + kCellSize}};
     const float half = static_cast<float>(kCellSize / 2.0 * sizeFactor);
     const Vec2 scaling{static_cast<float>(scaleX * sizeFactor), static_cast<float>(scaleY * sizeFactor)};
     const Vec2 centre{half, half};
     const Vec2 topLeft{x - half, y - half};
-    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), &cell, &scaling, &centre, rotation * std::numbers::pi / 180.0,
+    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), cell, &scaling, &centre, rotation * std::numbers::pi / 180.0,
                &topLeft, colour);
 }
 
