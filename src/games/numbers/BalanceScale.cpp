@@ -20,9 +20,9 @@ constexpr float kLayerHeight = 50.0f;
 constexpr float kFirstWeightX = -40.0f;
 constexpr float kFirstWeightY = -32.5f;
 
-const platform::Rect kStandRegion{800, 0, 884, 100};
-const platform::Rect kBeamRegion{500, 320, 700, 360};
-const platform::Rect kPanRegion{502, 445, 598, 498};
+const SheetRegion kStandRegion{"stand", {800, 0, 884, 100}};
+const SheetRegion kBeamRegion{"beam", {500, 320, 700, 360}};
+const SheetRegion kPanRegion{"pan", {502, 445, 598, 498}};
 constexpr float kStandHalfWidth = 42.0f;
 constexpr float kStandBelowPivot = 22.5f;
 const Vec2 kBeamPivot{100.0f, 22.5f};
@@ -183,12 +183,12 @@ void BalanceScale::Draw() const {
     const float centreX = app->screenWidth / 2.0f;
     const float centreY = app->screenHeight / 2.0f;
     const Vec2 stand{centreX - kStandHalfWidth, centreY + kStandBelowPivot};
-    DrawSprite(texture, &kStandRegion, nullptr, nullptr, 0.0, &stand, kWhite);
+    DrawSprite(texture, kStandRegion, nullptr, nullptr, 0.0, &stand, kWhite);
     const Vec2 beam{centreX - kArmLength, centreY};
-    DrawSprite(texture, &kBeamRegion, nullptr, &kBeamPivot, tilt * kRadiansPerDegree, &beam, kWhite);
+    DrawSprite(texture, kBeamRegion, nullptr, &kBeamPivot, tilt * kRadiansPerDegree, &beam, kWhite);
     for (const Point anchor : {leftAnchor, rightAnchor}) {
         const Vec2 pan{anchor.x - kPanHook.x, anchor.y - kPanHook.y};
-        DrawSprite(texture, &kPanRegion, nullptr, nullptr, 0.0, &pan, kWhite);
+        DrawSprite(texture, kPanRegion, nullptr, nullptr, 0.0, &pan, kWhite);
     }
     for (const Weights* list : {&rightPan, &leftPan, &table}) {
         for (const auto& weight : *list) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-const platform::Rect kWeightRegion{416, 353, 482, 481};
+const SheetRegion kWeightRegion{"weight", {416, 353, 482, 481}};
 // The foot of the weight in its picture, and its hit box, before scaling.
 constexpr float kFootX = 33.0f;
 constexpr float kFootY = 100.0f;
@@ -55,7 +55,7 @@ void BalanceWeight::Draw() const {
     const float s = static_cast<float>(kScale);
     const Vec2 scaling{s, s};
     const Vec2 corner{positionX - kFootX * s, positionY - kFootY * s};
-    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), &kWeightRegion, &scaling, nullptr, 0.0, &corner,
+    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), kWeightRegion, &scaling, nullptr, 0.0, &corner,
                movable ? kWhite : kGrey);
     TextRenderer* text = GetTextRenderer();
     text->DrawTextAt(std::to_string(grams) + "g", positionX, positionY - kLabelAboveFoot,

@@ -16,10 +16,10 @@ constexpr double kRadiansPerDegree = 0.01745329238474369;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kBlack = 0xFF000000u;
 
-const platform::Rect kDial{600, 500, 800, 700};
-const platform::Rect kMinuteHand{800, 500, 1000, 700};
-const platform::Rect kHourHand{800, 300, 1000, 500};
-const platform::Rect kDisplay{600, 400, 800, 500};
+const SheetRegion kDial{"clock dial", {600, 500, 800, 700}};
+const SheetRegion kMinuteHand{"minute hand", {800, 500, 1000, 700}};
+const SheetRegion kHourHand{"hour hand", {800, 300, 1000, 500}};
+const SheetRegion kDisplay{"digital clock", {600, 400, 800, 500}};
 // "am" and "pm" stand this far below the dial's centre.
 constexpr float kNoonMarkDrop = 30.0f;
 
@@ -56,15 +56,15 @@ void ClockFace::DrawAnalog(Font* font) const {
     const float half = static_cast<float>(kArtSize / 2.0) * s;
     const Vec2 scaling{s, s};
     const Vec2 corner{position.x - half, position.y - half};
-    DrawSprite(misc1, &kDial, &scaling, nullptr, 0.0, &corner, kWhite);
+    DrawSprite(misc1, kDial, &scaling, nullptr, 0.0, &corner, kWhite);
     GetTextRenderer()->DrawTextAt(hours < 12 ? "am" : "pm", position.x, position.y + kNoonMarkDrop, kBlack,
                                   platform::dt::Center, font);
 
     const double minuteDegrees = minutes / 60.0 * 360.0;
     const double hourDegrees = hours / 12.0 * 360.0 + minuteDegrees / 12.0;
     const Vec2 centre{half, half};
-    DrawSprite(misc1, &kHourHand, &scaling, &centre, hourDegrees * kRadiansPerDegree, &corner, kWhite);
-    DrawSprite(misc1, &kMinuteHand, &scaling, &centre, minuteDegrees * kRadiansPerDegree, &corner, kWhite);
+    DrawSprite(misc1, kHourHand, &scaling, &centre, hourDegrees * kRadiansPerDegree, &corner, kWhite);
+    DrawSprite(misc1, kMinuteHand, &scaling, &centre, minuteDegrees * kRadiansPerDegree, &corner, kWhite);
 }
 
 void ClockFace::DrawDigital(Font* font) const {
@@ -73,7 +73,7 @@ void ClockFace::DrawDigital(Font* font) const {
     const Vec2 scaling{s, s};
     const Vec2 corner{position.x - static_cast<float>(kArtSize / 2.0) * s,
                       position.y - static_cast<float>(kArtSize / 4.0) * s};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kDisplay, &scaling, nullptr, 0.0, &corner, kWhite);
+    DrawSprite(app->textures[TEX_MISC1].get(), kDisplay, &scaling, nullptr, 0.0, &corner, kWhite);
     GetTextRenderer()->DrawTextAt(TimeText(hours, minutes), position.x, position.y, kBlack,
                                   platform::dt::Center | platform::dt::VCenter, font);
 }

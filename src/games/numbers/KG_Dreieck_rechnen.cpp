@@ -29,8 +29,8 @@ constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 // The boxes of the top row's numbers and of the operator signs below.
-const platform::Rect kNumberBox{100, 450, 150, 500};
-const platform::Rect kOperatorBox{50, 450, 100, 500};
+const SheetRegion kNumberBox{"text box", {100, 450, 150, 500}};
+const SheetRegion kOperatorBox{"operator box", {50, 450, 100, 500}};
 constexpr float kBoxHalf = 25.0f;
 
 }  // namespace
@@ -91,7 +91,7 @@ void KG_Dreieck_rechnen::Render() {
 void KG_Dreieck_rechnen::DrawNode(const TriangleNode& node) const {
     const bool top = node.InTopRow();
     const Vec2 corner{node.x - kBoxHalf, node.y - kBoxHalf};
-    DrawSprite(app->textures[TEX_MISC1].get(), top ? &kNumberBox : &kOperatorBox, nullptr, nullptr, 0.0, &corner,
+    DrawSprite(app->textures[TEX_MISC1].get(), top ? kNumberBox : kOperatorBox, nullptr, nullptr, 0.0, &corner,
                kWhite);
     const std::string label = top ? std::to_string(node.value) : std::string(1, arithmetic::Sign(node.op));
     textRenderer->DrawTextAt(label, node.x, node.y, kBlack, kCentred, bigFont.get());

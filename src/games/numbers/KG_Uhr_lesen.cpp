@@ -31,7 +31,7 @@ constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
-const platform::Rect kBox{100, 450, 150, 500};
+const SheetRegion kBox{"text box", {100, 450, 150, 500}};
 constexpr float kBoxHalf = 25.0f;
 // The answer box is one and a half boxes wide.
 constexpr float kAnswerBoxWidth = 1.5f;
@@ -133,14 +133,14 @@ void KG_Uhr_lesen::Render() {
 
 void KG_Uhr_lesen::DrawSign(const Sign& sign) const {
     const Vec2 corner{sign.position.x - kBoxHalf, sign.position.y - kBoxHalf};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kBox, nullptr, nullptr, 0.0, &corner, kWhite);
+    DrawSprite(app->textures[TEX_MISC1].get(), kBox, nullptr, nullptr, 0.0, &corner, kWhite);
     textRenderer->DrawTextAt(sign.minus ? "-" : "+", sign.position.x, sign.position.y, kBlack, kCentred, smallFont);
 }
 
 void KG_Uhr_lesen::DrawAnswer(float x, float y) const {
     const Vec2 scaling{kAnswerBoxWidth, 1.0f};
     const Vec2 corner{x - kAnswerBoxWidth * kBoxHalf, y - kBoxHalf};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kBox, &scaling, nullptr, 0.0, &corner, kWhite);
+    DrawSprite(app->textures[TEX_MISC1].get(), kBox, &scaling, nullptr, 0.0, &corner, kWhite);
 
     const bool verdict = ShowsVerdict();
     const bool right = InputIsRight();

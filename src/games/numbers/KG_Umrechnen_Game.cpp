@@ -44,7 +44,7 @@ constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 // The plate under "=" between the two quantities.
-const platform::Rect kPlate{50, 350, 100, 400};
+const SheetRegion kPlate{"tile", {50, 350, 100, 400}};
 constexpr float kPlateHalf = 25.0f;
 // Quantity boxes: 17 pixels a character, at least 50 wide, 50 high, 50 away
 // from the centre; the tick 25 to the right of the answer's box.
@@ -124,7 +124,7 @@ void KG_Umrechnen_Game::Render() {
     DrawQuantity(sourceText, task.sourceUnit, w / 2 - kBoxGap, true, kBlack, true);
 
     const Vec2 plateCorner{w / 2 - kPlateHalf, h / 2 - kPlateHalf};
-    DrawSprite(app->textures[TEX_MISC1].get(), &kPlate, nullptr, nullptr, 0.0, &plateCorner, kWhite);
+    DrawSprite(app->textures[TEX_MISC1].get(), kPlate, nullptr, nullptr, 0.0, &plateCorner, kWhite);
     textRenderer->DrawTextAt("=", w / 2, h / 2, kBlack, kCentred, bigFont.get());
 
     const float answerLeft = w / 2 + kBoxGap;

@@ -34,7 +34,7 @@ constexpr float kStackRowAboveBottom = 75.0f;
 // The check button: 200 x 50 in the middle of the screen.
 constexpr int kButtonHalfWidth = 100;
 constexpr int kButtonHalfHeight = 25;
-const platform::Rect kButtonRegion{400, 600, 600, 650};
+const SheetRegion kButtonRegion{"plain", {400, 600, 600, 650}};
 
 // Grade: wrong change costs up to 3 points, change in more pieces than
 // needed up to 2; a finished play pays a point per 120 s, an early end one
@@ -314,7 +314,7 @@ void KG_Wechselgeld_Game::Render() {
         const int left = app->screenWidth / 2 - kButtonHalfWidth;
         const int top = app->screenHeight / 2 - kButtonHalfHeight;
         const Vec2 corner{static_cast<float>(left), static_cast<float>(top)};
-        DrawSprite(app->textures[TEX_MENU2].get(), &kButtonRegion, nullptr, nullptr, 0.0, &corner, kWhite);
+        DrawSprite(app->textures[TEX_MENU2].get(), kButtonRegion, nullptr, nullptr, 0.0, &corner, kWhite);
         textRenderer->DrawText(GetTextOrEmpty(kButtonText), left, top, left + 2 * kButtonHalfWidth,
                                top + 2 * kButtonHalfHeight, kBlack, platform::dt::Center | platform::dt::VCenter,
                                smallFont);

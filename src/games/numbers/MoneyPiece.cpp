@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/AppState.h"
 #include "app/Sprite.h"
@@ -43,9 +44,13 @@ const MoneyPicture* PictureOf(int cents) {
 
 double MoneyScale(int cents) { return cents <= kLargestCoin ? kCoinScale : kNoteScale; }
 
-platform::Rect MoneyRegion(int cents) {
+SheetRegion MoneyRegion(int cents) {
     const MoneyPicture* picture = PictureOf(cents);
-    return picture != nullptr ? picture->region : platform::Rect{0, 0, 0, 0};
+    if (picture == nullptr) {
+        return SheetRegion{"", {0, 0, 0, 0}};
+    }
+    const char* kind = cents <= kLargestCoin ? "coin " : "note ";
+    return SheetRegion{kind + std::to_string(cents), picture->region};
 }
 
 MoneyPiece::MoneyPiece(int cents, float x, float y, bool fromStack)
@@ -81,9 +86,9 @@ bool MoneyPiece::HitTest(int x, int y) const {
 }
 
 void MoneyPiece::Draw() const {
-    const platform::Rect region = MoneyRegion(cents);
+    const SheetRegion region = MoneyRegion(cents);
     const float s = static_cast<float>(scale);
     const Vec2 scaling{s, s};
     const Vec2 corner{positionX - halfWidth * s, positionY - halfHeight * s};
-    DrawSprite(GetAppState()->textures[TEX_MISC4].get(), &region, &scaling, nullptr, 0.0, &corner, kWhite);
+    DrawSprite(GetAppState()->textures[TEX_MISC4].get(), region, &scaling, nullptr, 0.0, &corner, kWhite);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Sprite.h"
 #include "platform/Renderer.h"
 
 // The coins and notes of the change game, in cents, from the smallest.
@@ -13,8 +14,9 @@ inline constexpr double kNoteScale = 0.5;
 
 // The drawing scale of a coin or note of the value.
 double MoneyScale(int cents);
-// Its picture in misc4; an empty region for a value that is no denomination.
-platform::Rect MoneyRegion(int cents);
+// Its picture in misc4, named "coin 50" or "note 500"; an empty region without
+// a name for a value that is no denomination.
+SheetRegion MoneyRegion(int cents);
 
 // One coin or note: drawn centred on its position, gliding towards its target.
 class MoneyPiece {

@@ -54,11 +54,11 @@ void MoneyStack::Update(double seconds) {
 }
 
 void MoneyStack::Draw() const {
-    const platform::Rect region = MoneyRegion(cents);
+    const SheetRegion region = MoneyRegion(cents);
     const float s = static_cast<float>(scale);
     const Vec2 scaling{s, s};
     const Vec2 corner{positionX - kStackHalfSize * s, positionY - kStackHalfSize * s};
-    DrawSprite(GetAppState()->textures[TEX_MISC4].get(), &region, &scaling, nullptr, 0.0, &corner, kWhite);
+    DrawSprite(GetAppState()->textures[TEX_MISC4].get(), region, &scaling, nullptr, 0.0, &corner, kWhite);
     for (const auto& piece : flying) {
         piece->Draw();
     }

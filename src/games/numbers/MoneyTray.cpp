@@ -16,8 +16,8 @@ constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 // The frame: a 95 x 5 bar stretched along the top and bottom, a 5 x 95 bar
 // stretched down the sides.
-const platform::Rect kFrameAcross{505, 0, 600, 5};
-const platform::Rect kFrameDown{500, 5, 505, 100};
+const SheetRegion kFrameAcross{"frame h", {505, 0, 600, 5}};
+const SheetRegion kFrameDown{"frame v", {500, 5, 505, 100}};
 constexpr float kFrameLength = 95.0f;
 constexpr float kFrameThickness = 5.0f;
 // A name above the tray stands in this band over its top edge, clear of the
@@ -91,10 +91,10 @@ void MoneyTray::Draw() const {
         const Vec2 topLeft{left, top};
         const Vec2 bottomLeft{left, bottom - kFrameThickness};
         const Vec2 topRight{right - kFrameThickness, top};
-        DrawSprite(texture, &kFrameAcross, &across, nullptr, 0.0, &topLeft, kWhite);
-        DrawSprite(texture, &kFrameAcross, &across, nullptr, 0.0, &bottomLeft, kWhite);
-        DrawSprite(texture, &kFrameDown, &down, nullptr, 0.0, &topLeft, kWhite);
-        DrawSprite(texture, &kFrameDown, &down, nullptr, 0.0, &topRight, kWhite);
+        DrawSprite(texture, kFrameAcross, &across, nullptr, 0.0, &topLeft, kWhite);
+        DrawSprite(texture, kFrameAcross, &across, nullptr, 0.0, &bottomLeft, kWhite);
+        DrawSprite(texture, kFrameDown, &down, nullptr, 0.0, &topLeft, kWhite);
+        DrawSprite(texture, kFrameDown, &down, nullptr, 0.0, &topRight, kWhite);
     }
     for (const auto& piece : pieces) {
         piece->Draw();
