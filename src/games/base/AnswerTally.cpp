@@ -29,7 +29,12 @@ double AnswerTally::Grade(bool finished, double seconds, double secondsPerPoint)
     return static_cast<double>(wrong) / Answered() * 10.0 + timePart;
 }
 
+std::string AnswerTally::RightWrongLines() const {
+    return FormatText(kRightText, right) + "\n" + FormatText(kWrongText, wrong);
+}
+
+std::string AnswerTally::PercentLine() const { return FormatText(kPercentText, PercentRight()); }
+
 std::string AnswerTally::ResultText(const std::string& timeLine, const std::string& gradeLine) const {
-    return timeLine + "\n" + FormatText(kRightText, right) + "\n" + FormatText(kWrongText, wrong) + "\n\n" +
-           FormatText(kPercentText, PercentRight()) + "\n\n" + gradeLine;
+    return timeLine + "\n" + RightWrongLines() + "\n\n" + PercentLine() + "\n\n" + gradeLine;
 }

@@ -16,6 +16,10 @@ struct AnswerTally {
     // 1 + 5 x wrong / tasks; when the play ended early, 1 + 10 x wrong /
     // answers, or 6.0 without an answer. Each second adds 1 / secondsPerPoint.
     double Grade(bool finished, double seconds, double secondsPerPoint) const;
+    // The lines of the right and of the wrong answers.
+    std::string RightWrongLines() const;
+    // The line of the percentage of right answers.
+    std::string PercentLine() const;
     // The result text: the time line, the right and wrong answers, the
     // percentage, and the grade line.
     std::string ResultText(const std::string& timeLine, const std::string& gradeLine) const;

@@ -24,10 +24,15 @@ constexpr float kBoxHalf = 25.0f;
 }  // namespace
 
 TaskGame::TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint)
+    : TaskGame(level, saveFileName, tasks, fontSize, secondsPerGradePoint, secondsPerGradePoint) {}
+
+TaskGame::TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint,
+                   double secondsPerGradePointEnded)
     : Knobel_Game(level, saveFileName),
       bigFont(std::make_unique<Font>("Arial", fontSize)),
       tally(tasks),
-      secondsPerGradePoint(secondsPerGradePoint) {}
+      secondsPerGradePoint(secondsPerGradePoint),
+      secondsPerGradePointEnded(secondsPerGradePointEnded) {}
 
 TaskGame::~TaskGame() = default;
 
@@ -68,7 +73,8 @@ const std::string& TaskGame::GetResultText() {
 }
 
 void TaskGame::ComputeGrade() {
-    SetGrade(tally.Grade(GetState() == STATE_FINISHED, GetPlaySeconds(), secondsPerGradePoint));
+    const bool finished = GetState() == STATE_FINISHED;
+    SetGrade(tally.Grade(finished, GetPlaySeconds(), finished ? secondsPerGradePoint : secondsPerGradePointEnded));
 }
 
 bool TaskGame::VerdictBlinkOn() const { return static_cast<int>(feedbackTimer * 10.0) % 4 < 2; }
@@ -88,6 +94,14 @@ void TaskGame::EditDigits(std::string& typed, uint16_t key, std::size_t maxDigit
     }
 }
 
+int TaskGame::DigitsValue(std::string_view digits) {
+    int value = 0;
+    for (const char digit : digits) {
+        value = value * 10 + (digit - '0');
+    }
+    return value;
+}
+
 void TaskGame::CountAnswer(bool right, double verdictSeconds) {
     (right ? tally.right : tally.wrong) += 1;
     feedbackTimer = verdictSeconds;
@@ -102,20 +116,25 @@ void TaskGame::DrawTick(float x, float y) const {
 void TaskGame::DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight,
                           const std::string& correction) const {
     const float scale = std::max(1.0f, static_cast<float>(typed.size()) * 0.5f);
-    const Vec2 scaling{scale, 1.0f};
-    const Vec2 boxCorner{x - kBoxHalf * scale, y - kBoxHalf};
+    DrawAnswer(x, y, scale, typed, typedIsRight, correction, bigFont.get());
+}
+
+void TaskGame::DrawAnswer(float x, float y, float widthScale, const std::string& shown, bool shownIsRight,
+                          const std::string& correction, Font* font) const {
+    const Vec2 scaling{widthScale, 1.0f};
+    const Vec2 boxCorner{x - kBoxHalf * widthScale, y - kBoxHalf};
     DrawSprite(app->textures[TEX_MISC1].get(), kAnswerBox, &scaling, nullptr, 0.0, &boxCorner, kWhite);
 
     const bool verdict = ShowsVerdict();
-    if (!verdict || typedIsRight) {
-        textRenderer->DrawTextAt(typed, x, y, kBlack, kCentred, bigFont.get());
+    if (!verdict || shownIsRight) {
+        textRenderer->DrawTextAt(shown, x, y, kBlack, kCentred, font);
     }
     if (!verdict) {
         return;
     }
-    if (typedIsRight) {
-        DrawTick(x + kBoxHalf * scale, y - kBoxHalf);
+    if (shownIsRight) {
+        DrawTick(x + kBoxHalf * widthScale, y - kBoxHalf);
     } else if (VerdictBlinkOn()) {
-        textRenderer->DrawTextAt(correction, x, y, kCorrectionColour, kCentred, bigFont.get());
+        textRenderer->DrawTextAt(correction, x, y, kCorrectionColour, kCentred, font);
     }
 }

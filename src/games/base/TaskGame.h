@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "games/base/Knobel_Game.h"
 #include "games/base/AnswerTally.h"
@@ -20,6 +21,10 @@ public:
     // game's own font; secondsPerGradePoint: the play time that costs a grade
     // point.
     TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint);
+    // The same where the play time of a play ended early costs a grade point
+    // every secondsPerGradePointEnded.
+    TaskGame(int level, const std::string& saveFileName, int tasks, double fontSize, double secondsPerGradePoint,
+             double secondsPerGradePointEnded);
     ~TaskGame() override;
 
     void Update() override;
@@ -47,6 +52,8 @@ protected:
     // A whole number being typed: a digit key adds its digit while fewer than
     // maxDigits stand, Backspace takes the last one away.
     static void EditDigits(std::string& typed, uint16_t key, std::size_t maxDigits);
+    // The whole number the digits spell; 0 for none.
+    static int DigitsValue(std::string_view digits);
     // A verdict ran out and tasks remain.
     virtual void NextTask() = 0;
     // The tick of a right answer, its top-left corner at (x, y).
@@ -56,6 +63,10 @@ protected:
     // it is). During a verdict: a right answer stays with the tick beside the
     // box; for a wrong one the correction blinks in its place instead.
     void DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight, const std::string& correction) const;
+    // The same with the shown text, the box stretched sideways by widthScale
+    // and the texts in the given font.
+    void DrawAnswer(float x, float y, float widthScale, const std::string& shown, bool shownIsRight,
+                    const std::string& correction, Font* font) const;
 
     // The game's own font, for its texts.
     const std::unique_ptr<Font> bigFont;
@@ -64,4 +75,5 @@ private:
     AnswerTally tally;
     double feedbackTimer = 0.0;
     const double secondsPerGradePoint;
+    const double secondsPerGradePointEnded;
 };

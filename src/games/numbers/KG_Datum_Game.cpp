@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 #include "app/AppState.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "games/base/TextBox.h"
-#include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"
@@ -93,14 +93,6 @@ std::string Trimmed(const std::string& text) {
 
 const std::string& WeekdayName(int weekday) { return GetTextOrEmpty(kSundayText + weekday); }
 
-int DigitsValue(const std::string& digits, std::size_t from, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        value = value * 10 + (digits[i] - '0');
-    }
-    return value;
-}
-
 }  // namespace
 
 KG_Datum_Game::KG_Datum_Game(int level, Datum (*today)())
@@ -169,9 +161,9 @@ std::string KG_Datum_Game::ApplyStep(int code, Datum& date) {
 }
 
 Datum KG_Datum_Game::ReadTypedDate(const std::string& digits, const Datum& today) {
-    const int day = digits.size() >= 2 ? DigitsValue(digits, 0, 2) : today.day;
-    const int month = digits.size() >= 4 ? DigitsValue(digits, 2, 2) : today.month;
-    const int year = digits.size() >= 8 ? DigitsValue(digits, 4, 4) : today.year;
+    const int day = digits.size() >= 2 ? DigitsValue(std::string_view(digits).substr(0, 2)) : today.day;
+    const int month = digits.size() >= 4 ? DigitsValue(std::string_view(digits).substr(2, 2)) : today.month;
+    const int year = digits.size() >= 8 ? DigitsValue(std::string_view(digits).substr(4, 4)) : today.year;
     return Datum::Of(day, month, year);
 }
 
@@ -189,16 +181,14 @@ void KG_Datum_Game::OnKeyDown(uint16_t key) {
     if (!TakesAnswerKeys()) {
         return;
     }
-    if (key == platform::vk::Back) {
+    if (!weekdayQuestion) {
+        EditDigits(input, key, kMaxDigits);
+    } else if (key == platform::vk::Back) {
         if (!input.empty()) {
             input.pop_back();
         }
-    } else if (weekdayQuestion) {
-        if (key >= 'A' && key <= 'Z' && input.size() < kMaxLetters) {
-            input += static_cast<char>(shiftHeld ? key : key - 'A' + 'a');
-        }
-    } else if (key >= '0' && key <= '9' && input.size() < kMaxDigits) {
-        input += static_cast<char>(key);
+    } else if (key >= 'A' && key <= 'Z' && input.size() < kMaxLetters) {
+        input += static_cast<char>(shiftHeld ? key : key - 'A' + 'a');
     }
 }
 

@@ -8,7 +8,6 @@
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
 #include "games/numbers/ArithmeticTerm.h"
-#include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"
@@ -62,14 +61,7 @@ void KG_Dreieck_rechnen::NextTask() {
 }
 
 bool KG_Dreieck_rechnen::InputIsRight() const {
-    if (input.empty()) {
-        return false;
-    }
-    int answer = 0;
-    for (const char digit : input) {
-        answer = answer * 10 + (digit - '0');
-    }
-    return answer == triangle->Root().value;
+    return !input.empty() && DigitsValue(input) == triangle->Root().value;
 }
 
 void KG_Dreieck_rechnen::Render() {

@@ -5,7 +5,6 @@
 #include "app/AppState.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
-#include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"
@@ -66,14 +65,7 @@ const std::string& KG_Rechenspiel::GetHelpText() { return GetTextOrEmpty(kHelpTe
 const std::string& KG_Rechenspiel::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
 bool KG_Rechenspiel::InputIsRight() const {
-    if (input.empty()) {
-        return false;
-    }
-    int answer = 0;
-    for (const char digit : input) {
-        answer = answer * 10 + (digit - '0');
-    }
-    return answer == term->Value();
+    return !input.empty() && DigitsValue(input) == term->Value();
 }
 
 void KG_Rechenspiel::NextTask() {

@@ -6,7 +6,6 @@
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
-#include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"
@@ -28,7 +27,6 @@ constexpr double kFontSize = 40.0;
 
 constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 const SheetRegion kBox{"text box", {100, 450, 150, 500}};
@@ -36,14 +34,6 @@ constexpr float kBoxHalf = 25.0f;
 // The answer box is one and a half boxes wide.
 constexpr float kAnswerBoxWidth = 1.5f;
 constexpr int kMinutesPerHour = 60;
-
-int DigitsValue(const std::string& digits) {
-    int value = 0;
-    for (const char digit : digits) {
-        value = value * 10 + (digit - '0');
-    }
-    return value;
-}
 
 }  // namespace
 
@@ -128,35 +118,14 @@ void KG_Uhr_lesen::Render() {
         clock.Draw(bigFont.get());
     }
     textRenderer->DrawTextAt("=", w / 2, h / 2 + 50, kBlack, kCentred, smallFont);
-    DrawAnswer(w / 2, h / 2 + 150);
+    const std::string correct = ClockFace::TimeText(answer / kMinutesPerHour, answer % kMinutesPerHour, " : ");
+    DrawAnswer(w / 2, h / 2 + 150, kAnswerBoxWidth, TypedTimeText(input), InputIsRight(), correct, smallFont);
 }
 
 void KG_Uhr_lesen::DrawSign(const Sign& sign) const {
     const Vec2 corner{sign.position.x - kBoxHalf, sign.position.y - kBoxHalf};
     DrawSprite(app->textures[TEX_MISC1].get(), kBox, nullptr, nullptr, 0.0, &corner, kWhite);
     textRenderer->DrawTextAt(sign.minus ? "-" : "+", sign.position.x, sign.position.y, kBlack, kCentred, smallFont);
-}
-
-void KG_Uhr_lesen::DrawAnswer(float x, float y) const {
-    const Vec2 scaling{kAnswerBoxWidth, 1.0f};
-    const Vec2 corner{x - kAnswerBoxWidth * kBoxHalf, y - kBoxHalf};
-    DrawSprite(app->textures[TEX_MISC1].get(), kBox, &scaling, nullptr, 0.0, &corner, kWhite);
-
-    const bool verdict = ShowsVerdict();
-    const bool right = InputIsRight();
-    if (!verdict || right) {
-        textRenderer->DrawTextAt(TypedTimeText(input), x, y, kBlack, kCentred, smallFont);
-    }
-    if (!verdict) {
-        return;
-    }
-    if (right) {
-        DrawTick(x + kAnswerBoxWidth * kBoxHalf, y - kBoxHalf);
-    } else if (VerdictBlinkOn()) {
-        const std::string correct =
-            ClockFace::TimeText(answer / kMinutesPerHour, answer % kMinutesPerHour, " : ");
-        textRenderer->DrawTextAt(correct, x, y, kCorrectionColour, kCentred, smallFont);
-    }
 }
 
 const std::string& KG_Uhr_lesen::GetHelpText() { return GetTextOrEmpty(kHelpText); }

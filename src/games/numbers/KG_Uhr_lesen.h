@@ -60,7 +60,6 @@ protected:
 private:
     bool InputIsRight() const;
     void DrawSign(const Sign& sign) const;
-    void DrawAnswer(float x, float y) const;
 
     const int clockCount;
     std::vector<ClockFace> clocks;

@@ -10,7 +10,6 @@
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
 #include "games/base/TextBox.h"
-#include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"
@@ -20,9 +19,6 @@ namespace {
 
 constexpr int kTitleText = 160;
 constexpr int kHelpText = 161;
-constexpr int kRightText = 30;
-constexpr int kWrongText = 31;
-constexpr int kPercentText = 32;
 constexpr int kLargestErrorText = 162;
 constexpr int kAverageErrorText = 163;
 
@@ -67,7 +63,8 @@ double ReadAnswer(const std::string& typed) {
 }  // namespace
 
 KG_Umrechnen_Game::KG_Umrechnen_Game(int level)
-    : TaskGame(level, kSaveFile, kTasks[std::clamp(level, 0, 2)], kBigFontSize, kSecondsPerPointFinished),
+    : TaskGame(level, kSaveFile, kTasks[std::clamp(level, 0, 2)], kBigFontSize, kSecondsPerPointFinished,
+               kSecondsPerPointEnded),
       ratioLimit(kRatioLimits[this->level]),
       highestExponent(kHighestExponents[this->level]),
       lowestExponent(kLowestExponents[this->level]),
@@ -88,19 +85,13 @@ void KG_Umrechnen_Game::OnKeyDown(uint16_t key) {
     if (!TakesAnswerKeys()) {
         return;
     }
-    if (key == platform::vk::Back) {
-        if (!input.empty()) {
-            input.pop_back();
+    // A comma or a point types the decimal point.
+    if (key == platform::vk::OemComma || key == platform::vk::OemPeriod || key == platform::vk::Decimal) {
+        if (input.size() < kMaxInput) {
+            input += '.';
         }
-        return;
-    }
-    if (input.size() >= kMaxInput) {
-        return;
-    }
-    if (key >= '0' && key <= '9') {
-        input += static_cast<char>(key);
-    } else if (key == platform::vk::OemComma || key == platform::vk::OemPeriod || key == platform::vk::Decimal) {
-        input += '.';
+    } else {
+        EditDigits(input, key, kMaxInput);
     }
 }
 
@@ -174,16 +165,10 @@ const std::string& KG_Umrechnen_Game::GetTitle() { return GetTextOrEmpty(kTitleT
 const std::string& KG_Umrechnen_Game::GetResultText() {
     const AnswerTally& tally = Tally();
     const double averageError = tally.Answered() > 0 ? errorSum / tally.Answered() : 0.0;
-    resultText = PlayTimeText() + "\n" + FormatText(kRightText, tally.right) + "\n" +
-                 FormatText(kWrongText, tally.wrong) + "\n" + FormatText(kPercentText, tally.PercentRight()) + "\n" +
+    resultText = PlayTimeText() + "\n" + tally.RightWrongLines() + "\n" + tally.PercentLine() + "\n" +
                  FormatText(kLargestErrorText, Percent(largestError)) + "\n" +
                  FormatText(kAverageErrorText, Percent(averageError)) + "\n\n" + GradeText();
     return resultText;
-}
-
-void KG_Umrechnen_Game::ComputeGrade() {
-    const bool finished = GetState() == STATE_FINISHED;
-    SetGrade(Tally().Grade(finished, GetPlaySeconds(), finished ? kSecondsPerPointFinished : kSecondsPerPointEnded));
 }
 
 void KG_Umrechnen_Game::DrawHelpText(GUIElement* element, int left, int top, int right, int bottom, float x,

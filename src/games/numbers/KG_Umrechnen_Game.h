@@ -35,7 +35,6 @@ public:
     const std::string& GetHelpText() override;
     const std::string& GetTitle() override;
     const std::string& GetResultText() override;
-    void ComputeGrade() override;
     // As the base draws it, but always in the game's small font.
     void DrawHelpText(GUIElement* element, int left, int top, int right, int bottom, float x, float y, float scaleX,
                       float scaleY, Font* font) override;
