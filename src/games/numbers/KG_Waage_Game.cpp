@@ -12,8 +12,6 @@ constexpr int kTitleText = 115;
 constexpr int kHelpText = 116;
 constexpr int kTimeLeftText = 117;
 constexpr int kPlayTimeText = 37;
-constexpr int kRightText = 30;
-constexpr int kWrongText = 31;
 constexpr int kAverageText = 41;
 
 struct LevelSetup {
@@ -30,10 +28,8 @@ constexpr LevelSetup kLevels[] = {
     {10, 40.0, 10, 0.35, 0.7},
 };
 
-// Grade: the share of tasks that ran out costs up to 5 points in a finished
-// play (10 in one ended early), and the play time a point per 90 s (60 s).
-constexpr double kWrongWeightFinished = 5.0;
-constexpr double kWrongWeightEnded = 10.0;
+// Grade: as the tally weighs the tasks that ran out, and the play time a
+// point per 90 s (60 s in a play ended early).
 constexpr double kSecondsPerPointFinished = 90.0;
 constexpr double kSecondsPerPointEnded = 60.0;
 
@@ -46,7 +42,7 @@ constexpr uint32_t kBlack = 0xFF000000u;
 }  // namespace
 
 KG_Waage_Game::KG_Waage_Game(int level)
-    : Knobel_Game(level, kSaveFile), tasksPerPlay(kLevels[this->level].tasks) {
+    : Knobel_Game(level, kSaveFile), tally(kLevels[this->level].tasks) {
     BuildTask();
 }
 
@@ -91,7 +87,7 @@ void KG_Waage_Game::Update() {
     if (feedbackTimer > 0.0) {
         feedbackTimer -= seconds;
         if (feedbackTimer <= 0.0) {
-            if (right + wrong >= tasksPerPlay) {
+            if (tally.AllAnswered()) {
                 SetState(STATE_FINISHED);
             } else {
                 BuildTask();
@@ -106,14 +102,14 @@ void KG_Waage_Game::Update() {
         balance->PutDownHeld();
         feedbackTimer = kFeedbackSeconds;
         if (balance->IsBalanced()) {
-            ++right;
+            ++tally.right;
             solvedTime += taskTimeAllowed;
         } else {
-            ++wrong;
+            ++tally.wrong;
         }
     } else if (balance->IsBalanced()) {
         solvedTime += taskTimeAllowed - taskTimeLeft;
-        ++right;
+        ++tally.right;
         feedbackTimer = kFeedbackSeconds;
     }
 }
@@ -138,23 +134,17 @@ const std::string& KG_Waage_Game::GetTitle() { return GetTextOrEmpty(kTitleText)
 
 const std::string& KG_Waage_Game::GetResultText() {
     ComputeGrade();
-    const double average = right > 0 ? solvedTime / right : 0.0;
-    resultText = PlayTimeText(kPlayTimeText) + "\n" + FormatText(kRightText, right) + "\n" +
-                 FormatText(kWrongText, wrong) + "\n" + FormatText(kAverageText, average) + "\n\n" + GradeText();
+    const double average = tally.right > 0 ? solvedTime / tally.right : 0.0;
+    resultText = PlayTimeText(kPlayTimeText) + "\n" + tally.RightWrongLines() + "\n" + FormatText(kAverageText, average) + "\n\n" + GradeText();
     return resultText;
 }
 
 void KG_Waage_Game::ComputeGrade() {
-    const int finished = right + wrong;
-    const double seconds = GetPlaySeconds();
-    if (GetState() == STATE_FINISHED && finished > 0) {
-        SetGrade(static_cast<double>(wrong) / finished * kWrongWeightFinished + 1.0 +
-                 seconds / kSecondsPerPointFinished);
-        return;
-    }
-    if (finished == 0) {
+    // A play without a judged task has the worst grade, however it ended.
+    if (tally.Answered() == 0) {
         SetGrade(kWorstGrade);
         return;
     }
-    SetGrade(static_cast<double>(wrong) / finished * kWrongWeightEnded + 1.0 + seconds / kSecondsPerPointEnded);
+    const bool finished = GetState() == STATE_FINISHED;
+    SetGrade(tally.Grade(finished, GetPlaySeconds(), finished ? kSecondsPerPointFinished : kSecondsPerPointEnded));
 }

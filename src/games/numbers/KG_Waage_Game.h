@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "games/base/AnswerTally.h"
 #include "games/base/Knobel_Game.h"
 #include "games/numbers/BalanceScale.h"
 
@@ -32,9 +33,9 @@ public:
     void ComputeGrade() override;
 
     const BalanceScale& Balance() const { return *balance; }
-    int TasksPerPlay() const { return tasksPerPlay; }
-    int Right() const { return right; }
-    int Wrong() const { return wrong; }
+    int TasksPerPlay() const { return tally.tasks; }
+    int Right() const { return tally.right; }
+    int Wrong() const { return tally.wrong; }
     double SolvedTime() const { return solvedTime; }
     double TaskTimeLeft() const { return taskTimeLeft; }
     double TaskTimeAllowed() const { return taskTimeAllowed; }
@@ -46,9 +47,7 @@ private:
     bool TaskInPlay() const;
 
     std::unique_ptr<BalanceScale> balance;
-    int tasksPerPlay;
-    int right = 0;
-    int wrong = 0;
+    AnswerTally tally;
     double solvedTime = 0.0;
     double taskTimeLeft = 0.0;
     double taskTimeAllowed = 0.0;
