@@ -343,18 +343,14 @@ const std::string& KG_Wechselgeld_Game::GetResultText() {
 }
 
 void KG_Wechselgeld_Game::ComputeGrade() {
-    const double seconds = GetPlaySeconds();
-    if (GetState() == STATE_FINISHED) {
-        const double tasks = tasksPerPlay;
-        SetGrade((1.0 - right / tasks) * kRightWeight + 1.0 + (1.0 - optimal / tasks) * kOptimalWeight +
-                 seconds / kSecondsPerPointFinished);
-        return;
-    }
-    if (tasksDone == 0) {
+    // A finished play is weighed over all its tasks, one ended early over
+    // those done.
+    const bool finished = GetState() == STATE_FINISHED;
+    if (!finished && tasksDone == 0) {
         SetGrade(kWorstGrade);
         return;
     }
-    const double tasks = tasksDone;
+    const double tasks = finished ? tasksPerPlay : tasksDone;
     SetGrade((1.0 - right / tasks) * kRightWeight + 1.0 + (1.0 - optimal / tasks) * kOptimalWeight +
-             seconds / kSecondsPerPointEnded);
+             GetPlaySeconds() / (finished ? kSecondsPerPointFinished : kSecondsPerPointEnded));
 }
