@@ -18,7 +18,6 @@ constexpr int kLostText = 36;
 constexpr int kWonText = 38;
 constexpr int kWatchText = 51;
 constexpr int kYourTurnText = 52;
-constexpr int kAlarmSound = 10;
 // Symbols stay size + 100 pixels or more from the screen edges.
 constexpr int kEdgeMargin = 100;
 // A symbol lights for this part of its step while the sequence is shown.
@@ -75,7 +74,7 @@ void KG_Gedächtnis::OnLeftButtonDown(int x, int y) {
     symbols[static_cast<size_t>(hit)].SetGlow(kClickGlowSeconds);
     if (hit != sequence[static_cast<size_t>(position)]) {
         SetState(STATE_FAILED);
-        PlaySound(kAlarmSound, 1.0);
+        PlaySound(SOUND_ALARM, 1.0f);
         return;
     }
     ++position;

@@ -15,6 +15,7 @@ constexpr int kRightText = 30;
 constexpr int kWrongText = 31;
 constexpr int kPercentText = 32;
 constexpr int kAverageText = 41;
+constexpr double kSecondsPerGradePoint = 120.0;
 constexpr int kGridSize = 100;
 constexpr int kGap = 3;
 constexpr int kLabelDrop = 75;
@@ -94,11 +95,7 @@ void KG_Quadrat_addieren::OnLeftButtonDown(int x, int y) {
             continue;
         }
         lastAnswerRight = answers[static_cast<size_t>(sumIndex)].Equals(answer);
-        if (lastAnswerRight) {
-            ++right;
-        } else {
-            ++wrong;
-        }
+        ++(lastAnswerRight ? tally.right : tally.wrong);
         resultTimer = kResultSeconds;
         return;
     }
@@ -109,7 +106,7 @@ void KG_Quadrat_addieren::Update() {
         if (resultTimer > 0.0) {
             resultTimer -= app->frameTime;
             if (resultTimer <= 0.0) {
-                if (Answered() >= kRounds) {
+                if (tally.AllAnswered()) {
                     SetState(STATE_FINISHED);
                 } else {
                     SetUpTask();
@@ -161,22 +158,14 @@ const std::string& KG_Quadrat_addieren::GetHelpText() { return GetTextOrEmpty(kH
 const std::string& KG_Quadrat_addieren::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
 const std::string& KG_Quadrat_addieren::GetResultText() {
-    const int answered = Answered();
-    const int percent = answered > 0 ? static_cast<int>(static_cast<double>(right) / answered * 100.0) : 0;
+    const int answered = tally.Answered();
     const double average = answered > 0 ? GetPlaySeconds() / answered : 0.0;
-    resultText = PlayTimeText() + "\n" + FormatText(kRightText, right) + "\n" + FormatText(kWrongText, wrong) +
-                 "\n" + FormatText(kPercentText, percent) + "\n\n" + FormatText(kAverageText, average) + "\n" +
-                 GradeText();
+    resultText = PlayTimeText() + "\n" + FormatText(kRightText, tally.right) + "\n" +
+                 FormatText(kWrongText, tally.wrong) + "\n" + FormatText(kPercentText, tally.PercentRight()) +
+                 "\n\n" + FormatText(kAverageText, average) + "\n" + GradeText();
     return resultText;
 }
 
 void KG_Quadrat_addieren::ComputeGrade() {
-    const double seconds = GetPlaySeconds();
-    if (GetState() == STATE_FINISHED) {
-        SetGrade(static_cast<double>(wrong) / kRounds * 5.0 + 1.0 + seconds / 120.0);
-    } else if (Answered() == 0) {
-        SetGrade(kWorstGrade);
-    } else {
-        SetGrade(static_cast<double>(wrong) / Answered() * 10.0 + 1.0 + seconds / 120.0);
-    }
+    SetGrade(tally.Grade(GetState() == STATE_FINISHED, GetPlaySeconds(), kSecondsPerGradePoint));
 }

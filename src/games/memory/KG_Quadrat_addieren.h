@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "games/base/AnswerTally.h"
 #include "games/base/GridSquare.h"
 #include "games/base/Knobel_Game.h"
 #include "games/base/SquareGrid.h"
@@ -38,8 +39,8 @@ public:
     // The index of the right answer among the four.
     int SumIndex() const { return sumIndex; }
     const std::vector<Vec2>& PlusPositions() const { return plusPositions; }
-    int Right() const { return right; }
-    int Wrong() const { return wrong; }
+    int Right() const { return tally.right; }
+    int Wrong() const { return tally.wrong; }
     double ResultTimer() const { return resultTimer; }
     bool LastAnswerRight() const { return lastAnswerRight; }
 
@@ -47,7 +48,6 @@ private:
     // Builds a new task: the four answers (the right one the union of the
     // addends, built with them), then the addends left to right.
     void SetUpTask();
-    int Answered() const { return right + wrong; }
 
     std::vector<SquareGrid> addends;
     std::vector<SquareGrid> answers;
@@ -57,8 +57,7 @@ private:
     int side;
     int addendCount;
     int type = 0;
-    int right = 0;
-    int wrong = 0;
+    AnswerTally tally{kRounds};
     double resultTimer = 0.0;
     bool lastAnswerRight = false;
     GridSquare litSample;

@@ -68,8 +68,6 @@ bool KG_Bilder_Basteln::ReadPicture(int n) {
     }
     pieces.clear();
     targets.clear();
-    const int width = app->screenWidth - 2 * kPlacementMargin;
-    const int height = app->screenHeight - 2 * kPlacementMargin;
     for (const PictureObject& object : ReadPictureFile(*file.GetStream())) {
         if (!object.target) {
             if (level > 0) {
@@ -79,13 +77,9 @@ bool KG_Bilder_Basteln::ReadPicture(int n) {
         }
         const PictureShape& target = object.shape;
         targets.push_back(target);
-        PictureShape piece;
-        piece.y = static_cast<float>(Random() % height + kPlacementMargin);
-        piece.x = static_cast<float>(Random() % width + kPlacementMargin);
-        piece.type = target.type;
-        piece.rotation = target.rotation;
-        piece.scaleX = target.scaleX;
-        piece.scaleY = target.scaleY;
+        // The target's type, scale and angle at a random place and size.
+        PictureShape piece = target;
+        PlaceRandomly(piece);
         piece.sizeFactor = (Random() % 14 + 6) / 10.0;
         piece.Rotate((Random() % 24) * kStartTurnStep);
         pieces.push_back(piece);
@@ -93,15 +87,19 @@ bool KG_Bilder_Basteln::ReadPicture(int n) {
     return true;
 }
 
-void KG_Bilder_Basteln::AddRandomPieces() {
+void KG_Bilder_Basteln::PlaceRandomly(PictureShape& piece) const {
     const int width = app->screenWidth - 2 * kPlacementMargin;
     const int height = app->screenHeight - 2 * kPlacementMargin;
+    piece.y = static_cast<float>(Random() % height + kPlacementMargin);
+    piece.x = static_cast<float>(Random() % width + kPlacementMargin);
+}
+
+void KG_Bilder_Basteln::AddRandomPieces() {
     for (int i = 0; i < level * kRandomPiecesPerLevel; ++i) {
         PictureShape piece;
         piece.type = Random() & 3;
         piece.rotation = (Random() % 24) * kTurnStep;
-        piece.y = static_cast<float>(Random() % height + kPlacementMargin);
-        piece.x = static_cast<float>(Random() % width + kPlacementMargin);
+        PlaceRandomly(piece);
         pieces.push_back(piece);
     }
 }

@@ -70,6 +70,9 @@ private:
     // from level 1 on. False when the file cannot be opened.
     bool ReadPicture(int n);
     void AddRandomPieces();
+    // Puts the piece at a random place kPlacementMargin or more from every
+    // screen edge, drawing y first.
+    void PlaceRandomly(PictureShape& piece) const;
     PictureShape* PieceAt(int x, int y);
     // After the chosen piece moved: a move more when it is not the piece of
     // the last counted move.

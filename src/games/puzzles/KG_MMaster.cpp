@@ -57,7 +57,7 @@ void KG_MMaster::ReturnPegInHand() {
 }
 
 void KG_MMaster::OnMouseMove(int x, int y) {
-    if (!AcceptsInput() || !carrying || inHand == nullptr) {
+    if (!AcceptsInput() || inHand == nullptr) {
         return;
     }
     inHand->MoveTarget(static_cast<float>(x - lastMouseX), static_cast<float>(y - lastMouseY));
@@ -71,7 +71,6 @@ void KG_MMaster::OnLeftButtonDown(int x, int y) {
     }
     lastMouseX = x;
     lastMouseY = y;
-    carrying = true;
     // A peg still held (its release went elsewhere) is never lost.
     ReturnPegInHand();
 
@@ -94,7 +93,6 @@ void KG_MMaster::OnLeftButtonDown(int x, int y) {
 }
 
 void KG_MMaster::OnLeftButtonUp(int x, int y) {
-    carrying = false;
     if (inHand == nullptr) {
         return;
     }
@@ -168,8 +166,8 @@ void KG_MMaster::ArrangePalette() {
 
 void KG_MMaster::Update() {
     const double seconds = app->frameTime;
+    AddRecordsTime(seconds);
     if (!IsStarted()) {
-        AddRecordsTime(seconds);
         return;
     }
     if (endTimer > 0.0) {
@@ -195,7 +193,6 @@ void KG_MMaster::Update() {
     for (PegScore& score : scores) {
         score.Glide(seconds);
     }
-    AddRecordsTime(seconds);
 }
 
 void KG_MMaster::Render() {

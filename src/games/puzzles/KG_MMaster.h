@@ -71,7 +71,6 @@ private:
     int rowCount;
     bool positional;
     int currentRow = 0;
-    bool carrying = false;
     int lastMouseX = 0;
     int lastMouseY = 0;
     double endTimer = 0.0;
@@ -81,5 +80,6 @@ private:
     std::vector<std::vector<PegHole>> guessRows;
     std::vector<PegScore> scores;
     std::vector<std::unique_ptr<Peg>> palette;
+    // The peg being dragged, from a press on it to the release.
     std::unique_ptr<Peg> inHand;
 };

@@ -100,6 +100,16 @@ void KG_Ordo::SetAtoms(const AtomGrid& grid) {
     }
 }
 
+int KG_Ordo::FoundAtoms() const {
+    int found = 0;
+    for (int i = 0; i < kBoardSize; ++i) {
+        for (int j = 0; j < kBoardSize; ++j) {
+            found += atoms[Index(i)][Index(j)] && marks[Index(i)][Index(j)] ? 1 : 0;
+        }
+    }
+    return found;
+}
+
 float KG_Ordo::CellX(int column) const {
     return static_cast<float>(app->screenWidth / 2 + (column - kCentreCell) * kStep);
 }
@@ -219,14 +229,7 @@ void KG_Ordo::OnLeftButtonUp(int x, int y) {
     if (x < centre - kButtonHalfWidth || x > centre + kButtonHalfWidth || y < top || y > top + kButtonHeight) {
         return;
     }
-    solved = markCount == atomCount;
-    for (int i = 0; i < kBoardSize; ++i) {
-        for (int j = 0; j < kBoardSize; ++j) {
-            if (atoms[Index(i)][Index(j)] && !marks[Index(i)][Index(j)]) {
-                solved = false;
-            }
-        }
-    }
+    solved = markCount == atomCount && FoundAtoms() == atomCount;
     endTimer = solved ? kSolvedSeconds : kFailedSeconds;
 }
 
@@ -304,15 +307,7 @@ void KG_Ordo::ComputeGrade() {
         SetGrade(seconds / 120.0 + 1.0);
         return;
     }
-    int found = 0;
-    for (int i = 0; i < kBoardSize; ++i) {
-        for (int j = 0; j < kBoardSize; ++j) {
-            if (atoms[Index(i)][Index(j)] && marks[Index(i)][Index(j)]) {
-                ++found;
-            }
-        }
-    }
-    SetGrade(static_cast<double>(atomCount - found) / atomCount * 5.0 + 1.0 + seconds / 60.0);
+    SetGrade(static_cast<double>(atomCount - FoundAtoms()) / atomCount * 5.0 + 1.0 + seconds / 60.0);
 }
 
 void KG_Ordo::DrawHelpText(GUIElement* /*element*/, int left, int top, int right, int bottom, float x, float y,

@@ -73,6 +73,8 @@ private:
     // Easy level: marks every lit lamp whose result the marks would not give.
     void CheckDoubts();
     bool Revealing() const { return endTimer > 0.0; }
+    // The atoms that carry a mark.
+    int FoundAtoms() const;
 
     std::unique_ptr<Font> font;
     double endTimer = 0.0;

@@ -13,7 +13,6 @@
 #include "games/base/TextBox.h"
 #include "games/puzzles/WordList.h"
 #include "media/Archive.h"
-#include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"
@@ -178,13 +177,7 @@ void KG_Wörterbuch_Game::OnKeyUp(uint16_t key) {
 void KG_Wörterbuch_Game::CheckAnswer() {
     lastAnswerRight = std::equal(typed.begin(), typed.end(), solution.begin(), solution.end(),
                                  [](char a, char b) { return Lower(a) == Lower(b); });
-    if (lastAnswerRight) {
-        CountAnswer(true, kRightSeconds);
-        PlaySound(SOUND_KLICK_GAME, 1.0f);
-    } else {
-        CountAnswer(false, kWrongSeconds);
-        PlaySound(SOUND_LAMP1, 1.0f);
-    }
+    JudgeTypedAnswer(lastAnswerRight, lastAnswerRight ? kRightSeconds : kWrongSeconds);
 }
 
 void KG_Wörterbuch_Game::Update() {

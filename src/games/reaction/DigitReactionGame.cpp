@@ -1,8 +1,11 @@
 #include "games/reaction/DigitReactionGame.h"
 
+#include <algorithm>
+
 #include "app/AppState.h"
 #include "app/Font.h"
 #include "app/MainLoop.h"
+#include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "media/Sound.h"
 #include "platform/KeyMap.h"
@@ -56,7 +59,6 @@ void DigitReactionGame::React() {
     if (ShowsTarget()) {
         ++hits;
         reactionTimeSum += timeShown + SecondsSinceUpdate(*app);
-        ++reactionCount;
         PlaySound(SOUND_KLICK_GAME, 1.0f);
     } else {
         ++falseAlarms;
@@ -103,7 +105,15 @@ void DigitReactionGame::OnResetDevice() {
 }
 
 double DigitReactionGame::AverageReactionTime() const {
-    return reactionCount > 0 ? reactionTimeSum / reactionCount : 0.0;
+    return hits > 0 ? reactionTimeSum / hits : 0.0;
+}
+
+int DigitReactionGame::DigitNear(int centre, int maxStep) const {
+    int candidate = shownDigit;
+    while (candidate == shownDigit) {
+        candidate = std::clamp(centre + Random() % (2 * maxStep + 1) - maxStep, 0, 9);
+    }
+    return candidate;
 }
 
 const std::string& DigitReactionGame::GetResultText() {

@@ -59,6 +59,9 @@ protected:
     // The blank is over: the game moves on to its next digit (shownDigit).
     virtual void ShowNextDigit() = 0;
 
+    // A random digit at most maxStep from centre, within 0..9 and other than
+    // the shown digit.
+    int DigitNear(int centre, int maxStep) const;
     // Draws a digit in the digit font, centred in the rectangle.
     void DrawDigit(int digit, int left, int top, int right, int bottom, uint32_t colour) const;
 
@@ -77,6 +80,6 @@ private:
     int hits = 0;
     int falseAlarms = 0;
     int misses = 0;
+    // Summed over the hits.
     double reactionTimeSum = 0.0;
-    int reactionCount = 0;
 };

@@ -1,7 +1,5 @@
 #include "games/reaction/KG_Reaktion.h"
 
-#include <algorithm>
-
 #include "app/AppState.h"
 #include "app/Sprite.h"
 #include "app/Textures.h"
@@ -17,6 +15,8 @@ constexpr double kFinishedErrorWeight = 10.0;
 // A new target holds for 5 to 14 digit changes.
 constexpr int kTargetHoldMin = 5;
 constexpr int kTargetHoldSpread = 10;
+// The red digit is the target or a neighbour of it.
+constexpr int kNeighbourStep = 1;
 
 const SheetRegion kLeftCard{"card left", {150, 330, 270, 500}};
 const SheetRegion kRightCard{"card right", {270, 330, 390, 500}};
@@ -40,11 +40,7 @@ void KG_Reaktion::ShowNextDigit() {
         targetDigit = Random() % 10;
         digitsUntilNewTarget = Random() % kTargetHoldSpread + kTargetHoldMin;
     }
-    int candidate = shownDigit;
-    while (candidate == shownDigit) {
-        candidate = std::clamp(targetDigit + Random() % 3 - 1, 0, 9);
-    }
-    shownDigit = candidate;
+    shownDigit = DigitNear(targetDigit, kNeighbourStep);
 }
 
 void KG_Reaktion::Render() {

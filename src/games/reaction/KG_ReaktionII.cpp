@@ -1,7 +1,5 @@
 #include "games/reaction/KG_ReaktionII.h"
 
-#include <algorithm>
-
 #include "app/AppState.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
@@ -35,13 +33,7 @@ void KG_ReaktionII::ShowNextDigit() {
     shownDigit = DrawNextDigit();
 }
 
-int KG_ReaktionII::DrawNextDigit() {
-    int candidate = shownDigit;
-    while (candidate == shownDigit) {
-        candidate = std::clamp(shownDigit + Random() % (2 * kMaxStep + 1) - kMaxStep, 0, 9);
-    }
-    return candidate;
-}
+int KG_ReaktionII::DrawNextDigit() { return DigitNear(shownDigit, kMaxStep); }
 
 void KG_ReaktionII::Render() {
     if (!IsRunning()) {

@@ -24,8 +24,6 @@ constexpr int kGridSizeByLevel[] = {2, 3, 4};
 constexpr float kCellStep = 54.0f;
 constexpr double kRestSeconds = 1.0;
 constexpr double kSecondsPerGradePoint = 60.0;
-constexpr double kFinishedFailWeight = 5.0;
-constexpr double kAbortedFailWeight = 10.0;
 
 constexpr int kInstructionHalfWidth = 150;
 constexpr int kInstructionTop = 50;
@@ -97,7 +95,7 @@ void KG_Zahlen_klicken::OnLeftButtonDown(int x, int y) {
     tiles.erase(hit);
     if (tiles.empty()) {
         pauseTimer = kRestSeconds;
-        ++(roundClean ? perfectRounds : failedRounds);
+        ++(roundClean ? rounds.right : rounds.wrong);
     }
 }
 
@@ -112,7 +110,7 @@ void KG_Zahlen_klicken::Update() {
     }
     pauseTimer -= app->frameTime;
     if (!Resting()) {
-        if (FinishedRounds() >= kRounds) {
+        if (rounds.AllAnswered()) {
             SetState(STATE_FINISHED);
         } else {
             SetUpRound();
@@ -142,26 +140,18 @@ const std::string& KG_Zahlen_klicken::GetHelpText() { return GetTextOrEmpty(kHel
 const std::string& KG_Zahlen_klicken::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
 double KG_Zahlen_klicken::AverageRoundSeconds() const {
-    return FinishedRounds() > 0 ? GetPlaySeconds() / FinishedRounds() : 0.0;
+    return rounds.Answered() > 0 ? GetPlaySeconds() / rounds.Answered() : 0.0;
 }
 
 const std::string& KG_Zahlen_klicken::GetResultText() {
-    const int perfectShare = FinishedRounds() > 0 ? perfectRounds * 100 / FinishedRounds() : 0;
     // Seven lines, as many as the result page holds below its title.
     resultText = PlayTimeText() + "\n" + FormatText(kWrongClicksText, wrongClicks) + "\n" +
-                 FormatText(kPerfectRoundsText, perfectRounds) + "\n" + FormatText(kFailedRoundsText, failedRounds) +
-                 "\n" + FormatText(kPerfectShareText, perfectShare) + "\n" +
+                 FormatText(kPerfectRoundsText, rounds.right) + "\n" + FormatText(kFailedRoundsText, rounds.wrong) +
+                 "\n" + FormatText(kPerfectShareText, rounds.PercentRight()) + "\n" +
                  FormatText(kRoundSecondsText, AverageRoundSeconds()) + "\n" + GradeText();
     return resultText;
 }
 
 void KG_Zahlen_klicken::ComputeGrade() {
-    const double timeTerm = GetPlaySeconds() / kSecondsPerGradePoint;
-    if (GetState() == STATE_FINISHED) {
-        SetGrade(static_cast<double>(failedRounds) / kRounds * kFinishedFailWeight + 1.0 + timeTerm);
-    } else if (FinishedRounds() == 0) {
-        SetGrade(kWorstGrade);
-    } else {
-        SetGrade(static_cast<double>(failedRounds) / FinishedRounds() * kAbortedFailWeight + 1.0 + timeTerm);
-    }
+    SetGrade(rounds.Grade(GetState() == STATE_FINISHED, GetPlaySeconds(), kSecondsPerGradePoint));
 }

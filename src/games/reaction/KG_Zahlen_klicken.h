@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "games/base/AnswerTally.h"
 #include "games/base/Knobel_Game.h"
 #include "games/reaction/NumberTile.h"
 
@@ -33,8 +34,8 @@ public:
     bool Ascending() const { return ascending; }
     // The tiles still on the board, in the order they are to be clicked.
     const std::vector<NumberTile>& Tiles() const { return tiles; }
-    int PerfectRounds() const { return perfectRounds; }
-    int FailedRounds() const { return failedRounds; }
+    int PerfectRounds() const { return rounds.right; }
+    int FailedRounds() const { return rounds.wrong; }
     int WrongClicks() const { return wrongClicks; }
     // The board is empty and rests before the next round.
     bool Resting() const { return pauseTimer > 0.0; }
@@ -44,7 +45,6 @@ private:
     enum OrderMode { ALWAYS_ASCENDING, ALWAYS_DESCENDING, RANDOM_ORDER };
 
     void SetUpRound();
-    int FinishedRounds() const { return perfectRounds + failedRounds; }
     // Seconds per finished round; 0 before the first.
     double AverageRoundSeconds() const;
 
@@ -52,8 +52,8 @@ private:
     const int gridSize;
     std::vector<NumberTile> tiles;
     bool ascending = true;
-    int perfectRounds = 0;
-    int failedRounds = 0;
+    // Perfect rounds count as right, the others as wrong.
+    AnswerTally rounds{kRounds};
     int wrongClicks = 0;
     bool roundClean = true;
     double pauseTimer = 0.0;

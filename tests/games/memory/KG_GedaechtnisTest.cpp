@@ -49,6 +49,16 @@ public:
         }
     }
 
+    // Starts the play, repeats the given number of sequences and watches the
+    // next one, so that the player's turn begins.
+    void StartAtTurn(KG_Gedächtnis& game, int repeatedSequences) {
+        game.StartGame();
+        for (int i = 0; i < repeatedSequences; ++i) {
+            RepeatSequence(game);
+        }
+        WatchSequence(game);
+    }
+
     // A symbol other than the one expected next.
     static int WrongSymbol(const KG_Gedächtnis& game) {
         const int expected = game.Sequence()[static_cast<size_t>(game.Position())];
@@ -107,11 +117,7 @@ TEST_F(GedaechtnisTest, AWrongClickLosesAtOnce) {
     for (const Case& c : cases) {
         SeedRandom(11);
         KG_Gedächtnis game(1);
-        game.StartGame();
-        for (int i = 0; i < c.repeatedSequences; ++i) {
-            RepeatSequence(game);
-        }
-        WatchSequence(game);
+        StartAtTurn(game, c.repeatedSequences);
         for (int i = 0; i < c.rightClicksFirst; ++i) {
             Click(game, game.Sequence()[static_cast<size_t>(i)]);
         }
@@ -150,11 +156,7 @@ TEST_F(GedaechtnisTest, TheGradeWeighsTheLengthReachedAndTheTime) {
     for (const Case& c : cases) {
         SeedRandom(5);
         KG_Gedächtnis game(0);
-        game.StartGame();
-        for (int i = 0; i < c.repeatedSequences; ++i) {
-            RepeatSequence(game);
-        }
-        WatchSequence(game);
+        StartAtTurn(game, c.repeatedSequences);
         const double before = game.GetPlaySeconds();
         RunFrames(game, 1, c.seconds - before, 0.0);
         EXPECT_NEAR(game.GetPlaySeconds(), c.seconds, 1e-9);
