@@ -9,31 +9,27 @@
 #include "app/Random.h"
 #include "games/puzzles/KG_Bilder_Basteln.h"
 #include "menu/MainMenu.h"
-#include "support/ScreenDriver.h"
+#include "DriverShots.h"
 
 namespace {
 
 constexpr int kGameIndex = 0;
 
-class BilderBastelnShots : public ::testing::TestWithParam<int> {
+class BilderBastelnShots : public DriverShots {
 protected:
     void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Pixels, GetParam());
-        if (!driver->Ready()) {
-            GTEST_SKIP() << driver->Problem();
+        DriverShots::SetUp();
+        if (IsSkipped()) {
+            return;
         }
-        MainMenu& menu = driver->Menu();
-        menu.level = 2;
         SeedRandom(2024u);
-        menu.LaunchGame(kGameIndex);
-        driver->RunFor(MainMenu::kCountdownSeconds + 0.1);
-        game = static_cast<KG_Bilder_Basteln*>(menu.game.get());
+        game = static_cast<KG_Bilder_Basteln*>(&Launch(kGameIndex, 2));
         ASSERT_TRUE(game->IsRunning());
     }
 
     void Shoot(const std::string& what) {
         driver->Frame();
-        const std::string name = "screens/bilder-" + what + (GetParam() == 0 ? "-de" : "-en") + ".png";
+        const std::string name = "screens/bilder-" + what + "-" + Language() + ".png";
         EXPECT_TRUE(driver->Screenshot(name)) << name;
     }
 
@@ -43,7 +39,6 @@ protected:
         game->Piece(target) = game->Targets()[static_cast<size_t>(target)];
     }
 
-    std::unique_ptr<ScreenDriver> driver;
     KG_Bilder_Basteln* game = nullptr;
 };
 

@@ -8,37 +8,21 @@
 #include "games/numbers/KG_Waage_Game.h"
 #include "games/numbers/KG_Wechselgeld_Game.h"
 #include "menu/MainMenu.h"
-#include "support/ScreenDriver.h"
+#include "DriverShots.h"
 
 namespace {
 
 constexpr int kWaageIndex = 19;
 constexpr int kWechselgeldIndex = 20;
-const char* const kLanguages[] = {"de", "en"};
 
-class ChangeAndScalesShots : public ::testing::TestWithParam<int> {
+class ChangeAndScalesShots : public DriverShots {
 protected:
-    void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Pixels, GetParam());
-        if (!driver->Ready()) {
-            GTEST_SKIP() << driver->Problem();
-        }
-    }
-
     Knobel_Game& Launch(int index, int level) {
         SeedRandom(2024);
-        MainMenu& menu = driver->Menu();
-        menu.level = level;
-        menu.LaunchGame(index);
-        driver->RunFor(MainMenu::kCountdownSeconds + 0.1);
-        return *menu.game;
+        return DriverShots::Launch(index, level);
     }
 
-    std::string Name(const std::string& what) const {
-        return "screens/" + what + "_" + kLanguages[GetParam()] + ".png";
-    }
-
-    std::unique_ptr<ScreenDriver> driver;
+    std::string Name(const std::string& what) const { return "screens/" + what + "_" + Language() + ".png"; }
 };
 
 TEST_P(ChangeAndScalesShots, GivingChange) {

@@ -13,14 +13,13 @@
 #include "games/puzzles/KG_MMaster.h"
 #include "games/puzzles/KG_Ordo.h"
 #include "menu/MainMenu.h"
-#include "support/ScreenDriver.h"
+#include "DriverShots.h"
 
 namespace {
 
 constexpr int kMMasterIndex = 7;
 constexpr int kOrdoIndex = 8;
 constexpr int kHelpKey = 72;
-const char* const kLanguageSuffix[] = {"de", "en"};
 
 // Picks up a palette peg of the colour and drops it at (x, y).
 void Carry(ScreenDriver& driver, KG_MMaster& game, int colour, float x, float y) {
@@ -47,29 +46,16 @@ void GuessRow(ScreenDriver& driver, KG_MMaster& game, const std::vector<int>& co
     driver.RunFor(0.3);
 }
 
-class CodeAndAtomsShots : public ::testing::TestWithParam<int> {
+class CodeAndAtomsShots : public DriverShots {
 protected:
-    void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Pixels, GetParam());
-        if (!driver->Ready()) {
-            GTEST_SKIP() << driver->Problem();
-        }
-    }
-
     Knobel_Game& Launch(int index, int level) {
         SeedRandom(4711);
-        MainMenu& menu = driver->Menu();
-        menu.level = level;
-        menu.LaunchGame(index);
-        driver->RunFor(MainMenu::kCountdownSeconds + 0.5);
-        return *menu.game;
+        return DriverShots::Launch(index, level, 0.5);
     }
 
     void Shoot(const std::string& name) {
-        EXPECT_TRUE(driver->Screenshot("screens/" + name + "_" + kLanguageSuffix[GetParam()] + ".png"));
+        EXPECT_TRUE(driver->Screenshot("screens/" + name + "_" + Language() + ".png"));
     }
-
-    std::unique_ptr<ScreenDriver> driver;
 };
 
 TEST_P(CodeAndAtomsShots, CodeBreaking) {

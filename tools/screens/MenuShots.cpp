@@ -7,16 +7,16 @@
 
 #include "menu/HostedGame.h"
 #include "menu/MenuTour.h"
-#include "support/ScreenDriver.h"
+#include "DriverShots.h"
 
 namespace {
 
-class MenuShots : public ::testing::TestWithParam<int> {
+class MenuShots : public DriverShots {
 protected:
     void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Pixels, GetParam());
-        if (!driver->Ready()) {
-            GTEST_SKIP() << driver->Problem();
+        DriverShots::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         FillStatistics(*driver);
     }
@@ -27,12 +27,11 @@ protected:
                 driver->MoveOver(hoverId);
             }
             driver->Frame();
-            driver->Screenshot("screens/menu-" + page + (GetParam() == 0 ? "-de" : "-en") + ".png");
+            driver->Screenshot("screens/menu-" + page + "-" + Language() + ".png");
         };
     }
 
     GameTableScope table;
-    std::unique_ptr<ScreenDriver> driver;
 };
 
 TEST_P(MenuShots, OwnPages) { TourMenuPages(*driver, Shooter()); }

@@ -12,7 +12,7 @@
 #include "menu/MainMenu.h"
 #include "platform/Message.h"
 #include "support/FakeWindow.h"
-#include "support/ScreenDriver.h"
+#include "DriverShots.h"
 
 namespace {
 
@@ -25,26 +25,11 @@ int IndexOfLabel(int labelText) {
     return -1;
 }
 
-class ReactionShots : public ::testing::TestWithParam<int> {
+class ReactionShots : public DriverShots {
 protected:
-    void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Pixels, GetParam());
-        if (!driver->Ready()) {
-            GTEST_SKIP() << driver->Problem();
-        }
-    }
+    Knobel_Game* Launch(int labelText, int level) { return &DriverShots::Launch(IndexOfLabel(labelText), level); }
 
-    Knobel_Game* Launch(int labelText, int level) {
-        MainMenu& menu = driver->Menu();
-        menu.level = level;
-        menu.LaunchGame(IndexOfLabel(labelText));
-        driver->RunFor(MainMenu::kCountdownSeconds + 0.1);
-        return menu.game.get();
-    }
-
-    void Shoot(const std::string& name) {
-        driver->Screenshot("screens/" + name + (GetParam() == 0 ? "_de" : "_en") + ".png");
-    }
+    void Shoot(const std::string& name) { driver->Screenshot("screens/" + name + "_" + Language() + ".png"); }
 
     // Ends the play as its time running out does and shows the result page.
     void ShootResult(Knobel_Game* game, const std::string& name) {
@@ -52,8 +37,6 @@ protected:
         driver->RunFor(MainMenu::kEndDelaySeconds + 0.2);
         Shoot(name);
     }
-
-    std::unique_ptr<ScreenDriver> driver;
 };
 
 TEST_P(ReactionShots, Reaktion) {

@@ -11,7 +11,7 @@
 #include "games/memory/KG_Quadrat_addieren.h"
 #include "games/memory/KG_Quadrat_merken.h"
 #include "menu/MainMenu.h"
-#include "support/ScreenDriver.h"
+#include "DriverShots.h"
 
 namespace {
 
@@ -19,27 +19,15 @@ constexpr int kSequenceGame = 4;
 constexpr int kRecallGame = 9;
 constexpr int kAddingGame = 10;
 
-class RecallAndSquaresShots : public ::testing::TestWithParam<int> {
+class RecallAndSquaresShots : public DriverShots {
 protected:
-    void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Pixels, GetParam());
-        if (!driver->Ready()) {
-            GTEST_SKIP() << driver->Problem();
-        }
-    }
-
     template <typename GameType>
     GameType& Launch(int index, int level) {
         SeedRandom(42);
-        driver->Menu().level = level;
-        driver->Menu().LaunchGame(index);
-        driver->RunFor(MainMenu::kCountdownSeconds + 0.1);
-        return dynamic_cast<GameType&>(*driver->Menu().game);
+        return dynamic_cast<GameType&>(DriverShots::Launch(index, level));
     }
 
-    void Shoot(const std::string& name) {
-        driver->Screenshot("screens/" + name + (GetParam() == 0 ? "-de" : "-en") + ".png");
-    }
+    void Shoot(const std::string& name) { driver->Screenshot("screens/" + name + "-" + Language() + ".png"); }
 
     void ShootResult(const std::string& name) {
         driver->RunFor(MainMenu::kEndDelaySeconds + 0.5);
