@@ -35,6 +35,12 @@ bool Solution(const BalanceScale& balance, std::vector<bool>& toLeft) {
     return false;
 }
 
+// Lets the weights glide in from the top and come to rest.
+void Settle(BalanceScale& balance) {
+    balance.Update(1.0);
+    balance.Update(1.0);
+}
+
 // Carries a weight of the balance to (x, y) and lets go.
 void Carry(BalanceScale& balance, const BalanceWeight& weight, int x, int y) {
     balance.OnLeftButtonDown(static_cast<int>(weight.X()), static_cast<int>(weight.Y()) - 5);
@@ -136,8 +142,7 @@ TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
         SeedRandom(8);
         BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
-        balance.Update(1.0);
-        balance.Update(1.0);
+        Settle(balance);
         const BalanceWeight& weight = *balance.Table()[1];
         Carry(balance, weight, c.x, c.y);
         const auto& list = c.lands == 'l' ? balance.LeftPan() : c.lands == 'r' ? balance.RightPan() : balance.Table();
@@ -154,8 +159,7 @@ TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
     // it down first; a press on a fixed weight picks nothing up.
     SeedRandom(21);
     BalanceScale balance(5, 0.5, 0.5);
-    balance.Update(1.0);
-    balance.Update(1.0);
+    Settle(balance);
     ASSERT_FALSE(balance.RightPan().empty());
     const BalanceWeight& fixed = *balance.RightPan().front();
     const BalanceWeight& movable = *balance.Table().front();
@@ -171,8 +175,7 @@ TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
 TEST_F(WaageTest, TheBeamTiltsTowardsTheHeavierPanWithoutOvershooting) {
     SeedRandom(8);
     BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
-    balance.Update(1.0);
-    balance.Update(1.0);
+    Settle(balance);
     EXPECT_EQ(balance.Tilt(), 0.0);
     EXPECT_EQ(balance.LeftAnchor().y, balance.RightAnchor().y);
 
