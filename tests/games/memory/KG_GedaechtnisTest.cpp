@@ -10,16 +10,9 @@
 namespace {
 
 const char* const kTexts =
-    "ANZ_TEXTE: 80 "
-    "<TEXT_START> 18 Sequence|"
-    "<TEXT_START> 22 Time %d:%02d|"
-    "<TEXT_START> 36 Longest %d|"
-    "<TEXT_START> 38 All repeated|"
-    "<TEXT_START> 50 Grade %.2f|"
-    "<TEXT_START> 51 Watch %d/%d|"
-    "<TEXT_START> 52 Turn %d/%d|"
-    "<TEXT_START> 63 Time: %d:%02d|"
-    "<TEXT_START> 67 Repeat the sequence.|";
+    "ANZ_TEXTE: 80 <TEXT_START> 18 Sequence|<TEXT_START> 22 Time %d:%02d|<TEXT_START> 36 Longest %d|"
+    "<TEXT_START> 38 All repeated|<TEXT_START> 50 Grade %.2f|<TEXT_START> 51 Watch %d/%d|"
+    "<TEXT_START> 52 Turn %d/%d|<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 67 Repeat the sequence.|";
 
 constexpr double kFrame = 0.05;
 
@@ -29,9 +22,7 @@ public:
 
     // Runs frames until the sequence has been shown and the player's turn begins.
     void WatchSequence(KG_Gedächtnis& game) {
-        for (int i = 0; i < 1000 && game.IsShowing(); ++i) {
-            RunFrames(game, 1, kFrame, kFrame);
-        }
+        for (int i = 0; i < 1000 && game.IsShowing(); ++i) RunFrames(game, 1, kFrame, kFrame);
         ASSERT_FALSE(game.IsShowing());
     }
 
@@ -44,9 +35,7 @@ public:
     void RepeatSequence(KG_Gedächtnis& game) {
         WatchSequence(game);
         const std::vector<int> sequence = game.Sequence();
-        for (const int symbol : sequence) {
-            Click(game, symbol);
-        }
+        for (const int symbol : sequence) Click(game, symbol);
     }
 
     // Starts the play, repeats the given number of sequences and watches the
@@ -108,13 +97,11 @@ TEST_F(GedaechtnisTest, EachRepeatedSequenceComesBackOneLongerAndShownFirst) {
 }
 
 TEST_F(GedaechtnisTest, AWrongClickLosesAtOnce) {
-    struct Case {
-        int repeatedSequences;
-        int rightClicksFirst;
+    const struct {
+        int repeatedSequences, rightClicksFirst;
         const char* result;
-    };
-    const Case cases[] = {{0, 0, " Longest 0"}, {0, 2, " Longest 0"}, {3, 1, " Longest 6"}};
-    for (const Case& c : cases) {
+    } cases[] = {{0, 0, " Longest 0"}, {0, 2, " Longest 0"}, {3, 1, " Longest 6"}};
+    for (const auto& c : cases) {
         SeedRandom(11);
         KG_Gedächtnis game(1);
         StartAtTurn(game, c.repeatedSequences);
@@ -141,30 +128,21 @@ TEST_F(GedaechtnisTest, RepeatingTheSequenceOfEverySymbolWins) {
 }
 
 TEST_F(GedaechtnisTest, TheGradeWeighsTheLengthReachedAndTheTime) {
-    struct Case {
-        int repeatedSequences;
-        int endState;
-        double seconds;
-        double grade;
-    };
     // Level 0 (20 symbols): (1 - length / 20) * 5 + 1 + seconds / (length + 40).
-    const Case cases[] = {
-        {0, Knobel_Game::STATE_FAILED, 22.0, 5.5},   // length 4
-        {6, Knobel_Game::STATE_FAILED, 50.0, 4.5},   // length 10
-        {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5},  // length 10
-    };
-    for (const Case& c : cases) {
+    const struct {
+        int repeatedSequences, endState;
+        double seconds, grade;
+    } cases[] = {{0, Knobel_Game::STATE_FAILED, 22.0, 5.5},    // length 4
+                 {6, Knobel_Game::STATE_FAILED, 50.0, 4.5},    // length 10
+                 {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5}};  // length 10
+    for (const auto& c : cases) {
         SeedRandom(5);
         KG_Gedächtnis game(0);
         StartAtTurn(game, c.repeatedSequences);
         const double before = game.GetPlaySeconds();
         RunFrames(game, 1, c.seconds - before, 0.0);
         EXPECT_NEAR(game.GetPlaySeconds(), c.seconds, 1e-9);
-        if (c.endState == Knobel_Game::STATE_FAILED) {
-            Click(game, WrongSymbol(game));
-        } else {
-            game.SetState(c.endState);
-        }
+        c.endState == Knobel_Game::STATE_FAILED ? Click(game, WrongSymbol(game)) : game.SetState(c.endState);
         game.ComputeGrade();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9) << c.repeatedSequences << " state " << c.endState;
     }

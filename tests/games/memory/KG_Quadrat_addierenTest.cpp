@@ -11,16 +11,9 @@
 namespace {
 
 const char* const kTexts =
-    "ANZ_TEXTE: 110 "
-    "<TEXT_START> 22 Time %d:%02d|"
-    "<TEXT_START> 30 Right %d|"
-    "<TEXT_START> 31 Wrong %d|"
-    "<TEXT_START> 32 Rate %d%%|"
-    "<TEXT_START> 41 Average %.1f s|"
-    "<TEXT_START> 50 Grade %.2f|"
-    "<TEXT_START> 63 Time: %d:%02d|"
-    "<TEXT_START> 100 Adding|"
-    "<TEXT_START> 101 beats|"
+    "ANZ_TEXTE: 110 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 30 Right %d|<TEXT_START> 31 Wrong %d|"
+    "<TEXT_START> 32 Rate %d%%|<TEXT_START> 41 Average %.1f s|<TEXT_START> 50 Grade %.2f|"
+    "<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 100 Adding|<TEXT_START> 101 beats|"
     "<TEXT_START> 102 Add the patterns.|";
 
 class QuadratAddierenTest : public GameFixture {
@@ -40,9 +33,7 @@ TEST_F(QuadratAddierenTest, OneAnswerIsTheUnionOfThePatternsAndTheOthersDifferFr
     // Some plain seeds, and four whose first easy task draws a random answer
     // just like the union.
     std::vector<uint32_t> seeds = {339, 350, 633, 705};
-    for (uint32_t seed = 0; seed < 60; ++seed) {
-        seeds.push_back(seed);
-    }
+    for (uint32_t seed = 0; seed < 60; ++seed) seeds.push_back(seed);
     const int addends[] = {2, 3, 3};
     const int sides[] = {3, 3, 4};
     for (int level = 0; level < 3; ++level) {
@@ -55,9 +46,7 @@ TEST_F(QuadratAddierenTest, OneAnswerIsTheUnionOfThePatternsAndTheOthersDifferFr
             ASSERT_EQ(sum.Side(), sides[level]);
             for (int i = 0; i < sum.Count(); ++i) {
                 bool inAny = false;
-                for (int a = 0; a < game.AddendCount(); ++a) {
-                    inAny = inAny || game.Addend(a).Square(i).IsLit();
-                }
+                for (int a = 0; a < game.AddendCount(); ++a) inAny = inAny || game.Addend(a).Square(i).IsLit();
                 ASSERT_EQ(sum.Square(i).IsLit(), inAny) << "seed " << seed << " square " << i;
             }
             for (int j = 0; j < 4; ++j) {
@@ -98,23 +87,17 @@ TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond
 }
 
 TEST_F(QuadratAddierenTest, TenAnswersEndThePlayAndTheGradeWeighsMistakesAndTime) {
-    struct Case {
-        int wrong;
-        int answered;
-        double seconds;
-        double grade;
-        const char* rate;
-        const char* average;
-    };
     // After 10 answers: wrong / 10 * 5 + 1 + seconds / 120; ended early:
     // wrong / answered * 10 + 1 + seconds / 120, or 6 without an answer.
-    const Case cases[] = {
-        {0, 10, 60.0, 1.5, " Rate 100%", " Average 6.0 s"},
-        {4, 10, 120.0, 4.0, " Rate 60%", " Average 12.0 s"},
-        {1, 3, 60.0, 1.0 / 3.0 * 10.0 + 1.5, " Rate 66%", " Average 20.0 s"},
-        {0, 0, 60.0, 6.0, " Rate 0%", " Average 0.0 s"},
-    };
-    for (const Case& c : cases) {
+    const struct {
+        int wrong, answered;
+        double seconds, grade;
+        const char *rate, *average;
+    } cases[] = {{0, 10, 60.0, 1.5, " Rate 100%", " Average 6.0 s"},
+                 {4, 10, 120.0, 4.0, " Rate 60%", " Average 12.0 s"},
+                 {1, 3, 60.0, 1.0 / 3.0 * 10.0 + 1.5, " Rate 66%", " Average 20.0 s"},
+                 {0, 0, 60.0, 6.0, " Rate 0%", " Average 0.0 s"}};
+    for (const auto& c : cases) {
         SeedRandom(17);
         KG_Quadrat_addieren game(1);
         game.StartGame();

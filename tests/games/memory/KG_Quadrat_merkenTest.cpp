@@ -10,16 +10,9 @@
 namespace {
 
 const char* const kTexts =
-    "ANZ_TEXTE: 80 "
-    "<TEXT_START> 21 Patterns|"
-    "<TEXT_START> 22 Time %d:%02d|"
-    "<TEXT_START> 25 Right %d of %d|"
-    "<TEXT_START> 26 Perfect %d of %d|"
-    "<TEXT_START> 50 Grade %.2f|"
-    "<TEXT_START> 51 Watch %d/%d|"
-    "<TEXT_START> 52 Turn %d/%d|"
-    "<TEXT_START> 63 Time: %d:%02d|"
-    "<TEXT_START> 70 Remember the patterns.|";
+    "ANZ_TEXTE: 80 <TEXT_START> 21 Patterns|<TEXT_START> 22 Time %d:%02d|<TEXT_START> 25 Right %d of %d|"
+    "<TEXT_START> 26 Perfect %d of %d|<TEXT_START> 50 Grade %.2f|<TEXT_START> 51 Watch %d/%d|"
+    "<TEXT_START> 52 Turn %d/%d|<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 70 Remember the patterns.|";
 
 constexpr uint16_t kEnter = 13;
 constexpr double kFrame = 0.05;
@@ -29,9 +22,7 @@ public:
     QuadratMerkenTest() : GameFixture(kTexts) {}
 
     void WatchPatterns(KG_Quadrat_merken& game) {
-        for (int i = 0; i < 1000 && game.IsShowing(); ++i) {
-            RunFrames(game, 1, kFrame, kFrame);
-        }
+        for (int i = 0; i < 1000 && game.IsShowing(); ++i) RunFrames(game, 1, kFrame, kFrame);
         ASSERT_FALSE(game.IsShowing());
     }
 
@@ -76,17 +67,11 @@ TEST_F(QuadratMerkenTest, EachPatternIsShownForItsTimeWhileInputIsIgnored) {
 }
 
 TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
-    struct Case {
+    const struct {
         std::vector<int> rebuilt;  // the pattern rebuilt in each answer grid, -1 for none
         int correct;
-    };
-    const Case cases[] = {
-        {{0, 1, 2, 3, 4}, 5},
-        {{4, 3, 2, 1, 0}, 5},
-        {{2, 2, 2, -1, -1}, 1},
-        {{-1, -1, 4, -1, 0}, 2},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{{0, 1, 2, 3, 4}, 5}, {{4, 3, 2, 1, 0}, 5}, {{2, 2, 2, -1, -1}, 1}, {{-1, -1, 4, -1, 0}, 2}};
+    for (const auto& c : cases) {
         SeedRandom(21);
         KG_Quadrat_merken game(0);
         // This seed gives five different patterns, none of them empty.
@@ -98,13 +83,7 @@ TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
         }
         game.StartGame();
         WatchPatterns(game);
-        for (const int pattern : c.rebuilt) {
-            if (pattern < 0) {
-                Skip(game);
-            } else {
-                Rebuild(game, game.Pattern(pattern));
-            }
-        }
+        for (const int pattern : c.rebuilt) pattern < 0 ? Skip(game) : Rebuild(game, game.Pattern(pattern));
         EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
         EXPECT_EQ(game.CorrectCount(), c.correct);
         const std::string line = (c.correct == 5 ? " Perfect " : " Right ") + std::to_string(c.correct) + " of 5";
@@ -113,34 +92,21 @@ TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
 }
 
 TEST_F(QuadratMerkenTest, TheGradeCountsMissedPatternsAndWeighsTimeDoubleWhenEndedEarly) {
-    struct Case {
+    // (5 - correct) / 5 * 5 + 1 + seconds / 120, or / 60 after an early end.
+    const struct {
         int rebuiltBeforeEnd;
         bool aborted;
-        double seconds;
-        double grade;
-    };
-    // (5 - correct) / 5 * 5 + 1 + seconds / 120, or / 60 after an early end.
-    const Case cases[] = {
-        {5, false, 60.0, 1.5},
-        {3, false, 120.0, 4.0},
-        {3, true, 60.0, 4.0},
-    };
-    for (const Case& c : cases) {
+        double seconds, grade;
+    } cases[] = {{5, false, 60.0, 1.5}, {3, false, 120.0, 4.0}, {3, true, 60.0, 4.0}};
+    for (const auto& c : cases) {
         SeedRandom(21);
         KG_Quadrat_merken game(0);
         game.StartGame();
         WatchPatterns(game);
         RunFrames(game, 1, c.seconds - game.GetPlaySeconds(), 0.0);
-        for (int i = 0; i < c.rebuiltBeforeEnd; ++i) {
-            Rebuild(game, game.Pattern(i));
-        }
-        if (c.aborted) {
-            game.SetState(Knobel_Game::STATE_ABORTED);
-        } else {
-            while (game.GetState() == Knobel_Game::STATE_RUNNING) {
-                Skip(game);
-            }
-        }
+        for (int i = 0; i < c.rebuiltBeforeEnd; ++i) Rebuild(game, game.Pattern(i));
+        if (c.aborted) game.SetState(Knobel_Game::STATE_ABORTED);
+        while (game.GetState() == Knobel_Game::STATE_RUNNING) Skip(game);
         game.ComputeGrade();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9);
         EXPECT_EQ(game.GetState(), c.aborted ? Knobel_Game::STATE_ABORTED : Knobel_Game::STATE_FINISHED);

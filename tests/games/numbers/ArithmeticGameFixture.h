@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,12 +43,16 @@ protected:
         game.OnKeyUp(key);
     }
 
-    // Types the digits of a number.
-    static void TypeNumber(Knobel_Game& game, int number) {
-        for (const char digit : std::to_string(number)) {
-            Press(game, static_cast<uint16_t>(digit));
+    // Presses the key of each digit or letter (its capital's code); '.' with the full-stop key.
+    static void Type(Knobel_Game& game, const std::string& keys) {
+        for (const char key : keys) {
+            const auto upper = static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(key)));
+            Press(game, key == '.' ? uint16_t{190} : upper);
         }
     }
+
+    // Types the digits of a number.
+    static void TypeNumber(Knobel_Game& game, int number) { Type(game, std::to_string(number)); }
 
     // A new frame drawn from nothing.
     void Draw(Knobel_Game& game) {

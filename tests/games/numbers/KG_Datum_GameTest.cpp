@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -35,10 +34,6 @@ protected:
               "<TEXT_START> 192 Tuesday|<TEXT_START> 193 Wednesday|<TEXT_START> 194 Thursday|"
               "<TEXT_START> 195 Friday|<TEXT_START> 196 Saturday|") {}
 
-    // Presses the key of each letter (its capital's code) or digit.
-    static void Type(Knobel_Game& game, const std::string& keys) {
-        for (const char key : keys) Press(game, static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(key))));
-    }
     // The right answer as the player types it, and as the game shows it.
     static std::string RightAnswer(const KG_Datum_Game& game, bool typed) {
         static const char* names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};

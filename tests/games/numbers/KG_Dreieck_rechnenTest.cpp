@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ArithmeticGameFixture.h"
 #include "app/Random.h"
@@ -60,13 +61,10 @@ TEST_F(DreieckTest, EveryTriangleHoldsWholeValuesOfAtLeastOneWithAThreeDigitResu
 }
 
 TEST_F(DreieckTest, TheLevelSetsRowSizeAndTriangles) {
-    const struct {
-        int rowSize, tasks;
-    } levels[] = {{3, 10}, {3, 20}, {4, 20}};
-    for (int level = 0; level < 3; ++level) {
+    for (const auto& [level, rowSize, tasks] : {std::tuple{0, 3, 10}, {1, 3, 20}, {2, 4, 20}}) {
         KG_Dreieck_rechnen game(level);
-        EXPECT_EQ(game.RowSize(), levels[level].rowSize);
-        EXPECT_EQ(game.Tally().tasks, levels[level].tasks);
+        EXPECT_EQ(game.RowSize(), rowSize);
+        EXPECT_EQ(game.Tally().tasks, tasks);
     }
 }
 
@@ -77,9 +75,7 @@ TEST_F(DreieckTest, ThreeDigitsAreTakenAndEachVerdictHoldsTheTriangleForTwoSecon
     EXPECT_EQ(game.Tally().Answered(), 0);
     TypeNumber(game, 1234);
     EXPECT_EQ(game.Input(), "123");
-    Press(game, 8);
-    Press(game, 8);
-    Press(game, 8);
+    for (int i = 0; i < 3; ++i) Press(game, 8);
     const int root = game.Triangle().Root().value;
     TypeNumber(game, root);
     Press(game, kEnter);
@@ -108,9 +104,7 @@ TEST_F(DreieckTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
     KG_Dreieck_rechnen early(2);
     early.StartGame();
     RunFrames(early, 1, 60.0);
-    for (int task = 0; task < 4; ++task) {
-        Answer(early, task > 0);
-    }
+    for (int task = 0; task < 4; ++task) Answer(early, task > 0);
     early.SetState(Knobel_Game::STATE_ABORTED);
     early.ComputeGrade();
     // A quarter wrong counts 2.5 when the play ends early.

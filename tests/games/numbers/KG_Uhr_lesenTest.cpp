@@ -14,10 +14,6 @@ namespace {
 class UhrLesenTest : public ArithmeticGameFixture {
 protected:
     UhrLesenTest() : ArithmeticGameFixture("<TEXT_START> 50 Grade %.2f|") {}
-
-    static void Type(Knobel_Game& game, const std::string& digits) {
-        for (const char digit : digits) Press(game, static_cast<uint16_t>(digit));
-    }
 };
 
 TEST_F(UhrLesenTest, TypedDigitsAreMinutesUpTo99AndHoursAndMinutesFrom100) {

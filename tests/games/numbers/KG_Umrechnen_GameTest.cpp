@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "ArithmeticGameFixture.h"
 #include "app/Random.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr uint16_t kEnter = 13;
 constexpr uint16_t kComma = 188;
-constexpr uint16_t kPeriod = 190;
 
 class UmrechnenTest : public ArithmeticGameFixture {
 protected:
@@ -22,29 +22,18 @@ protected:
         : ArithmeticGameFixture(
               "<TEXT_START> 162 Largest %d %%|<TEXT_START> 163 Average %d %%|") {}
 
-    // Types digits and decimal points ('.' with the full-stop key).
-    static void Type(Knobel_Game& game, const std::string& text) {
-        for (const char c : text) {
-            Press(game, c == '.' ? kPeriod : static_cast<uint16_t>(c));
-        }
-    }
-
     // Answers the task with its exact value (or with 0); lets the verdict run
     // out unless told otherwise.
     void Answer(KG_Umrechnen_Game& game, bool right, bool wait = true) {
         Type(game, right ? game.TargetText() : "0");
         Press(game, kEnter);
-        if (wait) {
-            RunFrames(game, 1, KG_Umrechnen_Game::kWrongSeconds);
-        }
+        if (wait) RunFrames(game, 1, KG_Umrechnen_Game::kWrongSeconds);
     }
 };
 
 TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
     const int counts[units::kFamilies] = {9, 5, 6, 5, 4, 6};
-    for (int family = 0; family < units::kFamilies; ++family) {
-        EXPECT_EQ(units::UnitCount(family), counts[family]);
-    }
+    for (int family = 0; family < units::kFamilies; ++family) EXPECT_EQ(units::UnitCount(family), counts[family]);
     const struct {
         int family, from, to;
         double value, expected;
@@ -70,11 +59,10 @@ TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
 
 TEST_F(UmrechnenTest, AnAnswerWithinFivePercentIsRight) {
     const UnitTask task{.family = 0, .sourceUnit = 1, .targetUnit = 0, .sourceValue = 2.0, .targetValue = 2000.0};
-    for (const double answer : {2000.0, 2080.0, 1920.0, 2098.0, 1902.0}) {
-        EXPECT_TRUE(task.IsRight(answer)) << answer;
-    }
-    for (const double answer : {2102.0, 1898.0, 2120.0, 1880.0, 0.0}) {
-        EXPECT_FALSE(task.IsRight(answer)) << answer;
+    for (const auto& [answer, right] : {std::pair{2000.0, true}, {2080.0, true}, {1920.0, true}, {2098.0, true},
+                                        {1902.0, true}, {2102.0, false}, {1898.0, false}, {2120.0, false},
+                                        {1880.0, false}, {0.0, false}}) {
+        EXPECT_EQ(task.IsRight(answer), right) << answer;
     }
 }
 
@@ -109,9 +97,7 @@ TEST_F(UmrechnenTest, ValuesAreShownAsPlainDecimalsWithThreeSignificantDigitsAtL
         const char* text;
     } cases[] = {{0.3, "0.3"}, {50, "50"}, {39.37007874015748, "39.370079"}, {5e-11, "0.00000000005"},
                  {2.7777777777777776e-10, "0.000000000278"}, {3240000000.0, "3240000000"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(units::DecimalText(c.value), c.text);
-    }
+    for (const auto& c : cases) EXPECT_EQ(units::DecimalText(c.value), c.text);
 }
 
 TEST_F(UmrechnenTest, TwentyCharactersWithCommaOrStopAsThePointAndVerdictsOfOneOrTwoSeconds) {
@@ -152,9 +138,7 @@ TEST_F(UmrechnenTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
     KG_Umrechnen_Game early(2);
     early.StartGame();
     RunFrames(early, 1, 60.0);
-    for (int i = 0; i < 9; ++i) {
-        Answer(early, i > 0);
-    }
+    for (int i = 0; i < 9; ++i) Answer(early, i > 0);
     early.SetState(Knobel_Game::STATE_ABORTED);
     early.ComputeGrade();
     EXPECT_NEAR(early.GetGrade(), 10.0 / 9.0 + 1.5, 1e-12);

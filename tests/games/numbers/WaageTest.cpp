@@ -30,11 +30,15 @@ bool Solution(const BalanceScale& balance, std::vector<bool>& toLeft) {
             toLeft[i] = ((subset >> i) & 1u) != 0;
             (toLeft[i] ? left : right) += balance.Table()[i]->Grams();
         }
-        if (left == right) {
-            return true;
-        }
+        if (left == right) return true;
     }
     return false;
+}
+
+// Lets the weights glide in from the top and come to rest.
+void Settle(BalanceScale& balance) {
+    balance.Update(1.0);
+    balance.Update(1.0);
 }
 
 // Carries a weight of the balance to (x, y) and lets go.
@@ -96,12 +100,11 @@ protected:
 };
 
 TEST_F(WaageTest, EveryGeneratedTaskCanBeBalanced) {
-    struct Level {
+    const struct {
         int tasks;
         double seconds;
         size_t tableWeights;
-    };
-    const Level levels[] = {{5, 60.0, 5}, {7, 50.0, 7}, {10, 40.0, 10}};
+    } levels[] = {{5, 60.0, 5}, {7, 50.0, 7}, {10, 40.0, 10}};
     const int masses[] = {25, 50, 100, 250, 500, 1000};
     for (int level = 0; level < 3; ++level) {
         size_t fixedSeen = 0;
@@ -130,19 +133,16 @@ TEST_F(WaageTest, EveryGeneratedTaskCanBeBalanced) {
 }
 
 TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
-    struct Case {
-        int x;
-        int y;
-        char lands;  // l, r or t(able)
-    };
     // The table line is at 2/3 of the height (512), the middle at x = 512.
-    const Case cases[] = {{300, 300, 'l'}, {512, 300, 'l'}, {513, 300, 'r'}, {720, 505, 'r'}, {300, 525, 't'}};
-    for (const Case& c : cases) {
+    const struct {
+        int x, y;
+        char lands;  // l, r or t(able)
+    } cases[] = {{300, 300, 'l'}, {512, 300, 'l'}, {513, 300, 'r'}, {720, 505, 'r'}, {300, 525, 't'}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
         SeedRandom(8);
         BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
-        balance.Update(1.0);
-        balance.Update(1.0);
+        Settle(balance);
         const BalanceWeight& weight = *balance.Table()[1];
         Carry(balance, weight, c.x, c.y);
         const auto& list = c.lands == 'l' ? balance.LeftPan() : c.lands == 'r' ? balance.RightPan() : balance.Table();
@@ -159,8 +159,7 @@ TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
     // it down first; a press on a fixed weight picks nothing up.
     SeedRandom(21);
     BalanceScale balance(5, 0.5, 0.5);
-    balance.Update(1.0);
-    balance.Update(1.0);
+    Settle(balance);
     ASSERT_FALSE(balance.RightPan().empty());
     const BalanceWeight& fixed = *balance.RightPan().front();
     const BalanceWeight& movable = *balance.Table().front();
@@ -176,8 +175,7 @@ TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
 TEST_F(WaageTest, TheBeamTiltsTowardsTheHeavierPanWithoutOvershooting) {
     SeedRandom(8);
     BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
-    balance.Update(1.0);
-    balance.Update(1.0);
+    Settle(balance);
     EXPECT_EQ(balance.Tilt(), 0.0);
     EXPECT_EQ(balance.LeftAnchor().y, balance.RightAnchor().y);
 
@@ -211,18 +209,14 @@ TEST_F(WaageTest, TheBeamTiltsTowardsTheHeavierPanWithoutOvershooting) {
 }
 
 TEST_F(WaageTest, ATaskIsSolvedWhenTheTableIsEmptyNothingIsHeldAndThePansWeighTheSame) {
-    struct Case {
+    const struct {
         const char* name;
         bool balanced;  // as a solution says; otherwise everything onto the left pan
-        bool holdLast;
-        bool solved;
-    };
-    const Case cases[] = {
-        {"balanced", true, false, true},
-        {"last weight held", true, true, false},
-        {"table empty, pans unequal", false, false, false},
-    };
-    for (const Case& c : cases) {
+        bool holdLast, solved;
+    } cases[] = {{"balanced", true, false, true},
+                 {"last weight held", true, true, false},
+                 {"table empty, pans unequal", false, false, false}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SeedRandom(5);
         KG_Waage_Game game(0);
@@ -283,34 +277,22 @@ TEST_F(WaageTest, EachTaskHasItsTimeLimitAndAWeightInHandIsPutDownWhenItRunsOut)
 }
 
 TEST_F(WaageTest, TheGradeWeighsTimedOutTasksAndPlayTime) {
-    struct Case {
+    const struct {
         int level;
         const char* tasks;  // "s" solved in `seconds`, "t" timed out
-        double seconds;
-        double grade;
+        double seconds, grade;
         const char* result;
-    };
-    const Case cases[] = {
-        {0, "sssss", 18.0, 2.0, " Time 1:30\n Right 5\n Wrong 0\n Average 18.0\n\n Grade 2.00"},
-        {0, "sstss", 10.0, 3.0 + 1.0 / 9, " Time 1:40\n Right 4\n Wrong 1\n Average 10.0\n\n Grade 3.11"},
-        {1, "sst", 15.0, 5.0 + 2.0 / 3, " Time 1:20\n Right 2\n Wrong 1\n Average 15.0\n\n Grade 5.67"},
-        {2, "ss", 15.0, 1.5, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 1.50"},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{0, "sssss", 18.0, 2.0, " Time 1:30\n Right 5\n Wrong 0\n Average 18.0\n\n Grade 2.00"},
+                 {0, "sstss", 10.0, 3.0 + 1.0 / 9, " Time 1:40\n Right 4\n Wrong 1\n Average 10.0\n\n Grade 3.11"},
+                 {1, "sst", 15.0, 5.0 + 2.0 / 3, " Time 1:20\n Right 2\n Wrong 1\n Average 15.0\n\n Grade 5.67"},
+                 {2, "ss", 15.0, 1.5, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 1.50"}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.tasks);
         SeedRandom(44);
         KG_Waage_Game game(c.level);
         game.StartGame();
-        for (const char* task = c.tasks; *task != '\0'; ++task) {
-            if (*task == 's') {
-                SolveIn(game, c.seconds);
-            } else {
-                TimeOut(game);
-            }
-        }
-        if (game.GetState() == Knobel_Game::STATE_RUNNING) {
-            game.SetState(Knobel_Game::STATE_ABORTED);
-        }
+        for (const char* task = c.tasks; *task != '\0'; ++task) *task == 's' ? SolveIn(game, c.seconds) : TimeOut(game);
+        if (game.GetState() == Knobel_Game::STATE_RUNNING) game.SetState(Knobel_Game::STATE_ABORTED);
         const std::string result = game.GetResultText();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9);
         EXPECT_EQ(result, c.result);

@@ -20,17 +20,13 @@ constexpr uint32_t kSeedOfAnEarlyPayment = 7;
 
 std::vector<int> CentsOf(const MoneyTray& tray) {
     std::vector<int> cents;
-    for (const auto& piece : tray.Pieces()) {
-        cents.push_back(piece->Cents());
-    }
+    for (const auto& piece : tray.Pieces()) cents.push_back(piece->Cents());
     return cents;
 }
 
 const MoneyStack& StackOf(const KG_Wechselgeld_Game& game, int cents) {
     for (const MoneyStack& stack : game.Stacks()) {
-        if (stack.Cents() == cents) {
-            return stack;
-        }
+        if (stack.Cents() == cents) return stack;
     }
     ADD_FAILURE() << "no stack of " << cents;
     return game.Stacks().front();
@@ -56,9 +52,7 @@ void LayChange(KG_Wechselgeld_Game& game, const std::vector<int>& pieces) {
 // the fewest pieces.
 std::vector<int> SplitLargest(std::vector<int> pieces) {
     int smaller = 0;
-    while (kDenominations[smaller] < pieces.front()) {
-        ++smaller;
-    }
+    while (kDenominations[smaller] < pieces.front()) ++smaller;
     const std::vector<int> parts = KG_Wechselgeld_Game::FewestPieces(pieces.front(), smaller);
     pieces.erase(pieces.begin());
     pieces.insert(pieces.end(), parts.begin(), parts.end());
@@ -76,34 +70,24 @@ protected:
 };
 
 TEST_F(WechselgeldTest, TheGreedyDecompositionTakesTheLargestPieceThatFitsEachTime) {
-    struct Case {
-        int cents;
-        int used;
+    const struct {
+        int cents, used;
         std::vector<int> pieces;
-    };
-    const Case cases[] = {
-        {0, 8, {}},
-        {63, 8, {50, 10, 2, 1}},
-        {388, 8, {200, 100, 50, 20, 10, 5, 2, 1}},
-        {1880, 12, {1000, 500, 200, 100, 50, 20, 10}},
-        {70000, 15, {50000, 20000}},
-        {1200, 8, {200, 200, 200, 200, 200, 200}},  // no notes at level 0
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(KG_Wechselgeld_Game::FewestPieces(c.cents, c.used), c.pieces) << c.cents;
-    }
+    } cases[] = {{0, 8, {}},
+                 {63, 8, {50, 10, 2, 1}},
+                 {388, 8, {200, 100, 50, 20, 10, 5, 2, 1}},
+                 {1880, 12, {1000, 500, 200, 100, 50, 20, 10}},
+                 {70000, 15, {50000, 20000}},
+                 {1200, 8, {200, 200, 200, 200, 200, 200}}};  // no notes at level 0
+    for (const auto& c : cases) EXPECT_EQ(KG_Wechselgeld_Game::FewestPieces(c.cents, c.used), c.pieces) << c.cents;
 }
 
 TEST_F(WechselgeldTest, EachLevelHasItsDenominationsPiecesAndTasksAndThePaymentAlwaysExceedsThePrice) {
-    struct Level {
-        int denominations;
-        int pricePieces;
-        int paymentPieces;
-        int tasks;
-    };
-    const Level levels[] = {{8, 5, 1, 7}, {12, 5, 3, 6}, {15, 10, 6, 5}};
+    const struct {
+        int denominations, pricePieces, paymentPieces, tasks;
+    } levels[] = {{8, 5, 1, 7}, {12, 5, 3, 6}, {15, 10, 6, 5}};
     for (int level = 0; level < 3; ++level) {
-        const Level& expected = levels[level];
+        const auto& expected = levels[level];
         for (uint32_t seed = 1; seed <= 15; ++seed) {
             SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed));
             SeedRandom(seed);
@@ -134,14 +118,13 @@ TEST_F(WechselgeldTest, EachLevelHasItsDenominationsPiecesAndTasksAndThePaymentA
 TEST_F(WechselgeldTest, TheLastPaymentPieceTopsUpToJustAboveThePrice) {
     // Level 0 pays with the top-up alone: the largest coin while the rest is
     // at least that large, then the smallest coin above the rest.
-    struct Case {
+    const struct {
         uint32_t seed;
         int price;
         std::vector<int> payment;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {kSeedOfPrice137, 137, {200}}, {kSeedOfPrice450, 450, {200, 200, 100}}, {kSeedOfPrice200, 200, {200, 1}}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SeedRandom(c.seed);
         KG_Wechselgeld_Game game(0);
         ASSERT_EQ(game.Price(), c.price);
@@ -206,11 +189,7 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
         const MoneyPiece& top = *game.PriceTray().Pieces().back();
         game.OnLeftButtonDown(static_cast<int>(top.X()), static_cast<int>(top.Y()));
         ASSERT_NE(game.DraggedFromPrice(), nullptr);
-        if (dropY < 0) {
-            game.OnLeftButtonDown(512, 384);
-        } else {
-            game.OnLeftButtonUp(200, dropY);
-        }
+        dropY < 0 ? game.OnLeftButtonDown(512, 384) : game.OnLeftButtonUp(200, dropY);
         EXPECT_EQ(game.PriceTray().Sum(), game.Price());
         const MoneyPiece& dropped = *game.PriceTray().Pieces().back();
         EXPECT_TRUE(game.PriceTray().HitTest(dropped.TargetX(), dropped.TargetY()));
@@ -220,20 +199,16 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
 }
 
 TEST_F(WechselgeldTest, TheButtonCountsExactChangeAndChangeInTheFewestPieces) {
-    struct Case {
+    const struct {
         const char* name;
         int extraCents;  // added to the exact change
         bool split;      // the largest piece laid as smaller ones
-        int right;
-        int optimal;
-    };
-    const Case cases[] = {
-        {"greedy", 0, false, 1, 1},
-        {"exact in more pieces", 0, true, 1, 0},
-        {"one cent too much", 1, false, 0, 0},
-        {"one cent too little", -1, false, 0, 0},
-    };
-    for (const Case& c : cases) {
+        int right, optimal;
+    } cases[] = {{"greedy", 0, false, 1, 1},
+                 {"exact in more pieces", 0, true, 1, 0},
+                 {"one cent too much", 1, false, 0, 0},
+                 {"one cent too little", -1, false, 0, 0}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SeedRandom(kSeedOfPrice137);
         KG_Wechselgeld_Game game(0);
@@ -258,19 +233,15 @@ TEST_F(WechselgeldTest, TheButtonCountsExactChangeAndChangeInTheFewestPieces) {
 TEST_F(WechselgeldTest, TheGradeWeighsWrongChangeExtraPiecesAndTime) {
     // Level 2, five tasks, each laid as given ("g" greedy, "s" the largest
     // piece split, "w" a cent short); the play ends, or is ended.
-    struct Case {
+    const struct {
         const char* tasks;
-        double seconds;
-        double grade;
+        double seconds, grade;
         const char* result;
-    };
-    const Case cases[] = {
-        {"ggggg", 60.0, 1.5, " Time 1:00\n Right 5 of 5\n Fewest 5 of 5\n\n Grade 1.50"},
-        {"gggsw", 120.0, 3.4, " Time 2:00\n Right 4 of 5\n Fewest 3 of 5\n\n Grade 3.40"},
-        {"gw", 40.0, 4.0, " Time 0:40\n Right 1 of 5\n Fewest 1 of 5\n\n Grade 4.00"},
-        {"wwwww", 600.0, 6.0, " Time 10:00\n Right 0 of 5\n Fewest 0 of 5\n\n Grade 6.00"},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{"ggggg", 60.0, 1.5, " Time 1:00\n Right 5 of 5\n Fewest 5 of 5\n\n Grade 1.50"},
+                 {"gggsw", 120.0, 3.4, " Time 2:00\n Right 4 of 5\n Fewest 3 of 5\n\n Grade 3.40"},
+                 {"gw", 40.0, 4.0, " Time 0:40\n Right 1 of 5\n Fewest 1 of 5\n\n Grade 4.00"},
+                 {"wwwww", 600.0, 6.0, " Time 10:00\n Right 0 of 5\n Fewest 0 of 5\n\n Grade 6.00"}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.tasks);
         SeedRandom(17);
         KG_Wechselgeld_Game game(2);
@@ -284,9 +255,7 @@ TEST_F(WechselgeldTest, TheGradeWeighsWrongChangeExtraPiecesAndTime) {
         }
         const bool ended = game.GetState() == Knobel_Game::STATE_FINISHED;
         EXPECT_EQ(ended, std::string(c.tasks).size() == 5);
-        if (!ended) {
-            game.SetState(Knobel_Game::STATE_ABORTED);
-        }
+        if (!ended) game.SetState(Knobel_Game::STATE_ABORTED);
         game.ComputeGrade();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9);
         EXPECT_EQ(game.GetResultText(), c.result);
