@@ -37,8 +37,6 @@ protected:
     void ClickAt(Vec2 point) { driver->Click(static_cast<int>(point.x), static_cast<int>(point.y)); }
     // Inside a square, a little off its top-left corner.
     void ClickAt(const GridSquare& square) { ClickAt(Vec2{square.Position().x + 5, square.Position().y + 5}); }
-
-    std::unique_ptr<ScreenDriver> driver;
 };
 
 TEST_P(RecallAndSquaresShots, SequenceGame) {
