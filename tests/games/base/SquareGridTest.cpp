@@ -18,9 +18,7 @@ public:
 // An unlocked grid with a list of lit squares (column, row).
 SquareGrid GridWith(int side, std::initializer_list<std::pair<int, int>> lit) {
     SquareGrid grid(false, side, 0, 100, Vec2{500, 500}, 3);
-    for (const auto& [u, v] : lit) {
-        grid.SetSquare(u, v, true);
-    }
+    for (const auto& [u, v] : lit) grid.SetSquare(u, v, true);
     return grid;
 }
 
@@ -81,9 +79,7 @@ TEST_F(SquareGridTest, AClickSwitchesTheSquareUnderItButNotInTheGaps) {
         EXPECT_EQ(grid.Hit(c.x, c.y), c.hits) << c.x << "," << c.y;
         EXPECT_EQ(grid.Click(c.x, c.y), c.hits);
         EXPECT_EQ(grid.IsLit(1, 2), c.hits);
-        if (grid.IsLit(1, 2)) {
-            grid.Click(c.x, c.y);
-        }
+        if (grid.IsLit(1, 2)) grid.Click(c.x, c.y);
     }
     EXPECT_EQ(grid.LitCount(), 0);
 }

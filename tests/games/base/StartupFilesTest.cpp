@@ -21,7 +21,6 @@ TEST(StartupFilesTest, MissingFilesGiveDefaultsAndAreWrittenAtExit) {
     EXPECT_EQ(app.statistics->gamesPlayed, 0);
     EXPECT_TRUE(app.fullscreen);
     EXPECT_EQ(app.language, 0);
-
     app.statistics->AddGrade(2.0);
     app.soundVolume = 40;
     SaveExitFiles(app);
@@ -68,7 +67,6 @@ TEST(StartupFilesTest, EverySaveFileIsReplacedWholeOrNotAtAll) {
         ASSERT_TRUE(c.save(2)) << c.file;
         EXPECT_NE(folder.Read(c.file), first) << c.file;
         EXPECT_FALSE(folder.Exists(temporary)) << c.file;
-
         // The temporary file cannot be made: the save fails and the old file stays whole.
         const std::string second = folder.Read(c.file);
         std::filesystem::create_directory(folder.Path(temporary));

@@ -42,9 +42,7 @@ public:
     // next one, so that the player's turn begins.
     void StartAtTurn(KG_Gedächtnis& game, int repeatedSequences) {
         game.StartGame();
-        for (int i = 0; i < repeatedSequences; ++i) {
-            RepeatSequence(game);
-        }
+        for (int i = 0; i < repeatedSequences; ++i) RepeatSequence(game);
         WatchSequence(game);
     }
 
@@ -105,9 +103,7 @@ TEST_F(GedaechtnisTest, AWrongClickLosesAtOnce) {
         SeedRandom(11);
         KG_Gedächtnis game(1);
         StartAtTurn(game, c.repeatedSequences);
-        for (int i = 0; i < c.rightClicksFirst; ++i) {
-            Click(game, game.Sequence()[static_cast<size_t>(i)]);
-        }
+        for (int i = 0; i < c.rightClicksFirst; ++i) Click(game, game.Sequence()[static_cast<size_t>(i)]);
         Click(game, WrongSymbol(game));
         EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FAILED);
         EXPECT_NE(game.GetResultText().find(c.result), std::string::npos) << game.GetResultText();

@@ -67,7 +67,6 @@ TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond
     const int gapX = static_cast<int>(corner.Position().x + corner.Size()) + 2;
     game.OnLeftButtonDown(gapX, static_cast<int>(corner.Position().y) + 5);
     EXPECT_EQ(game.ResultTimer(), 0.0);
-
     Choose(game, game.SumIndex());
     EXPECT_EQ(game.Right(), 1);
     EXPECT_TRUE(game.LastAnswerRight());
@@ -80,7 +79,6 @@ TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond
     RunFrames(game, 1, 0.5, 0.5);
     EXPECT_LE(game.ResultTimer(), 0.0);
     EXPECT_FALSE(game.Addend(0).Equals(first) && game.Addend(1).Equals(second)) << "a new task";
-
     Choose(game, AWrongAnswer(game));
     EXPECT_EQ(game.Wrong(), 1);
     EXPECT_FALSE(game.LastAnswerRight());

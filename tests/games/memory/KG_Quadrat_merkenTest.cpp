@@ -77,9 +77,7 @@ TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
         // This seed gives five different patterns, none of them empty.
         for (int i = 0; i < game.PatternCount(); ++i) {
             ASSERT_GT(game.Pattern(i).LitCount(), 0);
-            for (int j = 0; j < i; ++j) {
-                ASSERT_FALSE(game.Pattern(i).Equals(game.Pattern(j)));
-            }
+            for (int j = 0; j < i; ++j) ASSERT_FALSE(game.Pattern(i).Equals(game.Pattern(j)));
         }
         game.StartGame();
         WatchPatterns(game);

@@ -48,9 +48,7 @@ TEST_F(KartenMemoryTest, EveryPairHasAFaceOfItsOwn) {
                 ++faces[face];
             }
             EXPECT_EQ(faces.size(), static_cast<size_t>(game.CardCount() / 2));
-            for (const auto& [face, cards] : faces) {
-                EXPECT_EQ(cards, 2) << "face " << face;
-            }
+            for (const auto& [face, cards] : faces) EXPECT_EQ(cards, 2) << "face " << face;
         }
     }
 }

@@ -23,9 +23,7 @@ public:
     template <typename PairsGameType>
     void FindEveryPair(PairsGameType& game, double seconds) {
         while (game.OpenCards() > 0) {
-            if (game.OpenCards() == 2) {
-                Frames(game, 1, seconds);
-            }
+            if (game.OpenCards() == 2) Frames(game, 1, seconds);
             const int card = FirstFaceDown(game);
             ClickCard(game, card);
             ClickCard(game, PartnerOf(game, card));

@@ -15,19 +15,16 @@ TEST_F(PairsTurnTest, AClickBesideTheCardsTheFirstCardAgainAndAFoundCardDoNothin
     const int partner = PartnerOf(game, 0);
     game.OnLeftButtonUp(5, 5);
     EXPECT_EQ(FaceUpCount(game), 0);
-
     ClickCard(game, 0);
     ClickCard(game, 0);
     EXPECT_EQ(game.Turns(), 0);
     EXPECT_EQ(FaceUpCount(game), 1);
-
     ClickCard(game, partner);
     EXPECT_EQ(game.Turns(), 1);
     EXPECT_EQ(game.Mistakes(), 0);
     EXPECT_EQ(game.FoundCards(), 2);
     EXPECT_EQ(game.OpenCards(), 14);
     EXPECT_LE(game.FlipBackTimer(), 0.0);
-
     // A found card is no longer open: clicking it starts no turn, so the next
     // two open cards make the second turn.
     ClickCard(game, partner);
@@ -48,28 +45,22 @@ TEST_F(PairsTurnTest, AWrongPairShowsForTwoSecondsOfUpdatedTimeAndHoldsBackClick
     const int first = 0;
     const int wrong = StrangerOf(game, first);
     int other = 1;
-    while (other == wrong || other == first) {
-        ++other;
-    }
-
+    while (other == wrong || other == first) ++other;
     ClickCard(game, first);
     ClickCard(game, wrong);
     EXPECT_EQ(game.Turns(), 1);
     EXPECT_EQ(game.Mistakes(), 1);
     EXPECT_EQ(game.FlipBackTimer(), 2.0);
     EXPECT_EQ(FaceUpCount(game), 2);
-
     Frames(game, 7, 0.25);
     ClickCard(game, other);
     EXPECT_FALSE(game.Card(other).IsFaceUp()) << "a third card while a wrong pair shows";
     EXPECT_TRUE(game.Card(first).IsFaceUp());
     EXPECT_TRUE(game.Card(wrong).IsFaceUp());
-
     Frames(game, 1, 0.25);
     EXPECT_EQ(FaceUpCount(game), 0);
     EXPECT_EQ(game.OpenCards(), 24);
     EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 2.0);
-
     // The turn is over: the next click starts a new one, and the card that was
     // first before may be turned again.
     ClickCard(game, other);
@@ -90,7 +81,6 @@ void PlayToTheEnd(PairsGameFixture& fixture, const char* saveFile) {
         EXPECT_EQ(game.Mistakes(), 0);
         EXPECT_EQ(game.OpenCards(), 0);
         EXPECT_EQ(game.FoundCards(), 16);
-
         // Ended: the time no longer counts.
         fixture.Frames(game, 4, 0.5);
         EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 60.0);

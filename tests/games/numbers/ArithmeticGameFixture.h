@@ -64,11 +64,7 @@ protected:
     // The texts drawn that read exactly so.
     std::vector<RecordingRenderer::Text> TextsReading(const std::string& text) const {
         std::vector<RecordingRenderer::Text> found;
-        for (const auto& drawn : renderer->texts) {
-            if (drawn.text == text) {
-                found.push_back(drawn);
-            }
-        }
+        for (const auto& drawn : renderer->texts) if (drawn.text == text) found.push_back(drawn);
         return found;
     }
 };

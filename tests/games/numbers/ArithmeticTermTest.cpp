@@ -29,12 +29,8 @@ void ExpectSoundTerm(uint32_t seed, int maxDepth, bool top, bool freeTop) {
     EXPECT_EQ(tree->Value(), term.Value());
     EXPECT_GT(term.Value(), 0);
     EXPECT_LE(tree->Depth(), maxDepth);
-    if (top && !freeTop && maxDepth > 0) {
-        EXPECT_FALSE(tree->IsNumber());
-    }
-    if (!top && !tree->IsNumber()) {
-        EXPECT_EQ(term.Text().front(), '(');
-    }
+    EXPECT_FALSE(top && !freeTop && maxDepth > 0 && tree->IsNumber());
+    EXPECT_TRUE(top || tree->IsNumber() || term.Text().front() == '(');
 }
 
 }  // namespace
@@ -45,9 +41,7 @@ TEST(ArithmeticTermTest, EveryTermIsPositiveFollowsTheOperatorOrderAndReadsBackT
             ExpectSoundTerm(seed, maxDepth, true, false);
             ExpectSoundTerm(seed, maxDepth, true, true);
             ExpectSoundTerm(seed, maxDepth, false, false);
-            if (HasFatalFailure()) {
-                return;
-            }
+            if (HasFatalFailure()) return;
         }
     }
 }

@@ -100,7 +100,6 @@ TEST_F(DreieckTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
     // 3 of 10 wrong in two minutes.
     EXPECT_DOUBLE_EQ(game.GetGrade(), 3.5);
     EXPECT_EQ(game.GetResultText(), " Time 2:00\n Right 7\n Wrong 3\n\n Rate 70 %\n\n Grade 3.50");
-
     KG_Dreieck_rechnen early(2);
     early.StartGame();
     RunFrames(early, 1, 60.0);

@@ -72,9 +72,7 @@ TEST_F(OperationEinsetzenTest, EveryTaskFollowsTheOperatorRuleWithProductsUpTo10
             game.StartGame();
             while (game.GetState() == Knobel_Game::STATE_RUNNING) {
                 ExpectSoundTask(game, depths[level]);
-                if (HasFatalFailure()) {
-                    return;
-                }
+                if (HasFatalFailure()) return;
                 Choose(game, game.TaskOperator());
                 RunFrames(game, 1, KG_Operation_einsetzen::kRightSeconds);
             }
@@ -96,7 +94,6 @@ TEST_F(OperationEinsetzenTest, AnOperatorGivingTheSameResultIsRightAndBecomesThe
     EXPECT_EQ(game.Tally().right, 1);
     EXPECT_EQ(game.TaskOperator(), arithmetic::kSubtract);
     EXPECT_EQ(game.FeedbackTimer(), KG_Operation_einsetzen::kRightSeconds);
-
     // Dividing by 1 is also multiplying by 1.
     SeedForTask([](const ArithmeticTerm& a, const ArithmeticTerm& b) { return b.Value() == 1 && a.Value() > 1; });
     KG_Operation_einsetzen byOne(0);
@@ -127,7 +124,6 @@ TEST_F(OperationEinsetzenTest, ChoosingTakesItsKeysAndEnterOnlyOncePerTask) {
     game.StartGame();
     Press(game, kEnter);
     EXPECT_EQ(game.Tally().Answered(), 0);
-
     const std::pair<uint16_t, int> keys[] = {{'A', arithmetic::kAdd},      {107, arithmetic::kAdd},
                                              {'S', arithmetic::kSubtract}, {109, arithmetic::kSubtract},
                                              {'M', arithmetic::kMultiply}, {106, arithmetic::kMultiply},
@@ -138,7 +134,6 @@ TEST_F(OperationEinsetzenTest, ChoosingTakesItsKeysAndEnterOnlyOncePerTask) {
     }
     Press(game, 'Q');
     EXPECT_EQ(game.ChosenOperator(), arithmetic::kDivide);
-
     Choose(game, game.TaskOperator());
     const int chosen = game.ChosenOperator();
     // During the verdict neither another Enter nor another choice is taken.
@@ -175,9 +170,7 @@ TEST_F(OperationEinsetzenTest, GradesCountASecondAsOne240thAndTheWrongShareDoubl
             Choose(game, task < c.wrong ? (game.TaskOperator() + 1) % 4 : game.TaskOperator());
             RunFrames(game, 1, KG_Operation_einsetzen::kWrongSeconds);
         }
-        if (c.answered < game.Tally().tasks) {
-            game.SetState(Knobel_Game::STATE_ABORTED);
-        }
+        if (c.answered < game.Tally().tasks) game.SetState(Knobel_Game::STATE_ABORTED);
         EXPECT_NE(game.GetState(), Knobel_Game::STATE_RUNNING);
         EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), c.answered * c.secondsEach);
         game.ComputeGrade();

@@ -39,18 +39,13 @@ TEST_F(RechenspielTest, TypingTakesNineDigitsAndEnterNeedsADigit) {
     Press(game, kEnter);
     EXPECT_EQ(game.Tally().Answered(), 0);
     EXPECT_EQ(game.FeedbackTimer(), 0.0);
-
     TypeNumber(game, 1234567890);
     EXPECT_EQ(game.Input(), "123456789");
     Press(game, kBackspace);
     EXPECT_EQ(game.Input(), "12345678");
-    for (uint16_t other : {65, 106, 107, 32, 96}) {
-        Press(game, other);
-    }
+    for (uint16_t other : {65, 106, 107, 32, 96}) Press(game, other);
     EXPECT_EQ(game.Input(), "12345678");
-    for (int i = 0; i < 10; ++i) {
-        Press(game, kBackspace);
-    }
+    for (int i = 0; i < 10; ++i) Press(game, kBackspace);
     EXPECT_EQ(game.Input(), "");
     TypeNumber(game, 7);
     EXPECT_EQ(game.Input(), "7");
@@ -61,21 +56,18 @@ TEST_F(RechenspielTest, AVerdictHoldsTheInputForTwoSecondsOfPlayThatDoNotCount) 
     game.StartGame();
     RunFrames(game, 4, 0.5);
     EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 2.0);
-
     const std::string first = game.CurrentTerm().Text();
     const int value = game.CurrentTerm().Value();
     TypeNumber(game, value);
     Press(game, kEnter);
     EXPECT_EQ(game.Tally().right, 1);
     EXPECT_EQ(game.FeedbackTimer(), 2.0);
-
     // Keys are not taken during the verdict.
     TypeNumber(game, 5);
     Press(game, kBackspace);
     Press(game, kEnter);
     EXPECT_EQ(game.Input(), std::to_string(value));
     EXPECT_EQ(game.Tally().Answered(), 1);
-
     RunFrames(game, 3, 0.5);
     EXPECT_EQ(game.CurrentTerm().Text(), first);
     EXPECT_DOUBLE_EQ(game.FeedbackTimer(), 0.5);
@@ -83,7 +75,6 @@ TEST_F(RechenspielTest, AVerdictHoldsTheInputForTwoSecondsOfPlayThatDoNotCount) 
     EXPECT_EQ(game.FeedbackTimer(), 0.0);
     EXPECT_EQ(game.Input(), "");
     EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 2.0);
-
     // A wrong value counts as wrong.
     TypeNumber(game, game.CurrentTerm().Value() + 1);
     Press(game, kEnter);

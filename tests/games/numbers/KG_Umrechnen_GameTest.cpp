@@ -109,7 +109,6 @@ TEST_F(UmrechnenTest, TwentyCharactersWithCommaOrStopAsThePointAndVerdictsOfOneO
     Answer(game, false, false);
     EXPECT_DOUBLE_EQ(game.FeedbackTimer(), KG_Umrechnen_Game::kWrongSeconds);
     RunFrames(game, 1, 2.0);
-
     Type(game, "12");
     Press(game, kComma);
     Type(game, "5.");
@@ -133,7 +132,6 @@ TEST_F(UmrechnenTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
     EXPECT_DOUBLE_EQ(game.GetGrade(), 2.5);
     EXPECT_EQ(game.GetResultText(),
               " Time 1:30\n Right 8\n Wrong 2\n Rate 80 %\n Largest 100 %\n Average 20 %\n\n Grade 2.50");
-
     // Ended early, the wrong share counts 10 and 2 minutes cost a grade point.
     KG_Umrechnen_Game early(2);
     early.StartGame();

@@ -29,11 +29,7 @@ struct Place {
 class ReplayedGrid {
 public:
     explicit ReplayedGrid(int n) : n(n), gap{n - 1, n - 1} {
-        for (int i = 0; i < n; ++i) {
-            for (int j = 0; j < n; ++j) {
-                homes.push_back({i, j});
-            }
-        }
+        for (int i = 0; i < n; ++i) for (int j = 0; j < n; ++j) homes.push_back({i, j});
     }
 
     void Step(int direction) {
@@ -47,11 +43,7 @@ public:
 
     bool Solved() const {
         for (int i = 0; i < n; ++i) {
-            for (int j = 0; j < n; ++j) {
-                if (homes[i * n + j].column != i || homes[i * n + j].row != j) {
-                    return false;
-                }
-            }
+            for (int j = 0; j < n; ++j) if (homes[i * n + j].column != i || homes[i * n + j].row != j) return false;
         }
         return true;
     }
@@ -78,11 +70,7 @@ protected:
 
     static Place Gap(const KG_Schiebe_Puzzle& game) {
         for (int i = 0; i < game.GridSize(); ++i) {
-            for (int j = 0; j < game.GridSize(); ++j) {
-                if (game.PlayingTile(i, j).IsEmpty()) {
-                    return {i, j};
-                }
-            }
+            for (int j = 0; j < game.GridSize(); ++j) if (game.PlayingTile(i, j).IsEmpty()) return {i, j};
         }
         return {-1, -1};
     }
@@ -102,11 +90,8 @@ TEST_F(SchiebePuzzleTest, TheShuffleIsAWalkOfTheGapThatNeverTurnsBackAndNeverEnd
             ASSERT_EQ(game.GridSize(), n);
             EXPECT_EQ(game.ShuffleMoves(), shuffles[level]);
             ASSERT_EQ(static_cast<int>(game.ShuffleWalk().size()), shuffles[level]);
-
             ReplayedGrid replay(n);
-            for (const int direction : game.ShuffleWalk()) {
-                replay.Step(direction);
-            }
+            for (const int direction : game.ShuffleWalk()) replay.Step(direction);
             for (int i = 0; i < n; ++i) {
                 for (int j = 0; j < n; ++j) {
                     const PuzzleTile& tile = game.PlayingTile(i, j);
@@ -121,7 +106,6 @@ TEST_F(SchiebePuzzleTest, TheShuffleIsAWalkOfTheGapThatNeverTurnsBackAndNeverEnd
             EXPECT_FALSE(game.IsSolvedGrid());
         }
     }
-
     // A walk that comes back to the picture goes on until it has left it.
     SeedRandom(kSeedOfASolvedWalk);
     KG_Schiebe_Puzzle game(0);
@@ -144,14 +128,12 @@ TEST_F(SchiebePuzzleTest, OnlyATileNextToTheGapSlides) {
     const Place neighbour{gap.column == 0 ? 1 : gap.column - 1, gap.row};
     const Place far{gap.column == 0 ? 2 : (gap.column == 1 ? 1 : 0), gap.row == 0 ? 2 : 0};
     ASSERT_GT(std::abs(far.column - gap.column) + std::abs(far.row - gap.row), 1);
-
     game.StartGame();
     Settle(game);
     Click(game, far.column, far.row);
     EXPECT_EQ(game.Moves(), 0);
     EXPECT_EQ(game.InvalidClicks(), 1);
     EXPECT_TRUE(game.PlayingTile(gap.column, gap.row).IsEmpty());
-
     const PuzzleTile moved = game.PlayingTile(neighbour.column, neighbour.row);
     const float modelX = game.ModelTile(0, 0).X();
     Click(game, neighbour.column, neighbour.row);
@@ -160,7 +142,6 @@ TEST_F(SchiebePuzzleTest, OnlyATileNextToTheGapSlides) {
     const PuzzleTile& arrived = game.PlayingTile(gap.column, gap.row);
     EXPECT_EQ(arrived.HomeColumn(), moved.HomeColumn());
     EXPECT_EQ(arrived.HomeRow(), moved.HomeRow());
-
     // It glides: half the way in a tenth of a second at speed 5, and a slow
     // frame puts it on its place without overshooting.
     const float fromX = moved.X();
@@ -171,7 +152,6 @@ TEST_F(SchiebePuzzleTest, OnlyATileNextToTheGapSlides) {
     Frame(game, 0.0, 3.0);
     EXPECT_EQ(arrived.X(), toX);
     EXPECT_EQ(game.ModelTile(0, 0).X(), modelX);
-
     // Clicking the gap slides its first neighbour (column + 1, column - 1,
     // row + 1, row - 1) into it.
     gap = Gap(game);
@@ -190,9 +170,7 @@ TEST_F(SchiebePuzzleTest, UndoingTheWalkSolvesThePuzzleAndGradesMovesTimeAndInva
     Settle(game);
     Click(game, Gap(game).column == 0 ? 2 : 0, Gap(game).row == 0 ? 2 : 0);  // one invalid click
     for (size_t step = walk.size(); step-- > 0;) {
-        if (step == 0) {
-            Frame(game, 120.0, 1.0);
-        }
+        if (step == 0) Frame(game, 120.0, 1.0);
         const Place gap = Gap(game);
         Click(game, gap.column - kColumnStep[walk[step]], gap.row - kRowStep[walk[step]]);
         EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
@@ -202,7 +180,6 @@ TEST_F(SchiebePuzzleTest, UndoingTheWalkSolvesThePuzzleAndGradesMovesTimeAndInva
     EXPECT_EQ(game.Moves(), 50);
     EXPECT_EQ(game.InvalidClicks(), 1);
     EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 120.0);
-
     // 50 / 100 + 1 + 120 / 240 + 1 / 10.
     game.ComputeGrade();
     EXPECT_DOUBLE_EQ(game.GetGrade(), 2.1);
@@ -223,11 +200,7 @@ TEST_F(SchiebePuzzleTest, EndingEarlyGradesTheMisplacedShareAndTheTime) {
     }
     Frame(game, 12.0, 0.0);
     int misplaced = 0;
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            misplaced += game.PlayingTile(i, j).IsHome(i, j) ? 0 : 1;
-        }
-    }
+    for (int i = 0; i < 3; ++i) for (int j = 0; j < 3; ++j) misplaced += game.PlayingTile(i, j).IsHome(i, j) ? 0 : 1;
     EXPECT_EQ(misplaced, 3);
     game.SetState(Knobel_Game::STATE_ABORTED);
     game.ComputeGrade();

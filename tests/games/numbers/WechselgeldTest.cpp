@@ -25,9 +25,7 @@ std::vector<int> CentsOf(const MoneyTray& tray) {
 }
 
 const MoneyStack& StackOf(const KG_Wechselgeld_Game& game, int cents) {
-    for (const MoneyStack& stack : game.Stacks()) {
-        if (stack.Cents() == cents) return stack;
-    }
+    for (const MoneyStack& stack : game.Stacks()) if (stack.Cents() == cents) return stack;
     ADD_FAILURE() << "no stack of " << cents;
     return game.Stacks().front();
 }
@@ -130,7 +128,6 @@ TEST_F(WechselgeldTest, TheLastPaymentPieceTopsUpToJustAboveThePrice) {
         ASSERT_EQ(game.Price(), c.price);
         EXPECT_EQ(CentsOf(game.PaymentTray()), c.payment) << c.price;
     }
-
     // A payment that reaches the price early still gets a random last piece.
     SeedRandom(kSeedOfAnEarlyPayment);
     KG_Wechselgeld_Game early(2);
@@ -145,14 +142,12 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
     KG_Wechselgeld_Game game(0);
     const MoneyStack& fifty = StackOf(game, 50);
     game.StartGame();
-
     // Into the change tray, where a slow frame puts it at the drop point and no further.
     LayChange(game, {50});
     const MoneyPiece& laid = *game.ChangeTray().Pieces().at(0);
     RunFrames(game, 1, 1.0, 1.0);
     EXPECT_EQ(laid.X(), laid.TargetX());
     EXPECT_EQ(laid.Y(), laid.TargetY());
-
     // Out again and dropped outside: it flies home and vanishes within 10 pixels.
     game.OnLeftButtonDown(static_cast<int>(laid.X()), static_cast<int>(laid.Y()));
     game.OnLeftButtonUp(512, 300);
@@ -166,7 +161,6 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
     }
     EXPECT_TRUE(fifty.Flying().empty());
     EXPECT_GT(frames, 3);
-
     // A press while a piece is held (its release went to the pause page) sends
     // that piece home first, also in the pause; a release in the pause still lands.
     PressOn(game, fifty);
@@ -182,7 +176,6 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
     game.OnLeftButtonUp(512, 500);
     EXPECT_EQ(CentsOf(game.ChangeTray()), std::vector<int>{50});
     game.SetState(Knobel_Game::STATE_RUNNING);
-
     // A price piece stays in its tray: at the drop point inside it, at a
     // random point of it otherwise, also when a press comes first.
     for (const int dropY : {200, 700, -1}) {
@@ -215,13 +208,11 @@ TEST_F(WechselgeldTest, TheButtonCountsExactChangeAndChangeInTheFewestPieces) {
         game.StartGame();
         const std::vector<int> pieces = KG_Wechselgeld_Game::FewestPieces(63 + c.extraCents, 8);
         LayChange(game, c.split ? SplitLargest(pieces) : pieces);
-
         // Not while a piece is held: that release only sends it home.
         PressOn(game, StackOf(game, 1));
         game.OnMouseMove(512, 384);
         ClickButton(game);
         EXPECT_EQ(game.TasksDone(), 0);
-
         ClickButton(game);
         EXPECT_EQ(game.TasksDone(), 1);
         EXPECT_EQ(game.Right(), c.right);

@@ -19,9 +19,7 @@ protected:
     // The lit squares of a grid as bits by square index.
     static uint32_t Bits(const SquareGrid& grid) {
         uint32_t bits = 0;
-        for (int i = 0; i < grid.Count(); ++i) {
-            bits |= grid.Square(i).IsLit() ? 1u << i : 0u;
-        }
+        for (int i = 0; i < grid.Count(); ++i) bits |= grid.Square(i).IsLit() ? 1u << i : 0u;
         return bits;
     }
 
@@ -38,26 +36,18 @@ protected:
         std::vector<std::pair<uint32_t, uint64_t>> basis;  // pattern, buttons pressed for it
         auto reduce = [&basis](std::pair<uint32_t, uint64_t> row) {
             for (const auto& b : basis) {
-                if ((row.first ^ b.first) < row.first) {
-                    row = {row.first ^ b.first, row.second ^ b.second};
-                }
+                if ((row.first ^ b.first) < row.first) row = {row.first ^ b.first, row.second ^ b.second};
             }
             return row;
         };
         for (size_t k = 0; k < game.Buttons().size(); ++k) {
             const auto row = reduce({Bits(game.Buttons()[k]), uint64_t{1} << k});
-            if (row.first != 0) {
-                basis.push_back(row);
-            }
+            if (row.first != 0) basis.push_back(row);
         }
         const auto target = reduce({Bits(game.Board()), 0});
         unsolved = target.first;
         std::vector<size_t> presses;
-        for (size_t k = 0; k < game.Buttons().size(); ++k) {
-            if ((target.second >> k) & 1u) {
-                presses.push_back(k);
-            }
-        }
+        for (size_t k = 0; k < game.Buttons().size(); ++k) if ((target.second >> k) & 1u) presses.push_back(k);
         return presses;
     }
 };
@@ -90,9 +80,7 @@ TEST_F(CrazyQuaderTest, EveryScrambledBoardIsSolvedByButtonPresses) {
             uint32_t unsolved = 0;
             const std::vector<size_t> presses = Solve(game, unsolved);
             ASSERT_EQ(unsolved, 0u) << "level " << level;
-            for (const size_t k : presses) {
-                Press(game, k);
-            }
+            for (const size_t k : presses) Press(game, k);
             // A scramble that cancelled itself out waits for a click.
             EXPECT_EQ(game.GetState(), presses.empty() ? Knobel_Game::STATE_RUNNING : Knobel_Game::STATE_FINISHED);
         }
@@ -124,12 +112,8 @@ TEST_F(CrazyQuaderTest, TheGradeWeighsMovesAgainstTheScrambleAndAddsTheTime) {
             Press(*game, 0);
         }
         RunFrames(*game, 1, c.seconds, c.seconds);
-        if (c.abort) {
-            game->SetState(Knobel_Game::STATE_ABORTED);
-        }
-        for (const size_t k : presses) {
-            Press(*game, k);
-        }
+        if (c.abort) game->SetState(Knobel_Game::STATE_ABORTED);
+        for (const size_t k : presses) Press(*game, k);
         game->ComputeGrade();
         EXPECT_NEAR(game->GetGrade(), c.grade, 1e-9) << c.moves << " moves";
         const std::string& result = game->GetResultText();

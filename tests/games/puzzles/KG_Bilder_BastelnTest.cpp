@@ -34,9 +34,7 @@ protected:
     // The archive of the game: picture file n holds pictures[n].
     void UseArchive(const std::vector<std::string>& pictures) {
         std::vector<ArchiveEntryBytes> entries{{"misc1.PNG", "-"}};
-        for (size_t n = 0; n < pictures.size(); ++n) {
-            entries.push_back({"bb_" + std::to_string(n), pictures[n]});
-        }
+        for (size_t n = 0; n < pictures.size(); ++n) entries.push_back({"bb_" + std::to_string(n), pictures[n]});
         folder.Write("test.gob", ArchiveBytes(entries));
         app->archive = ArchiveOpen(folder.Path("test.gob"));
     }
@@ -46,9 +44,7 @@ protected:
     std::unique_ptr<KG_Bilder_Basteln> StartedGame() {
         UseArchive(std::vector<std::string>(KG_Bilder_Basteln::kPictureFiles, kPicture));
         auto game = std::make_unique<KG_Bilder_Basteln>(0);
-        for (size_t i = 0; i < kTargets; ++i) {
-            game->Piece(static_cast<int>(i)) = PictureShape{.x = 990, .y = 740};
-        }
+        for (size_t i = 0; i < kTargets; ++i) game->Piece(static_cast<int>(i)) = PictureShape{.x = 990, .y = 740};
         game->StartGame();
         return game;
     }
@@ -103,7 +99,6 @@ TEST_F(BilderBastelnTest, AFittingPieceSnapsOnlyOnceLetGoAndLeavingLowersTheCoun
     auto game = StartedGame();
     PictureShape& square = game->Piece(0);
     square = PictureShape{.sizeFactor = 1.03, .rotation = 90, .x = 303, .y = 304};
-
     game->OnLeftButtonDown(303, 304);
     ASSERT_EQ(game->SelectedPiece(), &square);
     Frame(*game);
@@ -123,7 +118,6 @@ TEST_F(BilderBastelnTest, AFittingPieceSnapsOnlyOnceLetGoAndLeavingLowersTheCoun
     EXPECT_DOUBLE_EQ(square.sizeFactor, 1.03);
     game->Render();
     EXPECT_NE(renderer->texts.back().text.find("Formen 1/4"), std::string::npos);
-
     game->OnLeftButtonDown(300, 300);
     game->OnMouseMove(450, 650);
     Frame(*game);
@@ -154,9 +148,7 @@ TEST_F(BilderBastelnTest, KeysTurnResizeAndNudgeTheChosenPieceWithinTheirLimits)
         EXPECT_TRUE(piece.x == 500 && piece.sizeFactor == 1.0) << "no chosen piece, key " << c.key;
         game->OnLeftButtonDown(500, 400);
         game->OnLeftButtonUp(500, 400);
-        for (int i = 0; i < c.presses; ++i) {
-            game->OnKeyDown(c.key);
-        }
+        for (int i = 0; i < c.presses; ++i) game->OnKeyDown(c.key);
         EXPECT_NEAR(piece.sizeFactor, c.size, 1e-9) << "key " << c.key;
         EXPECT_EQ(piece.rotation, c.rotation) << "key " << c.key;
         EXPECT_TRUE(piece.x == c.x && piece.y == c.y) << "key " << c.key;
@@ -174,9 +166,7 @@ TEST_F(BilderBastelnTest, AFinishedPictureIsGradedByTimeAndAnEarlyEndByTheUncove
     for (const Case& c : cases) {
         auto game = StartedGame();
         Frame(*game, c.seconds);
-        for (size_t i = 0; i < c.covered; ++i) {
-            game->Piece(static_cast<int>(i)) = game->Targets()[i];
-        }
+        for (size_t i = 0; i < c.covered; ++i) game->Piece(static_cast<int>(i)) = game->Targets()[i];
         Frame(*game);
         EXPECT_EQ(game->GetState() == Knobel_Game::STATE_FINISHED, c.covered == kTargets);
         game->SetState(Knobel_Game::STATE_ABORTED);

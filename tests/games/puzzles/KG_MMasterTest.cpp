@@ -41,9 +41,7 @@ protected:
 
     Colours Code() const {
         Colours code;
-        for (int k = 0; k < game->CodeLength(); ++k) {
-            code.push_back(game->CodeColour(k));
-        }
+        for (int k = 0; k < game->CodeLength(); ++k) code.push_back(game->CodeColour(k));
         return code;
     }
 
@@ -128,11 +126,8 @@ TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
         // A colour the code lacks, then the last places of the code: only blacks.
         Colours wrong = code;
         int missing = 0;
-        while (std::count(code.begin(), code.end(), missing) > 0) {
-            ++missing;
-        }
+        while (std::count(code.begin(), code.end(), missing) > 0) ++missing;
         std::fill(wrong.begin(), wrong.end() - c.blacksInWrongGuess, missing);
-
         ClickScore(0);  // the score box takes no click while a hole is empty
         EXPECT_EQ(game->CurrentRow(), 0);
         const int guesses = std::min(c.wrongGuesses + 1, game->RowCount());
@@ -156,7 +151,6 @@ TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
             }
         }
         EXPECT_EQ(game->IsSolved(), c.state == Knobel_Game::STATE_FINISHED);
-
         // While the code shows, no peg is taken.
         Carry(0, game->Hole(0, 0).X(), game->Hole(0, 0).Y());
         EXPECT_EQ(game->PegInHand(), nullptr);
@@ -182,7 +176,6 @@ TEST_F(MMasterTest, PegsGlideAndAreNeverLost) {
     RunFrames(*game, 1, 0.05, 0.05);
     EXPECT_TRUE(red->X() > startX && red->X() < startX + 100.0f) << red->X();
     EXPECT_TRUE(red->Y() < startY && red->Y() > startY - 60.0f) << red->Y();
-
     // Dropped into a hole of the current row it glides there and stays; the
     // palette gets a new red peg.
     const PegHole& first = game->Hole(0, 0);
@@ -191,11 +184,8 @@ TEST_F(MMasterTest, PegsGlideAndAreNeverLost) {
     EXPECT_EQ(red->X(), first.X());
     EXPECT_EQ(first.Colour(), 0);
     EXPECT_NE(PalettePeg(0), nullptr);
-
     // Dropped on a full hole, on another row or outside the board, a peg joins the palette.
-    for (const PegHole* miss : {&first, &game->Hole(1, 1)}) {
-        Carry(2, miss->X(), miss->Y());
-    }
+    for (const PegHole* miss : {&first, &game->Hole(1, 1)}) Carry(2, miss->X(), miss->Y());
     Carry(2, 20.0f, 300.0f);
     EXPECT_EQ(game->Palette().size(), 6u);
     EXPECT_EQ(first.Colour(), 0);
@@ -205,7 +195,6 @@ TEST_F(MMasterTest, PegsGlideAndAreNeverLost) {
     Settle();
     EXPECT_FALSE(first.IsFull());
     EXPECT_EQ(game->Palette().size(), 7u);
-
     // A press while a peg is held (its release went elsewhere) returns it first.
     Press(PalettePeg(1)->X(), PalettePeg(1)->Y());
     const Peg* green = PalettePeg(2);

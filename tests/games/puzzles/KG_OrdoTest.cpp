@@ -18,9 +18,7 @@ using Cells = std::vector<std::pair<int, int>>;
 
 AtomGrid Grid(const Cells& cells) {
     AtomGrid grid{};
-    for (const auto& [i, j] : cells) {
-        grid[static_cast<size_t>(i)][static_cast<size_t>(j)] = true;
-    }
+    for (const auto& [i, j] : cells) grid[static_cast<size_t>(i)][static_cast<size_t>(j)] = true;
     return grid;
 }
 
@@ -143,14 +141,12 @@ TEST_F(OrdoTest, TheEasyLevelWarnsAtLampsTheMarksDoNotExplain) {
         const RayLamp& absorbed = game.Lamp(KG_Ordo::LampAt(4, -1));
         const RayLamp& in = game.Lamp(KG_Ordo::LampAt(-1, 3));
         const RayLamp& out = game.Lamp(KG_Ordo::LampAt(3, 8));
-
         // Without marks the absorbed ray is not explained.
         ClickLamp(game, 4, -1);
         EXPECT_EQ(absorbed.doubtful, help);
         ClickCell(game, 4, 2);
         EXPECT_EQ(game.Marks(), 1);
         EXPECT_FALSE(absorbed.doubtful);
-
         // The marked atom turns this ray as the real one did.
         ClickLamp(game, -1, 3);
         EXPECT_FALSE(in.doubtful || out.doubtful);
@@ -182,9 +178,7 @@ TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
         SeedRandom(99);
         KG_Ordo game(c.level);
         ASSERT_EQ(game.Atoms(), c.level == 2 ? 8 : 5);
-
         game.StartGame();
-
         int marked = 0;
         bool extra = c.extraMark;
         for (int i = 0; i < kBoardSize; ++i) {
@@ -199,7 +193,6 @@ TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
             }
         }
         ASSERT_EQ(marked, c.marked);
-
         // Checked, and checked again half a second later; the frame that
         // ends the play adds no more time.
         const bool solved = c.state == Knobel_Game::STATE_FINISHED;
@@ -208,7 +201,6 @@ TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
         ClickCheck(game);
         EXPECT_EQ(game.IsSolved(), solved);
         EXPECT_EQ(game.EndTimer(), shown);
-
         // While the atoms are shown the board takes no clicks; the check can
         // be pressed again and starts the time over.
         const int marks = game.Marks();

@@ -36,14 +36,10 @@ protected:
         for (const char c : text) {
             const bool upper = std::isupper(static_cast<unsigned char>(c)) != 0;
             const auto key = static_cast<uint16_t>(c == '<' ? 8 : c == '|' ? 13 : std::toupper(static_cast<unsigned char>(c)));
-            if (upper) {
-                game.OnKeyDown(16);
-            }
+            if (upper) game.OnKeyDown(16);
             game.OnKeyDown(key);
             game.OnKeyUp(key);
-            if (upper) {
-                game.OnKeyUp(16);
-            }
+            if (upper) game.OnKeyUp(16);
         }
     }
 };
@@ -54,7 +50,6 @@ TEST_F(WoerterbuchGameTest, OnlyTypableWordsOfTheLanguageArePlayedAndNoneFailsTh
     EXPECT_EQ(KG_Wörterbuch_Game(0).Words(), (std::vector<std::string>{"Apfel", "zweiTeile"}));
     app->language = 1;
     EXPECT_EQ(KG_Wörterbuch_Game(0).Solution(), "tree");
-
     app->language = 0;
     UseWordLists(Entry("a") + Entry("Stra\xDF" "e"));
     KG_Wörterbuch_Game game(1);
@@ -74,9 +69,7 @@ TEST_F(WoerterbuchGameTest, TheShuffleKeepsTheLettersOfEachWordAndMovesThem) {
         int moved = 0;
         while (game.GetState() == Knobel_Game::STATE_RUNNING) {
             std::string letters;
-            for (const LetterTile& tile : game.Tiles()) {
-                letters += tile.letter;
-            }
+            for (const LetterTile& tile : game.Tiles()) letters += tile.letter;
             moved += letters != Lower(game.Solution()) ? 1 : 0;
             // The tiles typed in their order fill the word, right only where unmoved.
             Type(game, letters + "|");

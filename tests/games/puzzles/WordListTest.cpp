@@ -26,7 +26,6 @@ TEST(WordListTest, UnclosedEntryIsDroppedAndEndsTheList) {
     WordList list = ReadWordList("<TEXT_START>\nApfel|\n<TEXT_START>\nBirne\n<TEXT_START>\nKirsche\n");
     EXPECT_FALSE(list.complete);
     EXPECT_EQ(list.entries, (Entries{" Apfel"}));
-
     list = ReadWordList("<TEXT_START>");
     EXPECT_FALSE(list.complete);
     EXPECT_TRUE(list.entries.empty());
@@ -37,7 +36,6 @@ TEST(WordListTest, PlayableWordKeepsOnlyTypableLetters) {
     EXPECT_EQ(PlayableWord(" zwei Teile\t\n"), "zweiTeile");
     EXPECT_EQ(PlayableWord(" ab"), "ab");
     EXPECT_EQ(PlayableWord(" " + std::string(40, 'a')), std::string(40, 'a'));
-
     EXPECT_FALSE(PlayableWord(" a"));
     EXPECT_FALSE(PlayableWord("  \n"));
     EXPECT_FALSE(PlayableWord(" " + std::string(41, 'a')));

@@ -75,9 +75,7 @@ public:
     // Frames until the digit shown now has been hidden and the next one appears.
     void NextDigit(const DigitReactionGame& game) {
         for (const bool blank : {false, true}) {
-            while (game.InBlank() == blank && game.GetState() == Knobel_Game::STATE_RUNNING) {
-                Frame();
-            }
+            while (game.InBlank() == blank && game.GetState() == Knobel_Game::STATE_RUNNING) Frame();
         }
     }
 

@@ -57,15 +57,9 @@ TEST_F(ReactionGamesTest, HitsFalseAlarmsAndMissesFollowTheTargetOfEachGame) {
         Start(*game);
         for (const Act act : c.acts) {
             clock->Advance(0.2);
-            while (act == PRESS_IN_BLANK && !game->InBlank()) {
-                Frame();
-            }
-            if (act != NONE) {
-                Click();
-            }
-            if (act == PRESS_TWICE) {
-                Key('A');
-            }
+            while (act == PRESS_IN_BLANK && !game->InBlank()) Frame();
+            if (act != NONE) Click();
+            if (act == PRESS_TWICE) Key('A');
             NextDigit(*game);
         }
         EXPECT_EQ(game->Hits(), c.hits);
@@ -80,9 +74,7 @@ TEST_F(ReactionGamesTest, OnlyFreshPressesReactAndTheyAreTimedWhenTheyArrive) {
     Frame(0.05);
     Frame(0.05);
     clock->Advance(0.013);  // between two frames
-    for (const int key : {platform::vk::Escape, platform::vk::Control, static_cast<int>('H')}) {
-        Key(key);
-    }
+    for (const int key : {platform::vk::Escape, platform::vk::Control, static_cast<int>('H')}) Key(key);
     Key('A', true);
     EXPECT_EQ(game.Hits() + game.FalseAlarms(), 0);
     Key('A');
@@ -103,7 +95,6 @@ TEST_F(ReactionGamesTest, TheDigitsStayNearTheTargetOrThePreviousDigitAndNeverRe
             first.ShowNextDigit();
             EXPECT_LE(std::abs(first.ShownDigit() - first.TargetDigit()), 1);
             EXPECT_NE(first.ShownDigit(), before);
-
             const int previous = second.ShownDigit();
             second.ShowNextDigit();
             EXPECT_TRUE(second.ShownDigit() >= 0 && second.ShownDigit() <= 9);

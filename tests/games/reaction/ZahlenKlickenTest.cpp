@@ -28,9 +28,7 @@ protected:
 
     static std::vector<int> Numbers(const KG_Zahlen_klicken& game) {
         std::vector<int> numbers;
-        for (const NumberTile& tile : game.Tiles()) {
-            numbers.push_back(tile.Number());
-        }
+        for (const NumberTile& tile : game.Tiles()) numbers.push_back(tile.Number());
         return numbers;
     }
 
@@ -38,12 +36,8 @@ protected:
     // clean), then the rest after it.
     void PlayRound(KG_Zahlen_klicken& game, double secondsToThink, bool clean) {
         RunFrames(game, 1, secondsToThink, secondsToThink);
-        if (!clean) {
-            ClickNumber(game, game.Tiles().back().Number());
-        }
-        for (const int number : Numbers(game)) {
-            ClickNumber(game, number);
-        }
+        if (!clean) ClickNumber(game, game.Tiles().back().Number());
+        for (const int number : Numbers(game)) ClickNumber(game, number);
         RunFrames(game, 1, 1.0, 1.0);
     }
 };
@@ -138,9 +132,7 @@ TEST_F(ZahlenKlickenTest, TheGradeCountsFailedRoundsAndTime) {
         SCOPED_TRACE(c.name);
         KG_Zahlen_klicken game(0);
         game.StartGame();
-        for (int round = 0; round < c.rounds; ++round) {
-            PlayRound(game, c.secondsEach, round >= c.failed);
-        }
+        for (int round = 0; round < c.rounds; ++round) PlayRound(game, c.secondsEach, round >= c.failed);
         game.SetState(Knobel_Game::STATE_ABORTED);  // stays finished after the tenth round
         game.ComputeGrade();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-4);
