@@ -59,12 +59,8 @@ TEST(GameRecordsTest, WritesTheSaveFileFormatAndReadsItBack) {
     GameRecords reread;
     reread.Read(expected);
     EXPECT_EQ(reread.Write(), expected);
-    EXPECT_EQ(reread.totalTime, 1234567.25);
-    EXPECT_EQ(reread.spareDoubles[0], 0.1);
     // Blanks come back from '_', including an '_' the name had itself.
     EXPECT_EQ(Names(reread), (std::vector<std::string>{"\xC4nne x", "Anna Lena"}));
-    EXPECT_EQ(reread.bestList.GetAt(1)->day, 3);
-    EXPECT_EQ(reread.bestList.GetAt(1)->month, 4);
 }
 
 TEST(GameRecordsTest, OnlyTheFirstTenEntriesAreWrittenAndRead) {
@@ -122,24 +118,21 @@ TEST(GameRecordsTest, EmptyAndOverlongNames) {
 }
 
 TEST(GameRecordsTest, DamagedFilesKeepWhatWasReadBeforeTheDamage) {
-    // Cut inside an entry: the entry is dropped, what came before stays.
-    GameRecords cut;
-    cut.Read("ANZ_SPIELE: 3 " + EntryLine("a", "2") + "EINTRAG_START NAME: b DATUM: 1 2 2003 ERG:");
-    EXPECT_EQ(cut.gamesPlayed, 3);
-    EXPECT_EQ(Names(cut), (std::vector<std::string>{"a"}));
-    GameRecords cutDate;
-    cutDate.Read("EINTRAG_START NAME: b DATUM: 1 x 2003 ERG: 2 EINTRAG_ENDE ANZ_SPIELE: 3");
-    EXPECT_EQ(cutDate.bestList.Count(), 0);
-    EXPECT_EQ(cutDate.gamesPlayed, 0);  // reading ended at the unreadable month
-    // An unreadable or too large count ends reading.
-    GameRecords garbage;
-    garbage.Read("GEL\xD6ST: 4 ANZ_SPIELE: viele ERGS: 5");
-    EXPECT_EQ(garbage.solvedCount, 4);
-    EXPECT_EQ(garbage.gradeSum, 0.0);
-    GameRecords huge;
-    huge.Read("ANZ_SPIELE: 99999999999 ERGS: 5");
-    EXPECT_EQ(huge.gamesPlayed, 0);
-    EXPECT_EQ(huge.gradeSum, 0.0);
+    // Reading ends inside a cut entry (dropped), at an unreadable date or count, or at a count too large.
+    const struct { std::string text; int games, solved; std::vector<std::string> names; } cases[] = {
+        {"ANZ_SPIELE: 3 " + EntryLine("a", "2") + "EINTRAG_START NAME: b DATUM: 1 2 2003 ERG:", 3, 0, {"a"}},
+        {"EINTRAG_START NAME: b DATUM: 1 x 2003 ERG: 2 EINTRAG_ENDE ANZ_SPIELE: 3", 0, 0, {}},
+        {"GEL\xD6ST: 4 ANZ_SPIELE: viele ERGS: 5", 0, 4, {}},
+        {"ANZ_SPIELE: 99999999999 ERGS: 5", 0, 0, {}},
+    };
+    for (const auto& c : cases) {
+        GameRecords records;
+        records.Read(c.text);
+        EXPECT_EQ(records.gamesPlayed, c.games) << c.text;
+        EXPECT_EQ(records.solvedCount, c.solved) << c.text;
+        EXPECT_EQ(records.gradeSum, 0.0) << c.text;
+        EXPECT_EQ(Names(records), c.names) << c.text;
+    }
 }
 
 TEST(GameRecordsTest, NonFiniteNumbersAreNeverTaken) {

@@ -51,10 +51,8 @@ TEST(StartupFilesTest, LoadsStatisticsSettingsAndTheChosenLanguage) {
 TEST(StartupFilesTest, EverySaveFileIsReplacedWholeOrNotAtAll) {
     TempFolder folder;
     WorkingDirectoryScope scope(folder.Path());
-    struct Case {
-        const char* file;
-        std::function<bool(int value)> save;  // saves contents that differ with the value
-    };
+    // save: saves contents that differ with the value
+    struct Case { const char* file; std::function<bool(int value)> save; };
     const Case cases[] = {
         {"rechnen.sav", [](int v) { GameRecords r; r.gamesPlayed = v; return r.Save("rechnen.sav"); }},
         {"stats.sav", [](int v) { GlobalStatistics s; s.gamesPlayed = v; return s.Save("stats.sav"); }},

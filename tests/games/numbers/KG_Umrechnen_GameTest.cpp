@@ -34,10 +34,7 @@ protected:
 TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
     const int counts[units::kFamilies] = {9, 5, 6, 5, 4, 6};
     for (int family = 0; family < units::kFamilies; ++family) EXPECT_EQ(units::UnitCount(family), counts[family]);
-    const struct {
-        int family, from, to;
-        double value, expected;
-    } cases[] = {
+    const struct { int family, from, to; double value, expected; } cases[] = {
         // Length: m, km, nautical miles, miles, dm, cm, mm, inches, feet.
         {0, 1, 0, 1, 1000}, {0, 2, 0, 1, 1850}, {0, 3, 0, 1, 1600}, {0, 0, 4, 1, 10}, {0, 0, 5, 1, 100},
         {0, 0, 6, 1, 1000}, {0, 5, 7, 2.54, 1}, {0, 5, 8, 30.5, 1},
@@ -59,19 +56,15 @@ TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
 
 TEST_F(UmrechnenTest, AnAnswerWithinFivePercentIsRight) {
     const UnitTask task{.family = 0, .sourceUnit = 1, .targetUnit = 0, .sourceValue = 2.0, .targetValue = 2000.0};
-    for (const auto& [answer, right] : {std::pair{2000.0, true}, {2080.0, true}, {1920.0, true}, {2098.0, true},
-                                        {1902.0, true}, {2102.0, false}, {1898.0, false}, {2120.0, false},
-                                        {1880.0, false}, {0.0, false}}) {
+    for (const auto& [answer, right] : {std::pair{2000.0, true}, {2098.0, true}, {1902.0, true}, {2102.0, false},
+                                        {1898.0, false}, {0.0, false}}) {
         EXPECT_EQ(task.IsRight(answer), right) << answer;
     }
 }
 
 TEST_F(UmrechnenTest, TheQuantitiesFollowTheLevel) {
-    const struct {
-        double ratioLimit;
-        int lowest, highest;
-        std::set<int> exponents;
-    } levels[] = {{2000, -1, 1, {-1, 1}}, {200000, -2, 2, {-2, -1, 1}}, {20000000, -3, 3, {-3, -2, -1, 1, 2}}};
+    const struct { double ratioLimit; int lowest, highest; std::set<int> exponents; } levels[] = {
+        {2000, -1, 1, {-1, 1}}, {200000, -2, 2, {-2, -1, 1}}, {20000000, -3, 3, {-3, -2, -1, 1, 2}}};
     SeedRandom(17);
     for (const auto& level : levels) {
         std::set<int> exponents, families;
@@ -92,11 +85,9 @@ TEST_F(UmrechnenTest, TheQuantitiesFollowTheLevel) {
 }
 
 TEST_F(UmrechnenTest, ValuesAreShownAsPlainDecimalsWithThreeSignificantDigitsAtLeast) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {{0.3, "0.3"}, {50, "50"}, {39.37007874015748, "39.370079"}, {5e-11, "0.00000000005"},
-                 {2.7777777777777776e-10, "0.000000000278"}, {3240000000.0, "3240000000"}};
+    const struct { double value; const char* text; } cases[] = {
+        {0.3, "0.3"}, {50, "50"}, {39.37007874015748, "39.370079"}, {5e-11, "0.00000000005"},
+        {2.7777777777777776e-10, "0.000000000278"}, {3240000000.0, "3240000000"}};
     for (const auto& c : cases) EXPECT_EQ(units::DecimalText(c.value), c.text);
 }
 

@@ -17,10 +17,7 @@ const char* const kPattern[9] = {"123456789", "564897231", "897231564", "2315648
 
 int PatternDigit(int column, int row) { return kPattern[row][column] - '0'; }
 
-struct Place {
-    int column;
-    int row;
-};
+struct Place { int column; int row; };
 
 // A grid's holes and the digit each hole takes.
 struct Board {
@@ -98,10 +95,7 @@ TEST_F(SudokuTest, EveryGridIsTheShiftedPatternRelabelledWithExactlyTheHolesOfIt
 
 TEST_F(SudokuTest, ADigitTwiceInARowColumnOrBoxMarksBothCellsOnce) {
     KG_Sudoku9x9 game(0);
-    const struct {
-        std::vector<Place> fives;
-        int conflicts;
-    } cases[] = {
+    const struct { std::vector<Place> fives; int conflicts; } cases[] = {
         {{{0, 4}, {8, 4}}, 2},          // one row
         {{{2, 0}, {2, 8}}, 2},          // one column
         {{{3, 3}, {5, 5}}, 2},          // one box only

@@ -134,10 +134,8 @@ TEST_F(WaageTest, EveryGeneratedTaskCanBeBalanced) {
 
 TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
     // Left or right of the middle above the table line, or below it.
-    const struct {
-        int x, y;
-        char lands;  // l, r or t(able)
-    } cases[] = {{300, 300, 'l'}, {720, 300, 'r'}, {300, 600, 't'}};
+    // lands: l, r or t(able)
+    const struct { int x, y; char lands; } cases[] = {{300, 300, 'l'}, {720, 300, 'r'}, {300, 600, 't'}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
         SeedRandom(8);
@@ -201,12 +199,9 @@ TEST_F(WaageTest, TheBeamTiltsTowardsTheHeavierPanWithoutOvershooting) {
 }
 
 TEST_F(WaageTest, ATaskIsSolvedWhenTheTableIsEmptyNothingIsHeldAndThePansWeighTheSame) {
-    const struct {
-        const char* name;
-        bool holdLast, allLeft, solved;
-    } cases[] = {{"balanced", false, false, true},
-                 {"last weight held", true, false, false},
-                 {"table empty, pans unequal", false, true, false}};
+    const struct { const char* name; bool holdLast, allLeft, solved; } cases[] = {
+        {"balanced", false, false, true}, {"last weight held", true, false, false},
+        {"table empty, pans unequal", false, true, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SeedRandom(5);

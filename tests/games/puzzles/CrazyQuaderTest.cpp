@@ -88,12 +88,8 @@ TEST_F(CrazyQuaderTest, EveryScrambledBoardIsSolvedByButtonPresses) {
 }
 
 TEST_F(CrazyQuaderTest, TheGradeWeighsMovesAgainstTheScrambleAndAddsTheTime) {
-    struct Case {
-        int moves;  // the level-0 solution pressed last, after pairs that cancel
-        double seconds;
-        bool abort;
-        double grade;
-    };
+    // moves: the level-0 solution pressed last, after pairs that cancel
+    struct Case { int moves; double seconds; bool abort; double grade; };
     const Case cases[] = {{10, 0.0, false, 1.25}, {10, 60.0, false, 1.5}, {40, 240.0, false, 3.0},
                           {200, 0.0, false, 6.0}, {10, 60.0, true, 6.0}};
     for (const Case& c : cases) {

@@ -126,13 +126,7 @@ TEST_F(BilderBastelnTest, AFittingPieceSnapsOnlyOnceLetGoAndLeavingLowersTheCoun
 }
 
 TEST_F(BilderBastelnTest, KeysTurnResizeAndNudgeTheChosenPieceWithinTheirLimits) {
-    struct Case {
-        uint16_t key;
-        int presses;
-        double size;
-        int rotation;
-        float x, y;
-    };
+    struct Case { uint16_t key; int presses; double size; int rotation; float x, y; };
     const Case cases[] = {
         {36, 20, 2.0, 0, 500, 400},  {'W', 3, 1.3, 0, 500, 400},  {35, 20, 0.4, 0, 500, 400},
         {'S', 2, 0.8, 0, 500, 400},  {'A', 2, 1.0, 330, 500, 400}, {109, 1, 1.0, 345, 500, 400},
@@ -157,11 +151,7 @@ TEST_F(BilderBastelnTest, KeysTurnResizeAndNudgeTheChosenPieceWithinTheirLimits)
 }
 
 TEST_F(BilderBastelnTest, AFinishedPictureIsGradedByTimeAndAnEarlyEndByTheUncoveredPart) {
-    struct Case {
-        size_t covered;
-        double seconds;
-        double grade;
-    };
+    struct Case { size_t covered; double seconds; double grade; };
     const Case cases[] = {{4, 60.0, 1.5}, {4, 600.0, 6.0}, {2, 30.0, 4.0}, {1, 0.0, 4.75}, {0, 90.0, 6.0}};
     for (const Case& c : cases) {
         auto game = StartedGame();

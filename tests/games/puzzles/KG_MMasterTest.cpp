@@ -15,11 +15,7 @@ namespace {
 
 using Colours = std::vector<int>;
 
-struct Count {
-    int blacks;
-    int whites;
-    bool operator==(const Count&) const = default;
-};
+struct Count { int blacks; int whites; bool operator==(const Count&) const = default; };
 
 class MMasterTest : public PuzzleGameFixture {
 protected:
@@ -80,11 +76,7 @@ protected:
 };
 
 TEST_F(MMasterTest, ScoringGivesOneMarkPerGuessPegBlackOnlyInPlace) {
-    const struct {
-        Colours code;
-        Colours guess;
-        Count expected;
-    } cases[] = {
+    const struct { Colours code; Colours guess; Count expected; } cases[] = {
         {{0, 1, 2, 2}, {0, 0, 1, 1}, {1, 1}},  // red red blue blue against red blue green green
         {{0, 1, 2, 3}, {3, 2, 1, 0}, {0, 4}},  {{0, 0, 0, 0}, {0, 1, 0, 2}, {2, 0}},
         {{1, 2, 1, 2}, {2, 1, 2, 1}, {0, 4}},  {{5, 5, 4, 3}, {4, 5, 5, 5}, {1, 2}},

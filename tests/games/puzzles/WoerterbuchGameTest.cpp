@@ -83,14 +83,7 @@ TEST_F(WoerterbuchGameTest, TheShuffleKeepsTheLettersOfEachWordAndMovesThem) {
 
 // One tile per typed letter, in any case; Enter judges only a full word.
 TEST_F(WoerterbuchGameTest, TypingTakesOneFreeTilePerLetterAndEnterJudgesAFullWordIgnoringCase) {
-    struct Case {
-        const char* word;
-        const char* keys;
-        const char* typed;
-        int lettersLeft;
-        int answered;
-        int right;
-    };
+    struct Case { const char* word; const char* keys; const char* typed; int lettersLeft; int answered; int right; };
     const Case cases[] = {
         {"Else", "eee", "ee", 2, 0, 0},        {"Else", "lxse", "lse", 1, 0, 0},   {"Else", "ee<<e", "e", 3, 0, 0},
         {"Else", "lese<|", "les", 1, 0, 0},    {"Else", "ELse|", "ELse", 0, 1, 1}, {"Else", "lesel|", "lese", 0, 1, 0},
@@ -127,13 +120,8 @@ TEST_F(WoerterbuchGameTest, AVerdictShowsOneOrTwoSecondsWithKeysIgnoredThenTheNe
 }
 
 TEST_F(WoerterbuchGameTest, GradesWeighWrongWordsAndTime) {
-    struct Case {
-        int level;
-        int wrong;
-        int answered;  // all words of the level: the play finished
-        double seconds;
-        double grade;
-    };
+    // answered: all words of the level: the play finished
+    struct Case { int level; int wrong; int answered; double seconds; double grade; };
     const Case cases[] = {{0, 0, 5, 0.0, 1.0},  {0, 1, 5, 60.0, 2.5}, {2, 2, 10, 120.0, 3.0}, {1, 7, 7, 0.0, 6.0},
                           {0, 0, 2, 40.0, 1.5}, {0, 1, 2, 8.0, 6.0},  {1, 1, 4, 16.0, 3.7}};
     UseWordLists(Entry("Else"));

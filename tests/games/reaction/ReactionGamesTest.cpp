@@ -31,12 +31,8 @@ MakeGame ReaktionII(std::vector<int> digits) {
 using ReactionGamesTest = ReactionFixture;
 
 TEST_F(ReactionGamesTest, HitsFalseAlarmsAndMissesFollowTheTargetOfEachGame) {
-    struct Case {
-        const char* name;
-        MakeGame make;
-        std::vector<Act> acts;  // one per digit; each digit is followed by the next
-        int hits, falseAlarms, misses;
-    };
+    // acts: one per digit; each digit is followed by the next
+    struct Case { const char* name; MakeGame make; std::vector<Act> acts; int hits, falseAlarms, misses; };
     const Case cases[] = {
         {"the target shown", Reaktion({{3, 3}, {3, 4}}), {PRESS}, 1, 0, 0},
         {"a neighbour shown", Reaktion({{3, 4}, {3, 3}}), {PRESS}, 0, 1, 0},
@@ -109,14 +105,9 @@ TEST_F(ReactionGamesTest, TheGradeWeighsErrorsReactionTimeAndAFullPlay) {
     const MakeGame oneTarget = [] {
         return std::make_unique<ScriptedReaktionII>([](int s) { return s < 3 ? 4 + s % 2 : 1 + s % 3; });
     };
-    struct Case {
-        const char* name;
-        MakeGame make;
-        std::vector<Act> acts;  // a press comes 0.3 s after its digit appeared
-        Act later;              // on every further digit
-        bool fullPlay;
-        double grade;
-    };
+    // acts: a press comes 0.3 s after its digit appeared
+    // later: on every further digit
+    struct Case { const char* name; MakeGame make; std::vector<Act> acts; Act later; bool fullPlay; double grade; };
     const Case cases[] = {
         {"only hits in a full play", Reaktion({{3, 3}}), {}, PRESS, true, 0.925},
         {"a hit and a false alarm in a full play", Reaktion({{3, 3}, {3, 4}}), {PRESS, PRESS}, NONE, true, 5.925},

@@ -43,10 +43,8 @@ protected:
 };
 
 TEST_F(ZahlenKlickenTest, EachRoundLaysOutDifferentNumbersCentredAndListedInTheOrderToClick) {
-    struct Case {
-        int level, gridSize;
-        std::set<bool> orders;  // the rounds seen ascending (true) and descending (false)
-    };
+    // orders: the rounds seen ascending (true) and descending (false)
+    struct Case { int level, gridSize; std::set<bool> orders; };
     SeedRandom(7);
     for (const Case& c : {Case{0, 2, {true}}, Case{1, 3, {false}}, Case{2, 4, {false, true}}}) {
         SCOPED_TRACE("level " + std::to_string(c.level));
@@ -77,11 +75,8 @@ TEST_F(ZahlenKlickenTest, EachRoundLaysOutDifferentNumbersCentredAndListedInTheO
 }
 
 TEST_F(ZahlenKlickenTest, ATileClickedOutOfTurnTurnsRedAndStaysUntilItsTurn) {
-    struct Case {
-        const char* name;
-        std::vector<int> clicks;  // places in the order to click; -1 beside every tile
-        int wrongClicks, tilesLeft, redTiles, perfect, failed;
-    };
+    // clicks: places in the order to click; -1 beside every tile
+    struct Case { const char* name; std::vector<int> clicks; int wrongClicks, tilesLeft, redTiles, perfect, failed; };
     const Case cases[] = {
         {"all in turn", {0, 1, 2, 3, 4, 5, 6, 7, 8}, 0, 0, 0, 1, 0},
         {"one out of turn", {2}, 1, 9, 1, 0, 0},
