@@ -189,8 +189,9 @@ TEST_F(KnobelGameTest, StatisticsTextHasTenListLinesAndBestAndWorstOnlyAfterAPla
                  "EINTRAG_START\tNAME:\tAnna_Lena\tDATUM:\t3\t4\t2007\tERG:\t1.25\tEINTRAG_ENDE\n"
                  "EINTRAG_START\tNAME:\tBo\tDATUM:\t3\t4\t2007\tERG:\t2\tEINTRAG_ENDE\n");
     QuizGame game(0);
-    EXPECT_EQ(game.GetStatisticsText(), " 1. Anna Lena 3.4.2007 1.25\n 2. Bo 3.4.2007 2.00\n" + std::string(8, '\n') +
-                                            " Total 61:01:02\n Solved 0\n Best 2.50\n Worst 2.50\n Average 2.50\n Games 1");
+    EXPECT_EQ(game.GetStatisticsText(),
+              " 1. Anna Lena 3.4.2007 1.25\n 2. Bo 3.4.2007 2.00\n" + std::string(8, '\n') +
+                  " Total 61:01:02\n Solved 0\n Best 2.50\n Worst 2.50\n Average 2.50\n Games 1");
     // Only ten entries are listed, however many the list holds.
     game.Grade(3.0);
     for (int i = 0; i < 10; ++i) game.AddRecordEntry(game.CreateRecordEntry());

@@ -95,10 +95,8 @@ TEST_F(GedaechtnisTest, EachRepeatedSequenceComesBackOneLongerAndShownFirst) {
 }
 
 TEST_F(GedaechtnisTest, AWrongClickLosesAtOnce) {
-    const struct {
-        int repeatedSequences, rightClicksFirst;
-        const char* result;
-    } cases[] = {{0, 0, " Longest 0"}, {0, 2, " Longest 0"}, {3, 1, " Longest 6"}};
+    const struct { int repeatedSequences, rightClicksFirst; const char* result; } cases[] = {
+        {0, 0, " Longest 0"}, {0, 2, " Longest 0"}, {3, 1, " Longest 6"}};
     for (const auto& c : cases) {
         SeedRandom(11);
         KG_Gedächtnis game(1);
@@ -125,12 +123,10 @@ TEST_F(GedaechtnisTest, RepeatingTheSequenceOfEverySymbolWins) {
 
 TEST_F(GedaechtnisTest, TheGradeWeighsTheLengthReachedAndTheTime) {
     // Level 0 (20 symbols): (1 - length / 20) * 5 + 1 + seconds / (length + 40).
-    const struct {
-        int repeatedSequences, endState;
-        double seconds, grade;
-    } cases[] = {{0, Knobel_Game::STATE_FAILED, 22.0, 5.5},    // length 4
-                 {6, Knobel_Game::STATE_FAILED, 50.0, 4.5},    // length 10
-                 {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5}};  // length 10
+    const struct { int repeatedSequences, endState; double seconds, grade; } cases[] = {
+        {0, Knobel_Game::STATE_FAILED, 22.0, 5.5},    // length 4
+        {6, Knobel_Game::STATE_FAILED, 50.0, 4.5},    // length 10
+        {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5}};  // length 10
     for (const auto& c : cases) {
         SeedRandom(5);
         KG_Gedächtnis game(0);

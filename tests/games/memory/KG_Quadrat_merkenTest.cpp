@@ -67,10 +67,9 @@ TEST_F(QuadratMerkenTest, EachPatternIsShownForItsTimeWhileInputIsIgnored) {
 }
 
 TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
-    const struct {
-        std::vector<int> rebuilt;  // the pattern rebuilt in each answer grid, -1 for none
-        int correct;
-    } cases[] = {{{0, 1, 2, 3, 4}, 5}, {{4, 3, 2, 1, 0}, 5}, {{2, 2, 2, -1, -1}, 1}, {{-1, -1, 4, -1, 0}, 2}};
+    // rebuilt: the pattern rebuilt in each answer grid, -1 for none
+    const struct { std::vector<int> rebuilt; int correct; } cases[] = {
+        {{0, 1, 2, 3, 4}, 5}, {{4, 3, 2, 1, 0}, 5}, {{2, 2, 2, -1, -1}, 1}, {{-1, -1, 4, -1, 0}, 2}};
     for (const auto& c : cases) {
         SeedRandom(21);
         KG_Quadrat_merken game(0);
@@ -91,11 +90,8 @@ TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
 
 TEST_F(QuadratMerkenTest, TheGradeCountsMissedPatternsAndWeighsTimeDoubleWhenEndedEarly) {
     // (5 - correct) / 5 * 5 + 1 + seconds / 120, or / 60 after an early end.
-    const struct {
-        int rebuiltBeforeEnd;
-        bool aborted;
-        double seconds, grade;
-    } cases[] = {{5, false, 60.0, 1.5}, {3, false, 120.0, 4.0}, {3, true, 60.0, 4.0}};
+    const struct { int rebuiltBeforeEnd; bool aborted; double seconds, grade; } cases[] = {
+        {5, false, 60.0, 1.5}, {3, false, 120.0, 4.0}, {3, true, 60.0, 4.0}};
     for (const auto& c : cases) {
         SeedRandom(21);
         KG_Quadrat_merken game(0);

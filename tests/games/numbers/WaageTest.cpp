@@ -100,11 +100,8 @@ protected:
 };
 
 TEST_F(WaageTest, EveryGeneratedTaskCanBeBalanced) {
-    const struct {
-        int tasks;
-        double seconds;
-        size_t tableWeights;
-    } levels[] = {{5, 60.0, 5}, {7, 50.0, 7}, {10, 40.0, 10}};
+    const struct { int tasks; double seconds; size_t tableWeights; } levels[] = {
+        {5, 60.0, 5}, {7, 50.0, 7}, {10, 40.0, 10}};
     const int masses[] = {25, 50, 100, 250, 500, 1000};
     for (int level = 0; level < 3; ++level) {
         size_t fixedSeen = 0;
@@ -229,15 +226,12 @@ TEST_F(WaageTest, ATaskIsSolvedWhenTheTableIsEmptyNothingIsHeldAndThePansWeighTh
 }
 
 TEST_F(WaageTest, TheGradeWeighsTimedOutTasksAndPlayTime) {
-    const struct {
-        int level;
-        const char* tasks;  // "s" solved in `seconds`, "t" timed out
-        double seconds, grade;
-        const char* result;
-    } cases[] = {{0, "sssss", 18.0, 2.0, " Time 1:30\n Right 5\n Wrong 0\n Average 18.0\n\n Grade 2.00"},
-                 {0, "sstss", 10.0, 3.0 + 1.0 / 9, " Time 1:40\n Right 4\n Wrong 1\n Average 10.0\n\n Grade 3.11"},
-                 {1, "sst", 15.0, 5.0 + 2.0 / 3, " Time 1:20\n Right 2\n Wrong 1\n Average 15.0\n\n Grade 5.67"},
-                 {2, "ss", 15.0, 1.5, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 1.50"}};
+    // tasks: "s" solved in `seconds`, "t" timed out
+    const struct { int level; const char* tasks; double seconds, grade; const char* result; } cases[] = {
+        {0, "sssss", 18.0, 2.0, " Time 1:30\n Right 5\n Wrong 0\n Average 18.0\n\n Grade 2.00"},
+        {0, "sstss", 10.0, 3.0 + 1.0 / 9, " Time 1:40\n Right 4\n Wrong 1\n Average 10.0\n\n Grade 3.11"},
+        {1, "sst", 15.0, 5.0 + 2.0 / 3, " Time 1:20\n Right 2\n Wrong 1\n Average 15.0\n\n Grade 5.67"},
+        {2, "ss", 15.0, 1.5, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 1.50"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tasks);
         SeedRandom(44);

@@ -112,9 +112,6 @@ TEST_F(CrazyQuaderTest, TheGradeWeighsMovesAgainstTheScrambleAndAddsTheTime) {
         for (const size_t k : presses) Press(*game, k);
         game->ComputeGrade();
         EXPECT_NEAR(game->GetGrade(), c.grade, 1e-9) << c.moves << " moves";
-        const std::string& result = game->GetResultText();
-        EXPECT_NE(result.find("Shuffle 40"), std::string::npos);
-        EXPECT_TRUE(c.abort || result.find("Moves " + std::to_string(c.moves)) != std::string::npos) << result;
     }
 }
 

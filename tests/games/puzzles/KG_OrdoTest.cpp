@@ -48,32 +48,12 @@ protected:
         game.OnLeftButtonDown(x, y);
         game.OnLeftButtonUp(x, y);
     }
-
-    // The colours of what Render draws over the lamp's square, in order.
-    std::vector<uint32_t> LampDrawing(KG_Ordo& game, int column, int row) {
-        const RayLamp& lamp = game.Lamp(KG_Ordo::LampAt(column, row));
-        renderer->sprites.clear();
-        game.Render();
-        std::vector<uint32_t> colours;
-        for (const auto& sprite : renderer->sprites) {
-            if (sprite.transform.dx == lamp.x - 25.0f && sprite.transform.dy == lamp.y - 25.0f) {
-                colours.push_back(sprite.colour);
-            }
-        }
-        return colours;
-    }
 };
 
 TEST_F(OrdoTest, RaysAreAbsorbedReflectedTurnedOrPassOnHandMadeBoards) {
     using End = RayPath::End;
-    const struct {
-        const char* name;
-        Cells atoms;
-        int column, row;  // the lamp
-        End end;
-        int endColumn, endRow;
-        int steps;
-    } cases[] = {
+    // column, row: the lamp
+    const struct { const char* name; Cells atoms; int column, row; End end; int endColumn, endRow, steps; } cases[] = {
         {"straight through", {}, -1, 3, End::Exited, 8, 3, 8},
         {"straight into an atom", {{0, 3}}, -1, 3, End::Absorbed, 0, 3, 0},
         {"into an atom further down", {{5, 6}}, 5, -1, End::Absorbed, 5, 6, 6},
@@ -104,31 +84,27 @@ TEST_F(OrdoTest, LampsLightInTheColourOfTheirRay) {
     }
     BoardOrdo game(1, {{4, 2}, {0, 6}});
     game.StartGame();
-    const uint32_t white = 0xFFFFFFFFu;
-    EXPECT_EQ(LampDrawing(game, -1, 3), std::vector<uint32_t>{white});
-    // The ray from the left of row 3 comes out below column 3: both lamps in
-    // the first ray's colour, each knowing the other's place.
+    // The ray from the left of row 3 comes out below column 3: both lamps lit
+    // in the first ray's colour, each knowing the other's place.
     ClickLamp(game, -1, 3);
     const RayLamp& in = game.Lamp(KG_Ordo::LampAt(-1, 3));
     const RayLamp& out = game.Lamp(KG_Ordo::LampAt(3, 8));
     EXPECT_EQ(std::make_pair(in.partnerColumn, in.partnerRow), std::make_pair(3, 8));
     EXPECT_EQ(std::make_pair(out.partnerColumn, out.partnerRow), std::make_pair(-1, 3));
-    EXPECT_EQ(LampDrawing(game, -1, 3), std::vector<uint32_t>{KG_Ordo::RayColour(1)});
-    EXPECT_EQ(LampDrawing(game, 3, 8), std::vector<uint32_t>{KG_Ordo::RayColour(1)});
+    EXPECT_TRUE(in.lit && out.lit && in.colour == KG_Ordo::RayColour(1) && out.colour == in.colour);
     // A lit lamp, fired or lit by a ray, does not fire.
     ClickLamp(game, 3, 8);
     ClickLamp(game, -1, 3);
     EXPECT_EQ(game.Rays(), 1);
-    // Absorbed and reflected rays leave their lamp white under a sign.
+    // Absorbed and reflected rays know the atom that stopped them.
     ClickLamp(game, 4, -1);
     ClickLamp(game, -1, 5);
     EXPECT_EQ(game.Rays(), 3);
     const RayLamp& absorbed = game.Lamp(KG_Ordo::LampAt(4, -1));
     const RayLamp& reflected = game.Lamp(KG_Ordo::LampAt(-1, 5));
+    EXPECT_TRUE(absorbed.absorbed && !absorbed.reflected && reflected.reflected && !reflected.absorbed);
     EXPECT_EQ(std::make_pair(absorbed.absorbingColumn, absorbed.absorbingRow), std::make_pair(4, 2));
     EXPECT_EQ(std::make_pair(reflected.reflectionColumn, reflected.reflectionRow), std::make_pair(0, 6));
-    EXPECT_EQ(LampDrawing(game, 4, -1), (std::vector<uint32_t>{white, white}));
-    EXPECT_EQ(LampDrawing(game, -1, 5), (std::vector<uint32_t>{white, white}));
 }
 
 TEST_F(OrdoTest, TheEasyLevelWarnsAtLampsTheMarksDoNotExplain) {
@@ -159,15 +135,9 @@ TEST_F(OrdoTest, TheEasyLevelWarnsAtLampsTheMarksDoNotExplain) {
 }
 
 TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
-    const struct {
-        const char* name;
-        int level;
-        int marked;  // how many of the atoms
-        bool extraMark;
-        double seconds;  // when the play ends
-        int state;
-        double grade;
-    } cases[] = {
+    // marked: how many of the atoms; seconds: when the play ends
+    const struct { const char* name; int level, marked; bool extraMark; double seconds; int state; double grade; }
+    cases[] = {
         {"every atom", 1, 5, false, 60.0, Knobel_Game::STATE_FINISHED, 1.5},
         {"every atom and one cell more", 0, 5, true, 30.0, Knobel_Game::STATE_FAILED, 1.5},
         {"three of five", 1, 3, false, 60.0, Knobel_Game::STATE_FAILED, 4.0},

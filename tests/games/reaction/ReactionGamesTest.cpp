@@ -131,7 +131,6 @@ TEST_F(ReactionGamesTest, TheGradeWeighsErrorsReactionTimeAndAFullPlay) {
         }
         game->ComputeGrade();
         EXPECT_NEAR(game->GetGrade(), c.grade, 5e-3);  // a full play may end up to a frame early
-        EXPECT_NE(game->GetResultText().find("grade"), std::string::npos);
     }
 }
 
