@@ -24,13 +24,11 @@ protected:
                       "<TEXT_START> 46 Worst %.2f|<TEXT_START> 47 Average %.2f|<TEXT_START> 48 Games %d|"
                       "<TEXT_START> 49 %d. %s %d.%d.%d %.2f|<TEXT_START> 50 Grade %.2f|"
                       "<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 73 Press R or W.|") {}
-
     std::unique_ptr<GameRecords> SavedRecords() {
         auto saved = std::make_unique<GameRecords>();
         saved->Read(folder.Read(QuizGame::kSaveFile));
         return saved;
     }
-
     // One play of one task answered right in the given seconds, graded by the quiz's formula.
     void PlayAllRight(double seconds) {
         QuizGame game(0, 1);

@@ -13,10 +13,7 @@ void QuizGame::OnKeyDown(uint16_t key) {
     if (answered == tasks) SetState(STATE_FINISHED);
 }
 
-void QuizGame::Update() {
-    AddPlayTime(app->rawFrameTime);
-    AddRecordsTime(app->frameTime);
-}
+void QuizGame::Update() { AddPlayTime(app->rawFrameTime); AddRecordsTime(app->frameTime); }
 
 void QuizGame::Render() {
     if (IsRunning()) DrawTimePanel();

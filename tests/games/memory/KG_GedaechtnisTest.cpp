@@ -19,25 +19,21 @@ constexpr double kFrame = 0.05;
 class GedaechtnisTest : public GameFixture {
 public:
     GedaechtnisTest() : GameFixture(kTexts) {}
-
     // Runs frames until the sequence has been shown and the player's turn begins.
     void WatchSequence(KG_Gedächtnis& game) {
         for (int i = 0; i < 1000 && game.IsShowing(); ++i) RunFrames(game, 1, kFrame, kFrame);
         ASSERT_FALSE(game.IsShowing());
     }
-
     static void Click(KG_Gedächtnis& game, int symbol) {
         const Vec2 c = game.Symbol(symbol).Centre();
         game.OnLeftButtonDown(static_cast<int>(c.x), static_cast<int>(c.y));
     }
-
     // Watches the sequence, then clicks it back.
     void RepeatSequence(KG_Gedächtnis& game) {
         WatchSequence(game);
         const std::vector<int> sequence = game.Sequence();
         for (const int symbol : sequence) Click(game, symbol);
     }
-
     // Starts the play, repeats the given number of sequences and watches the
     // next one, so that the player's turn begins.
     void StartAtTurn(KG_Gedächtnis& game, int repeatedSequences) {
@@ -45,7 +41,6 @@ public:
         for (int i = 0; i < repeatedSequences; ++i) RepeatSequence(game);
         WatchSequence(game);
     }
-
     // A symbol other than the one expected next.
     static int WrongSymbol(const KG_Gedächtnis& game) {
         const int expected = game.Sequence()[static_cast<size_t>(game.Position())];

@@ -19,13 +19,11 @@ const char* const kTexts =
 class QuadratAddierenTest : public GameFixture {
 public:
     QuadratAddierenTest() : GameFixture(kTexts) {}
-
     // Clicks inside the first square of answer j.
     static void Choose(KG_Quadrat_addieren& game, int j) {
         const Vec2 p = game.Answer(j).Square(0).Position();
         game.OnLeftButtonDown(static_cast<int>(p.x) + 1, static_cast<int>(p.y) + 1);
     }
-
     static int AWrongAnswer(const KG_Quadrat_addieren& game) { return (game.SumIndex() + 1) % 4; }
 };
 

@@ -20,12 +20,10 @@ constexpr double kFrame = 0.05;
 class QuadratMerkenTest : public GameFixture {
 public:
     QuadratMerkenTest() : GameFixture(kTexts) {}
-
     void WatchPatterns(KG_Quadrat_merken& game) {
         for (int i = 0; i < 1000 && game.IsShowing(); ++i) RunFrames(game, 1, kFrame, kFrame);
         ASSERT_FALSE(game.IsShowing());
     }
-
     // Clicks the lit squares of a pattern into the answer grid being filled, then Enter.
     static void Rebuild(KG_Quadrat_merken& game, const SquareGrid& pattern) {
         const SquareGrid& answer = game.Answer(game.Position());
@@ -37,7 +35,6 @@ public:
         }
         game.OnKeyUp(kEnter);
     }
-
     static void Skip(KG_Quadrat_merken& game) { game.OnKeyUp(kEnter); }
 };
 

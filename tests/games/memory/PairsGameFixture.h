@@ -13,11 +13,9 @@
 class PairsGameFixture : public GameFixture {
 public:
     PairsGameFixture();
-
     // Frames of the main loop while the game runs: frameTime and rawFrameTime
     // both `seconds`, then the game's Update.
     void Frames(PairsGame& game, int count, double seconds);
-
     // Turns pair after pair, with `seconds` of running time before the last
     // pair and one frame after it.
     template <typename PairsGameType>

@@ -31,7 +31,6 @@ protected:
               "<TEXT_START> 186 \n+1 y|<TEXT_START> 187 \n+%d y|<TEXT_START> 190 Sunday|<TEXT_START> 191 Monday|"
               "<TEXT_START> 192 Tuesday|<TEXT_START> 193 Wednesday|<TEXT_START> 194 Thursday|"
               "<TEXT_START> 195 Friday|<TEXT_START> 196 Saturday|") {}
-
     // The right answer as the player types it, and as the game shows it.
     static std::string RightAnswer(const KG_Datum_Game& game, bool typed) {
         static const char* names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};

@@ -29,13 +29,8 @@ protected:
         }
         ADD_FAILURE() << "no seed found";
     }
-
     // Chooses an operator and confirms it.
-    static void Choose(KG_Operation_einsetzen& game, int op) {
-        Press(game, kOperatorKeys[op]);
-        Press(game, kEnter);
-    }
-
+    static void Choose(KG_Operation_einsetzen& game, int op) { Press(game, kOperatorKeys[op]); Press(game, kEnter); }
     // Checks the task against its texts and the operator rule.
     static void ExpectSoundTask(const KG_Operation_einsetzen& game, int depth) {
         SCOPED_TRACE(game.LeftText() + " ? " + game.RightText() + " = " + std::to_string(game.Result()));

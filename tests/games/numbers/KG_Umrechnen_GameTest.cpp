@@ -21,7 +21,6 @@ protected:
     UmrechnenTest()
         : ArithmeticGameFixture(
               "<TEXT_START> 162 Largest %d %%|<TEXT_START> 163 Average %d %%|") {}
-
     // Answers the task with its exact value (or with 0); lets the verdict run
     // out unless told otherwise.
     void Answer(KG_Umrechnen_Game& game, bool right, bool wait = true) {

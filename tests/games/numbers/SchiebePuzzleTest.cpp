@@ -28,7 +28,6 @@ public:
     explicit ReplayedGrid(int n) : n(n), gap{n - 1, n - 1} {
         for (int i = 0; i < n; ++i) for (int j = 0; j < n; ++j) homes.push_back({i, j});
     }
-
     void Step(int direction) {
         EXPECT_NE(kReverse[direction], last);
         const Place next{gap.column + kColumnStep[direction], gap.row + kRowStep[direction]};
@@ -37,14 +36,12 @@ public:
         gap = next;
         last = direction;
     }
-
     bool Solved() const {
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j) if (homes[i * n + j].column != i || homes[i * n + j].row != j) return false;
         }
         return true;
     }
-
     const int n;
     Place gap;
     int last = 1;  // the walk starts as if the gap had just moved left
@@ -58,14 +55,12 @@ protected:
         const PuzzleTile& tile = game.PlayingTile(column, row);
         game.OnLeftButtonUp(static_cast<int>(tile.TargetX()) + 5, static_cast<int>(tile.TargetY()) + 5);
     }
-
     static Place Gap(const KG_Schiebe_Puzzle& game) {
         for (int i = 0; i < game.GridSize(); ++i) {
             for (int j = 0; j < game.GridSize(); ++j) if (game.PlayingTile(i, j).IsEmpty()) return {i, j};
         }
         return {-1, -1};
     }
-
     // Lets every tile arrive at its place in one slow frame that adds no play time.
     void Settle(KG_Schiebe_Puzzle& game) { Frame(game, 0.0, 1.0); }
 };

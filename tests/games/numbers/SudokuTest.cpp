@@ -52,23 +52,19 @@ protected:
         }
         return board;
     }
-
     // The first given cell in the row of place, or (-1, -1).
     static Place GivenInRow(KG_Sudoku9x9& game, Place place) {
         for (int c = 0; c < 9; ++c) if (game.Cell(c, place.row).GetFixed()) return Place{c, place.row};
         return Place{-1, -1};
     }
-
     static void Select(KG_Sudoku9x9& game, Place place) {
         const SudokuCell& cell = game.Cell(place.column, place.row);
         game.OnLeftButtonUp(static_cast<int>(cell.X()) + 25, static_cast<int>(cell.Y()) + 25);
     }
-
     static void Type(KG_Sudoku9x9& game, Place place, int digit) {
         Select(game, place);
         game.OnKeyUp(static_cast<uint16_t>('0' + digit));
     }
-
     // Types the right digit into holes [from, to).
     static void FillRight(KG_Sudoku9x9& game, const Board& board, size_t from, size_t to) {
         for (size_t i = from; i < to; ++i) Type(game, board.holes[i], board.Right(board.holes[i]));

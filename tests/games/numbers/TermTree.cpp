@@ -10,7 +10,6 @@ namespace {
 class TermReader {
 public:
     explicit TermReader(std::string_view text) : text(text) {}
-
     std::unique_ptr<TermTree> ReadTop() {
         auto first = ReadOperand();
         if (first == nullptr) return nullptr;
@@ -24,7 +23,6 @@ public:
 
 private:
     bool AtEnd() const { return position == text.size(); }
-
     // A number or a parenthesised operation.
     std::unique_ptr<TermTree> ReadOperand() {
         if (AtEnd()) return nullptr;
@@ -45,7 +43,6 @@ private:
         }
         return position > start ? std::move(node) : nullptr;
     }
-
     // " op Y" after the left operand.
     std::unique_ptr<TermTree> ReadRest(std::unique_ptr<TermTree> first) {
         if (text.size() - position < 4 || text[position] != ' ' || text[position + 2] != ' ') return nullptr;
@@ -60,7 +57,6 @@ private:
         node->right = std::move(second);
         return node;
     }
-
     std::string_view text;
     std::size_t position = 0;
 };

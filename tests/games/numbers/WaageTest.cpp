@@ -36,10 +36,7 @@ bool Solution(const BalanceScale& balance, std::vector<bool>& toLeft) {
 }
 
 // Lets the weights glide in from the top and come to rest.
-void Settle(BalanceScale& balance) {
-    balance.Update(1.0);
-    balance.Update(1.0);
-}
+void Settle(BalanceScale& balance) { balance.Update(1.0); balance.Update(1.0); }
 
 // Carries a weight of the balance to (x, y) and lets go.
 void Carry(BalanceScale& balance, const BalanceWeight& weight, int x, int y) {
@@ -56,9 +53,7 @@ protected:
         : GameFixture(
               "ANZ_TEXTE: 150 <TEXT_START> 30 Right %d|<TEXT_START> 31 Wrong %d|<TEXT_START> 37 Time %d:%02d|"
               "<TEXT_START> 41 Average %.1f|<TEXT_START> 50 Grade %.2f|") {}
-
     void Frame(Knobel_Game& game, double seconds = kFrame) { RunFrames(game, 1, seconds, seconds); }
-
     // Drags the table weights onto the pans as the solution says (or all onto
     // the left pan), the last one only carried over its pan when holdLast is set.
     void Solve(KG_Waage_Game& game, bool holdLast = false, bool allLeft = false) {
@@ -80,7 +75,6 @@ protected:
             }
         }
     }
-
     // Solves the task so that it counts after exactly `seconds` of it.
     void SolveIn(KG_Waage_Game& game, double seconds) {
         Solve(game, true);
@@ -90,7 +84,6 @@ protected:
         ASSERT_GT(game.FeedbackTimer(), 0.0);
         Frame(game, KG_Waage_Game::kFeedbackSeconds);
     }
-
     // Lets the task's time run out untouched.
     void TimeOut(KG_Waage_Game& game) {
         Frame(game, game.TaskTimeLeft());

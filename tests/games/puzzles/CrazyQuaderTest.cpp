@@ -15,21 +15,18 @@ namespace {
 class CrazyQuaderTest : public GameFixture {
 protected:
     CrazyQuaderTest() : GameFixture("ANZ_TEXTE: 110 <TEXT_START> 27 Moves %d|<TEXT_START> 29 Shuffle %d|") {}
-
     // The lit squares of a grid as bits by square index.
     static uint32_t Bits(const SquareGrid& grid) {
         uint32_t bits = 0;
         for (int i = 0; i < grid.Count(); ++i) bits |= grid.Square(i).IsLit() ? 1u << i : 0u;
         return bits;
     }
-
     // Clicks the middle of the first square of button k.
     static void Press(KG_CrazyQuader& game, size_t k) {
         const GridSquare& square = game.Buttons()[k].Square(0);
         const auto half = static_cast<float>(square.Size() / 2);
         game.OnLeftButtonDown(static_cast<int>(square.Position().x + half), static_cast<int>(square.Position().y + half));
     }
-
     // Buttons whose presses switch the board off, found by elimination over
     // GF(2); the board lit bits stay in the result when none do.
     static std::vector<size_t> Solve(const KG_CrazyQuader& game, uint32_t& unsolved) {

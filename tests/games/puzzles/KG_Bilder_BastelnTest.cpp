@@ -30,7 +30,6 @@ constexpr size_t kTargets = 4;
 class BilderBastelnTest : public GameFixture {
 protected:
     BilderBastelnTest() : GameFixture(kTexts) {}
-
     // The archive of the game: picture file n holds pictures[n].
     void UseArchive(const std::vector<std::string>& pictures) {
         std::vector<ArchiveEntryBytes> entries{{"misc1.PNG", "-"}};
@@ -38,7 +37,6 @@ protected:
         folder.Write("test.gob", ArchiveBytes(entries));
         app->archive = ArchiveOpen(folder.Path("test.gob"));
     }
-
     // A started level-0 game of kPicture whose pieces lie out of the way in
     // the bottom right corner (piece i belongs to target i).
     std::unique_ptr<KG_Bilder_Basteln> StartedGame() {
@@ -48,7 +46,6 @@ protected:
         game->StartGame();
         return game;
     }
-
     void Frame(KG_Bilder_Basteln& game, double seconds = 0.0) { RunFrames(game, 1, seconds, seconds); }
 };
 

@@ -20,36 +20,27 @@ struct Count { int blacks; int whites; bool operator==(const Count&) const = def
 class MMasterTest : public PuzzleGameFixture {
 protected:
     // The game goes before the application state it records into.
-    void TearDown() override {
-        game.reset();
-        PuzzleGameFixture::TearDown();
-    }
-
+    void TearDown() override { game.reset(); PuzzleGameFixture::TearDown(); }
     // Lets every peg arrive; a peg new on the palette needs a second frame.
     void Settle() { Frames(*game, 2); }
-
     void Start(int level, uint32_t seed) {
         SeedRandom(seed);
         game = std::make_unique<KG_MMaster>(level);
         game->StartGame();
         Settle();
     }
-
     Colours Code() const {
         Colours code;
         for (int k = 0; k < game->CodeLength(); ++k) code.push_back(game->CodeColour(k));
         return code;
     }
-
     const Peg* PalettePeg(int colour) const {
         const auto& palette = game->Palette();
         const auto peg = std::find_if(palette.begin(), palette.end(), [&](auto& p) { return p->Colour() == colour; });
         return peg != palette.end() ? peg->get() : nullptr;
     }
-
     void Press(float x, float y) { game->OnLeftButtonDown(static_cast<int>(x), static_cast<int>(y)); }
     void Release(float x, float y) { game->OnLeftButtonUp(static_cast<int>(x), static_cast<int>(y)); }
-
     // Picks up a palette peg of the colour and drops it at (x, y).
     void Carry(int colour, float x, float y) {
         const Peg* peg = PalettePeg(colour);
@@ -59,19 +50,16 @@ protected:
         Release(x, y);
         Settle();
     }
-
     void Fill(const Colours& colours) {
         const int row = game->CurrentRow();
         for (size_t k = 0; k < colours.size(); ++k) {
             Carry(colours[k], game->Hole(row, static_cast<int>(k)).X(), game->Hole(row, static_cast<int>(k)).Y());
         }
     }
-
     void ClickScore(int row) {
         Press(game->Score(row).X(), game->Score(row).Y());
         Release(game->Score(row).X(), game->Score(row).Y());
     }
-
     std::unique_ptr<KG_MMaster> game;
 };
 

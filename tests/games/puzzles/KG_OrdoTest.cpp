@@ -34,13 +34,11 @@ protected:
         game.OnLeftButtonDown(static_cast<int>(game.CellX(column)), static_cast<int>(game.CellY(row)));
         game.OnLeftButtonUp(static_cast<int>(game.CellX(column)), static_cast<int>(game.CellY(row)));
     }
-
     static void ClickLamp(KG_Ordo& game, int column, int row) {
         const RayLamp& lamp = game.Lamp(KG_Ordo::LampAt(column, row));
         game.OnLeftButtonDown(static_cast<int>(lamp.x), static_cast<int>(lamp.y));
         game.OnLeftButtonUp(static_cast<int>(lamp.x), static_cast<int>(lamp.y));
     }
-
     // The check button sits at the bottom centre of the screen.
     void ClickCheck(KG_Ordo& game) {
         const int x = app->screenWidth / 2;

@@ -24,13 +24,11 @@ std::string Lower(std::string s) {
 class WoerterbuchGameTest : public GameFixture {
 protected:
     WoerterbuchGameTest() : GameFixture("ANZ_TEXTE: 160 <TEXT_START> 63 Clock %d:%02d|") {}
-
     // The archive holds these word lists; the game reads the one of the language.
     void UseWordLists(const std::string& german, const std::string& english = Entry("tree")) {
         folder.Write("test.gob", ArchiveBytes({{"words_d", german}, {"words_e", english}}));
         app->archive = ArchiveOpen(folder.Path("test.gob"));
     }
-
     // Types text: upper-case letters with Shift held, '<' as Backspace, '|' as Enter.
     static void Type(KG_Wörterbuch_Game& game, const std::string& text) {
         for (const char c : text) {

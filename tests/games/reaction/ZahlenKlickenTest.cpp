@@ -25,13 +25,11 @@ protected:
             }
         }
     }
-
     static std::vector<int> Numbers(const KG_Zahlen_klicken& game) {
         std::vector<int> numbers;
         for (const NumberTile& tile : game.Tiles()) numbers.push_back(tile.Number());
         return numbers;
     }
-
     // A round played in secondsToThink (one click out of turn first unless
     // clean), then the rest after it.
     void PlayRound(KG_Zahlen_klicken& game, double secondsToThink, bool clean) {
