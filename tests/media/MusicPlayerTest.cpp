@@ -14,13 +14,11 @@ TEST(MusicPlayerTest, OpensRunsAndCompletesAPiece) {
     ASSERT_NE(device, nullptr);
     TempFolder folder;
     folder.Write("piece.wav", Pcm16Wave(Tone(0.2), 22050));
-
     MusicPlayer player;
     EXPECT_FALSE(player.Open(folder.Path("missing.wav")));
     EXPECT_FALSE(player.IsOpen());
     player.Run();  // nothing open: nothing runs
     EXPECT_FALSE(player.IsPlaying());
-
     ASSERT_TRUE(player.Open(folder.Path("piece.wav")));
     EXPECT_EQ(player.FileName(), folder.Path("piece.wav"));
     EXPECT_FALSE(player.IsComplete());
@@ -31,7 +29,6 @@ TEST(MusicPlayerTest, OpensRunsAndCompletesAPiece) {
         platform::SleepMilliseconds(10);
     }
     EXPECT_TRUE(player.IsComplete());
-
     player.Run();
     player.Stop();
     EXPECT_FALSE(player.IsPlaying());
