@@ -7,6 +7,7 @@
 
 #include "app/AppState.h"
 #include "app/MainLoop.h"
+#include "app/SheetDecoder.h"
 #include "app/Sprite.h"
 #include "media/Archive.h"
 
@@ -90,18 +91,30 @@ int LoadTexture(const char* name, std::unique_ptr<platform::Texture>& texture, A
 
 bool LoadSharedTextures(AppState& app) {
     ProgressStep(app);
-    auto load = [&app](TextureSlot slot) {
-        return LoadTexture(kFileNames[slot], app.textures[slot], app.archive.get(), false) == kTextureOk;
-    };
-    if (!load(TEX_SPLASH) || !load(TEX_MISC1)) {
-        return false;
+    std::vector<TextureSlot> order{TEX_SPLASH, TEX_MISC1};
+    order.insert(order.end(), std::begin(kLaterSlots), std::end(kLaterSlots));
+    std::vector<std::vector<uint8_t>> files(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        ArchiveRead(app.archive.get(), kFileNames[order[i]], files[i]);
     }
-    ProgressStep(app);
-    for (TextureSlot slot : kLaterSlots) {
-        if (!load(slot)) {
+    // The sheets decode on every core while the renderer takes them in order.
+    SheetDecoder decoder(files);
+    for (size_t i = 0; i < order.size(); ++i) {
+        std::unique_ptr<platform::Texture>& texture = app.textures[order[i]];
+        platform::Image image;
+        if (decoder.TakeNext(image) && app.renderer) {
+            texture = app.renderer->CreateTexture(std::move(image));
+        }
+        if (!texture && app.renderer) {
+            // The second try, as a texture creation may fail once for passing reasons.
+            texture = TextureFromBytes(files[i]);
+        }
+        if (!texture) {
             return false;
         }
-        ProgressStep(app);
+        if (order[i] != TEX_SPLASH) {
+            ProgressStep(app);
+        }
     }
     return true;
 }
