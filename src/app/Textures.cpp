@@ -10,6 +10,7 @@
 #include "app/SheetDecoder.h"
 #include "app/Sprite.h"
 #include "media/Archive.h"
+#include "platform/Clock.h"
 
 namespace {
 
@@ -20,6 +21,10 @@ constexpr const char* kFileNames[TEXTURE_SLOT_COUNT] = {
 };
 
 // Loaded one by one after the splash and misc1, each followed by a loading step.
+// While the sheets load, a loading frame is shown at most this often (the
+// last step always shows): each frame costs what a sheet costs to load.
+constexpr double kLoadingFrameSeconds = 1.0 / 30.0;
+
 constexpr TextureSlot kLaterSlots[] = {
     TEX_MISC2, TEX_MISC3,        TEX_MISC4,        TEX_MENU1,         TEX_MENU2, TEX_MENU3, TEX_BACK1,
     TEX_BACK2, TEX_BACK3,        TEX_BACK4,        TEX_MEMORYCARDS1, TEX_MEMORYCARDS2, TEX_MEMORY_MUSTER,
@@ -91,6 +96,7 @@ int LoadTexture(const char* name, std::unique_ptr<platform::Texture>& texture, A
 
 bool LoadSharedTextures(AppState& app) {
     ProgressStep(app);
+    double shown = platform::SecondsNow();
     std::vector<TextureSlot> order{TEX_SPLASH, TEX_MISC1};
     order.insert(order.end(), std::begin(kLaterSlots), std::end(kLaterSlots));
     std::vector<std::vector<uint8_t>> files(order.size());
@@ -112,8 +118,14 @@ bool LoadSharedTextures(AppState& app) {
         if (!texture) {
             return false;
         }
-        if (order[i] != TEX_SPLASH) {
+        if (order[i] == TEX_SPLASH) {
+            continue;
+        }
+        if (i + 1 == order.size() || platform::SecondsNow() - shown >= kLoadingFrameSeconds) {
             ProgressStep(app);
+            shown = platform::SecondsNow();
+        } else {
+            ++app.loadingStep;
         }
     }
     return true;
