@@ -15,6 +15,7 @@
 #include "platform/SdlRenderer.h"
 #include "platform/SdlWindow.h"
 #include "settings/FileLocations.h"
+#include "StartupReport.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ int EndRun(AppState& app, int status) {
 
 }  // namespace
 
-int RunProgram() {
+int RunProgram(bool reportStartup) {
     AppState& app = *GetAppState();
     LoadStartupFiles(app);
 
@@ -92,6 +93,6 @@ int RunProgram() {
 
     app.clock = std::make_unique<platform::SystemClock>();
     StartTiming(app);
-    const int status = RunMainLoop(app, std::move(screen));
+    const int status = RunMainLoop(app, std::move(screen), reportStartup ? PrintStartupReport : nullptr);
     return EndRun(app, status);
 }

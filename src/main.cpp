@@ -1,3 +1,4 @@
 #include "ProgramMain.h"
+#include "StartupReport.h"
 
-int main() { return RunProgram(); }
+int main(int argc, char** argv) { return RunProgram(StartupReportRequested(argc, argv)); }
