@@ -79,7 +79,7 @@ std::string CommandLineUsage(const std::string& program) {
            "  --windowed         start in a window\n"
            "  --no-intro         skip the intro\n"
            "  --language de|en   play in German (de) or English (en)\n"
-           "  --help             print this help and end\n"
+           "  -h, --help         print this help and end\n"
            "  --version          print the version and end\n"
            "\n"
            "Diagnostics:\n"
