@@ -156,6 +156,8 @@ private:
     // A key pressed while a result page's entry is being named.
     void NameEntryKeyDown(uint16_t key);
     bool NamingEntry() const;
+    // The game while one is hosted (run state 1), else null.
+    Knobel_Game* HostedGame() const;
     // Escape and H over a hosted game; false when the key is not the menu's.
     bool PauseKeyUp(uint16_t key);
     void Pause(int pageId);

@@ -21,15 +21,17 @@ constexpr uint16_t kHelpKey = 'H';
 
 }  // namespace
 
+Knobel_Game* MainMenu::HostedGame() const { return app->runState == 1 ? game.get() : nullptr; }
+
 void MainMenu::OnMouseMove(int x, int y) {
-    if (!RouteEvent(kPointerEvent) && app->runState == 1 && game) {
+    if (!RouteEvent(kPointerEvent) && HostedGame()) {
         game->OnMouseMove(x, y);
     }
 }
 
 void MainMenu::OnLeftButtonDown(int x, int y) {
     buttonHeld = true;
-    if (!RouteEvent(kPointerEvent) && app->runState == 1 && game) {
+    if (!RouteEvent(kPointerEvent) && HostedGame()) {
         game->OnLeftButtonDown(x, y);
     }
 }
@@ -39,33 +41,33 @@ void MainMenu::OnLeftButtonUp(int x, int y) {
     if (RouteEvent(kReleaseEvent)) {
         // The button let go over a page of the menu still ends a drag in the
         // game; the game is paused or ended then, so it takes it as no click.
-        if (app->runState == 1 && game) {
+        if (HostedGame()) {
             game->OnLeftButtonUp(x, y);
         }
         PlaySound(SOUND_KLICK_MENU, 1.0f);
         ClickAction(lastRouteResult->id);
         return;
     }
-    if (app->runState == 1 && game) {
+    if (HostedGame()) {
         PlaySound(SOUND_KLICK_GAME, 1.0f);
         game->OnLeftButtonUp(x, y);
     }
 }
 
 void MainMenu::OnLeftDoubleClick(int x, int y) {
-    if (!RouteEvent(kPointerEvent) && app->runState == 1 && game) {
+    if (!RouteEvent(kPointerEvent) && HostedGame()) {
         game->OnLeftDoubleClick(x, y);
     }
 }
 
 void MainMenu::OnRightButtonDown(int x, int y) {
-    if (!RouteEvent(kPointerEvent) && app->runState == 1 && game) {
+    if (!RouteEvent(kPointerEvent) && HostedGame()) {
         game->OnRightButtonDown(x, y);
     }
 }
 
 void MainMenu::OnRightButtonUp(int x, int y) {
-    if (!RouteEvent(kPointerEvent) && app->runState == 1 && game) {
+    if (!RouteEvent(kPointerEvent) && HostedGame()) {
         game->OnRightButtonUp(x, y);
     }
 }
@@ -194,7 +196,7 @@ void MainMenu::OnKeyDown(uint16_t key) {
         NameEntryKeyDown(key);
         return;
     }
-    if (app->runState == 1 && game) {
+    if (HostedGame()) {
         game->OnKeyDown(key);
     }
 }
@@ -224,7 +226,7 @@ void MainMenu::OnKeyUp(uint16_t key) {
         }
         return;
     }
-    if (app->runState == 1 && game && !PauseKeyUp(key)) {
+    if (HostedGame() && !PauseKeyUp(key)) {
         game->OnKeyUp(key);
     }
 }

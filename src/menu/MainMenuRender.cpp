@@ -74,7 +74,7 @@ const platform::Texture* Texture(AppState* app, int slot) { return app->textures
 }  // namespace
 
 void MainMenu::Render() {
-    if (app->runState == 1 && game) {
+    if (HostedGame()) {
         DrawBackground();
         game->Render();
         DrawHostedGameOverlays();

@@ -7,7 +7,7 @@
 
 void MainMenu::Update() {
     UpdatePointer();
-    if (app->runState == 1 && game) {
+    if (HostedGame()) {
         UpdateHostedGame();
     }
     if (app->statistics) {
