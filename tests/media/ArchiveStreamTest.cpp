@@ -38,7 +38,6 @@ protected:
         archive = ArchiveOpen(folder.Path("test.gob"));
         ASSERT_TRUE(archive);
     }
-
     TempFolder folder;
     ArchiveHandle archive;
 };
@@ -48,7 +47,6 @@ TEST_F(ArchiveStreamTest, EveryLineEndArrivesAsALineFeed) {
     ASSERT_TRUE(stream.IsOpen());
     EXPECT_EQ(Lines(*stream.GetStream()),
               (std::vector<std::string>{"HAUS", "MAUS", "BAUM", "STR\xC4UCHER", "", "ENDE"}));
-
     EXPECT_EQ(ToPlainLineEnds("a\r"), "a\n");
     EXPECT_EQ(ToPlainLineEnds("\r\r\n\n"), "\n\n\n");
     EXPECT_EQ(ToPlainLineEnds(std::string("x\0\ry", 4)), std::string("x\0\ny", 4));
@@ -59,7 +57,6 @@ TEST_F(ArchiveStreamTest, TokensAndNumbersReadInTheClassicLocale) {
     ArchiveStream stream(archive.get(), "bb_0");
     std::locale::global(previous);
     ASSERT_TRUE(stream.IsOpen());
-
     std::istream& in = *stream.GetStream();
     std::string key;
     int x = 0;
@@ -80,19 +77,16 @@ TEST_F(ArchiveStreamTest, OpenReplacesWhatWasHeldAndAMissingEntryLeavesNoStream)
     ArchiveStream stream;
     EXPECT_FALSE(stream.IsOpen());
     EXPECT_EQ(stream.GetStream(), nullptr);
-
     ASSERT_TRUE(stream.Open(archive.get(), "words_e"));
     EXPECT_EQ(Lines(*stream.GetStream()), (std::vector<std::string>{"house", "mouse"}));
     ASSERT_TRUE(stream.Open(archive.get(), "words_d"));
     std::string first;
     *stream.GetStream() >> first;
     EXPECT_EQ(first, "HAUS");
-
     EXPECT_FALSE(stream.Open(archive.get(), "words_x"));
     EXPECT_FALSE(stream.IsOpen());
     EXPECT_EQ(stream.GetStream(), nullptr);
     EXPECT_FALSE(stream.Open(nullptr, "words_e"));
-
     ASSERT_TRUE(stream.Open(archive.get(), "words_e"));
     stream.Close();
     EXPECT_EQ(stream.GetStream(), nullptr);

@@ -30,19 +30,16 @@ protected:
         clock = manual.get();
         app->clock = std::move(manual);
     }
-
     void TearDown() override {
         DestroyAppState();
         platform::Shutdown();
     }
-
     // Plays the intro; the seconds it took on the intro's clock.
     double Play(const std::string& fileName, bool expectedResult = true) {
         const double start = clock->Seconds();
         EXPECT_EQ(PlayIntro(*app, fileName), expectedResult);
         return clock->Seconds() - start;
     }
-
     static void PushKey(SDL_Keycode key) {
         SDL_Event event{};
         event.type = SDL_KEYDOWN;
@@ -50,7 +47,6 @@ protected:
         event.key.keysym.sym = key;
         SDL_PushEvent(&event);
     }
-
     TempFolder folder;
     AppState* app = nullptr;
     platform::ManualClock* clock = nullptr;
@@ -79,7 +75,6 @@ TEST_F(IntroTest, EscapeEndsItAndDisarmsTheEscapeReleaseWhileClosingTheProgramEn
     PushKey(SDLK_ESCAPE);
     EXPECT_LT(Play(kShippedIntro), 1.0);
     EXPECT_FALSE(app->escapeArmed);
-
     app->escapeArmed = true;
     SDL_Event quit{};
     quit.type = SDL_QUIT;

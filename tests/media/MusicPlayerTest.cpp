@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "WaveBytes.h"
 #include "platform/AudioDevice.h"
 #include "platform/Clock.h"
@@ -14,13 +16,11 @@ TEST(MusicPlayerTest, OpensRunsAndCompletesAPiece) {
     ASSERT_NE(device, nullptr);
     TempFolder folder;
     folder.Write("piece.wav", Pcm16Wave(Tone(0.2), 22050));
-
     MusicPlayer player;
     EXPECT_FALSE(player.Open(folder.Path("missing.wav")));
     EXPECT_FALSE(player.IsOpen());
     player.Run();  // nothing open: nothing runs
     EXPECT_FALSE(player.IsPlaying());
-
     ASSERT_TRUE(player.Open(folder.Path("piece.wav")));
     EXPECT_EQ(player.FileName(), folder.Path("piece.wav"));
     EXPECT_FALSE(player.IsComplete());
@@ -31,7 +31,6 @@ TEST(MusicPlayerTest, OpensRunsAndCompletesAPiece) {
         platform::SleepMilliseconds(10);
     }
     EXPECT_TRUE(player.IsComplete());
-
     player.Run();
     player.Stop();
     EXPECT_FALSE(player.IsPlaying());
@@ -41,22 +40,16 @@ TEST(MusicPlayerTest, OpensRunsAndCompletesAPiece) {
     EXPECT_EQ(player.FileName(), "");
 }
 
-TEST(MusicPlayerTest, TheVolumeStaysWithinItsRange) {
-    MusicPlayer player;
-    player.SetVolume(-2500);
-    EXPECT_EQ(player.Volume(), -2500);
-    player.SetVolume(300);
-    EXPECT_EQ(player.Volume(), 0);
-    player.SetVolume(-20000);
-    EXPECT_EQ(player.Volume(), -10000);
-}
-
-TEST(MusicPlayerTest, WithoutAnAudioDeviceNothingOpens) {
+TEST(MusicPlayerTest, WithoutAnAudioDeviceNothingOpensAndTheVolumeStaysWithinItsRange) {
     TempFolder folder;
     folder.Write("piece.wav", Pcm16Wave(Tone(0.2), 22050));
     MusicPlayer player;
     EXPECT_FALSE(player.Open(folder.Path("piece.wav")));
     EXPECT_FALSE(player.IsOpen());
+    for (const auto& [set, kept] : {std::pair{-2500, -2500}, {300, 0}, {-20000, -10000}}) {
+        player.SetVolume(set);
+        EXPECT_EQ(player.Volume(), kept) << set;
+    }
 }
 
 }  // namespace

@@ -42,18 +42,15 @@ void Replace(std::vector<ArchiveEntryBytes>& entries, int id, const std::string*
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override { app = GetAppState(); }
-
     void TearDown() override {
         ReleaseSounds(*app);
         DestroyAppState();
     }
-
     void UseArchive(const std::vector<ArchiveEntryBytes>& entries) {
         folder.Write("sport.gob", ArchiveBytes(entries));
         app->archive = ArchiveOpen(folder.Path("sport.gob"));
         ASSERT_NE(app->archive, nullptr);
     }
-
     int PlayingVoices(int id) const {
         int playing = 0;
         for (const auto& voice : app->soundSlots[id]) {
@@ -61,7 +58,6 @@ protected:
         }
         return playing;
     }
-
     TempFolder folder;
     AppState* app = nullptr;
 };
@@ -106,7 +102,6 @@ TEST_F(SoundTest, StartUpLoadsEveryEffectThatIsThereWithItsLoadingSteps) {
     Replace(entries, SOUND_ALARM, &unplayable);
     UseArchive(entries);
     app->soundVolume = 40;
-
     std::string error;
     ASSERT_TRUE(StartSound(*app, &error)) << error;
     EXPECT_EQ(app->soundVolume, 100);
@@ -124,7 +119,10 @@ TEST_F(SoundTest, StartUpLoadsEveryEffectThatIsThereWithItsLoadingSteps) {
     EXPECT_NE(app->soundSlots[SOUND_WIN][0]->Channel(), app->soundSlots[SOUND_WIN][9]->Channel());
 }
 
-TEST_F(SoundTest, WithoutAnAudioDeviceTheProgramRunsSilent) {
+TEST_F(SoundTest, BeforeStartUpAndWithoutAnAudioDeviceTheProgramRunsSilent) {
+    for (int id = -1; id <= kSoundSlotCount; ++id) {
+        PlaySound(id, 1.0f);  // nothing loaded yet, nothing breaks
+    }
     UseArchive(AllSounds(0.1));
     const char* driver = std::getenv("SDL_AUDIODRIVER");
     const std::string previous = driver != nullptr ? driver : "";
@@ -132,7 +130,6 @@ TEST_F(SoundTest, WithoutAnAudioDeviceTheProgramRunsSilent) {
     std::string error;
     const bool started = StartSound(*app, &error);
     setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
-
     EXPECT_FALSE(started);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(app->soundVolume, 0);
@@ -142,12 +139,21 @@ TEST_F(SoundTest, WithoutAnAudioDeviceTheProgramRunsSilent) {
     for (const SoundSlot& slot : app->soundSlots) {
         EXPECT_TRUE(slot.empty());
     }
-    PlaySound(SOUND_WIN, 1.0f);  // nothing to play, nothing breaks
+    PlaySound(SOUND_WIN, 1.0f);
 }
 
-TEST_F(SoundTest, TenVoicesPlayAtOnceAndTheEleventhIsDropped) {
+TEST_F(SoundTest, TenVoicesPlayAtOnceTheEleventhIsDroppedAndVolumeZeroIsSilent) {
     UseArchive(AllSounds(3.0));
     ASSERT_TRUE(StartSound(*app));
+    app->soundVolume = 0;
+    PlaySound(SOUND_KLICK_MENU, 100.0f);
+    app->soundVolume = 100;
+    for (int id : {-1, 2, 3, 4, 7, 8, 9, 14, 1000}) {
+        PlaySound(id, 1.0f);  // no effect there
+    }
+    for (int id = 0; id < kSoundSlotCount; ++id) {
+        EXPECT_EQ(PlayingVoices(id), 0) << id;
+    }
     for (int i = 0; i < 10; ++i) {
         PlaySound(SOUND_POP, 1.0f);
         EXPECT_EQ(PlayingVoices(SOUND_POP), i + 1);
@@ -162,23 +168,6 @@ TEST_F(SoundTest, TenVoicesPlayAtOnceAndTheEleventhIsDropped) {
     PlaySound(SOUND_PUNCH, 0.5f);
     EXPECT_EQ(PlayingVoices(SOUND_PUNCH), 1);
     EXPECT_EQ(app->soundSlots[SOUND_PUNCH][0]->MixerVolume(), platform::MixerVolumeFromHundredthsDb(-1500));
-}
-
-TEST_F(SoundTest, NothingSoundsAtVolumeZeroOrForIdsWithoutAnEffect) {
-    UseArchive(AllSounds(3.0));
-    ASSERT_TRUE(StartSound(*app));
-    app->soundVolume = 0;
-    PlaySound(SOUND_KLICK_MENU, 1.0f);
-    PlaySound(SOUND_KLICK_MENU, 100.0f);
-    EXPECT_EQ(PlayingVoices(SOUND_KLICK_MENU), 0);
-
-    app->soundVolume = 100;
-    for (int id : {-1, 2, 3, 4, 7, 8, 9, 14, 1000}) {
-        PlaySound(id, 1.0f);
-    }
-    for (int id = 0; id < kSoundSlotCount; ++id) {
-        EXPECT_EQ(PlayingVoices(id), 0) << id;
-    }
 }
 
 TEST_F(SoundTest, AFinishedVoiceIsTakenAgainAndReleaseSilencesAll) {
@@ -197,7 +186,6 @@ TEST_F(SoundTest, AFinishedVoiceIsTakenAgainAndReleaseSilencesAll) {
     PlaySound(SOUND_KLICK_GAME, 1.0f);
     EXPECT_EQ(app->soundSlots[SOUND_KLICK_GAME][0]->MixerVolume(), platform::MixerVolumeFromHundredthsDb(-1500));
     EXPECT_EQ(PlayingVoices(SOUND_KLICK_GAME), 1);
-
     ReleaseSounds(*app);
     EXPECT_EQ(app->audioDevice, nullptr);
     for (const SoundSlot& slot : app->soundSlots) {
@@ -218,15 +206,6 @@ TEST_F(SoundTest, TheShippedEffectsAllLoadAndPlay) {
         PlaySound(id, 1.0f);
         EXPECT_EQ(PlayingVoices(id), 1) << id;
     }
-}
-
-TEST(SoundWithoutStartUpTest, PlayingIsSafeBeforeSoundStartUp) {
-    AppState* app = GetAppState();
-    ASSERT_EQ(app->audioDevice, nullptr);
-    for (int id = -1; id <= kSoundSlotCount; ++id) {
-        PlaySound(id, 1.0f);
-    }
-    DestroyAppState();
 }
 
 }  // namespace

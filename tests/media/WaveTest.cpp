@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "WaveBytes.h"
 
 namespace {
@@ -17,48 +19,39 @@ std::string CompressedFormatBody(uint16_t tag, const std::string& extra, uint16_
            LittleEndian(512, 2) + LittleEndian(4, 2) + LittleEndian(declaredExtra, 2) + extra;
 }
 
-TEST(WaveTest, PcmIsReadWhereverItsChunksLie) {
-    const std::string samples = "\x01\x02\x03\x04\x05\x06";
-    WaveData wave;
-    ASSERT_TRUE(Parse(Riff(Chunk("fmt ", PcmFormatBody(2, 22050, 16)) + Chunk("data", samples)), wave));
-    EXPECT_EQ(wave.format.formatTag, kWaveFormatPcm);
-    EXPECT_EQ(wave.format.channels, 2);
-    EXPECT_EQ(wave.format.samplesPerSecond, 22050u);
-    EXPECT_EQ(wave.format.averageBytesPerSecond, 88200u);
-    EXPECT_EQ(wave.format.blockAlign, 4);
-    EXPECT_EQ(wave.format.bitsPerSample, 16);
-    EXPECT_TRUE(wave.format.extra.empty());
-    EXPECT_EQ(wave.samples, Bytes(samples));
-    EXPECT_TRUE(IsPlayableWave(wave));
-
-    // Other chunks before and between, one of odd size with its pad byte, and
-    // the data before the format: both are looked for from the start.
-    const std::string odd = Chunk("LIST", "abc");
-    ASSERT_EQ(odd.size(), 12u);
-    ASSERT_TRUE(Parse(Riff(odd + Chunk("data", samples) + Chunk("junk", "12345") + Chunk("fmt ", PcmFormatBody(1, 8000, 8))),
-                      wave));
-    EXPECT_EQ(wave.format.channels, 1);
-    EXPECT_EQ(wave.format.bitsPerSample, 8);
-    EXPECT_EQ(wave.samples, Bytes(samples));
-
-    // The first "data" chunk counts.
-    ASSERT_TRUE(Parse(Riff(Chunk("fmt ", PcmFormatBody(1, 8000, 8)) + Chunk("data", "AB") + Chunk("data", "CDEF")),
-                      wave));
-    EXPECT_EQ(wave.samples, Bytes("AB"));
+// What was read: "tag channels rate bytes/s align bits +extra bytes 'samples' plays|silent".
+std::string Describe(const WaveData& w) {
+    std::ostringstream out;
+    out << w.format.formatTag << ' ' << w.format.channels << ' ' << w.format.samplesPerSecond << ' '
+        << w.format.averageBytesPerSecond << ' ' << w.format.blockAlign << ' ' << w.format.bitsPerSample << " +"
+        << w.format.extra.size() << " '" << std::string(w.samples.begin(), w.samples.end()) << "' "
+        << (IsPlayableWave(w) ? "plays" : "silent");
+    return out.str();
 }
 
-TEST(WaveTest, OtherFormatsKeepTheirExtraBytesButAreNotPlayable) {
-    const std::string extra = std::string("\xF4\x01\x07\x00", 4);
-    WaveData wave;
-    ASSERT_TRUE(Parse(Riff(Chunk("fmt ", CompressedFormatBody(2, extra, 4)) + Chunk("data", "xxxx")), wave));
-    EXPECT_EQ(wave.format.formatTag, 2);
-    EXPECT_EQ(wave.format.blockAlign, 512);
-    EXPECT_EQ(wave.format.extra, Bytes(extra));
-    EXPECT_FALSE(IsPlayableWave(wave));
-
-    // PCM takes no extra bytes, even when its chunk is longer.
-    ASSERT_TRUE(Parse(Riff(Chunk("fmt ", PcmFormatBody(1, 8000, 8) + "\x09\x00zz") + Chunk("data", "ab")), wave));
-    EXPECT_TRUE(wave.format.extra.empty());
+TEST(WaveTest, FormatAndDataAreReadWhereverTheirChunksLie) {
+    const std::string pcm8 = Chunk("fmt ", PcmFormatBody(1, 8000, 8));
+    ASSERT_EQ(Chunk("LIST", "abc").size(), 12u);  // an odd chunk is padded
+    const struct {
+        std::string file;
+        const char* read;
+        const char* what;
+    } cases[] = {
+        {Riff(Chunk("fmt ", PcmFormatBody(2, 22050, 16)) + Chunk("data", "abcdef")), "1 2 22050 88200 4 16 +0 'abcdef' plays",
+         "plain PCM"},
+        {Riff(Chunk("LIST", "abc") + Chunk("data", "abcd") + Chunk("junk", "12345") + pcm8), "1 1 8000 8000 1 8 +0 'abcd' plays",
+         "other chunks around, the data before the format"},
+        {Riff(pcm8 + Chunk("data", "AB") + Chunk("data", "CDEF")), "1 1 8000 8000 1 8 +0 'AB' plays", "the first data chunk counts"},
+        {Riff(Chunk("fmt ", CompressedFormatBody(2, std::string("\xF4\x01\x07\x00", 4), 4)) + Chunk("data", "xxxx")),
+         "2 1 22050 11100 512 4 +4 'xxxx' silent", "another format keeps its extra bytes but does not play"},
+        {Riff(Chunk("fmt ", PcmFormatBody(1, 8000, 8) + "\x09\x00zz") + Chunk("data", "ab")), "1 1 8000 8000 1 8 +0 'ab' plays",
+         "PCM takes no extra bytes, even from a longer chunk"},
+    };
+    for (const auto& c : cases) {
+        WaveData wave;
+        ASSERT_TRUE(Parse(c.file, wave)) << c.what;
+        EXPECT_EQ(Describe(wave), c.read) << c.what;
+    }
 }
 
 TEST(WaveTest, DamagedFilesAreRefusedWithoutReadingPastTheirEnd) {
@@ -74,7 +67,6 @@ TEST(WaveTest, DamagedFilesAreRefusedWithoutReadingPastTheirEnd) {
     std::string longRiff = whole;
     longRiff.replace(4, 4, LittleEndian(0xFFFFFFFFu, 4));
     EXPECT_TRUE(Parse(longRiff, wave));
-
     std::string shortRiff = whole;
     shortRiff.replace(4, 4, LittleEndian(static_cast<uint32_t>(4 + format.size() + 8 + 5), 4));
     std::string notWave = whole;
@@ -128,7 +120,6 @@ TEST(WaveTest, OnlyPlainPcmOfOneOrTwoChannelsAnd8Or16BitsPlays) {
         EXPECT_EQ(playable(c.channels, c.rate, c.bits, c.data), c.plays)
             << c.channels << " channels " << c.rate << " Hz " << c.bits << " bits, " << c.data;
     }
-
     WaveData wave;
     std::string body = PcmFormatBody(2, 22050, 16);
     body.replace(12, 2, LittleEndian(3, 2));  // a block that is not one sample per channel

@@ -13,30 +13,24 @@
 class HostedGame : public Knobel_Game {
 public:
     static constexpr uint16_t kAnswerKey = 'R';
-
     HostedGame(int level, const std::string& saveFile);
     ~HostedGame() override;
-
     void OnLeftButtonUp(int x, int y) override;
     void OnKeyDown(uint16_t key) override;
     void OnKeyUp(uint16_t key) override;
     void Update() override;
     void Render() override;
-
     const std::string& GetTitle() override;
     const std::string& GetHelpText() override;
     const std::string& GetResultText() override;
     void ComputeGrade() override;
     bool HasHelp() override { return withHelp; }
-
     GameRecords& Records() { return records; }
     int Level() const { return level; }
-
     int answered = 0;
     int updates = 0;
     // What the menu passed on: "up x,y", "keydown k", "keyup k".
     std::vector<std::string> input;
-
     // Settings for the next games created.
     static double grade;
     static int tasks;
@@ -56,7 +50,6 @@ public:
     ~GameTableScope();
     GameTableScope(const GameTableScope&) = delete;
     GameTableScope& operator=(const GameTableScope&) = delete;
-
     // A hosted game (save file HostedGameSaveFile(index)) at the index.
     void Host(int index);
     void HostAll();

@@ -22,7 +22,6 @@ protected:
         Click(22);
         ASSERT_NE(HostedGame::current, nullptr);
     }
-
     // The texts the last frame drew in the countdown's font.
     std::vector<RecordingRenderer::Text> CountdownTexts() {
         std::vector<RecordingRenderer::Text> found;
@@ -33,7 +32,6 @@ protected:
         }
         return found;
     }
-
     HostedGame& Hosted() { return *HostedGame::current; }
 };
 
@@ -81,7 +79,6 @@ TEST_F(HostedPlay, EscapePausesAndResumesAndHOpensTheHelpOnlyWhileTheGameRuns) {
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
     EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_RUNNING);
     EXPECT_FALSE(App().paused);
-
     // H opens and closes the game help; Escape on it resumes as well.
     driver->PressKey('H');
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_GAME_HELP);
@@ -91,7 +88,6 @@ TEST_F(HostedPlay, EscapePausesAndResumesAndHOpensTheHelpOnlyWhileTheGameRuns) {
     driver->PressKey(Escape);
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
     EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_RUNNING);
-
     // Help from the pause page, resumed with H.
     driver->PressKey(Escape);
     Click(54);
@@ -111,7 +107,6 @@ TEST_F(HostedPlay, EscapePausesAndResumesAndHOpensTheHelpOnlyWhileTheGameRuns) {
     driver->PressKey('H');
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_NONE);
     EXPECT_EQ(Hosted().input.back(), "keyup 72");
-
     // Once the game has ended, neither key pauses it, and neither release reaches the game.
     driver->PressKey(HostedGame::kAnswerKey);
     EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_FINISHED);
@@ -158,7 +153,6 @@ TEST_F(HostedPlay, ANameMustBeTypedBeforeTheResultCanBeLeft) {
     driver->PressKey(Escape);
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
     EXPECT_NE(Menu().game, nullptr);
-
     driver->Type("aB1 ");
     EXPECT_EQ(Menu().pendingRecord->name, "aB1 ");
     driver->Frame();
@@ -173,7 +167,6 @@ TEST_F(HostedPlay, ANameMustBeTypedBeforeTheResultCanBeLeft) {
     }
     Click(63);
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
-
     // At most 99 characters.
     driver->Type(std::string(120, 'x'));
     EXPECT_EQ(Menu().pendingRecord->name, std::string(99, 'x'));
@@ -204,12 +197,10 @@ TEST_F(HostedPlay, EndingAGameFromThePauseGoesToTheResultOnlyWhenItQualifies) {
     driver->PressKey('H');
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESULT);
     EXPECT_EQ(Hosted().GetState(), Knobel_Game::STATE_ABORTED);
-
     driver->Type("Leo");
     Click(63);
     EXPECT_EQ(Menu().game, nullptr);
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
-
     // A play ended in its countdown (which stands still in the pause) and a
     // play that does not qualify are closed at once.
     for (const bool inCountdown : {true, false}) {

@@ -54,7 +54,6 @@ TEST_F(Navigation, AMissingGameCreatesNothingAndTheDifficultyChosenIsPassedToThe
     // Its label is listed all the same.
     driver->Frame();
     EXPECT_TRUE(DrewText(driver->Recorder(), GetTextOrEmpty(20)));
-
     table.Host(0);
     Click(22);
     ASSERT_NE(HostedGame::current, nullptr);
@@ -75,14 +74,12 @@ TEST_F(Navigation, MenuClicksSoundZeroAndClicksIntoAGameSoundOne) {
     Click(22);
     EXPECT_EQ(driver->PlayingVoices(SOUND_KLICK_MENU), 4);
     EXPECT_EQ(driver->PlayingVoices(SOUND_KLICK_GAME), 0);
-
     // No page is shown over the running game: the release goes to the game.
     SkipCountdown();
     driver->Click(100, 200);
     EXPECT_EQ(driver->PlayingVoices(SOUND_KLICK_GAME), 1);
     ASSERT_EQ(HostedGame::current->input.size(), 1u);
     EXPECT_EQ(HostedGame::current->input[0], "up 100,200");
-
     // A release taken by the pause page acts there; the paused game only hears
     // of it (to end a drag), without the game's click sound.
     driver->PressKey(27);

@@ -16,7 +16,6 @@ protected:
         Click(11 + level);
         Click(16);
     }
-
     // Plays the hosted game to its result page and leaves it, naming its
     // best-list entry when there is one.
     void PlayAndLeave() {
@@ -29,7 +28,6 @@ protected:
         }
         Click(63);
     }
-
     void AbortHostedGame() {
         SkipCountdown();
         driver->PressKey(platform::vk::Escape);
@@ -40,7 +38,6 @@ protected:
             Click(63);
         }
     }
-
     bool DrewText(const std::string& wanted) {
         driver->Frame();
         for (const RecordingRenderer::Text& text : driver->Recorder()->texts) {
@@ -71,7 +68,6 @@ TEST_F(TestRun, ATestOfGamesAllGradedTwoEndsWithTwoAndItsEntry) {
     EXPECT_TRUE(DrewText(FormatText(45, 2.0)));
     EXPECT_TRUE(DrewText(FormatText(46, 2.0)));
     EXPECT_TRUE(DrewText("\n\n" + FormatText(50, 2.0)));
-
     driver->PressKey(platform::vk::Return);  // no name yet: nothing
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_TEST_RESULT);
     driver->Type("Max");
@@ -101,7 +97,6 @@ TEST_F(TestRun, BreakingOffCostsFortyEleventhsInTheFirstGameAndNeverImprovesTheG
     driver->Type("Tom");
     Click(65);
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_MAIN);
-
     HostedGame::grade = 2.0;
     StartTest();
     AbortHostedGame();

@@ -94,13 +94,11 @@ void CheckLanguageFile(const std::string& name) {
         GTEST_SKIP() << "data/" << name << " is not there yet";
     }
     ExpectWindows1252(bytes, name);
-
     const std::string contents = NormalizeLineEnds(bytes);
     const std::set<int> indices = EntryIndices(contents);
     for (int i = 0; i < kTextCount; ++i) {
         EXPECT_TRUE(indices.count(i)) << name << " has no entry for index " << i;
     }
-
     SyncList<std::string> table;
     ReadLanguageTexts(contents, table);
     ASSERT_GE(table.Count(), kTextCount) << name;

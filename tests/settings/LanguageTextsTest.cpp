@@ -71,7 +71,6 @@ TEST(LanguageTextsTest, CountsAndLengthsAreBounded) {
     SyncList<std::string> table;
     ReadLanguageTexts("ANZ_TEXTE: 2000000000 ANZ_TEXTE: 5", table);
     EXPECT_EQ(table.Count(), kMaxLanguageTexts);
-
     const std::string longText(20000, 'x');
     const std::vector<std::string> texts = Load("<TEXT_START> 0 " + longText + "| <TEXT_START> 1 y|");
     ASSERT_EQ(texts.size(), 2u);
@@ -86,21 +85,17 @@ TEST(LanguageTextsTest, LoadLanguageReadsTheChosenFileWithWindowsLineEnds) {
     folder.Write("deutsch.lng", "ANZ_TEXTE: 2\r\n<TEXT_START> 0\r\nZeit\r\nbis|\r\n<TEXT_START> 1 Ende|\r\n");
     // Found whatever the letter case of its name.
     folder.Write("English.LNG", "ANZ_TEXTE: 1\r<TEXT_START> 0 Time|");
-
     AppState app;
     LoadLanguage(app, 0);
     EXPECT_EQ(app.language, 0);
     const std::vector<std::string> german = Texts(app.texts);
     EXPECT_EQ(german, (TextList{" Zeit\nbis", " Ende"}));
-
     LoadLanguage(app, 1);
     EXPECT_EQ(app.language, 1);
     EXPECT_EQ(Texts(app.texts), (TextList{" Time"}));
-
     // Switching back gives exactly the first table again.
     LoadLanguage(app, 0);
     EXPECT_EQ(Texts(app.texts), german);
-
     // No file for a language: the table is emptied all the same.
     LoadLanguage(app, 2);
     EXPECT_EQ(app.language, 2);

@@ -21,13 +21,11 @@ TEST(SafeFileTest, AFailedWriteLeavesTheOldFileAsItWas) {
     std::filesystem::create_directory(folder.Path("stats.sav.tmp"));
     EXPECT_FALSE(WriteFileSafely(folder.Path("stats.sav"), "new"));
     EXPECT_EQ(folder.Read("stats.sav"), "old contents");
-
     // The rename fails: the target is a folder. The temporary file is removed.
     std::filesystem::create_directory(folder.Path("target"));
     folder.Write("target/inside", "kept");
     EXPECT_FALSE(WriteFileSafely(folder.Path("target"), "new"));
     EXPECT_EQ(folder.Read("target/inside"), "kept");
     EXPECT_FALSE(folder.Exists("target.tmp"));
-
     EXPECT_FALSE(WriteFileSafely(folder.Path("missing/knobel.cfg"), "new"));
 }

@@ -51,7 +51,6 @@ TEST(SettingsTest, AMissingFileGivesTheDefaultsAndASavedOneReadsBack) {
     LoadSettings(app);
     EXPECT_EQ(ValuesOf(app), kDefaults);
     EXPECT_EQ(WriteSettings(app), "FULLSCREEN:\t1\nSPRACHE:\t0\nSOUND:\t100\nMUSIK:\t100\nINTRO:\t1\n");
-
     folder.Write("knobel.cfg", "SOUND: 30");
     LoadSettings(app);
     app.language = 1;

@@ -6,7 +6,6 @@
 
 TEST(TokenReaderTest, NormalisesLineEndsAndParsesLeadingIntegers) {
     EXPECT_EQ(NormalizeLineEnds("a\r\nb\rc\n\r\r\n"), "a\nb\nc\n\n\n");
-
     EXPECT_EQ(ParseLeadingInt("42"), 42);
     EXPECT_EQ(ParseLeadingInt("12abc"), 12);
     EXPECT_EQ(ParseLeadingInt("abc"), 0);

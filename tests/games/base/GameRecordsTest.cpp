@@ -31,9 +31,7 @@ const std::string kInitialHeader =
 
 std::vector<std::string> Names(GameRecords& records) {
     std::vector<std::string> names;
-    for (int i = 0; i < records.bestList.Count(); ++i) {
-        names.push_back(records.bestList.GetAt(i)->name);
-    }
+    for (int i = 0; i < records.bestList.Count(); ++i) names.push_back(records.bestList.GetAt(i)->name);
     return names;
 }
 
@@ -42,7 +40,6 @@ std::vector<std::string> Names(GameRecords& records) {
 TEST(GameRecordsTest, WritesTheSaveFileFormatAndReadsItBack) {
     GameRecords records;
     EXPECT_EQ(records.Write(), kInitialHeader);
-
     records.totalTime = 1234567.25;  // more than six digits survive
     records.solvedCount = 2;
     records.bestGrade = 1.25;
@@ -59,34 +56,24 @@ TEST(GameRecordsTest, WritesTheSaveFileFormatAndReadsItBack) {
         "EINTRAG_START\tNAME:\t\xC4nne_x\tDATUM:\t1\t2\t2007\tERG:\t1\tEINTRAG_ENDE\n"
         "EINTRAG_START\tNAME:\tAnna_Lena\tDATUM:\t3\t4\t2007\tERG:\t2.5\tEINTRAG_ENDE\n";
     EXPECT_EQ(records.Write(), expected);
-
     GameRecords reread;
     reread.Read(expected);
     EXPECT_EQ(reread.Write(), expected);
-    EXPECT_EQ(reread.totalTime, 1234567.25);
-    EXPECT_EQ(reread.spareDoubles[0], 0.1);
     // Blanks come back from '_', including an '_' the name had itself.
     EXPECT_EQ(Names(reread), (std::vector<std::string>{"\xC4nne x", "Anna Lena"}));
-    EXPECT_EQ(reread.bestList.GetAt(1)->day, 3);
-    EXPECT_EQ(reread.bestList.GetAt(1)->month, 4);
 }
 
 TEST(GameRecordsTest, OnlyTheFirstTenEntriesAreWrittenAndRead) {
     GameRecords records;
-    for (int i = 0; i < 11; ++i) {
-        records.Insert(Entry("p" + std::to_string(i), 1.0 + i * 0.1));
-    }
+    for (int i = 0; i < 11; ++i) records.Insert(Entry("p" + std::to_string(i), 1.0 + i * 0.1));
     EXPECT_EQ(records.bestList.Count(), 11);  // kept in memory until written
     GameRecords reread;
     reread.Read(records.Write());
     ASSERT_EQ(reread.bestList.Count(), 10);
     EXPECT_EQ(reread.bestList.GetAt(9)->name, "p9");
-
     // A file with more entries than a writer writes: the first ten count.
     std::string file;
-    for (int i = 0; i < 12; ++i) {
-        file += EntryLine("n" + std::to_string(i), "2");
-    }
+    for (int i = 0; i < 12; ++i) file += EntryLine("n" + std::to_string(i), "2");
     GameRecords edited;
     edited.Read(file + "ANZ_SPIELE: 7");
     EXPECT_EQ(edited.bestList.Count(), 10);
@@ -102,7 +89,6 @@ TEST(GameRecordsTest, ReadingIgnoresOrderAndStrayWordsAndTheLastValueWins) {
     shuffled.Read("Kommentar ERGS: 1 " + EntryLine("a", "2") +
                   " ERGS: 5 ANZ_SPIELE: 2 x y SCHL_ERG: 3 GAME_ZEIT: 99 BEST_ERG: 2 GEL\xD6ST: 1 LEVEL_ZEIT: 10");
     EXPECT_EQ(shuffled.Write(), ordered.Write());
-
     // Entry keys in another order, with stray words inside.
     GameRecords entry;
     entry.Read("EINTRAG_START ERG: 1.5 foo DATUM: 9 8 2010 NAME: Bo EINTRAG_ENDE");
@@ -122,11 +108,9 @@ TEST(GameRecordsTest, EmptyAndOverlongNames) {
     reread.Read(file);
     EXPECT_EQ(Names(reread), (std::vector<std::string>{"", "Zweiter"}));
     EXPECT_EQ(reread.bestList.GetAt(0)->month, 2);  // the date after the empty name is read
-
     GameRecords empty;
     empty.Read("EINTRAG_START NAME: EINTRAG_ENDE " + EntryLine("b", "3"));
     EXPECT_EQ(Names(empty), (std::vector<std::string>{"", "b"}));
-
     GameRecords longName;
     longName.Read("EINTRAG_START NAME: " + std::string(1500, 'x') + " ERG: 2 EINTRAG_ENDE");
     ASSERT_EQ(longName.bestList.Count(), 1);
@@ -134,26 +118,21 @@ TEST(GameRecordsTest, EmptyAndOverlongNames) {
 }
 
 TEST(GameRecordsTest, DamagedFilesKeepWhatWasReadBeforeTheDamage) {
-    // Cut inside an entry: the entry is dropped, what came before stays.
-    GameRecords cut;
-    cut.Read("ANZ_SPIELE: 3 " + EntryLine("a", "2") + "EINTRAG_START NAME: b DATUM: 1 2 2003 ERG:");
-    EXPECT_EQ(cut.gamesPlayed, 3);
-    EXPECT_EQ(Names(cut), (std::vector<std::string>{"a"}));
-
-    GameRecords cutDate;
-    cutDate.Read("EINTRAG_START NAME: b DATUM: 1 x 2003 ERG: 2 EINTRAG_ENDE ANZ_SPIELE: 3");
-    EXPECT_EQ(cutDate.bestList.Count(), 0);
-    EXPECT_EQ(cutDate.gamesPlayed, 0);  // reading ended at the unreadable month
-
-    // An unreadable or too large count ends reading.
-    GameRecords garbage;
-    garbage.Read("GEL\xD6ST: 4 ANZ_SPIELE: viele ERGS: 5");
-    EXPECT_EQ(garbage.solvedCount, 4);
-    EXPECT_EQ(garbage.gradeSum, 0.0);
-    GameRecords huge;
-    huge.Read("ANZ_SPIELE: 99999999999 ERGS: 5");
-    EXPECT_EQ(huge.gamesPlayed, 0);
-    EXPECT_EQ(huge.gradeSum, 0.0);
+    // Reading ends inside a cut entry (dropped), at an unreadable date or count, or at a count too large.
+    const struct { std::string text; int games, solved; std::vector<std::string> names; } cases[] = {
+        {"ANZ_SPIELE: 3 " + EntryLine("a", "2") + "EINTRAG_START NAME: b DATUM: 1 2 2003 ERG:", 3, 0, {"a"}},
+        {"EINTRAG_START NAME: b DATUM: 1 x 2003 ERG: 2 EINTRAG_ENDE ANZ_SPIELE: 3", 0, 0, {}},
+        {"GEL\xD6ST: 4 ANZ_SPIELE: viele ERGS: 5", 0, 4, {}},
+        {"ANZ_SPIELE: 99999999999 ERGS: 5", 0, 0, {}},
+    };
+    for (const auto& c : cases) {
+        GameRecords records;
+        records.Read(c.text);
+        EXPECT_EQ(records.gamesPlayed, c.games) << c.text;
+        EXPECT_EQ(records.solvedCount, c.solved) << c.text;
+        EXPECT_EQ(records.gradeSum, 0.0) << c.text;
+        EXPECT_EQ(Names(records), c.names) << c.text;
+    }
 }
 
 TEST(GameRecordsTest, NonFiniteNumbersAreNeverTaken) {
@@ -165,7 +144,6 @@ TEST(GameRecordsTest, NonFiniteNumbersAreNeverTaken) {
     EXPECT_EQ(records.worstGrade, 1.0);
     EXPECT_EQ(records.gamesPlayed, 3);  // reading went on after them
     EXPECT_EQ(Names(records), (std::vector<std::string>{"ok"}));
-
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     records.AddGrade(nan);
@@ -174,7 +152,6 @@ TEST(GameRecordsTest, NonFiniteNumbersAreNeverTaken) {
     EXPECT_FALSE(records.Qualifies(nan));
     EXPECT_FALSE(records.Insert(Entry("x", nan)));
     EXPECT_EQ(records.bestList.Count(), 1);
-
     // Whatever gets into the fields, the writer writes no non-finite number.
     records.gradeSum = nan;
     records.bestList.GetAt(0)->grade = -inf;
@@ -188,21 +165,17 @@ TEST(GameRecordsTest, QualifyingAndInsertingAtEqualGrades) {
     GameRecords records;
     EXPECT_FALSE(records.Qualifies(6.0));  // never, even with an empty list
     EXPECT_TRUE(records.Qualifies(5.99));
-    for (int i = 0; i < 9; ++i) {
-        records.Insert(Entry("e" + std::to_string(i), 2.0));
-    }
+    for (int i = 0; i < 9; ++i) records.Insert(Entry("e" + std::to_string(i), 2.0));
     EXPECT_TRUE(records.Qualifies(3.0));  // room left
     records.Insert(Entry("e9", 2.0));
     EXPECT_FALSE(records.Qualifies(2.0));
     EXPECT_FALSE(records.Qualifies(3.0));
     EXPECT_TRUE(records.Qualifies(1.9));
-
     records.Insert(Entry("same", 2.0));
     EXPECT_EQ(records.bestList.GetAt(10)->name, "same");  // behind the ten 2.0
     records.Insert(Entry("better", 1.9));
     EXPECT_EQ(records.bestList.GetAt(0)->name, "better");
     EXPECT_EQ(records.bestList.GetAt(1)->name, "e0");
-
     GameRecords few;
     few.Insert(Entry("a", 2.0));
     few.Insert(Entry("c", 3.0));
@@ -224,14 +197,12 @@ TEST(GameRecordsTest, GradesCountsAndReset) {
     EXPECT_EQ(records.solvedCount, 0);  // solving is the owner's call
     records.AddSolved();
     EXPECT_EQ(records.solvedCount, 1);
-
     records.gamesPlayed = INT_MAX;
     records.solvedCount = INT_MAX;
     records.AddGrade(2.0);
     records.AddSolved();
     EXPECT_EQ(records.gamesPlayed, INT_MAX);
     EXPECT_EQ(records.solvedCount, INT_MAX);
-
     records.totalTime = 5.0;
     records.spareInts[1] = 3;
     records.spareDoubles[2] = 0.5;
@@ -246,7 +217,6 @@ TEST(GameRecordsTest, SaveFilesRoundTripWithEitherLineEnd) {
     GameRecords missing;
     EXPECT_FALSE(missing.Load(path));
     EXPECT_EQ(missing.Write(), kInitialHeader);
-
     GameRecords records;
     records.AddGrade(2.0);
     records.Insert(Entry("Anna", 2.0));
@@ -254,12 +224,9 @@ TEST(GameRecordsTest, SaveFilesRoundTripWithEitherLineEnd) {
     GameRecords loaded;
     ASSERT_TRUE(loaded.Load(path));
     EXPECT_EQ(loaded.Write(), records.Write());
-
     // Windows line ends read the same.
     std::string crlf;
-    for (char c : records.Write()) {
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
+    for (char c : records.Write()) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     folder.Write("crlf.sav", crlf);
     GameRecords fromCrlf;
     ASSERT_TRUE(fromCrlf.Load(folder.Path("crlf.sav")));

@@ -29,7 +29,6 @@ TEST(GlobalStatisticsTest, WritesStatsFileFormatAndReadsItBack) {
     const TestEntry fresh;
     EXPECT_EQ(fresh.best, 6.0);
     EXPECT_EQ(fresh.worst, 1.0);
-
     statistics.totalTime = 3600.5;
     statistics.AddGrade(2.25);
     statistics.AddSolved();
@@ -39,7 +38,6 @@ TEST(GlobalStatisticsTest, WritesStatsFileFormatAndReadsItBack) {
         "EINTRAG_START\tNAME:\tMax_Mustermann\tDATUM:\t24\t12\t2009\tERG:\t2.75\tBEST:\t1\tSCHLECHT:\t4.25\t"
         "SCHW:\t2\tEINTRAG_ENDE\n";
     EXPECT_EQ(statistics.Write(), expected);
-
     GlobalStatistics reread;
     reread.Read(expected);
     EXPECT_EQ(reread.Write(), expected);
@@ -61,7 +59,6 @@ TEST(GlobalStatisticsTest, KnowsOnlyItsOwnKeys) {
     EXPECT_EQ(statistics.bestList.GetAt(0)->best, 1.5);
     EXPECT_EQ(statistics.bestList.GetAt(0)->worst, 3.0);
     EXPECT_EQ(statistics.bestList.GetAt(0)->difficulty, 1);
-
     // A test entry with an unreadable difficulty ends reading; one with a
     // non-finite best grade is dropped.
     GlobalStatistics damaged;
@@ -72,7 +69,6 @@ TEST(GlobalStatisticsTest, KnowsOnlyItsOwnKeys) {
     ASSERT_EQ(damaged.bestList.Count(), 1);
     EXPECT_EQ(damaged.bestList.GetAt(0)->name, "b");
     EXPECT_EQ(damaged.gamesPlayed, 0);
-
     damaged.Reset();
     EXPECT_EQ(damaged.bestList.Count(), 0);
     EXPECT_EQ(damaged.Write(), GlobalStatistics().Write());

@@ -4,34 +4,19 @@
 #include "settings/LanguageTexts.h"
 #include "settings/TextFormat.h"
 
-int QuizGame::destroyed = 0;
-
 QuizGame::QuizGame(int level, int tasks) : Knobel_Game(level, kSaveFile), tasks(tasks) {}
 
-QuizGame::~QuizGame() { ++destroyed; }
-
 void QuizGame::OnKeyDown(uint16_t key) {
-    if (!IsRunning() || (key != kRightKey && key != kWrongKey)) {
-        return;
-    }
+    if (!IsRunning() || (key != kRightKey && key != kWrongKey)) return;
     ++answered;
-    if (key == kWrongKey) {
-        ++wrong;
-    }
-    if (answered == tasks) {
-        SetState(STATE_FINISHED);
-    }
+    if (key == kWrongKey) ++wrong;
+    if (answered == tasks) SetState(STATE_FINISHED);
 }
 
-void QuizGame::Update() {
-    AddPlayTime(app->rawFrameTime);
-    AddRecordsTime(app->frameTime);
-}
+void QuizGame::Update() { AddPlayTime(app->rawFrameTime); AddRecordsTime(app->frameTime); }
 
 void QuizGame::Render() {
-    if (IsRunning()) {
-        DrawTimePanel();
-    }
+    if (IsRunning()) DrawTimePanel();
 }
 
 const std::string& QuizGame::GetTitle() { return GetTextOrEmpty(13); }

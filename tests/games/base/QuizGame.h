@@ -15,29 +15,20 @@ public:
     static constexpr const char* kSaveFile = "quiz.sav";
     static constexpr uint16_t kRightKey = 'R';
     static constexpr uint16_t kWrongKey = 'W';
-
     explicit QuizGame(int level, int tasks = 3);
-    ~QuizGame() override;
-
     void OnKeyDown(uint16_t key) override;
     void Update() override;
     void Render() override;
-
     const std::string& GetTitle() override;
     const std::string& GetHelpText() override;
     const std::string& GetResultText() override;
     void ComputeGrade() override;
-
     // Test access to what the base keeps for its games.
     int Level() const { return level; }
     GameRecords& Records() { return records; }
-    Font* SmallFont() const { return smallFont; }
     void Grade(double value) { SetGrade(value); }
     void Play(double seconds) { AddPlayTime(seconds); }
-
     int answered = 0;
     int wrong = 0;
     const int tasks;
-    // Counts the clean-ups of the quiz itself (before the base records the play).
-    static int destroyed;
 };

@@ -21,7 +21,6 @@ TEST(StartupFilesTest, MissingFilesGiveDefaultsAndAreWrittenAtExit) {
     EXPECT_EQ(app.statistics->gamesPlayed, 0);
     EXPECT_TRUE(app.fullscreen);
     EXPECT_EQ(app.language, 0);
-
     app.statistics->AddGrade(2.0);
     app.soundVolume = 40;
     SaveExitFiles(app);
@@ -52,10 +51,8 @@ TEST(StartupFilesTest, LoadsStatisticsSettingsAndTheChosenLanguage) {
 TEST(StartupFilesTest, EverySaveFileIsReplacedWholeOrNotAtAll) {
     TempFolder folder;
     WorkingDirectoryScope scope(folder.Path());
-    struct Case {
-        const char* file;
-        std::function<bool(int value)> save;  // saves contents that differ with the value
-    };
+    // save: saves contents that differ with the value
+    struct Case { const char* file; std::function<bool(int value)> save; };
     const Case cases[] = {
         {"rechnen.sav", [](int v) { GameRecords r; r.gamesPlayed = v; return r.Save("rechnen.sav"); }},
         {"stats.sav", [](int v) { GlobalStatistics s; s.gamesPlayed = v; return s.Save("stats.sav"); }},
@@ -68,7 +65,6 @@ TEST(StartupFilesTest, EverySaveFileIsReplacedWholeOrNotAtAll) {
         ASSERT_TRUE(c.save(2)) << c.file;
         EXPECT_NE(folder.Read(c.file), first) << c.file;
         EXPECT_FALSE(folder.Exists(temporary)) << c.file;
-
         // The temporary file cannot be made: the save fails and the old file stays whole.
         const std::string second = folder.Read(c.file);
         std::filesystem::create_directory(folder.Path(temporary));

@@ -19,35 +19,28 @@ constexpr double kFrame = 0.05;
 class GedaechtnisTest : public GameFixture {
 public:
     GedaechtnisTest() : GameFixture(kTexts) {}
-
     // Runs frames until the sequence has been shown and the player's turn begins.
     void WatchSequence(KG_Gedächtnis& game) {
         for (int i = 0; i < 1000 && game.IsShowing(); ++i) RunFrames(game, 1, kFrame, kFrame);
         ASSERT_FALSE(game.IsShowing());
     }
-
     static void Click(KG_Gedächtnis& game, int symbol) {
         const Vec2 c = game.Symbol(symbol).Centre();
         game.OnLeftButtonDown(static_cast<int>(c.x), static_cast<int>(c.y));
     }
-
     // Watches the sequence, then clicks it back.
     void RepeatSequence(KG_Gedächtnis& game) {
         WatchSequence(game);
         const std::vector<int> sequence = game.Sequence();
         for (const int symbol : sequence) Click(game, symbol);
     }
-
     // Starts the play, repeats the given number of sequences and watches the
     // next one, so that the player's turn begins.
     void StartAtTurn(KG_Gedächtnis& game, int repeatedSequences) {
         game.StartGame();
-        for (int i = 0; i < repeatedSequences; ++i) {
-            RepeatSequence(game);
-        }
+        for (int i = 0; i < repeatedSequences; ++i) RepeatSequence(game);
         WatchSequence(game);
     }
-
     // A symbol other than the one expected next.
     static int WrongSymbol(const KG_Gedächtnis& game) {
         const int expected = game.Sequence()[static_cast<size_t>(game.Position())];
@@ -97,17 +90,13 @@ TEST_F(GedaechtnisTest, EachRepeatedSequenceComesBackOneLongerAndShownFirst) {
 }
 
 TEST_F(GedaechtnisTest, AWrongClickLosesAtOnce) {
-    const struct {
-        int repeatedSequences, rightClicksFirst;
-        const char* result;
-    } cases[] = {{0, 0, " Longest 0"}, {0, 2, " Longest 0"}, {3, 1, " Longest 6"}};
+    const struct { int repeatedSequences, rightClicksFirst; const char* result; } cases[] = {
+        {0, 0, " Longest 0"}, {0, 2, " Longest 0"}, {3, 1, " Longest 6"}};
     for (const auto& c : cases) {
         SeedRandom(11);
         KG_Gedächtnis game(1);
         StartAtTurn(game, c.repeatedSequences);
-        for (int i = 0; i < c.rightClicksFirst; ++i) {
-            Click(game, game.Sequence()[static_cast<size_t>(i)]);
-        }
+        for (int i = 0; i < c.rightClicksFirst; ++i) Click(game, game.Sequence()[static_cast<size_t>(i)]);
         Click(game, WrongSymbol(game));
         EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FAILED);
         EXPECT_NE(game.GetResultText().find(c.result), std::string::npos) << game.GetResultText();
@@ -129,12 +118,10 @@ TEST_F(GedaechtnisTest, RepeatingTheSequenceOfEverySymbolWins) {
 
 TEST_F(GedaechtnisTest, TheGradeWeighsTheLengthReachedAndTheTime) {
     // Level 0 (20 symbols): (1 - length / 20) * 5 + 1 + seconds / (length + 40).
-    const struct {
-        int repeatedSequences, endState;
-        double seconds, grade;
-    } cases[] = {{0, Knobel_Game::STATE_FAILED, 22.0, 5.5},    // length 4
-                 {6, Knobel_Game::STATE_FAILED, 50.0, 4.5},    // length 10
-                 {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5}};  // length 10
+    const struct { int repeatedSequences, endState; double seconds, grade; } cases[] = {
+        {0, Knobel_Game::STATE_FAILED, 22.0, 5.5},    // length 4
+        {6, Knobel_Game::STATE_FAILED, 50.0, 4.5},    // length 10
+        {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5}};  // length 10
     for (const auto& c : cases) {
         SeedRandom(5);
         KG_Gedächtnis game(0);

@@ -19,13 +19,11 @@ const char* const kTexts =
 class QuadratAddierenTest : public GameFixture {
 public:
     QuadratAddierenTest() : GameFixture(kTexts) {}
-
     // Clicks inside the first square of answer j.
     static void Choose(KG_Quadrat_addieren& game, int j) {
         const Vec2 p = game.Answer(j).Square(0).Position();
         game.OnLeftButtonDown(static_cast<int>(p.x) + 1, static_cast<int>(p.y) + 1);
     }
-
     static int AWrongAnswer(const KG_Quadrat_addieren& game) { return (game.SumIndex() + 1) % 4; }
 };
 
@@ -67,7 +65,6 @@ TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond
     const int gapX = static_cast<int>(corner.Position().x + corner.Size()) + 2;
     game.OnLeftButtonDown(gapX, static_cast<int>(corner.Position().y) + 5);
     EXPECT_EQ(game.ResultTimer(), 0.0);
-
     Choose(game, game.SumIndex());
     EXPECT_EQ(game.Right(), 1);
     EXPECT_TRUE(game.LastAnswerRight());
@@ -80,7 +77,6 @@ TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond
     RunFrames(game, 1, 0.5, 0.5);
     EXPECT_LE(game.ResultTimer(), 0.0);
     EXPECT_FALSE(game.Addend(0).Equals(first) && game.Addend(1).Equals(second)) << "a new task";
-
     Choose(game, AWrongAnswer(game));
     EXPECT_EQ(game.Wrong(), 1);
     EXPECT_FALSE(game.LastAnswerRight());
@@ -89,14 +85,11 @@ TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond
 TEST_F(QuadratAddierenTest, TenAnswersEndThePlayAndTheGradeWeighsMistakesAndTime) {
     // After 10 answers: wrong / 10 * 5 + 1 + seconds / 120; ended early:
     // wrong / answered * 10 + 1 + seconds / 120, or 6 without an answer.
-    const struct {
-        int wrong, answered;
-        double seconds, grade;
-        const char *rate, *average;
-    } cases[] = {{0, 10, 60.0, 1.5, " Rate 100%", " Average 6.0 s"},
-                 {4, 10, 120.0, 4.0, " Rate 60%", " Average 12.0 s"},
-                 {1, 3, 60.0, 1.0 / 3.0 * 10.0 + 1.5, " Rate 66%", " Average 20.0 s"},
-                 {0, 0, 60.0, 6.0, " Rate 0%", " Average 0.0 s"}};
+    const struct { int wrong, answered; double seconds, grade; const char *rate, *average; } cases[] = {
+        {0, 10, 60.0, 1.5, " Rate 100%", " Average 6.0 s"},
+        {4, 10, 120.0, 4.0, " Rate 60%", " Average 12.0 s"},
+        {1, 3, 60.0, 1.0 / 3.0 * 10.0 + 1.5, " Rate 66%", " Average 20.0 s"},
+        {0, 0, 60.0, 6.0, " Rate 0%", " Average 0.0 s"}};
     for (const auto& c : cases) {
         SeedRandom(17);
         KG_Quadrat_addieren game(1);

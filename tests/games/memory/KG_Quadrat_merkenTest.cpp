@@ -20,12 +20,10 @@ constexpr double kFrame = 0.05;
 class QuadratMerkenTest : public GameFixture {
 public:
     QuadratMerkenTest() : GameFixture(kTexts) {}
-
     void WatchPatterns(KG_Quadrat_merken& game) {
         for (int i = 0; i < 1000 && game.IsShowing(); ++i) RunFrames(game, 1, kFrame, kFrame);
         ASSERT_FALSE(game.IsShowing());
     }
-
     // Clicks the lit squares of a pattern into the answer grid being filled, then Enter.
     static void Rebuild(KG_Quadrat_merken& game, const SquareGrid& pattern) {
         const SquareGrid& answer = game.Answer(game.Position());
@@ -37,7 +35,6 @@ public:
         }
         game.OnKeyUp(kEnter);
     }
-
     static void Skip(KG_Quadrat_merken& game) { game.OnKeyUp(kEnter); }
 };
 
@@ -67,19 +64,16 @@ TEST_F(QuadratMerkenTest, EachPatternIsShownForItsTimeWhileInputIsIgnored) {
 }
 
 TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
-    const struct {
-        std::vector<int> rebuilt;  // the pattern rebuilt in each answer grid, -1 for none
-        int correct;
-    } cases[] = {{{0, 1, 2, 3, 4}, 5}, {{4, 3, 2, 1, 0}, 5}, {{2, 2, 2, -1, -1}, 1}, {{-1, -1, 4, -1, 0}, 2}};
+    // rebuilt: the pattern rebuilt in each answer grid, -1 for none
+    const struct { std::vector<int> rebuilt; int correct; } cases[] = {
+        {{0, 1, 2, 3, 4}, 5}, {{4, 3, 2, 1, 0}, 5}, {{2, 2, 2, -1, -1}, 1}, {{-1, -1, 4, -1, 0}, 2}};
     for (const auto& c : cases) {
         SeedRandom(21);
         KG_Quadrat_merken game(0);
         // This seed gives five different patterns, none of them empty.
         for (int i = 0; i < game.PatternCount(); ++i) {
             ASSERT_GT(game.Pattern(i).LitCount(), 0);
-            for (int j = 0; j < i; ++j) {
-                ASSERT_FALSE(game.Pattern(i).Equals(game.Pattern(j)));
-            }
+            for (int j = 0; j < i; ++j) ASSERT_FALSE(game.Pattern(i).Equals(game.Pattern(j)));
         }
         game.StartGame();
         WatchPatterns(game);
@@ -93,11 +87,8 @@ TEST_F(QuadratMerkenTest, AnyAnswerGridMayHoldAnyShownPattern) {
 
 TEST_F(QuadratMerkenTest, TheGradeCountsMissedPatternsAndWeighsTimeDoubleWhenEndedEarly) {
     // (5 - correct) / 5 * 5 + 1 + seconds / 120, or / 60 after an early end.
-    const struct {
-        int rebuiltBeforeEnd;
-        bool aborted;
-        double seconds, grade;
-    } cases[] = {{5, false, 60.0, 1.5}, {3, false, 120.0, 4.0}, {3, true, 60.0, 4.0}};
+    const struct { int rebuiltBeforeEnd; bool aborted; double seconds, grade; } cases[] = {
+        {5, false, 60.0, 1.5}, {3, false, 120.0, 4.0}, {3, true, 60.0, 4.0}};
     for (const auto& c : cases) {
         SeedRandom(21);
         KG_Quadrat_merken game(0);

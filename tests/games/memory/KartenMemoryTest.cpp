@@ -3,25 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <vector>
 
 #include "PairsGameFixture.h"
-#include "app/Random.h"
 
 namespace {
 
 using KartenMemoryTest = PairsGameFixture;
 
-TEST_F(KartenMemoryTest, EachLevelLaysItsCardsInAGridOnTheScreenWithoutOverlap) {
+TEST_F(KartenMemoryTest, EachLevelDealsItsPairsOfFacesInAGridOnTheScreenWithoutOverlap) {
     const int counts[] = {16, 24, 36};
     for (int level = 0; level < 3; ++level) {
         SCOPED_TRACE(level);
         KG_KartenMemory game(level);
         ASSERT_EQ(game.CardCount(), counts[level]);
         EXPECT_EQ(game.OpenCards(), counts[level]);
+        std::map<int, int> faces;  // every pair has a face of its own
         for (int i = 0; i < game.CardCount(); ++i) {
             const PlayingCard& card = game.Card(i);
             EXPECT_FALSE(card.IsFaceUp());
+            EXPECT_TRUE(card.Face() >= 0 && card.Face() < 52);
+            ++faces[card.Face()];
             // On the screen, below the time panel.
             EXPECT_TRUE(card.Position().x >= 0.0f && card.Position().x + card.Size().x <= 1024.0f);
             EXPECT_TRUE(card.Position().y >= 50.0f && card.Position().y + card.Size().y <= 768.0f);
@@ -34,37 +35,9 @@ TEST_F(KartenMemoryTest, EachLevelLaysItsCardsInAGridOnTheScreenWithoutOverlap) 
                 EXPECT_TRUE(apart) << "cards " << j << " and " << i;
             }
         }
+        EXPECT_EQ(faces.size(), static_cast<size_t>(game.CardCount() / 2));
+        for (const auto& [face, cards] : faces) EXPECT_EQ(cards, 2) << "face " << face;
     }
-}
-
-TEST_F(KartenMemoryTest, EveryPairHasAFaceOfItsOwn) {
-    for (int level = 0; level < 3; ++level) {
-        for (int play = 0; play < 20; ++play) {
-            KG_KartenMemory game(level);
-            std::map<int, int> faces;
-            for (int i = 0; i < game.CardCount(); ++i) {
-                const int face = game.Card(i).Face();
-                EXPECT_TRUE(face >= 0 && face < 52);
-                ++faces[face];
-            }
-            EXPECT_EQ(faces.size(), static_cast<size_t>(game.CardCount() / 2));
-            for (const auto& [face, cards] : faces) {
-                EXPECT_EQ(cards, 2) << "face " << face;
-            }
-        }
-    }
-}
-
-TEST_F(KartenMemoryTest, TheLastFaceLeftIsTakenWithoutADraw) {
-    std::vector<int> rest = {7, 9};
-    SeedRandom(5);
-    KG_KartenMemory::TakeFace(rest);
-    KG_KartenMemory::TakeFace(rest);
-    EXPECT_TRUE(rest.empty());
-    const int afterTakes = Random();
-    SeedRandom(5);
-    Random();
-    EXPECT_EQ(afterTakes, Random());
 }
 
 TEST_F(KartenMemoryTest, ACardIsHitUpToItsEdgesButNotInTheGap) {

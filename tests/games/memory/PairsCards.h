@@ -22,11 +22,7 @@ void ClickCard(PairsGameType& game, int index) {
 // The first card for which test(card index) holds, or -1.
 template <typename Test>
 int FindCard(const PairsGame& game, Test test) {
-    for (int i = 0; i < game.CardCount(); ++i) {
-        if (test(i)) {
-            return i;
-        }
-    }
+    for (int i = 0; i < game.CardCount(); ++i) if (test(i)) return i;
     return -1;
 }
 // The other card of the pair of card `index`.
@@ -45,8 +41,6 @@ inline int FirstFaceDown(const PairsGame& game) {
 }
 inline int FaceUpCount(const PairsGame& game) {
     int count = 0;
-    for (int i = 0; i < game.CardCount(); ++i) {
-        count += game.CardAt(i).IsFaceUp() ? 1 : 0;
-    }
+    for (int i = 0; i < game.CardCount(); ++i) count += game.CardAt(i).IsFaceUp() ? 1 : 0;
     return count;
 }

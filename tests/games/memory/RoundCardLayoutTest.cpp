@@ -8,10 +8,7 @@
 
 namespace {
 
-struct Level {
-    int count;
-    double size;
-};
+struct Level { int count; double size; };
 
 constexpr Level kLevels[] = {{16, 110.0}, {24, 85.0}, {32, 75.0}, {8, 100.0}};
 
@@ -53,11 +50,7 @@ TEST(RoundCardLayoutTest, AJammedLayoutStartsAgainAndStillFinishes) {
     // So few tries per card that layouts jam often; each new start must
     // forget the cards of the jammed one. The second row is the sequence
     // game's 20 symbols of 40 px, kept 100 px from the edges.
-    const struct {
-        Level level;
-        int tries;
-        int margin;
-    } cases[] = {{kLevels[2], 10, 75}, {{20, 40.0}, 2, 100}};
+    const struct { Level level; int tries; int margin; } cases[] = {{kLevels[2], 10, 75}, {{20, 40.0}, 2, 100}};
     for (const auto& c : cases) {
         int restarts = 0;
         for (uint32_t seed = 0; seed < 20; ++seed) {

@@ -31,18 +31,12 @@ protected:
               "<TEXT_START> 200 Operator|"
               "<TEXT_START> 201 Choose the sign.|" +
               moreTexts) {}
-
     // Frames of the main loop, each with the same frame time.
     void RunFrames(Knobel_Game& game, int frames, double seconds) {
         GameFixture::RunFrames(game, frames, seconds, seconds);
     }
-
     // One key pressed and released.
-    static void Press(Knobel_Game& game, uint16_t key) {
-        game.OnKeyDown(key);
-        game.OnKeyUp(key);
-    }
-
+    static void Press(Knobel_Game& game, uint16_t key) { game.OnKeyDown(key); game.OnKeyUp(key); }
     // Presses the key of each digit or letter (its capital's code); '.' with the full-stop key.
     static void Type(Knobel_Game& game, const std::string& keys) {
         for (const char key : keys) {
@@ -50,25 +44,18 @@ protected:
             Press(game, key == '.' ? uint16_t{190} : upper);
         }
     }
-
     // Types the digits of a number.
     static void TypeNumber(Knobel_Game& game, int number) { Type(game, std::to_string(number)); }
-
     // A new frame drawn from nothing.
     void Draw(Knobel_Game& game) {
         renderer->sprites.clear();
         renderer->texts.clear();
         game.Render();
     }
-
     // The texts drawn that read exactly so.
     std::vector<RecordingRenderer::Text> TextsReading(const std::string& text) const {
         std::vector<RecordingRenderer::Text> found;
-        for (const auto& drawn : renderer->texts) {
-            if (drawn.text == text) {
-                found.push_back(drawn);
-            }
-        }
+        for (const auto& drawn : renderer->texts) if (drawn.text == text) found.push_back(drawn);
         return found;
     }
 };

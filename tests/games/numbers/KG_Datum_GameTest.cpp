@@ -17,9 +17,7 @@ namespace {
 
 Datum FixedToday() { return Datum::Of(31, 1, 2024); }
 
-std::chrono::sys_days Days(const Datum& d) {
-    return std::chrono::year{d.year} / d.month / d.day;
-}
+std::chrono::sys_days Days(const Datum& d) { return std::chrono::year{d.year} / d.month / d.day; }
 
 class DatumGameTest : public ArithmeticGameFixture {
 protected:
@@ -33,7 +31,6 @@ protected:
               "<TEXT_START> 186 \n+1 y|<TEXT_START> 187 \n+%d y|<TEXT_START> 190 Sunday|<TEXT_START> 191 Monday|"
               "<TEXT_START> 192 Tuesday|<TEXT_START> 193 Wednesday|<TEXT_START> 194 Thursday|"
               "<TEXT_START> 195 Friday|<TEXT_START> 196 Saturday|") {}
-
     // The right answer as the player types it, and as the game shows it.
     static std::string RightAnswer(const KG_Datum_Game& game, bool typed) {
         static const char* names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -48,11 +45,8 @@ protected:
 // target: backwards first, then alternating, never twice the same unit, each
 // amount within its range.
 TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartToTheTarget) {
-    const struct {
-        int level, tasks, steps;
-        bool shifted;
-        double weekdayShare;
-    } cases[] = {{0, 10, 2, false, 0.1}, {1, 15, 2, true, 0.1}, {2, 20, 3, true, 0.2}};
+    const struct { int level, tasks, steps; bool shifted; double weekdayShare; } cases[] = {
+        {0, 10, 2, false, 0.1}, {1, 15, 2, true, 0.1}, {2, 20, 3, true, 0.2}};
     const std::map<char, std::pair<int, int>> ranges = {{'d', {1, 30}}, {'w', {1, 4}}, {'m', {1, 7}}, {'y', {1, 51}}};
     std::map<char, std::set<int>> amounts;
     for (const auto& c : cases) {
@@ -100,11 +94,9 @@ TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartTo
 }
 
 TEST_F(DatumGameTest, TypedDatesTakeTodayForPartsNotTypedInFullAndWeekdayNamesIgnoreCaseAndBlanks) {
-    const struct {
-        const char* digits;
-        int day, month, year;
-    } dates[] = {{"05032026", 5, 3, 2026}, {"0503", 5, 3, 2024}, {"0503202", 5, 3, 2024},
-                 {"050", 5, 1, 2024},      {"0", 31, 1, 2024},   {"29021600", 29, 2, 1600}};
+    const struct { const char* digits; int day, month, year; } dates[] = {
+        {"05032026", 5, 3, 2026}, {"0503", 5, 3, 2024}, {"0503202", 5, 3, 2024},
+        {"050", 5, 1, 2024}, {"0", 31, 1, 2024}, {"29021600", 29, 2, 1600}};
     for (const auto& c : dates) {
         const Datum read = KG_Datum_Game::ReadTypedDate(c.digits, FixedToday());
         EXPECT_TRUE(read.SameDay(Datum::Of(c.day, c.month, c.year))) << c.digits;

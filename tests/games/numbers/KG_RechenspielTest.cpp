@@ -3,7 +3,6 @@
 #include <string>
 
 #include "ArithmeticGameFixture.h"
-#include "games/base/GameRecords.h"
 #include "games/numbers/KG_Rechenspiel.h"
 
 namespace {
@@ -27,7 +26,6 @@ TEST_F(RechenspielTest, TheLevelSetsTheTasksAndTheFirstExpressionExistsBeforeThe
     for (int level = 0; level < 3; ++level) {
         KG_Rechenspiel game(level);
         EXPECT_EQ(game.Tally().tasks, tasks[level]);
-        EXPECT_FALSE(game.IsStarted());
         EXPECT_GT(game.CurrentTerm().Value(), 0);
         EXPECT_NE(game.CurrentTerm().Text().find(' '), std::string::npos);
     }
@@ -38,19 +36,13 @@ TEST_F(RechenspielTest, TypingTakesNineDigitsAndEnterNeedsADigit) {
     game.StartGame();
     Press(game, kEnter);
     EXPECT_EQ(game.Tally().Answered(), 0);
-    EXPECT_EQ(game.FeedbackTimer(), 0.0);
-
     TypeNumber(game, 1234567890);
     EXPECT_EQ(game.Input(), "123456789");
     Press(game, kBackspace);
     EXPECT_EQ(game.Input(), "12345678");
-    for (uint16_t other : {65, 106, 107, 32, 96}) {
-        Press(game, other);
-    }
+    for (uint16_t other : {65, 106, 107, 32, 96}) Press(game, other);
     EXPECT_EQ(game.Input(), "12345678");
-    for (int i = 0; i < 10; ++i) {
-        Press(game, kBackspace);
-    }
+    for (int i = 0; i < 10; ++i) Press(game, kBackspace);
     EXPECT_EQ(game.Input(), "");
     TypeNumber(game, 7);
     EXPECT_EQ(game.Input(), "7");
@@ -60,35 +52,32 @@ TEST_F(RechenspielTest, AVerdictHoldsTheInputForTwoSecondsOfPlayThatDoNotCount) 
     KG_Rechenspiel game(0);
     game.StartGame();
     RunFrames(game, 4, 0.5);
-    EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 2.0);
-
     const std::string first = game.CurrentTerm().Text();
     const int value = game.CurrentTerm().Value();
     TypeNumber(game, value);
     Press(game, kEnter);
     EXPECT_EQ(game.Tally().right, 1);
-    EXPECT_EQ(game.FeedbackTimer(), 2.0);
-
     // Keys are not taken during the verdict.
     TypeNumber(game, 5);
     Press(game, kBackspace);
     Press(game, kEnter);
     EXPECT_EQ(game.Input(), std::to_string(value));
     EXPECT_EQ(game.Tally().Answered(), 1);
-
     RunFrames(game, 3, 0.5);
     EXPECT_EQ(game.CurrentTerm().Text(), first);
-    EXPECT_DOUBLE_EQ(game.FeedbackTimer(), 0.5);
     RunFrames(game, 1, 0.5);
-    EXPECT_EQ(game.FeedbackTimer(), 0.0);
     EXPECT_EQ(game.Input(), "");
     EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 2.0);
-
-    // A wrong value counts as wrong.
-    TypeNumber(game, game.CurrentTerm().Value() + 1);
+    // A wrong value counts as wrong and the right value shows in red instead of it.
+    const int next = game.CurrentTerm().Value();
+    TypeNumber(game, next + 10);
     Press(game, kEnter);
     EXPECT_EQ(game.Tally().wrong, 1);
-    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_RUNNING);
+    Draw(game);
+    EXPECT_TRUE(TextsReading(std::to_string(next + 10)).empty());
+    const auto shown = TextsReading(std::to_string(next));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].colour, 0xFFFF7F7Fu);
 }
 
 TEST_F(RechenspielTest, TheGradeWeighsTheWrongShareDoubleWhenEndedEarlyAndTheTime) {
@@ -121,50 +110,6 @@ TEST_F(RechenspielTest, TheGradeWeighsTheWrongShareDoubleWhenEndedEarlyAndTheTim
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9) << c.wrong << " of " << c.answered << " wrong";
         EXPECT_EQ(game.GetResultText(), c.result);
     }
-}
-
-TEST_F(RechenspielTest, AnAbortDuringAVerdictFreezesThePlayAndTheRecordsCountEveryFrame) {
-    {
-        KG_Rechenspiel game(0);
-        game.StartGame();
-        RunFrames(game, 1, 3.0);
-        const std::string term = game.CurrentTerm().Text();
-        TypeNumber(game, game.CurrentTerm().Value());
-        Press(game, kEnter);
-        game.SetState(Knobel_Game::STATE_ABORTED);
-        // The menu goes on updating behind the result page.
-        RunFrames(game, 3, 1.0);
-        EXPECT_EQ(game.GetState(), Knobel_Game::STATE_ABORTED);
-        EXPECT_EQ(game.CurrentTerm().Text(), term);
-        EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 3.0);
-        game.ComputeGrade();
-        EXPECT_NEAR(game.GetGrade(), 1.025, 1e-9);
-    }
-    GameRecords saved;
-    saved.Read(folder.Read(KG_Rechenspiel::kSaveFile));
-    EXPECT_DOUBLE_EQ(saved.totalTime, 6.0);
-    EXPECT_EQ(saved.gamesPlayed, 1);
-    EXPECT_EQ(saved.solvedCount, 1);
-}
-
-TEST_F(RechenspielTest, AWrongVerdictBlinksTheRightValueInRedInsteadOfTheInput) {
-    KG_Rechenspiel game(0);
-    game.StartGame();
-    const int value = game.CurrentTerm().Value();
-    TypeNumber(game, value + 10);
-    Press(game, kEnter);
-    Draw(game);
-    EXPECT_TRUE(TextsReading(std::to_string(value + 10)).empty());
-    auto shown = TextsReading(std::to_string(value));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].colour, 0xFFFF7F7Fu);
-    // 1.45 s left: the blink is off; 1.3 s left: on again.
-    RunFrames(game, 1, 0.55);
-    Draw(game);
-    EXPECT_TRUE(TextsReading(std::to_string(value)).empty());
-    RunFrames(game, 1, 0.15);
-    Draw(game);
-    EXPECT_EQ(TextsReading(std::to_string(value)).size(), 1u);
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ protected:
     UmrechnenTest()
         : ArithmeticGameFixture(
               "<TEXT_START> 162 Largest %d %%|<TEXT_START> 163 Average %d %%|") {}
-
     // Answers the task with its exact value (or with 0); lets the verdict run
     // out unless told otherwise.
     void Answer(KG_Umrechnen_Game& game, bool right, bool wait = true) {
@@ -34,10 +33,7 @@ protected:
 TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
     const int counts[units::kFamilies] = {9, 5, 6, 5, 4, 6};
     for (int family = 0; family < units::kFamilies; ++family) EXPECT_EQ(units::UnitCount(family), counts[family]);
-    const struct {
-        int family, from, to;
-        double value, expected;
-    } cases[] = {
+    const struct { int family, from, to; double value, expected; } cases[] = {
         // Length: m, km, nautical miles, miles, dm, cm, mm, inches, feet.
         {0, 1, 0, 1, 1000}, {0, 2, 0, 1, 1850}, {0, 3, 0, 1, 1600}, {0, 0, 4, 1, 10}, {0, 0, 5, 1, 100},
         {0, 0, 6, 1, 1000}, {0, 5, 7, 2.54, 1}, {0, 5, 8, 30.5, 1},
@@ -59,19 +55,15 @@ TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
 
 TEST_F(UmrechnenTest, AnAnswerWithinFivePercentIsRight) {
     const UnitTask task{.family = 0, .sourceUnit = 1, .targetUnit = 0, .sourceValue = 2.0, .targetValue = 2000.0};
-    for (const auto& [answer, right] : {std::pair{2000.0, true}, {2080.0, true}, {1920.0, true}, {2098.0, true},
-                                        {1902.0, true}, {2102.0, false}, {1898.0, false}, {2120.0, false},
-                                        {1880.0, false}, {0.0, false}}) {
+    for (const auto& [answer, right] : {std::pair{2000.0, true}, {2098.0, true}, {1902.0, true}, {2102.0, false},
+                                        {1898.0, false}, {0.0, false}}) {
         EXPECT_EQ(task.IsRight(answer), right) << answer;
     }
 }
 
 TEST_F(UmrechnenTest, TheQuantitiesFollowTheLevel) {
-    const struct {
-        double ratioLimit;
-        int lowest, highest;
-        std::set<int> exponents;
-    } levels[] = {{2000, -1, 1, {-1, 1}}, {200000, -2, 2, {-2, -1, 1}}, {20000000, -3, 3, {-3, -2, -1, 1, 2}}};
+    const struct { double ratioLimit; int lowest, highest; std::set<int> exponents; } levels[] = {
+        {2000, -1, 1, {-1, 1}}, {200000, -2, 2, {-2, -1, 1}}, {20000000, -3, 3, {-3, -2, -1, 1, 2}}};
     SeedRandom(17);
     for (const auto& level : levels) {
         std::set<int> exponents, families;
@@ -92,11 +84,9 @@ TEST_F(UmrechnenTest, TheQuantitiesFollowTheLevel) {
 }
 
 TEST_F(UmrechnenTest, ValuesAreShownAsPlainDecimalsWithThreeSignificantDigitsAtLeast) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {{0.3, "0.3"}, {50, "50"}, {39.37007874015748, "39.370079"}, {5e-11, "0.00000000005"},
-                 {2.7777777777777776e-10, "0.000000000278"}, {3240000000.0, "3240000000"}};
+    const struct { double value; const char* text; } cases[] = {
+        {0.3, "0.3"}, {50, "50"}, {39.37007874015748, "39.370079"}, {5e-11, "0.00000000005"},
+        {2.7777777777777776e-10, "0.000000000278"}, {3240000000.0, "3240000000"}};
     for (const auto& c : cases) EXPECT_EQ(units::DecimalText(c.value), c.text);
 }
 
@@ -109,7 +99,6 @@ TEST_F(UmrechnenTest, TwentyCharactersWithCommaOrStopAsThePointAndVerdictsOfOneO
     Answer(game, false, false);
     EXPECT_DOUBLE_EQ(game.FeedbackTimer(), KG_Umrechnen_Game::kWrongSeconds);
     RunFrames(game, 1, 2.0);
-
     Type(game, "12");
     Press(game, kComma);
     Type(game, "5.");
@@ -133,7 +122,6 @@ TEST_F(UmrechnenTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
     EXPECT_DOUBLE_EQ(game.GetGrade(), 2.5);
     EXPECT_EQ(game.GetResultText(),
               " Time 1:30\n Right 8\n Wrong 2\n Rate 80 %\n Largest 100 %\n Average 20 %\n\n Grade 2.50");
-
     // Ended early, the wrong share counts 10 and 2 minutes cost a grade point.
     KG_Umrechnen_Game early(2);
     early.StartGame();

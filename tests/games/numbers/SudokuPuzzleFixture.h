@@ -24,7 +24,6 @@ protected:
               "<TEXT_START> 63 %d:%02d|"
               "<TEXT_START> 74 Slide|"
               "<TEXT_START> 75 Fill|") {}
-
     // One frame of the main loop: frameTime counts for the clocks, rawFrameTime
     // moves the gliding tiles.
     void Frame(Knobel_Game& game, double frameTime, double rawFrameTime) {

@@ -11,7 +11,6 @@
 struct TermTree {
     // Null when the text is not of that form.
     static std::unique_ptr<TermTree> Read(const std::string& text);
-
     bool IsNumber() const { return sign == 0; }
     int Depth() const;
     // The value, computed from the signs in whole numbers.
@@ -24,7 +23,6 @@ struct TermTree {
     std::string FirstFault(int largestProduct) const;
     // The same for one operation on the values a and b (both above 0).
     static std::string OperatorFault(char sign, int a, int b, int largestProduct);
-
     int number = 0;  // of a number
     char sign = 0;   // of an operation
     std::unique_ptr<TermTree> left;

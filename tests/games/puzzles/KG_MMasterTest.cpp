@@ -15,47 +15,32 @@ namespace {
 
 using Colours = std::vector<int>;
 
-struct Count {
-    int blacks;
-    int whites;
-    bool operator==(const Count&) const = default;
-};
+struct Count { int blacks; int whites; bool operator==(const Count&) const = default; };
 
 class MMasterTest : public PuzzleGameFixture {
 protected:
     // The game goes before the application state it records into.
-    void TearDown() override {
-        game.reset();
-        PuzzleGameFixture::TearDown();
-    }
-
+    void TearDown() override { game.reset(); PuzzleGameFixture::TearDown(); }
     // Lets every peg arrive; a peg new on the palette needs a second frame.
     void Settle() { Frames(*game, 2); }
-
     void Start(int level, uint32_t seed) {
         SeedRandom(seed);
         game = std::make_unique<KG_MMaster>(level);
         game->StartGame();
         Settle();
     }
-
     Colours Code() const {
         Colours code;
-        for (int k = 0; k < game->CodeLength(); ++k) {
-            code.push_back(game->CodeColour(k));
-        }
+        for (int k = 0; k < game->CodeLength(); ++k) code.push_back(game->CodeColour(k));
         return code;
     }
-
     const Peg* PalettePeg(int colour) const {
         const auto& palette = game->Palette();
         const auto peg = std::find_if(palette.begin(), palette.end(), [&](auto& p) { return p->Colour() == colour; });
         return peg != palette.end() ? peg->get() : nullptr;
     }
-
     void Press(float x, float y) { game->OnLeftButtonDown(static_cast<int>(x), static_cast<int>(y)); }
     void Release(float x, float y) { game->OnLeftButtonUp(static_cast<int>(x), static_cast<int>(y)); }
-
     // Picks up a palette peg of the colour and drops it at (x, y).
     void Carry(int colour, float x, float y) {
         const Peg* peg = PalettePeg(colour);
@@ -65,28 +50,21 @@ protected:
         Release(x, y);
         Settle();
     }
-
     void Fill(const Colours& colours) {
         const int row = game->CurrentRow();
         for (size_t k = 0; k < colours.size(); ++k) {
             Carry(colours[k], game->Hole(row, static_cast<int>(k)).X(), game->Hole(row, static_cast<int>(k)).Y());
         }
     }
-
     void ClickScore(int row) {
         Press(game->Score(row).X(), game->Score(row).Y());
         Release(game->Score(row).X(), game->Score(row).Y());
     }
-
     std::unique_ptr<KG_MMaster> game;
 };
 
 TEST_F(MMasterTest, ScoringGivesOneMarkPerGuessPegBlackOnlyInPlace) {
-    const struct {
-        Colours code;
-        Colours guess;
-        Count expected;
-    } cases[] = {
+    const struct { Colours code; Colours guess; Count expected; } cases[] = {
         {{0, 1, 2, 2}, {0, 0, 1, 1}, {1, 1}},  // red red blue blue against red blue green green
         {{0, 1, 2, 3}, {3, 2, 1, 0}, {0, 4}},  {{0, 0, 0, 0}, {0, 1, 0, 2}, {2, 0}},
         {{1, 2, 1, 2}, {2, 1, 2, 1}, {0, 4}},  {{5, 5, 4, 3}, {4, 5, 5, 5}, {1, 2}},
@@ -108,14 +86,8 @@ TEST_F(MMasterTest, ScoringGivesOneMarkPerGuessPegBlackOnlyInPlace) {
 }
 
 TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
-    const struct {
-        int level;
-        int wrongGuesses;  // before the code; 8 never finds it
-        int blacksInWrongGuess;
-        double seconds;  // played when the play ends
-        int state;
-        double grade;
-    } cases[] = {
+    // wrongGuesses: before the code, 8 never finds it; seconds: played when the play ends
+    const struct { int level, wrongGuesses, blacksInWrongGuess; double seconds; int state; double grade; } cases[] = {
         {0, 0, 0, 30.0, Knobel_Game::STATE_FINISHED, 1.25}, {1, 3, 2, 60.0, Knobel_Game::STATE_FINISHED, 2.1},
         {2, 7, 4, 120.0, Knobel_Game::STATE_FINISHED, 5.0}, {1, 8, 1, 60.0, Knobel_Game::STATE_FAILED, 5.75},
         {2, 8, 3, 30.0, Knobel_Game::STATE_FAILED, 3.5},    {0, 8, 2, 240.0, Knobel_Game::STATE_FAILED, 6.0},
@@ -128,11 +100,8 @@ TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
         // A colour the code lacks, then the last places of the code: only blacks.
         Colours wrong = code;
         int missing = 0;
-        while (std::count(code.begin(), code.end(), missing) > 0) {
-            ++missing;
-        }
+        while (std::count(code.begin(), code.end(), missing) > 0) ++missing;
         std::fill(wrong.begin(), wrong.end() - c.blacksInWrongGuess, missing);
-
         ClickScore(0);  // the score box takes no click while a hole is empty
         EXPECT_EQ(game->CurrentRow(), 0);
         const int guesses = std::min(c.wrongGuesses + 1, game->RowCount());
@@ -156,7 +125,6 @@ TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
             }
         }
         EXPECT_EQ(game->IsSolved(), c.state == Knobel_Game::STATE_FINISHED);
-
         // While the code shows, no peg is taken.
         Carry(0, game->Hole(0, 0).X(), game->Hole(0, 0).Y());
         EXPECT_EQ(game->PegInHand(), nullptr);
@@ -169,20 +137,12 @@ TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
     }
 }
 
-TEST_F(MMasterTest, PegsGlideAndAreNeverLost) {
+TEST_F(MMasterTest, PegsAreNeverLost) {
     Start(1, 5);
     ASSERT_EQ(game->Palette().size(), 6u);
-    // A carried peg glides after the mouse.
     const Peg* red = PalettePeg(0);
-    const float startX = red->X();
-    const float startY = red->Y();
-    Press(startX, startY);
+    Press(red->X(), red->Y());
     ASSERT_EQ(game->PegInHand(), red);
-    game->OnMouseMove(static_cast<int>(startX) + 100, static_cast<int>(startY) - 60);
-    RunFrames(*game, 1, 0.05, 0.05);
-    EXPECT_TRUE(red->X() > startX && red->X() < startX + 100.0f) << red->X();
-    EXPECT_TRUE(red->Y() < startY && red->Y() > startY - 60.0f) << red->Y();
-
     // Dropped into a hole of the current row it glides there and stays; the
     // palette gets a new red peg.
     const PegHole& first = game->Hole(0, 0);
@@ -191,11 +151,8 @@ TEST_F(MMasterTest, PegsGlideAndAreNeverLost) {
     EXPECT_EQ(red->X(), first.X());
     EXPECT_EQ(first.Colour(), 0);
     EXPECT_NE(PalettePeg(0), nullptr);
-
     // Dropped on a full hole, on another row or outside the board, a peg joins the palette.
-    for (const PegHole* miss : {&first, &game->Hole(1, 1)}) {
-        Carry(2, miss->X(), miss->Y());
-    }
+    for (const PegHole* miss : {&first, &game->Hole(1, 1)}) Carry(2, miss->X(), miss->Y());
     Carry(2, 20.0f, 300.0f);
     EXPECT_EQ(game->Palette().size(), 6u);
     EXPECT_EQ(first.Colour(), 0);
@@ -205,7 +162,6 @@ TEST_F(MMasterTest, PegsGlideAndAreNeverLost) {
     Settle();
     EXPECT_FALSE(first.IsFull());
     EXPECT_EQ(game->Palette().size(), 7u);
-
     // A press while a peg is held (its release went elsewhere) returns it first.
     Press(PalettePeg(1)->X(), PalettePeg(1)->Y());
     const Peg* green = PalettePeg(2);

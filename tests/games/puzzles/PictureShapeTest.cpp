@@ -74,9 +74,7 @@ TEST(PictureFileTest, ObjectsAreReadWithDefaultsAndValuesKeptInRange) {
         {"OBJEKT_START OBJEKT_END OBJEKT_START ROT: 99999999999 SFACTOR: nan OBJEKT_END", "E0 0 1 0,0 1,1; "},
         {"ZIELOBJEKT_START OBJEKT_START TYP: 1", ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Describe(c[0]), c[1]) << c[0];
-    }
+    for (const auto& c : cases) EXPECT_EQ(Describe(c[0]), c[1]) << c[0];
 }
 
 }  // namespace

@@ -10,7 +10,6 @@ protected:
     // A frame length that binary fractions hold exactly; long enough that a
     // gliding peg arrives within the frame.
     static constexpr double kFrame = 0.125;
-
     PuzzleGameFixture()
         : GameFixture(
               "ANZ_TEXTE: 140 "
@@ -23,7 +22,6 @@ protected:
               "<TEXT_START> 131 Find the atoms|"
               "<TEXT_START> 132 Atoms %d marks %d|"
               "<TEXT_START> 133 Check|") {}
-
     // Frames of kFrame seconds, for the game clocks as for the gliding.
     void Frames(Knobel_Game& game, int count) { RunFrames(game, count, kFrame, kFrame); }
 };

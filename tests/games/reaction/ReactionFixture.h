@@ -46,9 +46,7 @@ struct OpenReaktionII : KG_ReaktionII {
 class ReactionFixture : public GameFixture {
 public:
     static constexpr double kFrame = 0.01;
-
     ReactionFixture() : GameFixture("ANZ_TEXTE: 80 <TEXT_START> 50 grade %.3f|") {}
-
     void SetUp() override {
         GameFixture::SetUp();
         auto manual = std::make_unique<platform::ManualClock>();
@@ -56,36 +54,19 @@ public:
         app->clock = std::move(manual);
         StartTiming(*app);
     }
-
-    void TearDown() override {
-        app->currentScreen = nullptr;
-        GameFixture::TearDown();
-    }
-
-    void Start(DigitReactionGame& game) {
-        app->currentScreen = &game;
-        game.StartGame();
-    }
-
-    void Frame(double seconds = kFrame) {
-        clock->Advance(seconds);
-        UpdateStep(*app);
-    }
-
+    void TearDown() override { app->currentScreen = nullptr; GameFixture::TearDown(); }
+    void Start(DigitReactionGame& game) { app->currentScreen = &game; game.StartGame(); }
+    void Frame(double seconds = kFrame) { clock->Advance(seconds); UpdateStep(*app); }
     // Frames until the digit shown now has been hidden and the next one appears.
     void NextDigit(const DigitReactionGame& game) {
         for (const bool blank : {false, true}) {
-            while (game.InBlank() == blank && game.GetState() == Knobel_Game::STATE_RUNNING) {
-                Frame();
-            }
+            while (game.InBlank() == blank && game.GetState() == Knobel_Game::STATE_RUNNING) Frame();
         }
     }
-
     void Click() { WindowProc(*app, MouseMessage(platform::MessageKind::LeftButtonDown, 500, 400)); }
     void Key(int key, bool repeat = false) {
         WindowProc(*app, KeyMessage(platform::MessageKind::KeyDown, key, false, repeat));
         WindowProc(*app, KeyMessage(platform::MessageKind::KeyUp, key));
     }
-
     platform::ManualClock* clock = nullptr;
 };

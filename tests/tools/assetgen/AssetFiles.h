@@ -17,7 +17,6 @@ public:
     explicit Image(const std::string& path);
     // Copies a drawn surface.
     explicit Image(cairo_surface_t* surface);
-
     bool Valid() const { return width_ > 0; }
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -31,7 +30,6 @@ public:
 
 private:
     std::uint32_t Pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;  // premultiplied ARGB, as cairo stores it
@@ -45,7 +43,6 @@ struct Wave {
     int sampleRate = 0;
     int bitsPerSample = 0;
     std::vector<std::int16_t> samples;  // 16-bit data only
-
     double Seconds() const {
         return valid && channels > 0 ? static_cast<double>(samples.size()) / channels / sampleRate : 0;
     }

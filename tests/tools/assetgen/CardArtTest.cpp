@@ -118,25 +118,3 @@ TEST(ArtSets, FacesAndBacksShareOneSilhouetteButLookDifferent) {
         EXPECT_GT(MeanDifference(a, p.face.rect, b, p.back.rect), p.minDifference) << p.face.name << " / " << p.back.name;
     }
 }
-
-TEST(Symbols, LitOnesAreBrighterSoTheyTellApartAtTenPixels) {
-    const Image& misc3 = Generated("misc3.PNG");
-    for (int t = 0; t < 12; ++t) {
-        const std::string name = "symbol " + std::to_string(t);
-        EXPECT_GT(misc3.MeanLuminance(RegionRect("misc3.PNG", name + " lit")) - misc3.MeanLuminance(RegionRect("misc3.PNG", name)),
-                  0.35)
-            << name;
-    }
-}
-
-TEST(Money, TheFrameBarsRunStraightAlongTheirLength) {
-    const Image& misc4 = Generated("misc4.PNG");
-    auto differs = [&](int x0, int y0, int x1, int y1) {
-        return misc4.Channel(x0, y0, 0) != misc4.Channel(x1, y1, 0) || misc4.Channel(x0, y0, 1) != misc4.Channel(x1, y1, 1) ||
-               misc4.Channel(x0, y0, 2) != misc4.Channel(x1, y1, 2);
-    };
-    const Rect h = RegionRect("misc4.PNG", "frame h");
-    const Rect v = RegionRect("misc4.PNG", "frame v");
-    EXPECT_EQ(CountPixels(h, [&](int x, int y) { return differs(x, y, h.left, y); }), 0);
-    EXPECT_EQ(CountPixels(v, [&](int x, int y) { return differs(x, y, x, v.top); }), 0);
-}

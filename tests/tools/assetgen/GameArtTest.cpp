@@ -1,6 +1,6 @@
-// The pieces of misc1 and misc2 against the way the games draw them: the
+// The pieces of misc1 and misc4 against the way the games draw them: the
 // points they turn things about, the symmetry the fit rule assumes, the
-// nine-slice box, the faces text is written on.
+// pieces they stretch, the faces text is written on.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +13,6 @@
 namespace {
 
 constexpr const char* kMisc1 = "misc1.PNG";
-constexpr const char* kMisc2 = "misc2.PNG";
 
 // Turns a region-local point about (cx, cy) by `degrees`.
 auto Turn(double cx, double cy, double degrees) {
@@ -39,51 +38,69 @@ TEST(BuildingShapes, HaveTheSymmetryTheFitRuleAssumesAndNoMore) {
     const Turned cases[] = {{0, 90, true},   {1, 37, true},  {1, 90, true},   {2, 120, true},
                             {3, 180, true},  {0, 45, false}, {2, 60, false},  {3, 90, false}};
     for (const Turned& c : cases) {
-        const Rect r = RegionRect(kMisc1, "shape " + std::to_string(c.shape));
-        const int mismatches = AlphaMismatches(misc1, r, Turn(50, 50, c.degrees));
-        if (c.symmetric) {
-            EXPECT_LT(mismatches, 60) << "shape " << c.shape << " turned " << c.degrees;  // anti-aliased edge pixels
-        } else {
-            EXPECT_GT(mismatches, 500) << "shape " << c.shape << " turned " << c.degrees;
-        }
+        const int mismatches = AlphaMismatches(misc1, RegionRect(kMisc1, "shape " + std::to_string(c.shape)), Turn(50, 50, c.degrees));
+        // anti-aliased edge pixels may differ
+        EXPECT_TRUE(c.symmetric ? mismatches < 60 : mismatches > 500) << "shape " << c.shape << " turned " << c.degrees;
     }
 }
 
-TEST(TextBox, StretchesCleanlyAsNineSlices) {
-    const Image& misc1 = Generated(kMisc1);
+TEST(StretchedPieces, StayTheSameAlongTheDirectionTheyAreStretchedIn) {
+    // A nine-slice box's edges and middle, and the money frame's bars: every
+    // pixel matches the first pixel of its row (along x) or column (along y).
     const Rect box = RegionRect(kMisc1, "text box");
-    // Every edge is constant along its length, the middle one flat colour:
-    // each pixel outside the corners matches its row's or column's pixel at 5 (or the centre).
-    const int differing = CountPixels(box, [&](int x, int y) {
-        const int lx = x - box.left;
-        const int ly = y - box.top;
-        const bool midX = lx >= 5 && lx < 45;
-        const bool midY = ly >= 5 && ly < 45;
-        if (!midX && !midY) {
-            return false;
-        }
-        const int rx = box.left + (midX ? (midY ? 25 : 5) : lx);
-        const int ry = box.top + (midY ? (midX ? 25 : 5) : ly);
-        bool differs = misc1.Alpha(x, y) != misc1.Alpha(rx, ry);
-        for (int c = 0; c < 3; ++c) {
-            differs = differs || std::abs(misc1.Channel(x, y, c) - misc1.Channel(rx, ry, c)) > 1;
-        }
-        return differs;
-    });
-    EXPECT_EQ(differing, 0);
-    EXPECT_GT(misc1.Luminance(box.left + 25, box.top + 25), 0.95);  // black and pink text on it
-    EXPECT_LT(misc1.Luminance(box.left + 25, box.top + 1), 0.6);    // a visible border
+    const struct {
+        const char* texture;
+        Rect part;
+        bool alongX, alongY;
+        const char* what;
+    } cases[] = {
+        {kMisc1, Part(box, 5, 0, 45, 5), true, false, "text box top"},
+        {kMisc1, Part(box, 5, 45, 45, 50), true, false, "text box bottom"},
+        {kMisc1, Part(box, 0, 5, 5, 45), false, true, "text box left"},
+        {kMisc1, Part(box, 45, 5, 50, 45), false, true, "text box right"},
+        {kMisc1, Part(box, 5, 5, 45, 45), true, true, "text box middle"},
+        {"misc4.PNG", RegionRect("misc4.PNG", "frame h"), true, false, "horizontal frame bar"},
+        {"misc4.PNG", RegionRect("misc4.PNG", "frame v"), false, true, "vertical frame bar"},
+    };
+    for (const auto& c : cases) {
+        const Image& image = Generated(c.texture);
+        const Rect& r = c.part;
+        EXPECT_EQ(CountPixels(r, [&](int x, int y) {
+                      const int rx = c.alongX ? r.left : x;
+                      const int ry = c.alongY ? r.top : y;
+                      bool differs = image.Alpha(x, y) != image.Alpha(rx, ry);
+                      for (int ch = 0; ch < 3; ++ch) {
+                          differs = differs || std::abs(image.Channel(x, y, ch) - image.Channel(rx, ry, ch)) > 1;
+                      }
+                      return differs;
+                  }),
+                  0)
+            << c.what;
+    }
 }
 
-TEST(BoardPieces, LightFacesWhereTheGamesWriteOrTint) {
+TEST(BoardPieces, FacesAreLightWhereTheGamesWriteOrTintAndDarkWhereTheyShowLight) {
     const Image& misc1 = Generated(kMisc1);
-    const Rect cell = RegionRect(kMisc1, "cell");
-    EXPECT_GT(MeanOpaqueLuminance(misc1, Part(cell, 5, 5, 45, 45)), 0.9);
-    EXPECT_LT(misc1.Luminance(cell.left, cell.top + 25), 0.7);  // a rim where cells abut
-    EXPECT_GT(MeanOpaqueLuminance(misc1, RegionRect(kMisc1, "peg")), 0.65);
-    EXPECT_GT(MeanOpaqueLuminance(misc1, Part(RegionRect(kMisc1, "tile"), 12, 12, 38, 38)), 0.8);
-    EXPECT_GT(MeanOpaqueLuminance(misc1, Part(RegionRect(kMisc1, "operator box"), 12, 12, 38, 38)), 0.8);
-    EXPECT_GT(MeanOpaqueLuminance(misc1, Part(RegionRect(kMisc1, "digital clock"), 40, 32, 160, 68)), 0.8);
+    const struct {
+        Rect part;
+        double minLuminance, maxLuminance;
+        const char* what;
+    } cases[] = {
+        {Part(RegionRect(kMisc1, "cell"), 5, 5, 45, 45), 0.9, 1, "cell face"},
+        {Part(RegionRect(kMisc1, "cell"), 0, 24, 1, 26), 0, 0.7, "cell rim, where cells abut"},
+        {RegionRect(kMisc1, "peg"), 0.65, 1, "peg"},
+        {Part(RegionRect(kMisc1, "tile"), 12, 12, 38, 38), 0.8, 1, "tile"},
+        {Part(RegionRect(kMisc1, "operator box"), 12, 12, 38, 38), 0.8, 1, "operator box"},
+        {Part(RegionRect(kMisc1, "text box"), 20, 20, 30, 30), 0.95, 1, "text box, under black and pink text"},
+        {Part(RegionRect(kMisc1, "text box"), 20, 1, 30, 2), 0, 0.6, "text box border"},
+        {Part(RegionRect(kMisc1, "digital clock"), 40, 32, 160, 68), 0.8, 1, "digital clock face"},
+        {Part(RegionRect(kMisc1, "clock dial"), 72, 135, 128, 176), 0.9, 1, "dial below the centre, under am/pm"},
+        {Part(RegionRect(kMisc1, "card left"), 25, 30, 95, 120), 0, 0.15, "reaction card screen, under green and red digits"},
+    };
+    for (const auto& c : cases) {
+        const double luminance = MeanOpaqueLuminance(misc1, c.part);
+        EXPECT_TRUE(luminance >= c.minLuminance && luminance <= c.maxLuminance) << c.what << ": " << luminance;
+    }
     // the operator box and the number box of the triangle game look different
     EXPECT_GT(MeanDifference(misc1, RegionRect(kMisc1, "operator box"), misc1, RegionRect(kMisc1, "text box")), 25);
 }
@@ -107,41 +124,7 @@ TEST(Clock, HandsPointToTwelveAndTurnAboutTheCellCentre) {
         EXPECT_LT(AlphaMismatches(misc1, r, [](double& x, double&) { x = 200 - x; }), 10) << names[h];
     }
     EXPECT_LT(tips[1], tips[0] - 15);  // the minute hand is the longer one
-
-    // "am" / "pm" go below the centre: that part of the dial is plain and light
     const Rect dial = RegionRect(kMisc1, "clock dial");
-    EXPECT_GT(MeanOpaqueLuminance(misc1, Part(dial, 72, 135, 128, 176)), 0.9);
-    EXPECT_LT(LuminanceSpread(misc1, Part(dial, 72, 135, 128, 176)), 0.04);
+    EXPECT_LT(LuminanceSpread(misc1, Part(dial, 72, 135, 128, 176)), 0.04);  // plain under am/pm
     EXPECT_EQ(misc1.Alpha(dial.left + 100, dial.top + 6), 255);  // the rim reaches up to the top
-}
-
-TEST(ReactionCards, MirrorEachOtherAndCarryADarkScreen) {
-    const Image& misc1 = Generated(kMisc1);
-    const Rect left = RegionRect(kMisc1, "card left");
-    const Rect right = RegionRect(kMisc1, "card right");
-    ASSERT_EQ(left.Width(), right.Width());
-    EXPECT_EQ(CountPixels(left, [&](int x, int y) {
-                  const int mx = right.right - 1 - (x - left.left);
-                  const int my = y - left.top + right.top;
-                  bool differs = std::abs(misc1.Alpha(x, y) - misc1.Alpha(mx, my)) > 2;
-                  for (int c = 0; c < 3; ++c) {
-                      differs = differs || std::abs(misc1.Channel(x, y, c) - misc1.Channel(mx, my, c)) > 2;
-                  }
-                  return differs;
-              }),
-              0);
-    // green and red digits both stand out on a dark screen
-    EXPECT_LT(MeanOpaqueLuminance(misc1, Part(left, 25, 30, 95, 120)), 0.15);
-}
-
-TEST(RoundCards, TheFaceIsACleanDisc) {
-    // opaque inside, clear outside, nothing half-transparent within (the backs share its alpha)
-    const Image& misc2 = Generated(kMisc2);
-    const Rect face = RegionRect(kMisc2, "card face");
-    EXPECT_EQ(CountPixels(face, [&](int x, int y) {
-                  const double d = std::hypot(x - face.left + 0.5 - 50, y - face.top + 0.5 - 50);
-                  const int a = misc2.Alpha(x, y);
-                  return (d < 46 && a != 255) || (d > 49 && a != 0);
-              }),
-              0);
 }

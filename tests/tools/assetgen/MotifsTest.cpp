@@ -1,14 +1,12 @@
 // The drawing helpers behind the game art, on their own canvas: motifs and
 // suits keep to the box they are given (the sheets have no gutters, so any
-// spill would be cut off at the cell edge), and PaintInside leaves exactly
-// the outline's coverage as alpha.
+// spill would be cut off at the cell edge; that they differ is checked on the
+// sheets), and PaintInside leaves exactly the outline's coverage as alpha.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
 
-#include <cstdlib>
 #include <functional>
-#include <vector>
 
 #include "ArtChecks.h"
 #include "Canvas.h"
@@ -20,14 +18,9 @@ namespace {
 
 Rect Whole(const Image& image) { return {0, 0, image.Width(), image.Height()}; }
 
-// Pixels whose alpha differs by more than half between two drawings.
-int Differing(const Image& a, const Image& b) {
-    return CountPixels(Whole(a), [&](int x, int y) { return std::abs(a.Alpha(x, y) - b.Alpha(x, y)) > 128; });
-}
-
 }  // namespace
 
-TEST(Motifs, MotifsAndSuitsStayInTheirBoxAndNoTwoAreAlike) {
+TEST(Motifs, MotifsAndSuitsStayInTheirBoxWithInkInIt) {
     struct Family {
         const char* what;
         int count;
@@ -35,20 +28,18 @@ TEST(Motifs, MotifsAndSuitsStayInTheirBoxAndNoTwoAreAlike) {
         Rect box;
         std::function<void(cairo_t*, int)> draw;
         int minInk;
-        int minDiffering;
     };
     const Family families[] = {
         {"motif", static_cast<int>(motifs::Motif::kCount), 140, {20, 20, 120, 120},
-         [](cairo_t* cr, int i) { motifs::Draw(cr, static_cast<motifs::Motif>(i), 70, 70, 100); }, 100 * 100 / 5, 500},
+         [](cairo_t* cr, int i) { motifs::Draw(cr, static_cast<motifs::Motif>(i), 70, 70, 100); }, 100 * 100 / 5},
         {"suit", 4, 80, {15, 15, 65, 65},
          [](cairo_t* cr, int i) {
              const suits::Suit all[] = {suits::Suit::Spades, suits::Suit::Hearts, suits::Suit::Diamonds, suits::Suit::Clubs};
              suits::Draw(cr, all[i], 40, 40, 50);
          },
-         50 * 50 / 4, 150},
+         50 * 50 / 4},
     };
     for (const Family& f : families) {
-        std::vector<Image> seen;
         for (int i = 0; i < f.count; ++i) {
             Canvas canvas(f.canvas, f.canvas);
             f.draw(canvas.Cr(), i);
@@ -57,10 +48,6 @@ TEST(Motifs, MotifsAndSuitsStayInTheirBoxAndNoTwoAreAlike) {
             const int inside = CountPixels(f.box, inked);
             EXPECT_EQ(CountPixels(Whole(image), inked), inside) << f.what << " " << i << " spills out of its box";
             EXPECT_GT(inside, f.minInk) << f.what << " " << i;
-            for (std::size_t other = 0; other < seen.size(); ++other) {
-                EXPECT_GT(Differing(image, seen[other]), f.minDiffering) << f.what << "s " << other << " and " << i;
-            }
-            seen.push_back(image);
         }
     }
     EXPECT_GT(suits::Of(suits::Suit::Hearts).r, 0.7);
@@ -72,7 +59,6 @@ TEST(Shapes, PaintInsideLeavesExactlyTheOutlinesCoverage) {
     Canvas reference(40, 40);
     disc(reference.Cr());
     cairo_fill(reference.Cr());
-
     // Content that paints beyond the outline, overlaps itself and is partly
     // translucent must still come out with the plain disc's alpha.
     Canvas painted(40, 40);

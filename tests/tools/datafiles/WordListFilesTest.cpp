@@ -41,12 +41,10 @@ TEST_P(WordListFileTest, EveryEntryIsAPlayableWordWithOneSolution) {
     ASSERT_FALSE(text.empty()) << GetParam() << " is missing";
     EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](unsigned char c) { return c == '\n' || (c >= 0x20 && c < 0x7F); }))
         << "plain ASCII with LF line ends expected";
-
     const WordList list = ReadWordList(text);
     EXPECT_TRUE(list.complete);
     EXPECT_EQ(list.entries.size(), CountMarkers(text)) << "an entry was lost";
     EXPECT_GE(list.entries.size(), kMinWords);
-
     std::map<std::string, std::string> byLetters;  // sorted lower-case letters -> word
     for (const std::string& entry : list.entries) {
         const auto word = PlayableWord(entry);
@@ -58,7 +56,6 @@ TEST_P(WordListFileTest, EveryEntryIsAPlayableWordWithOneSolution) {
         EXPECT_GE(word->size(), kMinLength) << *word;
         EXPECT_LE(word->size(), kMaxLength) << *word;
         EXPECT_TRUE(NaturalCase(*word)) << *word;
-
         std::string letters = Lower(*word);
         std::sort(letters.begin(), letters.end());
         const auto [it, added] = byLetters.emplace(letters, *word);

@@ -55,8 +55,9 @@ TEST(AviWriterTest, PicturesAndSoundComeBackFromTheFile) {
     TempFolder folder;
     std::string error;
     ASSERT_TRUE(WriteClip(folder.Path("clip.avi"), 44100, error)) << error;
+    ASSERT_TRUE(WriteClip(folder.Path("again.avi"), 44100, error)) << error;
+    EXPECT_EQ(folder.Read("clip.avi"), folder.Read("again.avi"));  // the same input gives the same bytes
     EXPECT_FALSE(folder.Exists("clip.avi.part"));
-
     auto decoder = platform::VideoDecoder::Open(folder.Path("clip.avi"));
     ASSERT_NE(decoder, nullptr);
     EXPECT_EQ(decoder->Width(), kWidth);
@@ -81,16 +82,6 @@ TEST(AviWriterTest, PicturesAndSoundComeBackFromTheFile) {
     EXPECT_NE(audio[2 * 100], 0);
 }
 
-TEST(AviWriterTest, TheSameInputGivesTheSameBytes) {
-    TempFolder folder;
-    std::string error;
-    ASSERT_TRUE(WriteClip(folder.Path("one.avi"), 22050, error)) << error;
-    ASSERT_TRUE(WriteClip(folder.Path("two.avi"), 22050, error)) << error;
-    const std::string one = folder.Read("one.avi");
-    EXPECT_GT(one.size(), 1000u);
-    EXPECT_EQ(one, folder.Read("two.avi"));
-}
-
 TEST(AviWriterTest, AClipWithoutSound) {
     TempFolder folder;
     std::string error;
@@ -98,7 +89,6 @@ TEST(AviWriterTest, AClipWithoutSound) {
     auto decoder = platform::VideoDecoder::Open(folder.Path("silent.avi"));
     ASSERT_NE(decoder, nullptr);
     EXPECT_FALSE(decoder->HasAudio());
-
     AviWriter writer;
     ASSERT_TRUE(writer.Open(folder.Path("other.avi"), Settings(), error));
     EXPECT_FALSE(writer.AddSound({1, 2, 3}, error));
