@@ -42,8 +42,11 @@ set(CPACK_PACKAGE_NAME knobelkiste)
 set(CPACK_PACKAGE_VENDOR "The Knobelkiste developers")
 set(CPACK_PACKAGE_CONTACT "The Knobelkiste developers <kontakt@knobelkiste.de>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "23 short brain-training games in German and English")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Mental arithmetic, clocks, calendar arithmetic, change, units, balance scales, Sudoku, a sliding puzzle, memory games, code breaking, reaction tests, a word game and more, each graded on the school scale from 1.0 to 6.0, with best lists, a test of all games and statistics.")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Mental arithmetic, clocks, calendar arithmetic, change, units, balance
+scales, Sudoku, a sliding puzzle, memory games, code breaking, reaction
+tests, a word game and more, each graded on the school scale from 1.0
+to 6.0, with best lists, a test of all games and statistics.]=])
 set(CPACK_PACKAGE_HOMEPAGE_URL ${KNOBEL_HOMEPAGE})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
