@@ -4,19 +4,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-bool StartupReportRequested(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--report-startup") == 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 double SecondsSinceProcessStart() {
     std::ifstream file("/proc/self/stat");

@@ -5,9 +5,6 @@
 // process started, and runs on as usual (scripts/bench reads the line, then
 // measures the idle program).
 
-// True when the arguments hold --report-startup.
-bool StartupReportRequested(int argc, char** argv);
-
 // Seconds since the kernel started this process; negative when unknown. The
 // start is read from /proc in whole clock ticks (10 ms on most systems),
 // rounded down: the figure may read up to one tick long, never short.
