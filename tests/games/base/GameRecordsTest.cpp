@@ -6,8 +6,6 @@
 #include <limits>
 #include <memory>
 
-#include "support/TempFolder.h"
-
 namespace {
 
 // A player's name: the letter and the number (built so that no optimiser
@@ -217,26 +215,4 @@ TEST(GameRecordsTest, GradesCountsAndReset) {
     records.Insert(Entry("a", 2.0));
     records.Reset();
     EXPECT_EQ(records.Write(), kInitialHeader);
-}
-
-TEST(GameRecordsTest, SaveFilesRoundTripWithEitherLineEnd) {
-    TempFolder folder;
-    const std::string path = folder.Path("rechnen.sav");
-    GameRecords missing;
-    EXPECT_FALSE(missing.Load(path));
-    EXPECT_EQ(missing.Write(), kInitialHeader);
-    GameRecords records;
-    records.AddGrade(2.0);
-    records.Insert(Entry("Anna", 2.0));
-    ASSERT_TRUE(records.Save(path));
-    GameRecords loaded;
-    ASSERT_TRUE(loaded.Load(path));
-    EXPECT_EQ(loaded.Write(), records.Write());
-    // Windows line ends read the same.
-    std::string crlf;
-    for (char c : records.Write()) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    folder.Write("crlf.sav", crlf);
-    GameRecords fromCrlf;
-    ASSERT_TRUE(fromCrlf.Load(folder.Path("crlf.sav")));
-    EXPECT_EQ(fromCrlf.Write(), records.Write());
 }

@@ -203,11 +203,8 @@ TEST_F(WechselgeldTest, TheButtonCountsExactChangeAndChangeInTheFewestPieces) {
 TEST_F(WechselgeldTest, TheGradeWeighsWrongChangeExtraPiecesAndTime) {
     // Level 2, five tasks, each laid as given ("g" greedy, "s" the largest
     // piece split, "w" a cent short); the play ends, or is ended.
-    const struct { const char* tasks; double seconds, grade; const char* result; } cases[] = {
-        {"ggggg", 60.0, 1.5, " Time 1:00\n Right 5 of 5\n Fewest 5 of 5\n\n Grade 1.50"},
-        {"gggsw", 120.0, 3.4, " Time 2:00\n Right 4 of 5\n Fewest 3 of 5\n\n Grade 3.40"},
-        {"gw", 40.0, 4.0, " Time 0:40\n Right 1 of 5\n Fewest 1 of 5\n\n Grade 4.00"},
-        {"wwwww", 600.0, 6.0, " Time 10:00\n Right 0 of 5\n Fewest 0 of 5\n\n Grade 6.00"}};
+    const struct { const char* tasks; double seconds, grade; } cases[] = {
+        {"ggggg", 60.0, 1.5}, {"gggsw", 120.0, 3.4}, {"gw", 40.0, 4.0}, {"wwwww", 600.0, 6.0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tasks);
         SeedRandom(17);
@@ -225,7 +222,6 @@ TEST_F(WechselgeldTest, TheGradeWeighsWrongChangeExtraPiecesAndTime) {
         if (!ended) game.SetState(Knobel_Game::STATE_ABORTED);
         game.ComputeGrade();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9);
-        EXPECT_EQ(game.GetResultText(), c.result);
     }
 }
 
