@@ -94,12 +94,7 @@ TEST(ArtSets, EveryMemberLooksClearlyDifferentFromTheOthers) {
 }
 
 TEST(ArtSets, FacesAndBacksShareOneSilhouetteButLookDifferent) {
-    struct Pair {
-        RegionInfo face;
-        RegionInfo back;
-        int maxAlphaDifference;
-        double minDifference;
-    };
+    struct Pair { RegionInfo face, back; int maxAlphaDifference; double minDifference; };
     std::vector<Pair> pairs;
     for (const RegionInfo& face : Regions("MemoryCards", "face \\d+")) {
         pairs.push_back({face, FindRegion("MemoryCards2.png", "back"), 1, 40});

@@ -29,11 +29,7 @@ auto Turn(double cx, double cy, double degrees) {
 
 TEST(BuildingShapes, HaveTheSymmetryTheFitRuleAssumesAndNoMore) {
     const Image& misc1 = Generated(kMisc1);
-    struct Turned {
-        int shape;
-        double degrees;
-        bool symmetric;
-    };
+    struct Turned { int shape; double degrees; bool symmetric; };
     // square, circle, triangle, two-fold shape
     const Turned cases[] = {{0, 90, true},   {1, 37, true},  {1, 90, true},   {2, 120, true},
                             {3, 180, true},  {0, 45, false}, {2, 60, false},  {3, 90, false}};
@@ -48,12 +44,7 @@ TEST(StretchedPieces, StayTheSameAlongTheDirectionTheyAreStretchedIn) {
     // A nine-slice box's edges and middle, and the money frame's bars: every
     // pixel matches the first pixel of its row (along x) or column (along y).
     const Rect box = RegionRect(kMisc1, "text box");
-    const struct {
-        const char* texture;
-        Rect part;
-        bool alongX, alongY;
-        const char* what;
-    } cases[] = {
+    const struct { const char* texture; Rect part; bool alongX, alongY; const char* what; } cases[] = {
         {kMisc1, Part(box, 5, 0, 45, 5), true, false, "text box top"},
         {kMisc1, Part(box, 5, 45, 45, 50), true, false, "text box bottom"},
         {kMisc1, Part(box, 0, 5, 5, 45), false, true, "text box left"},
@@ -81,11 +72,7 @@ TEST(StretchedPieces, StayTheSameAlongTheDirectionTheyAreStretchedIn) {
 
 TEST(BoardPieces, FacesAreLightWhereTheGamesWriteOrTintAndDarkWhereTheyShowLight) {
     const Image& misc1 = Generated(kMisc1);
-    const struct {
-        Rect part;
-        double minLuminance, maxLuminance;
-        const char* what;
-    } cases[] = {
+    const struct { Rect part; double minLuminance, maxLuminance; const char* what; } cases[] = {
         {Part(RegionRect(kMisc1, "cell"), 5, 5, 45, 45), 0.9, 1, "cell face"},
         {Part(RegionRect(kMisc1, "cell"), 0, 24, 1, 26), 0, 0.7, "cell rim, where cells abut"},
         {RegionRect(kMisc1, "peg"), 0.65, 1, "peg"},

@@ -21,14 +21,7 @@ Rect Whole(const Image& image) { return {0, 0, image.Width(), image.Height()}; }
 }  // namespace
 
 TEST(Motifs, MotifsAndSuitsStayInTheirBoxWithInkInIt) {
-    struct Family {
-        const char* what;
-        int count;
-        int canvas;
-        Rect box;
-        std::function<void(cairo_t*, int)> draw;
-        int minInk;
-    };
+    struct Family { const char* what; int count, canvas; Rect box; std::function<void(cairo_t*, int)> draw; int minInk; };
     const Family families[] = {
         {"motif", static_cast<int>(motifs::Motif::kCount), 140, {20, 20, 120, 120},
          [](cairo_t* cr, int i) { motifs::Draw(cr, static_cast<motifs::Motif>(i), 70, 70, 100); }, 100 * 100 / 5},

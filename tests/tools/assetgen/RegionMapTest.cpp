@@ -97,10 +97,7 @@ TEST(PaintedRegions, MeetTheirCoverageHaveInkAndTintedOnesAreGrey) {
 }
 
 TEST(PaintedRegions, HighlightedCopiesStandOutFromTheNormalOnes) {
-    struct Pair {
-        std::string texture, normal, lit;
-        double minDifference, minBrighter;
-    };
+    struct Pair { std::string texture, normal, lit; double minDifference, minBrighter; };
     std::vector<Pair> pairs = {
         {"menu2.PNG", "wide", "wide lit", 10, -1},           {"menu2.PNG", "short", "short lit", 10, -1},
         {"menu2.PNG", "square", "square lit", 10, -1},       {"menu2.PNG", "reset", "reset lit", 10, -1},

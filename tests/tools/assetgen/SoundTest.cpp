@@ -8,11 +8,7 @@
 
 namespace {
 
-struct Expected {
-    const char* file;
-    double minSeconds;
-    double maxSeconds;
-};
+struct Expected { const char* file; double minSeconds, maxSeconds; };
 
 // Lengths that fit each effect's role.
 const Expected kEffects[] = {

@@ -49,16 +49,12 @@ TEST(PictureFileTest, ReadingStopsAtANumberThatCannotBeRead) {
 }
 
 TEST(PictureFileTest, ShapesAreGuardedAgainstValuesTheGameCannotShow) {
-    PictureObject object;
-    object.target = true;
-    object.values.rotation = INT_MIN;
-    object.values.sizeFactor = 2.7;
-    auto shape = ToShape(object);
+    PictureObject object{.target = true, .values = {.sizeFactor = 2.7, .rotation = INT_MIN}};
+    const auto shape = ToShape(object);
     ASSERT_TRUE(shape);
     EXPECT_EQ(shape->rotation, 232);  // -2147483648 = -5965233 * 360 + 232
     EXPECT_DOUBLE_EQ(shape->sizeFactor, 2.0);
-    EXPECT_DOUBLE_EQ(shape->scaleX, 1);  // no scale given: drawn at its size, not invisible
-    EXPECT_DOUBLE_EQ(shape->scaleY, 1);
+    EXPECT_TRUE(shape->scaleX == 1 && shape->scaleY == 1);  // no scale given: drawn at its size, not invisible
     object.values.sizeFactor = 0.1;
     EXPECT_DOUBLE_EQ(ToShape(object)->sizeFactor, 0.4);
     object.target = false;  // extra pieces keep their size
@@ -66,7 +62,7 @@ TEST(PictureFileTest, ShapesAreGuardedAgainstValuesTheGameCannotShow) {
     object.hasScale = true;
     object.values.scaleY = 2;
     EXPECT_DOUBLE_EQ(ToShape(object)->scaleY, 2);
-    for (int type : {-1, 4, 1000}) {
+    for (const int type : {-1, static_cast<int>(kShapeTypes)}) {
         object.values.type = type;
         EXPECT_FALSE(ToShape(object)) << type;
     }

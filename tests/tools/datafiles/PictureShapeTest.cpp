@@ -8,21 +8,11 @@
 namespace {
 
 PictureShape Shape(int type, double x, double y, double sizeFactor, int rotation, double scaleX = 1, double scaleY = 1) {
-    PictureShape s;
-    s.type = type;
-    s.x = x;
-    s.y = y;
-    s.sizeFactor = sizeFactor;
-    s.rotation = rotation;
-    s.scaleX = scaleX;
-    s.scaleY = scaleY;
-    return s;
+    return {.sizeFactor = sizeFactor, .type = type, .rotation = rotation, .x = x, .y = y, .scaleX = scaleX, .scaleY = scaleY};
 }
 
 TEST(PictureShapeTest, RotationStaysWithinAFullTurn) {
-    const struct {
-        int from, by, expected;
-    } cases[] = {{0, -15, 345}, {345, 30, 15}, {15, INT_MIN, 247}, {359, INT_MAX, (359 + INT_MAX % 360) % 360}};
+    const struct { int from, by, expected; } cases[] = {{0, -15, 345}, {345, 30, 15}, {15, INT_MIN, 247}, {359, INT_MAX, (359 + INT_MAX % 360) % 360}};
     for (const auto& c : cases) {
         PictureShape s;
         s.rotation = c.from;
@@ -32,11 +22,7 @@ TEST(PictureShapeTest, RotationStaysWithinAFullTurn) {
 }
 
 TEST(PictureShapeTest, FitFollowsEachTypesSymmetry) {
-    const struct {
-        PictureShape target, piece;
-        bool fits;
-        const char* what;
-    } cases[] = {
+    const struct { PictureShape target, piece; bool fits; const char* what; } cases[] = {
         {Shape(kSquare, 300, 300, 1.5, 10), Shape(kSquare, 306, 308, 1.53, 100), true, "square 10 px away, turned a quarter"},
         {Shape(kSquare, 300, 300, 1.5, 10), Shape(kSquare, 306, 308.1, 1.5, 10), false, "just over 10 px"},
         {Shape(kSquare, 300, 300, 1.5, 10), Shape(kSquare, 300, 300, 1.56, 10), false, "size off by more than 0.05"},
@@ -55,11 +41,7 @@ TEST(PictureShapeTest, FitFollowsEachTypesSymmetry) {
 }
 
 TEST(PictureShapeTest, OutlineIsTheCellShapeScaledAndTurnedAboutTheCentre) {
-    const struct {
-        PictureShape shape;
-        double left, top, right, bottom;
-        const char* what;
-    } cases[] = {
+    const struct { PictureShape shape; double left, top, right, bottom; const char* what; } cases[] = {
         {Shape(kSquare, 200, 300, 1.0, 45), 129.2893, 229.2893, 270.7107, 370.7107, "diamond reaching 50 * sqrt(2)"},
         {Shape(kBar, 500, 500, 0.8, 90), 480, 460, 520, 540, "standing bar, 40 wide, 80 high"},
         {Shape(kTriangle, 400, 400, 1.0, 180), 356.6987, 375, 443.3013, 450, "triangle about its centroid, apex down"},
