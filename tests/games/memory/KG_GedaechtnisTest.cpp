@@ -10,9 +10,8 @@
 namespace {
 
 const char* const kTexts =
-    "ANZ_TEXTE: 80 <TEXT_START> 18 Sequence|<TEXT_START> 22 Time %d:%02d|<TEXT_START> 36 Longest %d|"
-    "<TEXT_START> 38 All repeated|<TEXT_START> 50 Grade %.2f|<TEXT_START> 51 Watch %d/%d|"
-    "<TEXT_START> 52 Turn %d/%d|<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 67 Repeat the sequence.|";
+    "ANZ_TEXTE: 80 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 36 Longest %d|<TEXT_START> 38 All repeated|"
+    "<TEXT_START> 50 Grade %.2f|<TEXT_START> 51 Watch %d/%d|<TEXT_START> 52 Turn %d/%d|<TEXT_START> 63 Time: %d:%02d|";
 
 constexpr double kFrame = 0.05;
 

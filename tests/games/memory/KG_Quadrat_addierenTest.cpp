@@ -13,8 +13,7 @@ namespace {
 const char* const kTexts =
     "ANZ_TEXTE: 110 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 30 Right %d|<TEXT_START> 31 Wrong %d|"
     "<TEXT_START> 32 Rate %d%%|<TEXT_START> 41 Average %.1f s|<TEXT_START> 50 Grade %.2f|"
-    "<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 100 Adding|<TEXT_START> 101 beats|"
-    "<TEXT_START> 102 Add the patterns.|";
+    "<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 101 beats|";
 
 class QuadratAddierenTest : public GameFixture {
 public:

@@ -10,9 +10,8 @@
 namespace {
 
 const char* const kTexts =
-    "ANZ_TEXTE: 80 <TEXT_START> 21 Patterns|<TEXT_START> 22 Time %d:%02d|<TEXT_START> 25 Right %d of %d|"
-    "<TEXT_START> 26 Perfect %d of %d|<TEXT_START> 50 Grade %.2f|<TEXT_START> 51 Watch %d/%d|"
-    "<TEXT_START> 52 Turn %d/%d|<TEXT_START> 63 Time: %d:%02d|<TEXT_START> 70 Remember the patterns.|";
+    "ANZ_TEXTE: 80 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 25 Right %d of %d|<TEXT_START> 26 Perfect %d of %d|"
+    "<TEXT_START> 50 Grade %.2f|<TEXT_START> 51 Watch %d/%d|<TEXT_START> 52 Turn %d/%d|<TEXT_START> 63 Time: %d:%02d|";
 
 constexpr uint16_t kEnter = 13;
 constexpr double kFrame = 0.05;

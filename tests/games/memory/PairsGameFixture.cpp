@@ -4,16 +4,8 @@ namespace {
 
 // The texts of the pairs games; each is stored behind one blank.
 const char* const kTexts =
-    "ANZ_TEXTE: 80 "
-    "<TEXT_START> 19 Memory|"
-    "<TEXT_START> 22 Time %d:%02d|"
-    "<TEXT_START> 23 Wrong pairs %d|"
-    "<TEXT_START> 24 Turns %d|"
-    "<TEXT_START> 50 Grade %.2f|"
-    "<TEXT_START> 53 Card pairs|"
-    "<TEXT_START> 63 Time: %d:%02d|"
-    "<TEXT_START> 68 Find the card pairs.|"
-    "<TEXT_START> 69 Find the pairs.|";
+    "ANZ_TEXTE: 80 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 23 Wrong pairs %d|<TEXT_START> 24 Turns %d|"
+    "<TEXT_START> 50 Grade %.2f|<TEXT_START> 63 Time: %d:%02d|";
 
 }  // namespace
 

@@ -19,17 +19,8 @@ class ArithmeticGameFixture : public GameFixture {
 protected:
     explicit ArithmeticGameFixture(const std::string& moreTexts = "")
         : GameFixture(
-              "ANZ_TEXTE: 356 "
-              "<TEXT_START> 13 Arithmetic|"
-              "<TEXT_START> 22 Time %d:%02d|"
-              "<TEXT_START> 30 Right %d|"
-              "<TEXT_START> 31 Wrong %d|"
-              "<TEXT_START> 32 Rate %d %%|"
-              "<TEXT_START> 50 Grade %.2f|"
-              "<TEXT_START> 63 Clock %d:%02d|"
-              "<TEXT_START> 73 Type the value.|"
-              "<TEXT_START> 200 Operator|"
-              "<TEXT_START> 201 Choose the sign.|" +
+              "ANZ_TEXTE: 356 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 30 Right %d|<TEXT_START> 31 Wrong %d|"
+              "<TEXT_START> 32 Rate %d %%|<TEXT_START> 50 Grade %.2f|<TEXT_START> 63 Clock %d:%02d|" +
               moreTexts) {}
     // Frames of the main loop, each with the same frame time.
     void RunFrames(Knobel_Game& game, int frames, double seconds) {

@@ -11,19 +11,9 @@ class SudokuPuzzleFixture : public GameFixture {
 protected:
     SudokuPuzzleFixture()
         : GameFixture(
-              "ANZ_TEXTE: 80 "
-              "<TEXT_START> 14 Sudoku|"
-              "<TEXT_START> 17 Puzzle|"
-              "<TEXT_START> 22 Time %d:%02d|"
-              "<TEXT_START> 27 Moves %d|"
-              "<TEXT_START> 28 Invalid %d|"
-              "<TEXT_START> 29 Shuffled %d|"
-              "<TEXT_START> 40 Mistakes %d|"
-              "<TEXT_START> 41 Per move %.1f|"
-              "<TEXT_START> 50 Grade %.2f|"
-              "<TEXT_START> 63 %d:%02d|"
-              "<TEXT_START> 74 Slide|"
-              "<TEXT_START> 75 Fill|") {}
+              "ANZ_TEXTE: 80 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 27 Moves %d|<TEXT_START> 28 Invalid %d|"
+              "<TEXT_START> 29 Shuffled %d|<TEXT_START> 40 Mistakes %d|<TEXT_START> 41 Per move %.1f|"
+              "<TEXT_START> 50 Grade %.2f|<TEXT_START> 63 %d:%02d|") {}
     // One frame of the main loop: frameTime counts for the clocks, rawFrameTime
     // moves the gliding tiles.
     void Frame(Knobel_Game& game, double frameTime, double rawFrameTime) {

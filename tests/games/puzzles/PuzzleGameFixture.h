@@ -12,16 +12,8 @@ protected:
     static constexpr double kFrame = 0.125;
     PuzzleGameFixture()
         : GameFixture(
-              "ANZ_TEXTE: 140 "
-              "<TEXT_START> 22 Time %d:%02d|"
-              "<TEXT_START> 50 Grade %.2f|"
-              "<TEXT_START> 63 %d:%02d|"
-              "<TEXT_START> 125 Code|"
-              "<TEXT_START> 126 Break the code|"
-              "<TEXT_START> 130 Atoms|"
-              "<TEXT_START> 131 Find the atoms|"
-              "<TEXT_START> 132 Atoms %d marks %d|"
-              "<TEXT_START> 133 Check|") {}
+              "ANZ_TEXTE: 140 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 50 Grade %.2f|<TEXT_START> 63 %d:%02d|"
+              "<TEXT_START> 132 Atoms %d marks %d|<TEXT_START> 133 Check|") {}
     // Frames of kFrame seconds, for the game clocks as for the gliding.
     void Frames(Knobel_Game& game, int count) { RunFrames(game, count, kFrame, kFrame); }
 };

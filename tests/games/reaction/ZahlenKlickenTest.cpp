@@ -102,7 +102,7 @@ TEST_F(ZahlenKlickenTest, ATileClickedOutOfTurnTurnsRedAndStaysUntilItsTurn) {
 
 // The rest after each round adds no play time: a round of 10 s counts 10 s.
 TEST_F(ZahlenKlickenTest, TheGradeCountsFailedRoundsAndTime) {
-    struct Case { const char* name; int rounds, failed; double secondsEach, grade; const char *shareLine, *averageLine; };
+    struct Case { const char* name; int rounds, failed; double secondsEach, grade; const char *share, *average; };
     const Case cases[] = {
         {"10 perfect rounds in 100 s", 10, 0, 10.0, 2.6667, "share 100%", "per round 10.0"},
         {"3 of 10 failed in 60 s", 10, 3, 6.0, 3.5, "share 70%", "per round 6.0"},
@@ -118,8 +118,8 @@ TEST_F(ZahlenKlickenTest, TheGradeCountsFailedRoundsAndTime) {
         game.ComputeGrade();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-4);
         const std::string text = game.GetResultText();
-        EXPECT_NE(text.find(c.shareLine), std::string::npos) << text;
-        EXPECT_NE(text.find(c.averageLine), std::string::npos) << text;
+        EXPECT_NE(text.find(c.share), std::string::npos) << text;
+        EXPECT_NE(text.find(c.average), std::string::npos) << text;
     }
 }
 

@@ -21,7 +21,7 @@ Rect Whole(const Image& image) { return {0, 0, image.Width(), image.Height()}; }
 }  // namespace
 
 TEST(Motifs, MotifsAndSuitsStayInTheirBoxWithInkInIt) {
-    struct Family { const char* what; int count, canvas; Rect box; std::function<void(cairo_t*, int)> draw; int minInk; };
+    struct Family { const char* what; int count, canvas; Rect box; std::function<void(cairo_t*, int)> draw; int ink; };
     const Family families[] = {
         {"motif", static_cast<int>(motifs::Motif::kCount), 140, {20, 20, 120, 120},
          [](cairo_t* cr, int i) { motifs::Draw(cr, static_cast<motifs::Motif>(i), 70, 70, 100); }, 100 * 100 / 5},
@@ -40,7 +40,7 @@ TEST(Motifs, MotifsAndSuitsStayInTheirBoxWithInkInIt) {
             auto inked = [&](int x, int y) { return image.Alpha(x, y) > 0; };
             const int inside = CountPixels(f.box, inked);
             EXPECT_EQ(CountPixels(Whole(image), inked), inside) << f.what << " " << i << " spills out of its box";
-            EXPECT_GT(inside, f.minInk) << f.what << " " << i;
+            EXPECT_GT(inside, f.ink) << f.what << " " << i;
         }
     }
     EXPECT_GT(suits::Of(suits::Suit::Hearts).r, 0.7);

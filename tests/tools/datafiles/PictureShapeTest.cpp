@@ -8,11 +8,13 @@
 namespace {
 
 PictureShape Shape(int type, double x, double y, double sizeFactor, int rotation, double scaleX = 1, double scaleY = 1) {
-    return {.sizeFactor = sizeFactor, .type = type, .rotation = rotation, .x = x, .y = y, .scaleX = scaleX, .scaleY = scaleY};
+    return {.sizeFactor = sizeFactor, .type = type, .rotation = rotation, .x = x, .y = y, .scaleX = scaleX,
+            .scaleY = scaleY};
 }
 
 TEST(PictureShapeTest, RotationStaysWithinAFullTurn) {
-    const struct { int from, by, expected; } cases[] = {{0, -15, 345}, {345, 30, 15}, {15, INT_MIN, 247}, {359, INT_MAX, (359 + INT_MAX % 360) % 360}};
+    const struct { int from, by, expected; } cases[] = {
+        {0, -15, 345}, {345, 30, 15}, {15, INT_MIN, 247}, {359, INT_MAX, (359 + INT_MAX % 360) % 360}};
     for (const auto& c : cases) {
         PictureShape s;
         s.rotation = c.from;
