@@ -122,7 +122,8 @@ TEST_F(BilderBastelnTest, KeysTurnResizeAndNudgeTheChosenPieceWithinTheirLimits)
     struct Case { uint16_t key; int presses; double size; int rotation; float x, y; };
     const Case cases[] = {
         {36, 20, 2.0, 0, 500, 400}, {'W', 3, 1.3, 0, 500, 400}, {35, 20, 0.4, 0, 500, 400}, {'S', 2, 0.8, 0, 500, 400},
-        {'A', 2, 1.0, 330, 500, 400}, {'D', 25, 1.0, 15, 500, 400}, {37, 3, 1.0, 0, 497, 400},
+        {'A', 2, 1.0, 330, 500, 400}, {'D', 25, 1.0, 15, 500, 400}, {109, 1, 1.0, 345, 500, 400},
+        {107, 1, 1.0, 15, 500, 400}, {37, 3, 1.0, 0, 497, 400},
         {39, 1, 1.0, 0, 501, 400}, {38, 2, 1.0, 0, 500, 398}, {40, 1, 1.0, 0, 500, 401}, {'Q', 1, 1.0, 0, 500, 400}};
     for (const Case& c : cases) {
         auto game = StartedGame();
