@@ -27,24 +27,20 @@ protected:
         GetAppState()->renderer = std::move(recording);
         text = GetTextRenderer();
     }
-
     void TearDown() override {
         text->Release();
         DestroyAppState();
     }
-
     platform::Rect RectOfDrawAt(float x, float y, uint32_t format) {
         renderer->texts.clear();
         text->DrawTextAt("x", x, y, 0xFF000000u, format, -1);
         EXPECT_EQ(renderer->texts.size(), 1u);
         return renderer->texts.empty() ? platform::Rect{} : renderer->texts.back().rect;
     }
-
     static int Drops(Font* font) {
         auto* fake = dynamic_cast<RecordingRenderer::FakeFont*>(font->face.get());
         return fake == nullptr ? -1 : fake->drops;
     }
-
     RecordingRenderer* renderer = nullptr;
     TextRenderer* text = nullptr;
 };
@@ -64,7 +60,6 @@ TEST_F(TextRendererTest, AnchorRectanglesFollowTheAlignmentFlagsAndTheScreenSize
     text->DrawTextAt("y", 1.0f, 2.0f, 0x80FF0000u, dt::Center | dt::WordBreak, -1);
     EXPECT_EQ(renderer->texts.back().format, dt::Center | dt::WordBreak);
     EXPECT_EQ(renderer->texts.back().colour, 0x80FF0000u);
-
     GetAppState()->screenWidth = 800;
     GetAppState()->screenHeight = 600;
     EXPECT_EQ(Corners(RectOfDrawAt(100.0f, 50.0f, dt::Left)), (Ints{100, 50, 800, 650}));
@@ -112,14 +107,12 @@ TEST_F(TextRendererTest, NullTextsNullFontsAndFailedFontsDrawNothing) {
     text->DrawTextAt(static_cast<const char*>(nullptr), 0.0f, 0.0f, 0xFF000000u, 0, font);
     text->DrawText("x", 0, 0, 10, 10, 0xFF000000u, 0, static_cast<Font*>(nullptr));
     EXPECT_TRUE(renderer->texts.empty());
-
     GetAppState()->renderer = std::make_unique<FacelessRenderer>();
     Font failed("Nirgends", 25);
     EXPECT_EQ(failed.face, nullptr);
     text->DrawText("x", 0, 0, 10, 10, 0xFF000000u, 0, &failed);
     failed.OnLostDevice();
     EXPECT_FALSE(failed.lost);
-
     // Without any renderer nothing can be drawn and fonts get no face.
     GetAppState()->renderer.reset();
     text->Release();
@@ -132,7 +125,6 @@ TEST_F(TextRendererTest, LostAndResetHandlingPairUpAndForgetRenderedText) {
     Font* listed = text->AddFont("Comic Sans MS", 30);
     Font* fallback = text->DefaultFont();
     Font own("Arial", 150);  // a game's own font, which it resets itself
-
     text->OnLostDevice();
     text->OnLostDevice();  // a second lost handling changes nothing
     EXPECT_TRUE(listed->lost && fallback->lost);

@@ -48,25 +48,21 @@ protected:
         renderer = offscreen.get();
         app->renderer = std::move(offscreen);
     }
-
     void TearDown() override {
         DestroyAppState();
         platform::Shutdown();
     }
-
     // Installs an archive with the given entries as the AppState's archive.
     void UseArchive(const std::vector<ArchiveEntryBytes>& entries) {
         folder.Write("sport.gob", ArchiveBytes(entries));
         app->archive = ArchiveOpen(folder.Path("sport.gob"));
         ASSERT_NE(app->archive, nullptr);
     }
-
     uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
     int Count(uint32_t argb) {
         const std::vector<uint32_t> pixels = renderer->ReadPixels();
         return static_cast<int>(std::count(pixels.begin(), pixels.end(), argb));
     }
-
     TempFolder folder;
     AppState* app = nullptr;
     platform::SdlRenderer* renderer = nullptr;
@@ -78,7 +74,6 @@ TEST_F(TexturesTest, TheColourKeyIsTransparentAndColoursModulateTexels) {
     image.pixels[2] = 0xFF00FF65u;  // one step off the key: stays opaque
     image.pixels[5] = 0x8000FF64u;  // the key's colour, but not opaque: stays as it is
     UseArchive({{"pic.PNG", PngBytes(image, folder)}});
-
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("PIC.png", texture, app->archive.get(), false), kTextureOk);
     renderer->Clear(0xFFFFFFFFu);
@@ -88,7 +83,6 @@ TEST_F(TexturesTest, TheColourKeyIsTransparentAndColoursModulateTexels) {
     EXPECT_EQ(PixelAt(11, 10), 0xFFFFFFFFu);
     EXPECT_EQ(PixelAt(12, 10), 0xFF00FF65u);
     EXPECT_NE(PixelAt(11, 11), 0xFFFFFFFFu);
-
     // A colour multiplies the texels; its alpha fades them over the background.
     renderer->Clear(0xFF000000u);
     DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0xFF00FFFFu);
@@ -126,7 +120,6 @@ TEST_F(TexturesTest, MirroredAndTurnedSpritesLandWhereTheTransformPutsThem) {
     EXPECT_EQ(PixelAt(47, 54), 0xFFFF0000u);  // red: x from 42 to 50
     EXPECT_EQ(PixelAt(37, 54), 0xFF0000FFu);  // blue: x from 34 to 42
     EXPECT_EQ(PixelAt(52, 54), 0xFFFFFFFFu);
-
     renderer->Clear(0xFFFFFFFFu);
     const Vec2 scale{4.0f, 4.0f};
     const Vec2 centre{0.0f, 0.0f};
@@ -161,7 +154,6 @@ protected:
     static constexpr uint32_t kEnglishBanner = 0xFF00A0C0u;
     static constexpr uint32_t kEmptyBar = 0xFF404040u;
     static constexpr uint32_t kFullBar = 0xFF30C030u;
-
     std::vector<ArchiveEntryBytes> AllTextures(bool withBg) {
         platform::Image splash = Filled(1024, 1124, kSplashColour);
         Fill(splash, 0, 900, 700, 1012, kGermanBanner);
@@ -212,7 +204,6 @@ TEST_F(LoadingScreenTest, TheBarGrowsEveryStepUntilFullUnderTheBannerOfTheLangua
     EXPECT_EQ(Count(kEmptyBar), 0);
     EXPECT_GT(Count(kEnglishBanner), 0);
     EXPECT_EQ(Count(kGermanBanner), 0);
-
     app->language = 0;
     ProgressStep(*app);
     EXPECT_GT(Count(kGermanBanner), 0);

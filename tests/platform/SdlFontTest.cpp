@@ -56,13 +56,11 @@ protected:
         ASSERT_NE(renderer, nullptr);
         renderer->Clear(kWhite);
     }
-
     void TearDown() override {
         faces.clear();
         renderer.reset();
         platform::Shutdown();
     }
-
     platform::SdlFont& Face(const std::string& name, int height) {
         std::unique_ptr<platform::FontFace> face = renderer->CreateFont(name, height);
         auto* sdlFont = dynamic_cast<platform::SdlFont*>(face.get());
@@ -70,19 +68,16 @@ protected:
         faces.push_back(std::move(face));
         return *sdlFont;
     }
-
     void Draw(platform::SdlFont& face, const std::string& text, Rect rect, uint32_t format,
               uint32_t colour = kBlack) {
         renderer->DrawText(face, text, rect, format, colour);
         renderer->Present();  // the renderer draws recorded calls when presenting
     }
-
     InkBox InkOf(const std::string& text, platform::SdlFont& face, Rect rect, uint32_t format) {
         renderer->Clear(kWhite);
         Draw(face, text, rect, format);
         return FindInk(renderer->ReadPixels(), kScreen);
     }
-
     std::unique_ptr<platform::SdlRenderer> renderer;
     std::vector<std::unique_ptr<platform::FontFace>> faces;
 };

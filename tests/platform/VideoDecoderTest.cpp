@@ -58,13 +58,11 @@ TEST(VideoDecoderTest, DamagedFilesEndTheDecoding) {
     EXPECT_EQ(platform::VideoDecoder::Open(folder.Path("missing.avi")), nullptr);
     folder.Write("noise.avi", std::string(100000, '\x33'));
     EXPECT_EQ(platform::VideoDecoder::Open(folder.Path("noise.avi")), nullptr);
-
     const std::string shipped = ReadFile(kShippedIntro);
     ASSERT_GT(shipped.size(), 100000u);
     auto whole = platform::VideoDecoder::Open(kShippedIntro);
     ASSERT_NE(whole, nullptr);
     const int allFrames = CountFrames(*whole);
-
     // Cut in the middle: the first half plays, then the decoding ends.
     folder.Write("half.avi", shipped.substr(0, shipped.size() / 2));
     auto half = platform::VideoDecoder::Open(folder.Path("half.avi"));
@@ -72,7 +70,6 @@ TEST(VideoDecoderTest, DamagedFilesEndTheDecoding) {
     const int halfFrames = CountFrames(*half);
     EXPECT_GT(halfFrames, 0);
     EXPECT_LT(halfFrames, allFrames);
-
     // Scribbled over in the middle: the decoding still comes to an end.
     std::string scribbled = shipped;
     for (size_t i = scribbled.size() / 3; i < scribbled.size() / 3 + 60000; ++i) {
