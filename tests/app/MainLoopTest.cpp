@@ -39,7 +39,6 @@ TEST_F(MainLoopTest, FrameTimesFollowTheClockAndPauseStopsOnlyFrameTime) {
     StartTiming(*app);
     clock->Advance(0.01);
     EXPECT_EQ(RunMainLoop(*app, std::move(screen)), 0);
-
     ASSERT_EQ(frameTimes.size(), 4u);
     EXPECT_NEAR(frameTimes[0], 0.01, 1e-9);
     EXPECT_NEAR(frameTimes[1], 0.02, 1e-9);
@@ -56,7 +55,6 @@ TEST_F(MainLoopTest, WithoutAHighResolutionCounterTimesHaveMillisecondSteps) {
     StartTiming(*app);
     EXPECT_FALSE(app->hasPerformanceCounter);
     EXPECT_EQ(app->secondsPerTick, 0.001);
-
     coarseClock->Advance(0.0167);
     UpdateStep(*app);
     EXPECT_NEAR(app->frameTime, 0.016, 1e-12);

@@ -11,7 +11,6 @@ TEST(RandomTest, FollowsTheClassicSequenceWithin0To32767) {
     EXPECT_EQ(Random(), 18467);
     EXPECT_EQ(Random(), 6334);
     EXPECT_EQ(Random(), 26500);
-
     SeedRandom(12345);
     int lowest = kRandMax;
     int highest = 0;
@@ -22,7 +21,6 @@ TEST(RandomTest, FollowsTheClassicSequenceWithin0To32767) {
     }
     EXPECT_EQ(lowest, 0);
     EXPECT_EQ(highest, kRandMax);
-
     SeedRandom(7);
     const int first = Random();
     SeedRandom(7);

@@ -11,13 +11,11 @@ class ProbeElement : public GUIElement {
 public:
     ProbeElement(int id, int left, int top, int width, int height, Game* owner)
         : GUIElement(id, 0, 0, width, height, static_cast<float>(left), static_cast<float>(top), owner, 0) {}
-
     GUIElement* HitTest(int px, int py, int event) override {
         ++asked;
         lastEvent = event;
         return GUIElement::HitTest(px, py, event);
     }
-
     int asked = 0;
     int lastEvent = 0;
 };
@@ -26,7 +24,6 @@ class TestScreen : public Game {
 public:
     void OnLostDevice() override {}
     void OnResetDevice() override {}
-
     ProbeElement* Put(int slot, ProbeElement* element, bool enabled = true) {
         guiElements[slot] = element;
         guiEnabled[slot] = enabled;
@@ -37,7 +34,6 @@ public:
 class RoutingTest : public ::testing::Test {
 protected:
     void TearDown() override { DestroyAppState(); }
-
     void MoveMouse(int x, int y) {
         GetAppState()->mouseX = x;
         GetAppState()->mouseY = y;
@@ -50,7 +46,6 @@ TEST_F(RoutingTest, TheLowestEnabledSlotThatTakesTheEventWins) {
     ProbeElement* miss = screen.Put(2, new ProbeElement(11, 600, 600, 50, 50, &screen));
     ProbeElement* first = screen.Put(5, new ProbeElement(12, 0, 0, 300, 300, &screen));
     ProbeElement* second = screen.Put(9, new ProbeElement(13, 0, 0, 300, 300, &screen));
-
     MoveMouse(100, 100);
     EXPECT_TRUE(screen.RouteEvent(1));
     EXPECT_EQ(screen.lastRouteResult, first);
@@ -64,15 +59,12 @@ TEST_F(RoutingTest, TheLowestEnabledSlotThatTakesTheEventWins) {
 TEST_F(RoutingTest, LastRouteResultIsNullAfterAMissAndUnchangedWhenNothingIsEnabled) {
     TestScreen screen;
     ProbeElement* element = screen.Put(3, new ProbeElement(1, 100, 100, 50, 50, &screen));
-
     MoveMouse(120, 120);
     EXPECT_TRUE(screen.RouteEvent(-1));
     EXPECT_EQ(screen.lastRouteResult, element);
-
     MoveMouse(10, 10);
     EXPECT_FALSE(screen.RouteEvent(-1));
     EXPECT_EQ(screen.lastRouteResult, nullptr);
-
     MoveMouse(120, 120);
     screen.RouteEvent(-1);
     screen.guiEnabled[3] = false;
@@ -85,11 +77,9 @@ TEST_F(RoutingTest, RoutingFindsTheDeepestElementAtTheLastMouseMovePosition) {
     ProbeElement* panel = screen.Put(0, new ProbeElement(1, 100, 100, 400, 300, &screen));
     auto* button = new ProbeElement(2, 50, 50, 100, 40, &screen);  // relative to the panel
     panel->AddChild(button);
-
     MoveMouse(250, 190);  // the button's bottom-right corner
     EXPECT_TRUE(screen.RouteEvent(1));
     EXPECT_EQ(screen.lastRouteResult, button);
-
     MoveMouse(251, 191);
     EXPECT_TRUE(screen.RouteEvent(1));
     EXPECT_EQ(screen.lastRouteResult->id, 1);

@@ -48,13 +48,11 @@ TEST(DrawSpriteTest, PassesTheRegionAndColourAndDefaultsToTheWholeTexture) {
     RecordingRenderer* renderer = recorder.get();
     GetAppState()->renderer = std::move(recorder);
     RecordingRenderer::FakeTexture texture(64, 32);
-
     const platform::Rect region{8, 4, 24, 20};
     const Vec2 at{10.0f, 20.0f};
     DrawSprite(&texture, &region, nullptr, nullptr, 0.0, &at, 0x80FF0000u);
     DrawSprite(&texture, nullptr, nullptr, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
     DrawSprite(nullptr, &region, nullptr, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
-
     ASSERT_EQ(renderer->sprites.size(), 2u);
     EXPECT_EQ(renderer->sprites[0].region.left, 8);
     EXPECT_EQ(renderer->sprites[0].region.bottom, 20);

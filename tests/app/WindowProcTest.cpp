@@ -43,13 +43,11 @@ TEST_F(WindowProcTest, CtrlEnterSwitchesTheModeRunsTheResetAndHidesTheWholeChord
     WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Return, true, true));  // auto-repeat
     WindowProc(*app, KeyMessage(MessageKind::KeyUp, vk::Return, true));
     WindowProc(*app, KeyMessage(MessageKind::KeyUp, vk::Control));
-
     EXPECT_FALSE(app->fullscreen);
     EXPECT_EQ(window->fullscreenCalls, std::vector<bool>{false});
     EXPECT_EQ(log.calls, (std::vector<std::string>{"screen.KeyDown 17", "window.Windowed", "screen.Lost",
                                                    "renderer.Lost", "window.ResetDevice", "screen.Reset",
                                                    "renderer.Reset"}));
-
     // The next plain Enter is the screen's again, and a second switch goes back.
     log.Clear();
     WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Return));

@@ -84,6 +84,7 @@ TEST_F(Navigation, MenuClicksSoundZeroAndClicksIntoAGameSoundOne) {
     // of it (to end a drag), without the game's click sound.
     driver->PressKey(27);
     Click(55);
+    EXPECT_EQ(HostedGame::current->input.back().rfind("up ", 0), 0u) << HostedGame::current->input.back();
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_GAME_STATISTICS);
     EXPECT_EQ(driver->PlayingVoices(SOUND_KLICK_MENU), 5);
     EXPECT_EQ(driver->PlayingVoices(SOUND_KLICK_GAME), 1);

@@ -21,16 +21,4 @@ TEST(NameEntryTest, LettersFollowShiftDigitsAndBlanksStayAndOtherKeysTypeNothing
     EXPECT_EQ(name, "aZ09 ");
 }
 
-TEST(NameEntryTest, BackspaceTakesBackTheLastCharacterAndTheLengthIsBounded) {
-    std::string name = "ab";
-    EXPECT_TRUE(TypeNameKey(name, platform::vk::Back, false, 3));
-    EXPECT_TRUE(TypeNameKey(name, platform::vk::Back, false, 3));
-    EXPECT_TRUE(TypeNameKey(name, platform::vk::Back, false, 3));
-    EXPECT_EQ(name, "");
-    for (int i = 0; i < 5; ++i) {
-        TypeNameKey(name, 'Q', false, 3);
-    }
-    EXPECT_EQ(name, "qqq");
-}
-
 }  // namespace

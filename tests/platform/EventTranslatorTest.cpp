@@ -16,7 +16,6 @@ protected:
         translator.Translate(event, out);
         return out;
     }
-
     static SDL_Event Button(Uint32 type, Uint8 button, int x, int y, Uint8 clicks = 1) {
         SDL_Event event{};
         event.type = type;
@@ -26,7 +25,6 @@ protected:
         event.button.clicks = clicks;
         return event;
     }
-
     static SDL_Event Key(Uint32 type, SDL_Keycode key, Uint16 mod = 0, Uint8 repeat = 0) {
         SDL_Event event{};
         event.type = type;
@@ -35,14 +33,12 @@ protected:
         event.key.repeat = repeat;
         return event;
     }
-
     static SDL_Event WindowEvent(Uint8 what) {
         SDL_Event event{};
         event.type = SDL_WINDOWEVENT;
         event.window.event = what;
         return event;
     }
-
     platform::EventTranslator translator{1024, 768};
 };
 
@@ -50,14 +46,12 @@ TEST_F(EventTranslatorTest, EveryPressIsAPressAndTheSecondOfAPairAlsoADoubleClic
     auto first = Translate(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20, 1));
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(first[0].kind, MessageKind::LeftButtonDown);
-
     auto second = Translate(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20, 2));
     ASSERT_EQ(second.size(), 2u);
     EXPECT_EQ(second[0].kind, MessageKind::LeftButtonDown);
     EXPECT_EQ(second[1].kind, MessageKind::LeftDoubleClick);
     EXPECT_EQ(second[1].x, 10);
     EXPECT_EQ(second[1].y, 20);
-
     auto right = Translate(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 1, 2));
     ASSERT_EQ(right.size(), 1u);
     EXPECT_EQ(right[0].kind, MessageKind::RightButtonUp);
@@ -74,7 +68,6 @@ TEST_F(EventTranslatorTest, PositionsAreClampedToTheLogicalScreen) {
     EXPECT_EQ(out[0].kind, MessageKind::MouseMove);
     EXPECT_EQ(out[0].x, 0);
     EXPECT_EQ(out[0].y, 767);
-
     auto press = Translate(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 2000, 5));
     EXPECT_EQ(press[0].x, 1023);
 }
@@ -90,7 +83,6 @@ TEST_F(EventTranslatorTest, WheelNotchesBecome120AndCarryTheHeldKeysAndButtons) 
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out[0].wheelDelta, -240);
     EXPECT_EQ(out[0].keyFlags, platform::MK_SHIFT | platform::MK_LBUTTON);
-
     wheel.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
     EXPECT_EQ(Translate(wheel)[0].wheelDelta, 240);
     wheel.wheel.y = 0;  // a sideways scroll
@@ -102,12 +94,10 @@ TEST_F(EventTranslatorTest, KeysCarryCtrlAndRepeatAndUnknownKeysAreDropped) {
     ASSERT_EQ(plain.size(), 1u);
     EXPECT_EQ(plain[0].key, 13);
     EXPECT_FALSE(plain[0].ctrlDown);
-
     auto withCtrl = Translate(Key(SDL_KEYDOWN, SDLK_KP_ENTER, KMOD_RCTRL, 1));
     EXPECT_EQ(withCtrl[0].key, 13);
     EXPECT_TRUE(withCtrl[0].ctrlDown);
     EXPECT_TRUE(withCtrl[0].repeat);
-
     auto release = Translate(Key(SDL_KEYUP, SDLK_a, 0, 1));
     EXPECT_EQ(release[0].kind, MessageKind::KeyUp);
     EXPECT_FALSE(release[0].repeat);
@@ -132,19 +122,16 @@ TEST_F(EventTranslatorTest, MinimisingLosesTheDeviceAndRestoringAsksForOneReset)
     EXPECT_EQ(translator.Status(), DeviceStatus::Ok);
     Translate(WindowEvent(SDL_WINDOWEVENT_RESTORED));
     EXPECT_EQ(translator.Status(), DeviceStatus::Ok);  // nothing was lost
-
     Translate(WindowEvent(SDL_WINDOWEVENT_MINIMIZED));
     EXPECT_EQ(translator.Status(), DeviceStatus::Lost);
     Translate(WindowEvent(SDL_WINDOWEVENT_RESTORED));
     EXPECT_EQ(translator.Status(), DeviceStatus::NeedsReset);
     translator.DeviceWasReset();
     EXPECT_EQ(translator.Status(), DeviceStatus::Ok);
-
     SDL_Event reset{};
     reset.type = SDL_RENDER_DEVICE_RESET;
     Translate(reset);
     EXPECT_EQ(translator.Status(), DeviceStatus::NeedsReset);
-
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     EXPECT_EQ(Translate(quit)[0].kind, MessageKind::Quit);

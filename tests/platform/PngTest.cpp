@@ -59,7 +59,6 @@ protected:
         png.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
         ASSERT_GT(png.size(), 33u);
     }
-
     TempFolder folder;
     platform::Image original;
     std::string png;

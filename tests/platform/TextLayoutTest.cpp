@@ -126,7 +126,6 @@ TEST(TextLayoutTest, ClippingCutsTheSameEdgesFromImageAndSource) {
     EXPECT_EQ(source.top, 5);
     EXPECT_EQ(source.right, 50);
     EXPECT_EQ(source.bottom, 20);
-
     Rect outside{0, 0, 10, 10};
     Rect outsideSource{0, 0, 10, 10};
     EXPECT_FALSE(platform::ClipToRect(Rect{10, 0, 20, 10}, outside, outsideSource));

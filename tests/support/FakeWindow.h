@@ -13,9 +13,6 @@ public:
     std::deque<platform::Message> messages;
     platform::DeviceStatus status = platform::DeviceStatus::Ok;
     std::vector<bool> fullscreenCalls;
-    int resets = 0;
-    int waits = 0;
-    bool shown = false;
     CallLog* log = nullptr;  // optional: device calls are logged here
     std::function<void()> onWait;
 
@@ -30,14 +27,12 @@ public:
         return true;
     }
     void WaitForMessages(int) override {
-        ++waits;
         if (onWait) {
             onWait();
         }
     }
     platform::DeviceStatus TestCooperativeLevel() override { return status; }
     void ResetDevice() override {
-        ++resets;
         if (log != nullptr) {
             log->Add("window.ResetDevice");
         }
@@ -49,7 +44,7 @@ public:
             log->Add(fullscreen ? "window.Fullscreen" : "window.Windowed");
         }
     }
-    void Show() override { shown = true; }
+    void Show() override {}
 };
 
 // Message builders for tests.

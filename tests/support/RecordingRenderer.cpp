@@ -3,7 +3,6 @@
 #include <cstdio>
 
 void RecordingRenderer::Clear(uint32_t argb) {
-    clears.push_back(argb);
     sprites.clear();
     texts.clear();
     char call[32];

@@ -56,18 +56,9 @@ public:
     };
 
     void Clear(uint32_t argb) override;
-    void Present() override {
-        ++presents;
-        Log("renderer.Present");
-    }
-    void OnLostDevice() override {
-        ++lost;
-        Log("renderer.Lost");
-    }
-    void OnResetDevice() override {
-        ++resets;
-        Log("renderer.Reset");
-    }
+    void Present() override { Log("renderer.Present"); }
+    void OnLostDevice() override { Log("renderer.Lost"); }
+    void OnResetDevice() override { Log("renderer.Reset"); }
 
     std::unique_ptr<platform::Texture> CreateTexture(platform::Image image) override {
         return std::make_unique<FakeTexture>(image.width, image.height);
@@ -94,12 +85,8 @@ public:
     // What the current frame drew so far (Clear starts a new frame).
     std::vector<Sprite> sprites;
     std::vector<Text> texts;
-    std::vector<uint32_t> clears;
     // Called with every sprite as it is drawn (all frames, not just the last).
     std::function<void(const Sprite&)> onSprite;
-    int presents = 0;
-    int lost = 0;
-    int resets = 0;
     CallLog* log = nullptr;
 
 private:

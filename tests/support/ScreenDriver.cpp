@@ -58,14 +58,12 @@ ScreenDriver::ScreenDriver(Mode mode, int language) : buildDirectory_(std::files
     }
     app_ = GetAppState();
     LoadStartupFiles(*app_);
-
     auto window = std::make_unique<FakeWindow>();
     window_ = window.get();
     app_->window = std::move(window);
     auto clock = std::make_unique<platform::ManualClock>();
     clock_ = clock.get();
     app_->clock = std::move(clock);
-
     if (mode == Mode::Pixels) {
         StartPixels();
     } else {
