@@ -1,8 +1,11 @@
 #include "ProgramMain.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "StartupReport.h"
 #include "app/AppState.h"
 #include "app/MainLoop.h"
 #include "app/Textures.h"
@@ -10,11 +13,14 @@
 #include "media/Intro.h"
 #include "media/Sound.h"
 #include "menu/MainMenu.h"
+#include "platform/Image.h"
 #include "platform/MessageBox.h"
+#include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/SdlRenderer.h"
 #include "platform/SdlWindow.h"
 #include "settings/FileLocations.h"
+#include "settings/LanguageTexts.h"
 
 namespace {
 
@@ -32,28 +38,73 @@ int FailStartup(AppState& app, const std::string& text, const std::string& detai
     return 1;
 }
 
+// The settings as knobel.cfg gave them, before the command line changed them
+// for this run.
+struct SavedSettings {
+    bool fullscreen;
+    int language;
+};
+
+void ApplyCommandLine(AppState& app, const CommandLine& options) {
+    if (options.fullscreen >= 0) {
+        app.fullscreen = options.fullscreen == 1;
+    }
+    if (options.language >= 0 && options.language != app.language) {
+        LoadLanguage(app, options.language);
+    }
+}
+
+// What the player chose while playing is saved; what only the command line
+// chose is not.
+void RestoreSavedSettings(AppState& app, const CommandLine& options, const SavedSettings& saved) {
+    if (options.fullscreen >= 0 && app.fullscreen == (options.fullscreen == 1)) {
+        app.fullscreen = saved.fullscreen;
+    }
+    if (options.language >= 0 && app.language == options.language) {
+        app.language = saved.language;
+    }
+}
+
 // The end of a run that started: settings and statistics are saved.
-int EndRun(AppState& app, int status) {
+int EndRun(AppState& app, const CommandLine& options, const SavedSettings& saved, int status) {
+    RestoreSavedSettings(app, options, saved);
     SaveExitFiles(app);
     DestroyAppState();
     platform::Shutdown();
     return status;
 }
 
+// The window's icon, from the archive; the window keeps the system's when the
+// entry is missing or unreadable.
+void SetWindowIcon(platform::SdlWindow& window, ArchiveFile* archive) {
+    std::vector<uint8_t> bytes;
+    platform::Image icon;
+    if (ArchiveRead(archive, "icon.PNG", bytes) && platform::DecodePng(bytes.data(), bytes.size(), icon)) {
+        window.SetIcon(icon);
+    }
+}
+
 }  // namespace
 
-int RunProgram() {
+int RunProgram(const CommandLine& options) {
+    // Found anywhere but beside the program or in the working folder, the data
+    // is an installation's, and the files the program writes go to the user's
+    // data folder.
+    SetRunsInstalled(IsInstalledLocation(FindDataFile("sport.gob"), platform::ExecutableDirectory()));
     AppState& app = *GetAppState();
     LoadStartupFiles(app);
+    const SavedSettings saved{app.fullscreen, app.language};
+    ApplyCommandLine(app, options);
 
+    platform::SetApplicationIdentity(KNOBEL_APP_ID, "Knobelkiste");
     std::string error;
     if (!platform::Initialize(&error)) {
         return FailStartup(app, kDeviceError, error);
     }
 
-    if (!PlayIntro(app, FindDataFile("intro.avi"))) {
+    if (!options.noIntro && !PlayIntro(app, FindDataFile("intro.avi"))) {
         // The player closed the program during the intro.
-        return EndRun(app, 0);
+        return EndRun(app, options, saved, 0);
     }
 
     app.runState = 0;
@@ -71,6 +122,7 @@ int RunProgram() {
     if (!renderer) {
         return FailStartup(app, kDeviceError, error);
     }
+    SetWindowIcon(*window, app.archive.get());
     platform::HideSystemCursor();
     window->Show();
     app.window = std::move(window);
@@ -92,6 +144,6 @@ int RunProgram() {
 
     app.clock = std::make_unique<platform::SystemClock>();
     StartTiming(app);
-    const int status = RunMainLoop(app, std::move(screen));
-    return EndRun(app, status);
+    const int status = RunMainLoop(app, std::move(screen), options.reportStartup ? PrintStartupReport : nullptr);
+    return EndRun(app, options, saved, status);
 }

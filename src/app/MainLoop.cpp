@@ -91,7 +91,7 @@ void ReleaseEverything(AppState& app) {
     ReleaseSounds(app);
 }
 
-int RunMainLoop(AppState& app, std::unique_ptr<Game> screen) {
+int RunMainLoop(AppState& app, std::unique_ptr<Game> screen, std::function<void()> afterFirstFrame) {
     app.currentScreen = screen.get();
     for (;;) {
         if (app.runState == 2) {
@@ -115,6 +115,10 @@ int RunMainLoop(AppState& app, std::unique_ptr<Game> screen) {
         case platform::DeviceStatus::Ok:
             UpdateStep(app);
             RenderStep(app);
+            if (afterFirstFrame) {
+                afterFirstFrame();
+                afterFirstFrame = nullptr;
+            }
             break;
         }
     }

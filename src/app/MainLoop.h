@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 struct AppState;
@@ -31,8 +32,8 @@ void ReleaseEverything(AppState& app);
 // Runs the main loop with screen as the current screen until the screen asks
 // to quit (runState 2) or the window is closed. Deletes the screen before
 // anything else is released, and closes the archive last. Returns the exit
-// status (0).
-int RunMainLoop(AppState& app, std::unique_ptr<Game> screen);
+// status (0). afterFirstFrame (when set) runs once the first frame is presented.
+int RunMainLoop(AppState& app, std::unique_ptr<Game> screen, std::function<void()> afterFirstFrame = nullptr);
 
 // The grey every frame starts from.
 constexpr unsigned kClearColour = 0xFF646464u;

@@ -7,8 +7,10 @@
 
 #include "app/AppState.h"
 #include "app/MainLoop.h"
+#include "app/SheetDecoder.h"
 #include "app/Sprite.h"
 #include "media/Archive.h"
+#include "platform/Clock.h"
 
 namespace {
 
@@ -19,6 +21,10 @@ constexpr const char* kFileNames[TEXTURE_SLOT_COUNT] = {
 };
 
 // Loaded one by one after the splash and misc1, each followed by a loading step.
+// While the sheets load, a loading frame is shown at most this often (the
+// last step always shows): each frame costs what a sheet costs to load.
+constexpr double kLoadingFrameSeconds = 1.0 / 30.0;
+
 constexpr TextureSlot kLaterSlots[] = {
     TEX_MISC2, TEX_MISC3,        TEX_MISC4,        TEX_MENU1,         TEX_MENU2, TEX_MENU3, TEX_BACK1,
     TEX_BACK2, TEX_BACK3,        TEX_BACK4,        TEX_MEMORYCARDS1, TEX_MEMORYCARDS2, TEX_MEMORY_MUSTER,
@@ -90,18 +96,37 @@ int LoadTexture(const char* name, std::unique_ptr<platform::Texture>& texture, A
 
 bool LoadSharedTextures(AppState& app) {
     ProgressStep(app);
-    auto load = [&app](TextureSlot slot) {
-        return LoadTexture(kFileNames[slot], app.textures[slot], app.archive.get(), false) == kTextureOk;
-    };
-    if (!load(TEX_SPLASH) || !load(TEX_MISC1)) {
-        return false;
+    double shown = platform::SecondsNow();
+    std::vector<TextureSlot> order{TEX_SPLASH, TEX_MISC1};
+    order.insert(order.end(), std::begin(kLaterSlots), std::end(kLaterSlots));
+    std::vector<std::vector<uint8_t>> files(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        ArchiveRead(app.archive.get(), kFileNames[order[i]], files[i]);
     }
-    ProgressStep(app);
-    for (TextureSlot slot : kLaterSlots) {
-        if (!load(slot)) {
+    // The sheets decode on every core while the renderer takes them in order.
+    SheetDecoder decoder(files);
+    for (size_t i = 0; i < order.size(); ++i) {
+        std::unique_ptr<platform::Texture>& texture = app.textures[order[i]];
+        platform::Image image;
+        if (decoder.TakeNext(image) && app.renderer) {
+            texture = app.renderer->CreateTexture(std::move(image));
+        }
+        if (!texture && app.renderer) {
+            // The second try, as a texture creation may fail once for passing reasons.
+            texture = TextureFromBytes(files[i]);
+        }
+        if (!texture) {
             return false;
         }
-        ProgressStep(app);
+        if (order[i] == TEX_SPLASH) {
+            continue;
+        }
+        if (i + 1 == order.size() || platform::SecondsNow() - shown >= kLoadingFrameSeconds) {
+            ProgressStep(app);
+            shown = platform::SecondsNow();
+        } else {
+            ++app.loadingStep;
+        }
     }
     return true;
 }

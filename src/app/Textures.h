@@ -51,7 +51,9 @@ int LoadTexture(const char* name, std::unique_ptr<platform::Texture>& texture, A
 
 // Loads the sixteen shared textures behind the loading screen: one step before
 // anything is loaded, one after the splash and misc1, one after each further
-// texture. Stops at the first failure and returns false.
+// texture (a step that follows the last shown one within a thirtieth of a
+// second is counted but not drawn, except the last). Stops at the first
+// failure and returns false.
 bool LoadSharedTextures(AppState& app);
 
 // Counts one loading step and draws the loading screen once: the splash, the

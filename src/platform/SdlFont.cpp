@@ -105,6 +105,8 @@ std::unique_ptr<SdlFont> SdlFont::Create(SDL_Renderer* renderer, const std::stri
 
 SdlFont::SdlFont(SDL_Renderer* renderer, std::string faceName, int height, std::shared_ptr<OpenTtfFont> face)
     : renderer_(renderer), faceName_(std::move(faceName)), height_(height), face_(std::move(face)) {
+    static uint64_t serials = 0;
+    serial_ = ++serials;
     LiveFonts().push_back(this);
 }
 
@@ -125,6 +127,15 @@ void SdlFont::ForgetRenderer(SDL_Renderer* renderer) {
             font->renderer_ = nullptr;
         }
     }
+}
+
+SdlFont* SdlFont::Live(const void* font, uint64_t serial) {
+    for (SdlFont* live : LiveFonts()) {
+        if (live == font && live->serial_ == serial) {
+            return live;
+        }
+    }
+    return nullptr;
 }
 
 const std::string& SdlFont::FilePath() const { return face_->path; }

@@ -53,6 +53,10 @@ public:
     // The renderer is going away: every face drawing on it frees its
     // textures and draws nothing from now on.
     static void ForgetRenderer(SDL_Renderer* renderer);
+    // The face at that address when it exists and has that serial number,
+    // else null (a recorded call may outlive its face).
+    static SdlFont* Live(const void* font, uint64_t serial);
+    uint64_t Serial() const { return serial_; }
 
     // At most this many lines, and this many bytes of pixels, stay cached per
     // face; the least recently drawn go first.
@@ -82,6 +86,7 @@ private:
     std::unordered_map<std::string, std::list<CachedLine>::iterator> byText_;
     size_t cachedBytes_ = 0;
     int rasterised_ = 0;
+    uint64_t serial_;
 };
 
 }  // namespace platform

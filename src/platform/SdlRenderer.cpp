@@ -31,6 +31,9 @@ void SetError(std::string* error) {
 
 std::unique_ptr<SdlRenderer> SdlRenderer::CreateForWindow(SdlWindow& window, int logicalWidth,
                                                           int logicalHeight, std::string* error) {
+    // A software renderer draws into the window's own framebuffer; SDL would
+    // otherwise start GL only to learn whether to show it through a texture.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     SDL_Renderer* renderer =
         SDL_CreateRenderer(window.Handle(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (renderer == nullptr) {
@@ -45,8 +48,21 @@ std::unique_ptr<SdlRenderer> SdlRenderer::CreateForWindow(SdlWindow& window, int
     const bool vsync = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
     SDL_RenderSetLogicalSize(renderer, logicalWidth, logicalHeight);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    return std::unique_ptr<SdlRenderer>(
-        new SdlRenderer(renderer, nullptr, logicalWidth, logicalHeight, !vsync));
+    std::unique_ptr<SdlRenderer> result(new SdlRenderer(renderer, nullptr, logicalWidth, logicalHeight, !vsync));
+    result->skipUnchanged_ = true;
+    SDL_AddEventWatch(&SdlRenderer::WatchWindow, result.get());
+    result->watching_ = true;
+    return result;
+}
+
+int SdlRenderer::WatchWindow(void* self, SDL_Event* event) {
+    // Whatever happens to the window (exposed, resized, shown, restored) or
+    // the device, the next frame is drawn and shown.
+    if (event->type == SDL_WINDOWEVENT || event->type == SDL_RENDER_TARGETS_RESET ||
+        event->type == SDL_RENDER_DEVICE_RESET) {
+        static_cast<SdlRenderer*>(self)->frames_.ForceNextFrame();
+    }
+    return 0;
 }
 
 std::unique_ptr<SdlRenderer> SdlRenderer::CreateOffscreen(int width, int height, std::string* error) {
@@ -69,6 +85,9 @@ SdlRenderer::SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width,
     : renderer_(renderer), target_(target), width_(width), height_(height), paced_(paced) {}
 
 SdlRenderer::~SdlRenderer() {
+    if (watching_) {
+        SDL_DelEventWatch(&SdlRenderer::WatchWindow, this);
+    }
     SdlFont::ForgetRenderer(renderer_);
     SDL_DestroyRenderer(renderer_);
     if (target_ != nullptr) {
@@ -77,6 +96,13 @@ SdlRenderer::~SdlRenderer() {
 }
 
 void SdlRenderer::Clear(uint32_t argb) {
+    DrawCommand command;
+    command.kind = DrawCommand::Kind::Clear;
+    command.argb = argb;
+    frames_.Add(std::move(command));
+}
+
+void SdlRenderer::ExecuteClear(uint32_t argb) {
     const SDL_Color colour = ColourOf(argb);
     if (target_ == nullptr) {
         // In a window of another shape the bars around the logical screen stay
@@ -93,11 +119,38 @@ void SdlRenderer::Clear(uint32_t argb) {
     SDL_RenderClear(renderer_);
 }
 
-void SdlRenderer::Present() {
-    SDL_RenderPresent(renderer_);
-    if (!paced_) {
-        return;
+void SdlRenderer::Flush() {
+    const std::vector<DrawCommand>& frame = frames_.Frame();
+    for (size_t i = frames_.Executed(); i < frame.size(); ++i) {
+        switch (frame[i].kind) {
+        case DrawCommand::Kind::Clear:
+            ExecuteClear(frame[i].argb);
+            break;
+        case DrawCommand::Kind::Sprite:
+            ExecuteSprite(frame[i]);
+            break;
+        case DrawCommand::Kind::Text:
+            ExecuteText(frame[i]);
+            break;
+        }
     }
+    frames_.MarkExecuted();
+}
+
+void SdlRenderer::Present() {
+    const bool show = !skipUnchanged_ || frames_.NeedsShowing();
+    if (show) {
+        Flush();
+        SDL_RenderPresent(renderer_);
+        ++presented_;
+    }
+    frames_.EndFrame(show);
+    if (paced_ || (!show && target_ == nullptr)) {
+        Pace();
+    }
+}
+
+void SdlRenderer::Pace() {
     const double now = SecondsNow();
     const double wait = kMinimumFrameSeconds - (now - lastPresent_);
     if (wait > 0.0 && wait <= kMinimumFrameSeconds) {
@@ -107,6 +160,7 @@ void SdlRenderer::Present() {
 }
 
 std::vector<uint32_t> SdlRenderer::ReadPixels() {
+    Flush();
     std::vector<uint32_t> pixels(static_cast<size_t>(width_) * static_cast<size_t>(height_));
     SDL_Rect area{0, 0, width_, height_};
     if (SDL_RenderReadPixels(renderer_, &area, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
@@ -131,18 +185,38 @@ std::unique_ptr<Texture> SdlRenderer::CreateTexture(Image image) {
         image.pixels.size() != static_cast<size_t>(image.width) * static_cast<size_t>(image.height)) {
         return nullptr;
     }
-    return std::make_unique<SdlTexture>(renderer_, std::move(image), textures_);
+    return SdlTexture::Create(renderer_, std::move(image), textures_);
 }
 
 void SdlRenderer::OnResetDevice() {
     for (const SdlTexture* texture : *textures_) {
         texture->DropRegions();
     }
+    frames_.ForceNextFrame();
 }
 
 void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const Transform2D& transform,
                              uint32_t argb) {
     const auto& sdlTexture = static_cast<const SdlTexture&>(texture);
+    DrawCommand command;
+    command.kind = DrawCommand::Kind::Sprite;
+    command.object = &sdlTexture;
+    command.serial = sdlTexture.Serial();
+    command.rect = region;
+    command.transform = transform;
+    command.argb = argb;
+    frames_.Add(std::move(command));
+}
+
+void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
+    const auto* live = static_cast<const SdlTexture*>(command.object);
+    if (textures_->count(live) == 0 || live->Serial() != command.serial) {
+        return;  // the texture went away after the call was recorded
+    }
+    const SdlTexture& sdlTexture = *live;
+    const Rect& region = command.rect;
+    const Transform2D& transform = command.transform;
+    const uint32_t argb = command.argb;
     // Texels outside the image are transparent: draw only the part of the
     // region that lies on the image, where it would land.
     const int left = std::max(region.left, 0);
@@ -152,13 +226,6 @@ void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const T
     if (left >= right || top >= bottom) {
         return;
     }
-    const SdlTexture::RegionTexture* part = sdlTexture.Region(Rect{left, top, right, bottom}, argb);
-    if (part == nullptr) {
-        return;
-    }
-    const SDL_Color colour = ColourOf(part->tinted ? 0xFFFFFFFFu : argb);
-    SDL_SetTextureColorMod(part->texture, colour.r, colour.g, colour.b);
-    SDL_SetTextureAlphaMod(part->texture, colour.a);
 
     // The part's corners relative to the region's top-left corner.
     const auto x0 = static_cast<float>(left - region.left);
@@ -186,12 +253,30 @@ void SdlRenderer::DrawSprite(const Texture& texture, const Rect& region, const T
                            std::fabs(by - ay)};
     const SDL_FPoint centre{transform.dx - target.x, transform.dy - target.y};
     const int flip = (scaleX < 0.0f ? SDL_FLIP_HORIZONTAL : 0) | (scaleY < 0.0f ? SDL_FLIP_VERTICAL : 0);
+
+    // Texel on pixel: nothing scales, turns or shifts by part of a pixel, so
+    // no filtering reaches beyond the region on the sheet.
+    float outputScaleX = 1.0f;
+    float outputScaleY = 1.0f;
+    SDL_RenderGetScale(renderer_, &outputScaleX, &outputScaleY);
+    const bool texelOnPixel = angle == 0.0f && flip == 0 && scaleX == 1.0f && scaleY == 1.0f &&
+                              outputScaleX == 1.0f && outputScaleY == 1.0f && target.x == std::floor(target.x) &&
+                              target.y == std::floor(target.y);
+    SdlTexture::Part part{};
+    if (!sdlTexture.PartFor(Rect{left, top, right, bottom}, argb, texelOnPixel, part)) {
+        return;
+    }
+    const SDL_Color colour = ColourOf(part.tinted ? 0xFFFFFFFFu : argb);
+    SDL_SetTextureColorMod(part.texture, colour.r, colour.g, colour.b);
+    SDL_SetTextureAlphaMod(part.texture, colour.a);
     // Opaque texels drawn without fading need no blending: a plain copy.
-    SDL_SetTextureBlendMode(part->texture, part->opaque && colour.a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    SDL_SetTextureBlendMode(part.texture, part.opaque && colour.a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    const SDL_Rect source{part.source.left, part.source.top, part.source.right - part.source.left,
+                          part.source.bottom - part.source.top};
     if (angle == 0.0f && flip == 0) {
-        SDL_RenderCopyF(renderer_, part->texture, nullptr, &target);
+        SDL_RenderCopyF(renderer_, part.texture, &source, &target);
     } else {
-        SDL_RenderCopyExF(renderer_, part->texture, nullptr, &target, angle * 180.0 / M_PI, &centre,
+        SDL_RenderCopyExF(renderer_, part.texture, &source, &target, angle * 180.0 / M_PI, &centre,
                           static_cast<SDL_RendererFlip>(flip));
     }
 }

@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/DrawList.h"
 #include "platform/Renderer.h"
 #include "platform/SdlTexture.h"
 
 struct SDL_Renderer;
 struct SDL_Surface;
+union SDL_Event;
 
 namespace platform {
 
@@ -16,6 +18,10 @@ class SdlWindow;
 
 // The renderer behind the window, or a software renderer drawing into memory
 // (headless screenshots and tests: exact pixels, no window, no pacing).
+// Draw calls are recorded and run when the frame is presented (or its pixels
+// are read). A window's renderer neither draws nor shows a frame whose calls
+// equal those of the frame on screen, unless the window was exposed, resized
+// or reset since.
 class SdlRenderer : public Renderer {
 public:
     // A renderer for the window with the given logical size. Prefers an
@@ -28,17 +34,25 @@ public:
     ~SdlRenderer() override;
 
     void Clear(uint32_t argb) override;
-    // Shows the frame. Without vertical sync the call waits so that no more
-    // than about 60 frames a second run (an idle game must not burn a core).
+    // Shows the frame (when it needs showing). When the frame was not shown,
+    // or without vertical sync, the call waits so that no more than about 60
+    // frames a second run (an idle game must not burn a core).
     void Present() override;
 
-    // The rendered logical screen as ARGB pixels, row by row.
+    // Whether unchanged frames are skipped (on for a window's renderer).
+    void SkipUnchangedFrames(bool skip) { skipUnchanged_ = skip; }
+    // Frames shown so far.
+    int PresentedFrames() const { return presented_; }
+
+    // The rendered logical screen as ARGB pixels, row by row (the calls
+    // recorded so far are drawn first).
     std::vector<uint32_t> ReadPixels();
     // The rendered logical screen as an image (empty when it cannot be read).
     Image Screenshot();
 
-    // A device reset loses what was uploaded: every texture of this renderer
-    // uploads its regions again when they are next drawn.
+    // After a device reset the next frame is drawn and shown whatever it
+    // draws, and region copies are made anew when next drawn. (SDL keeps the
+    // textures themselves on Linux's renderers.)
     void OnResetDevice() override;
 
     std::unique_ptr<Texture> CreateTexture(Image image) override;
@@ -54,13 +68,24 @@ public:
 
 private:
     SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width, int height, bool paced);
+    // Runs the recorded calls that have not run yet.
+    void Flush();
+    void ExecuteClear(uint32_t argb);
+    void ExecuteSprite(const DrawCommand& command);
+    void ExecuteText(const DrawCommand& command);
+    void Pace();
+    static int WatchWindow(void* self, SDL_Event* event);
 
     SDL_Renderer* renderer_;
     SDL_Surface* target_;  // owned; only for offscreen renderers
     int width_;
     int height_;
     bool paced_;
+    bool skipUnchanged_ = false;
+    bool watching_ = false;
+    int presented_ = 0;
     double lastPresent_ = 0.0;
+    DrawList frames_;
     std::shared_ptr<SdlTexture::Register> textures_ = std::make_shared<SdlTexture::Register>();
 };
 

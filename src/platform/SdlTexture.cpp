@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <vector>
-
 namespace platform {
 
 namespace {
@@ -17,19 +15,41 @@ uint64_t RegionKey(const Rect& region) {
            (static_cast<uint64_t>(region.right) << 16) | static_cast<uint64_t>(region.bottom);
 }
 
-uint32_t Modulate(uint32_t pixel, uint32_t tint) {
-    uint32_t result = pixel & 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const uint32_t channel = ((pixel >> shift) & 0xFF) * ((tint >> shift) & 0xFF) / 255;
-        result |= channel << shift;
-    }
-    return result;
+uint64_t NextSerial() {
+    static uint64_t serial = 0;
+    return ++serial;
 }
 
 }  // namespace
 
-SdlTexture::SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live)
-    : renderer_(renderer), image_(std::move(image)), live_(std::move(live)) {
+std::unique_ptr<SdlTexture> SdlTexture::Create(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live) {
+    SDL_Texture* sheet =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width, image.height);
+    if (sheet == nullptr) {
+        return nullptr;
+    }
+    if (SDL_UpdateTexture(sheet, nullptr, image.pixels.data(), image.width * 4) != 0) {
+        SDL_DestroyTexture(sheet);
+        return nullptr;
+    }
+    // Unscaled regions land texel on pixel; scaled ones are drawn from copies.
+    SDL_SetTextureScaleMode(sheet, SDL_ScaleModeLinear);
+    return std::unique_ptr<SdlTexture>(new SdlTexture(renderer, sheet, image, std::move(live)));
+}
+
+SdlTexture::SdlTexture(SDL_Renderer* renderer, SDL_Texture* sheet, const Image& image, std::shared_ptr<Register> live)
+    : renderer_(renderer),
+      sheet_(sheet),
+      width_(image.width),
+      height_(image.height),
+      serial_(NextSerial()),
+      live_(std::move(live)),
+      opaqueBits_((image.pixels.size() + 63) / 64, 0) {
+    for (size_t i = 0; i < image.pixels.size(); ++i) {
+        if ((image.pixels[i] >> 24) == 0xFF) {
+            opaqueBits_[i / 64] |= uint64_t{1} << (i % 64);
+        }
+    }
     if (live_) {
         live_->insert(this);
     }
@@ -40,6 +60,7 @@ SdlTexture::~SdlTexture() {
         live_->erase(this);
     }
     DropRegions();
+    SDL_DestroyTexture(sheet_);
 }
 
 void SdlTexture::DropRegions() const {
@@ -50,13 +71,38 @@ void SdlTexture::DropRegions() const {
     tintedCount_ = 0;
 }
 
-const SdlTexture::RegionTexture* SdlTexture::Region(const Rect& region, uint32_t argb) const {
+bool SdlTexture::Opaque(const Rect& region) const {
+    auto known = opaqueRegions_.find(RegionKey(region));
+    if (known != opaqueRegions_.end()) {
+        return known->second;
+    }
+    bool opaque = true;
+    for (int y = region.top; y < region.bottom && opaque; ++y) {
+        for (int x = region.left; x < region.right; ++x) {
+            const size_t i = static_cast<size_t>(y) * width_ + x;
+            if ((opaqueBits_[i / 64] & (uint64_t{1} << (i % 64))) == 0) {
+                opaque = false;
+                break;
+            }
+        }
+    }
+    opaqueRegions_.emplace(RegionKey(region), opaque);
+    return opaque;
+}
+
+bool SdlTexture::PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out) const {
     // Only an opaque colour can be baked in; fading draws modulate instead.
     const uint32_t rgb = argb & 0xFFFFFFu;
     const uint32_t tint = (argb >> 24) == 0xFF ? rgb : kWhite;
-    auto found = regions_.find(Key{RegionKey(region), tint});
+    if (texelOnPixel && tint == kWhite) {
+        out = Part{sheet_, region, Opaque(region), false};
+        return true;
+    }
+    const Key key{RegionKey(region), tint};
+    auto found = regions_.find(key);
     if (found != regions_.end()) {
-        return &found->second;
+        out = found->second;
+        return true;
     }
     if (tint != kWhite && tintedCount_ >= kMaxTintedRegions) {
         for (auto it = regions_.begin(); it != regions_.end();) {
@@ -69,39 +115,45 @@ const SdlTexture::RegionTexture* SdlTexture::Region(const Rect& region, uint32_t
         }
         tintedCount_ = 0;
     }
-    return Upload(region, tint);
-}
-
-SdlTexture::RegionTexture* SdlTexture::Upload(const Rect& region, uint32_t tint) const {
-    const int width = region.right - region.left;
-    const int height = region.bottom - region.top;
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-    bool opaque = true;
-    for (int y = 0; y < height; ++y) {
-        const uint32_t* row = image_.pixels.data() + static_cast<size_t>(region.top + y) * image_.width + region.left;
-        uint32_t* out = pixels.data() + static_cast<size_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            out[x] = tint == kWhite ? row[x] : Modulate(row[x], tint);
-            opaque = opaque && (row[x] >> 24) == 0xFF;
-        }
+    SDL_Texture* copy = CopyRegion(region, tint);
+    if (copy == nullptr) {
+        return false;
     }
-    SDL_Texture* texture =
-        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
-    if (texture == nullptr) {
-        return nullptr;
-    }
-    if (SDL_UpdateTexture(texture, nullptr, pixels.data(), width * 4) != 0) {
-        SDL_DestroyTexture(texture);
-        return nullptr;
-    }
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    // Scaled and turned sprites are filtered; unscaled ones land texel on pixel.
-    SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
     if (tint != kWhite) {
         ++tintedCount_;
     }
-    auto inserted = regions_.emplace(Key{RegionKey(region), tint}, RegionTexture{texture, opaque, tint != kWhite});
-    return &inserted.first->second;
+    const Rect whole{0, 0, region.right - region.left, region.bottom - region.top};
+    out = regions_.emplace(key, Part{copy, whole, Opaque(region), tint != kWhite}).first->second;
+    return true;
+}
+
+SDL_Texture* SdlTexture::CopyRegion(const Rect& region, uint32_t tint) const {
+    const int width = region.right - region.left;
+    const int height = region.bottom - region.top;
+    SDL_Texture* copy = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    if (copy == nullptr) {
+        return nullptr;
+    }
+    // A plain copy texel for texel (alpha included), the tint multiplied in.
+    SDL_Texture* previous = SDL_GetRenderTarget(renderer_);
+    bool copied = SDL_SetRenderTarget(renderer_, copy) == 0;
+    if (copied) {
+        const SDL_Rect from{region.left, region.top, width, height};
+        SDL_SetTextureBlendMode(sheet_, SDL_BLENDMODE_NONE);
+        SDL_SetTextureColorMod(sheet_, static_cast<Uint8>(tint >> 16), static_cast<Uint8>(tint >> 8),
+                               static_cast<Uint8>(tint));
+        SDL_SetTextureAlphaMod(sheet_, 255);
+        copied = SDL_RenderCopy(renderer_, sheet_, &from, nullptr) == 0;
+        SDL_SetRenderTarget(renderer_, previous);
+    }
+    if (!copied) {
+        SDL_DestroyTexture(copy);
+        return nullptr;
+    }
+    SDL_SetTextureBlendMode(copy, SDL_BLENDMODE_BLEND);
+    // Scaled and turned sprites are filtered.
+    SDL_SetTextureScaleMode(copy, SDL_ScaleModeLinear);
+    return copy;
 }
 
 }  // namespace platform

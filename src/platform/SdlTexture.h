@@ -4,6 +4,7 @@
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/Renderer.h"
 
@@ -12,38 +13,47 @@ struct SDL_Texture;
 
 namespace platform {
 
-// A texture of an SDL renderer. It keeps the image and uploads each region
-// that is drawn as a texture of its own, so that filtering a scaled or turned
-// region never blends in the pixels of its neighbours on the sheet. Regions
-// drawn with an opaque tint are uploaded tinted once, so that drawing them
-// needs no colour modulation (which is slow in software).
+// A texture of an SDL renderer: the whole image uploaded once as one texture
+// (the image itself is not kept). A region drawn texel on pixel is copied
+// straight from it. A region that is scaled or turned gets a copy of its own,
+// made on the renderer from the sheet, so that filtering never blends in the
+// pixels of its neighbours on the sheet; a region drawn with an opaque tint
+// gets a copy with the tint applied, so that drawing it needs no colour
+// modulation (which is slow in software).
 class SdlTexture : public Texture {
 public:
-    // The live textures of one renderer, so that a reset of its device can drop
-    // every uploaded region; each texture enters it when made and leaves it
-    // when destroyed.
+    // The live textures of one renderer; each texture enters it when made and
+    // leaves it when destroyed.
     using Register = std::unordered_set<const SdlTexture*>;
 
-    struct RegionTexture {
+    // What to copy for a region: the texture and the part of it.
+    struct Part {
         SDL_Texture* texture;
+        Rect source;
         bool opaque;  // every texel fully opaque
         bool tinted;  // the tint is already applied to the texels
     };
 
-    SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live = nullptr);
+    // Null when the renderer cannot take the image.
+    static std::unique_ptr<SdlTexture> Create(SDL_Renderer* renderer, Image image,
+                                              std::shared_ptr<Register> live = nullptr);
     ~SdlTexture() override;
     SdlTexture(const SdlTexture&) = delete;
     SdlTexture& operator=(const SdlTexture&) = delete;
 
-    int Width() const override { return image_.width; }
-    int Height() const override { return image_.height; }
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    // Tells this texture from any other that lived at the same address.
+    uint64_t Serial() const { return serial_; }
 
-    // The texture for drawing a region inside the image with the ARGB colour
-    // (created on first use); null when it cannot be created.
-    const RegionTexture* Region(const Rect& region, uint32_t argb) const;
-    // Forgets every uploaded region (they are uploaded again when drawn).
+    // The part to draw a region inside the image with the ARGB colour from:
+    // the sheet itself when `texelOnPixel` and the colour needs no tinted
+    // copy, else the region's own copy (made on first use). False when the
+    // copy cannot be made.
+    bool PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out) const;
+    // Forgets every region copy (they are made again when drawn).
     void DropRegions() const;
-    // How many regions are uploaded now.
+    // How many region copies exist now.
     size_t UploadedRegions() const { return regions_.size(); }
 
 private:
@@ -56,12 +66,19 @@ private:
         size_t operator()(const Key& key) const { return std::hash<uint64_t>()(key.region * 31 + key.tint); }
     };
 
-    RegionTexture* Upload(const Rect& region, uint32_t tint) const;
+    SdlTexture(SDL_Renderer* renderer, SDL_Texture* sheet, const Image& image, std::shared_ptr<Register> live);
+    bool Opaque(const Rect& region) const;
+    SDL_Texture* CopyRegion(const Rect& region, uint32_t tint) const;
 
     SDL_Renderer* renderer_;
-    Image image_;
+    SDL_Texture* sheet_;
+    int width_;
+    int height_;
+    uint64_t serial_;
     std::shared_ptr<Register> live_;
-    mutable std::unordered_map<Key, RegionTexture, KeyHash> regions_;
+    std::vector<uint64_t> opaqueBits_;  // one bit per texel, row by row: fully opaque
+    mutable std::unordered_map<uint64_t, bool> opaqueRegions_;
+    mutable std::unordered_map<Key, Part, KeyHash> regions_;
     mutable int tintedCount_ = 0;
 };
 

@@ -63,6 +63,20 @@ void SdlWindow::SetFullscreen(bool fullscreen) {
 
 void SdlWindow::Show() { SDL_ShowWindow(window_); }
 
+void SdlWindow::SetIcon(const Image& icon) {
+    if (icon.width <= 0 || icon.height <= 0) {
+        return;
+    }
+    // SDL copies the pixels; the surface only borrows the image's.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(icon.pixels.data()), icon.width, icon.height, 32,
+        icon.width * static_cast<int>(sizeof(uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+    if (surface != nullptr) {
+        SDL_SetWindowIcon(window_, surface);
+        SDL_FreeSurface(surface);
+    }
+}
+
 void HideSystemCursor() { SDL_ShowCursor(SDL_DISABLE); }
 
 }  // namespace platform

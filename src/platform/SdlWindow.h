@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/EventTranslator.h"
+#include "platform/Image.h"
 #include "platform/Window.h"
 
 struct SDL_Window;
@@ -27,6 +28,9 @@ public:
     void ResetDevice() override;
     void SetFullscreen(bool fullscreen) override;
     void Show() override;
+
+    // The picture the desktop shows for the window (task bar, switcher).
+    void SetIcon(const Image& icon);
 
     SDL_Window* Handle() const { return window_; }
 

@@ -2,10 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/Paths.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -36,7 +39,32 @@ bool IsRegularFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+bool runsInstalled = false;
+
+// An absolute folder from the environment with "knobelkiste/" appended; the
+// XDG rules ignore relative ones.
+void AddDataFolder(std::vector<std::string>& folders, const std::string& base) {
+    if (base.empty() || base.front() != '/') {
+        return;
+    }
+    const std::string folder = JoinPath(base, "knobelkiste/");
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+        folders.push_back(folder);
+    }
+}
+
 }  // namespace
+
+const FileSystemQueries& RealFileSystem() {
+    static const FileSystemQueries queries{
+        IsRegularFile,
+        [](const std::string& folder) { return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0; },
+        [](const std::string& name) {
+            const char* value = std::getenv(name.c_str());
+            return std::string(value == nullptr ? "" : value);
+        }};
+    return queries;
+}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) {
@@ -63,42 +91,69 @@ std::string FindFileInFolders(const std::vector<std::string>& folders, const std
     return std::string();
 }
 
+std::vector<std::string> DataFolders(const std::string& executableFolder, const FileSystemQueries& queries) {
+    std::vector<std::string> folders{""};
+    if (!executableFolder.empty()) {
+        folders.push_back(executableFolder);
+        folders.push_back(JoinPath(executableFolder, "../share/knobelkiste/"));
+    }
+    const std::string dataHome = queries.env("XDG_DATA_HOME");
+    const std::string home = queries.env("HOME");
+    AddDataFolder(folders, !dataHome.empty() ? dataHome : home.empty() ? "" : JoinPath(home, ".local/share"));
+    std::string dataDirs = queries.env("XDG_DATA_DIRS");
+    if (dataDirs.empty()) {
+        dataDirs = "/usr/local/share/:/usr/share/";
+    }
+    for (std::size_t start = 0; start <= dataDirs.size();) {
+        const std::size_t end = std::min(dataDirs.find(':', start), dataDirs.size());
+        AddDataFolder(folders, dataDirs.substr(start, end - start));
+        start = end + 1;
+    }
+    return folders;
+}
+
 std::string FindDataFile(const std::string& name) {
     if (IsPath(name)) {
         return IsRegularFile(name) ? name : std::string();
     }
-    std::vector<std::string> folders{""};
-    const std::string executableFolder = platform::ExecutableDirectory();
-    if (!executableFolder.empty()) {
-        folders.push_back(executableFolder);
-    }
-    return FindFileInFolders(folders, name);
+    return FindFileInFolders(DataFolders(platform::ExecutableDirectory(), RealFileSystem()), name);
 }
 
-std::string ChooseSaveFilePath(const std::string& workingFolder, const std::function<std::string()>& fallbackFolder,
-                               const std::string& name, bool forReading) {
+bool IsInstalledLocation(const std::string& path, const std::string& executableFolder) {
+    const std::size_t slash = path.rfind('/');
+    return slash != std::string::npos && path.substr(0, slash + 1) != executableFolder;
+}
+
+std::string ChooseSaveFilePath(const std::string& workingFolder, bool installed,
+                               const std::function<std::string()>& userFolder, const std::string& name,
+                               bool forReading, const FileSystemQueries& queries) {
     if (IsPath(name)) {
         return name;
     }
     const std::string inWorkingFolder = JoinPath(workingFolder, name);
-    if (::access(workingFolder.empty() ? "." : workingFolder.c_str(), W_OK) == 0) {
+    // An installed program keeps out of the folder it was started in unless
+    // that folder already holds its settings.
+    const bool ownsWorkingFolder = !installed || queries.isFile(JoinPath(workingFolder, kSettingsFileName));
+    if (ownsWorkingFolder && queries.canWrite(workingFolder)) {
         return inWorkingFolder;
     }
-    const std::string folder = fallbackFolder();
+    const std::string folder = userFolder();
     if (folder.empty()) {
         return inWorkingFolder;
     }
-    const std::string inFallbackFolder = JoinPath(folder, name);
-    if (forReading && !IsRegularFile(inFallbackFolder)) {
+    const std::string inUserFolder = JoinPath(folder, name);
+    if (forReading && ownsWorkingFolder && !queries.isFile(inUserFolder)) {
         return inWorkingFolder;
     }
-    return inFallbackFolder;
+    return inUserFolder;
 }
 
+void SetRunsInstalled(bool installed) { runsInstalled = installed; }
+
 std::string SaveFileForWriting(const std::string& name) {
-    return ChooseSaveFilePath("", platform::PreferencesDirectory, name, false);
+    return ChooseSaveFilePath("", runsInstalled, platform::PreferencesDirectory, name, false, RealFileSystem());
 }
 
 std::string SaveFileForReading(const std::string& name) {
-    return ChooseSaveFilePath("", platform::PreferencesDirectory, name, true);
+    return ChooseSaveFilePath("", runsInstalled, platform::PreferencesDirectory, name, true, RealFileSystem());
 }

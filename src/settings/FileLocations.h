@@ -7,6 +7,17 @@
 // Where the program's files are found. A name is looked up relative to the
 // working directory; a name holding a '/' is a path and is used as it is.
 
+// The questions the choices below ask the file system and the environment,
+// so that they can be answered by a stand-in.
+struct FileSystemQueries {
+    std::function<bool(const std::string& path)> isFile;        // a regular file
+    std::function<bool(const std::string& folder)> canWrite;   // "" is the working directory
+    std::function<std::string(const std::string& name)> env;   // "" when unset
+};
+
+// The answers of the real disk and the process environment.
+const FileSystemQueries& RealFileSystem();
+
 // folder + name; an empty folder is the working directory.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
@@ -14,17 +25,35 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // any spelling that differs only in ASCII letter case; "" when none does.
 std::string FindFileInFolders(const std::vector<std::string>& folders, const std::string& name);
 
-// A read-only data file (language files, the archive, the intro): the working
-// directory first, then the executable's folder. "" when neither has it.
+// The folders read-only data is looked up in, in this order: the working
+// directory (""), the executable's folder (when known), its
+// ../share/knobelkiste, then knobelkiste/ in $XDG_DATA_HOME (~/.local/share)
+// and in each folder of $XDG_DATA_DIRS (/usr/local/share:/usr/share).
+std::vector<std::string> DataFolders(const std::string& executableFolder, const FileSystemQueries& queries);
+
+// A read-only data file (language files, the archive, the intro), searched in
+// DataFolders() of the running executable. "" when no folder has it.
 std::string FindDataFile(const std::string& name);
 
-// A file the program writes (knobel.cfg, stats.sav, the games' save files):
-// in workingFolder while that folder can be written, else in the folder that
-// fallbackFolder names (asked only then). For reading, a file not yet in the
-// fallback folder is read from workingFolder, so an existing copy carries over.
-std::string ChooseSaveFilePath(const std::string& workingFolder, const std::function<std::string()>& fallbackFolder,
-                               const std::string& name, bool forReading);
+// True when a data file found at `path` lies in neither the working directory
+// nor the executable's folder: the program runs from an installation.
+bool IsInstalledLocation(const std::string& path, const std::string& executableFolder);
 
-// ChooseSaveFilePath with the working directory and the user's data folder.
+// The file `name` the program writes (knobel.cfg, stats.sav, the games' save
+// files), or reads back. It lives in workingFolder while that folder holds
+// knobel.cfg or, for a program that does not run installed, while it can be
+// written; else in the folder userFolder names (asked only then; "" keeps the
+// working folder). Reading from a working folder that cannot be written takes
+// its copy while userFolder has none yet, so existing results carry over.
+std::string ChooseSaveFilePath(const std::string& workingFolder, bool installed,
+                               const std::function<std::string()>& userFolder, const std::string& name,
+                               bool forReading, const FileSystemQueries& queries);
+
+// Whether the program runs installed (see IsInstalledLocation); decided once at
+// start-up, false until then.
+void SetRunsInstalled(bool installed);
+
+// ChooseSaveFilePath with the working directory, the user's data folder and
+// the real disk.
 std::string SaveFileForWriting(const std::string& name);
 std::string SaveFileForReading(const std::string& name);

@@ -74,6 +74,7 @@ protected:
     void Draw(platform::SdlFont& face, const std::string& text, Rect rect, uint32_t format,
               uint32_t colour = kBlack) {
         renderer->DrawText(face, text, rect, format, colour);
+        renderer->Present();  // the renderer draws recorded calls when presenting
     }
 
     InkBox InkOf(const std::string& text, platform::SdlFont& face, Rect rect, uint32_t format) {

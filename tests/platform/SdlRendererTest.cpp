@@ -27,31 +27,94 @@ TEST_F(SdlRendererTest, AnOffscreenRendererClearsEveryPixelToTheExactColour) {
     EXPECT_EQ(renderer->ReadPixels()[777], 0xFF102030u);
 }
 
-TEST_F(SdlRendererTest, ADeviceResetDropsEveryLiveTexturesUploadsAndTheyComeBackWhenDrawn) {
-    auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
-    ASSERT_NE(renderer, nullptr);
+// An 8 x 8 sheet: a red left half and a blue right half, two regions side by side.
+platform::Image TwoRegionSheet() {
     platform::Image image;
     image.width = 8;
     image.height = 8;
-    image.pixels.assign(64, 0xFF336699u);
-    auto kept = renderer->CreateTexture(image);
-    auto gone = renderer->CreateTexture(image);
-    const auto& texture = static_cast<const platform::SdlTexture&>(*kept);
-    const platform::Transform2D identity;
-    renderer->DrawSprite(*kept, {0, 0, 4, 4}, identity, 0xFFFFFFFFu);
-    renderer->DrawSprite(*kept, {4, 4, 8, 8}, identity, 0xFFFFFFFFu);
-    renderer->DrawSprite(*gone, {0, 0, 4, 4}, identity, 0xFFFFFFFFu);
-    ASSERT_EQ(texture.UploadedRegions(), 2u);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            image.pixels.push_back(x < 4 ? 0xFFFF0000u : 0xFF0000FFu);
+        }
+    }
+    return image;
+}
 
-    gone.reset();  // a destroyed texture leaves the register
-    renderer->OnLostDevice();
-    renderer->OnResetDevice();
-    EXPECT_EQ(texture.UploadedRegions(), 0u);
+TEST_F(SdlRendererTest, AFrameIsShownOnlyWhenItsCallsChangeOrAfterADeviceReset) {
+    auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
+    ASSERT_NE(renderer, nullptr);
+    renderer->SkipUnchangedFrames(true);
+    auto texture = renderer->CreateTexture(TwoRegionSheet());
+    ASSERT_NE(texture, nullptr);
+    struct Step {
+        const char* what;
+        platform::Rect region;
+        float x;
+        bool reset;
+        int shown;
+    };
+    const Step steps[] = {
+        {"the first frame", {0, 0, 4, 8}, 0.0f, false, 1},  {"the same calls", {0, 0, 4, 8}, 0.0f, false, 1},
+        {"another region", {4, 0, 8, 8}, 0.0f, false, 2},   {"moved", {4, 0, 8, 8}, 1.0f, false, 3},
+        {"unchanged after a reset", {4, 0, 8, 8}, 1.0f, true, 4}, {"unchanged", {4, 0, 8, 8}, 1.0f, false, 4},
+    };
+    for (const Step& step : steps) {
+        if (step.reset) {
+            renderer->OnLostDevice();
+            renderer->OnResetDevice();
+        }
+        renderer->Clear(0xFF000000u);
+        platform::Transform2D at;
+        at.dx = step.x;
+        renderer->DrawSprite(*texture, step.region, at, 0xFFFFFFFFu);
+        renderer->Present();
+        EXPECT_EQ(renderer->PresentedFrames(), step.shown) << step.what;
+    }
+    // The screen holds the last frame shown: the blue region one pixel in.
+    const std::vector<uint32_t> pixels = renderer->ReadPixels();
+    EXPECT_EQ(pixels[0], 0xFF000000u);
+    EXPECT_EQ(pixels[1], 0xFF0000FFu);
+    EXPECT_EQ(pixels[4], 0xFF0000FFu);
+    EXPECT_EQ(pixels[5], 0xFF000000u);
+}
 
-    renderer->Clear(0xFF000000u);
-    renderer->DrawSprite(*kept, {0, 0, 4, 4}, identity, 0xFFFFFFFFu);
-    EXPECT_EQ(texture.UploadedRegions(), 1u);
-    EXPECT_EQ(renderer->ReadPixels()[0], 0xFF336699u);
+TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
+    auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
+    ASSERT_NE(renderer, nullptr);
+    auto texture = renderer->CreateTexture(TwoRegionSheet());
+    ASSERT_NE(texture, nullptr);
+    const auto& sheet = static_cast<const platform::SdlTexture&>(*texture);
+    struct Case {
+        const char* what;
+        float scale;
+        uint32_t colour;
+        uint32_t expected;
+        size_t copies;  // region copies made so far
+    };
+    const Case cases[] = {
+        {"texel on pixel, from the sheet", 1.0f, 0xFFFFFFFFu, 0xFF0000FFu, 0},
+        {"scaled, from a copy of the region", 2.5f, 0xFFFFFFFFu, 0xFF0000FFu, 1},
+        {"tinted, from a tinted copy", 1.0f, 0xFF808080u, 0xFF000080u, 2},
+    };
+    for (const Case& c : cases) {
+        renderer->Clear(0xFF000000u);
+        platform::Transform2D transform;
+        transform.m11 = c.scale;
+        transform.m22 = c.scale;
+        transform.dx = 10.0f;
+        transform.dy = 10.0f;
+        renderer->DrawSprite(*texture, {4, 0, 8, 8}, transform, c.colour);
+        const std::vector<uint32_t> pixels = renderer->ReadPixels();
+        const int size = static_cast<int>(4 * c.scale);
+        for (int y = 10; y < 10 + size; ++y) {
+            for (int x = 10; x < 10 + size; ++x) {
+                ASSERT_EQ(pixels[static_cast<size_t>(y) * 64 + x], c.expected) << c.what << " at " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(pixels[9 * 64 + 9], 0xFF000000u) << c.what;
+        EXPECT_EQ(sheet.UploadedRegions(), c.copies) << c.what;
+        renderer->Present();
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/TempFolder.h"
 
@@ -36,11 +37,17 @@ std::string ReadFile(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
-// Runs the program in `folder` with the data home `dataHome` (as the user
-// nobody when `asNobody`), sends it SIGTERM after `termAfter` seconds (never
-// when negative) and waits at most `limit` seconds for its end.
+// Runs the program with `arguments` in `folder` with the data home `dataHome`
+// (as the user nobody when `asNobody`), sends it SIGTERM after `termAfter`
+// seconds (never when negative) and waits at most `limit` seconds for its end.
 ProgramRun Start(const std::string& program, const std::string& folder, const std::string& dataHome, double termAfter,
-          bool asNobody = false, double limit = 60.0) {
+          bool asNobody = false, double limit = 60.0, std::vector<std::string> arguments = {}) {
+    arguments.insert(arguments.begin(), program);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
     const std::string errorFile = dataHome + "/stderr.txt";
     const pid_t child = fork();
     if (child == 0) {
@@ -54,11 +61,12 @@ ProgramRun Start(const std::string& program, const std::string& folder, const st
         ::setenv("SDL_VIDEODRIVER", "dummy", 1);
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        ::setenv("XDG_DATA_DIRS", dataHome.c_str(), 1);
         ::setenv("HOME", dataHome.c_str(), 1);
         if (asNobody && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             _exit(121);
         }
-        ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        ::execv(program.c_str(), argv.data());
         _exit(122);
     }
     ProgramRun run;
@@ -165,6 +173,31 @@ TEST_F(ProgramTest, AReadOnlyWorkingFolderSendsTheFilesToTheDataHomeWhereTheNext
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_NE(ReadFile(saved).find("SPRACHE:\t1"), std::string::npos);
     ::chmod(folder.Path().c_str(), 0755);
+}
+
+TEST_F(ProgramTest, InstalledAndStartedElsewhereItKeepsItsFilesInTheDataHomeAndTheOptionsForThatRun) {
+    // prefix/bin/knobelkiste with its data in prefix/share/knobelkiste, started in another folder.
+    const fs::path built = fs::path(kBuilt).parent_path();
+    fs::create_directories(folder.Path("bin"));
+    fs::create_directories(folder.Path("share/knobelkiste"));
+    fs::copy_file(kBuilt, folder.Path("bin/knobelkiste"));
+    for (const char* name : {"sport.gob", "deutsch.lng", "english.lng"}) {
+        fs::copy_file(built / name, folder.Path("share/knobelkiste/") + name);
+    }
+    TempFolder elsewhere;
+    const std::string program = folder.Path("bin/knobelkiste");
+    ProgramRun run = Start(program, elsewhere.Path(), dataHome.Path(), 1.5, false, 60.0,
+                           {"--no-intro", "--windowed", "--language", "en"});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(fs::exists(dataHome.Path("knobelkiste/stats.sav")));
+    EXPECT_FALSE(elsewhere.Exists("knobel.cfg"));
+    // Nothing the command line chose is saved: the defaults stay.
+    EXPECT_NE(ReadFile(dataHome.Path("knobelkiste/knobel.cfg")).find("FULLSCREEN:\t1\nSPRACHE:\t0\n"),
+              std::string::npos);
+
+    run = Start(program, elsewhere.Path(), dataHome.Path(), -1.0, false, 60.0, {"--language", "fr"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.errors.find("Usage:"), std::string::npos) << run.errors;
 }
 
 }  // namespace

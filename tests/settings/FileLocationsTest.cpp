@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "support/TempFolder.h"
 
@@ -29,28 +33,81 @@ TEST(FileLocationsTest, DataFilesAreFoundInFolderOrderIgnoringLetterCase) {
     EXPECT_EQ(FindDataFile("nirgends.lng"), "");
 }
 
-TEST(FileLocationsTest, SaveFilesGoToTheWorkingFolderWhileItCanBeWritten) {
-    TempFolder folder;
-    int asked = 0;
-    auto fallback = [&]() {
-        ++asked;
-        return folder.Path("prefs/");
-    };
-    EXPECT_EQ(ChooseSaveFilePath(folder.Path(), fallback, "stats.sav", false), folder.Path("stats.sav"));
-    EXPECT_EQ(ChooseSaveFilePath(folder.Path(), fallback, "stats.sav", true), folder.Path("stats.sav"));
-    EXPECT_EQ(asked, 0);
+namespace {
 
-    // A working folder that cannot be written (here: one that does not exist).
-    const std::string readOnly = folder.Path("gone");
-    EXPECT_EQ(ChooseSaveFilePath(readOnly, fallback, "stats.sav", false), folder.Path("prefs/stats.sav"));
-    // Reading takes the working folder's copy until the fallback folder has one.
-    EXPECT_EQ(ChooseSaveFilePath(readOnly, fallback, "stats.sav", true), readOnly + "/stats.sav");
-    std::filesystem::create_directory(folder.Path("prefs"));
-    folder.Write("prefs/stats.sav", "x");
-    EXPECT_EQ(ChooseSaveFilePath(readOnly, fallback, "stats.sav", true), folder.Path("prefs/stats.sav"));
-    // Without a fallback folder the working folder is all there is.
-    EXPECT_EQ(ChooseSaveFilePath(readOnly, [] { return std::string(); }, "a.sav", false), readOnly + "/a.sav");
-    // A path is used as it is.
-    EXPECT_EQ(ChooseSaveFilePath(readOnly, fallback, "/x/y.sav", false), "/x/y.sav");
-    EXPECT_EQ(asked, 3);
+// A file system that exists only in the test: its files, its writable folders, its environment.
+FileSystemQueries FakeFileSystem(std::set<std::string> files, std::set<std::string> writable,
+                                 std::map<std::string, std::string> env) {
+    return {[files](const std::string& path) { return files.count(path) > 0; },
+            [writable](const std::string& folder) { return writable.count(folder) > 0; },
+            [env](const std::string& name) { return env.count(name) > 0 ? env.at(name) : std::string(); }};
+}
+
+}  // namespace
+
+TEST(FileLocationsTest, DataIsSearchedBesideTheProgramThenInItsShareFolderThenInTheXdgFolders) {
+    const FileSystemQueries home = FakeFileSystem({}, {}, {{"HOME", "/home/anna"}});
+    EXPECT_EQ(DataFolders("/opt/k/bin/", home),
+              (std::vector<std::string>{"", "/opt/k/bin/", "/opt/k/bin/../share/knobelkiste/",
+                                        "/home/anna/.local/share/knobelkiste/", "/usr/local/share/knobelkiste/",
+                                        "/usr/share/knobelkiste/"}));
+    // Relative, empty and repeated folders of the XDG variables do not count.
+    const FileSystemQueries xdg = FakeFileSystem(
+        {}, {}, {{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "/data"}, {"XDG_DATA_DIRS", "/a/:rel::/b:/data"}});
+    EXPECT_EQ(DataFolders("", xdg),
+              (std::vector<std::string>{"", "/data/knobelkiste/", "/a/knobelkiste/", "/b/knobelkiste/"}));
+    EXPECT_EQ(DataFolders("", FakeFileSystem({}, {}, {})),
+              (std::vector<std::string>{"", "/usr/local/share/knobelkiste/", "/usr/share/knobelkiste/"}));
+
+    // Data found in neither the working folder nor beside the program is an installation's.
+    for (const auto& [path, installed] : std::vector<std::pair<std::string, bool>>{
+             {"sport.gob", false}, {"/opt/k/bin/sport.gob", false}, {"", false},
+             {"/opt/k/bin/../share/knobelkiste/sport.gob", true}, {"/usr/share/knobelkiste/sport.gob", true}}) {
+        EXPECT_EQ(IsInstalledLocation(path, "/opt/k/bin/"), installed) << path;
+    }
+}
+
+TEST(FileLocationsTest, SaveFilesStayInTheWorkingFolderUnlessItIsReadOnlyOrTheProgramRunsInstalled) {
+    struct Case {
+        bool installed, writable, configHere, inUserFolder, userFolderKnown, forReading;
+        const char* expected;  // "w": the working folder's file, "u": the user folder's
+    };
+    const Case cases[] = {
+        {false, true, false, false, true, false, "w"},   // as from the build folder
+        {false, true, false, false, true, true, "w"},
+        {false, false, false, false, true, false, "u"},  // a read-only working folder
+        {false, false, false, false, true, true, "w"},   // its copy carries over ...
+        {false, false, false, true, true, true, "u"},    // ... until the user folder has one
+        {false, false, false, false, false, false, "w"}, // no user folder at all
+        {true, true, false, false, true, false, "u"},    // installed, started anywhere
+        {true, true, false, false, true, true, "u"},
+        {true, true, true, false, true, false, "w"},     // installed, started beside its settings
+        {true, false, true, false, true, true, "w"},
+        {true, false, true, false, true, false, "u"},
+        {true, true, false, false, false, false, "w"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "installed " << c.installed << " writable " << c.writable << " cfg "
+                                          << c.configHere << " user " << c.inUserFolder << c.userFolderKnown
+                                          << " reading " << c.forReading);
+        std::set<std::string> files{"w/stats.sav"};
+        if (c.configHere) {
+            files.insert("w/knobel.cfg");
+        }
+        if (c.inUserFolder) {
+            files.insert("u/stats.sav");
+        }
+        const FileSystemQueries queries =
+            FakeFileSystem(files, c.writable ? std::set<std::string>{"w"} : std::set<std::string>{}, {});
+        auto userFolder = [&]() { return std::string(c.userFolderKnown ? "u/" : ""); };
+        EXPECT_EQ(ChooseSaveFilePath("w", c.installed, userFolder, "stats.sav", c.forReading, queries),
+                  std::string(c.expected) + "/stats.sav");
+        EXPECT_EQ(ChooseSaveFilePath("w", c.installed, userFolder, "/x/y.sav", c.forReading, queries), "/x/y.sav");
+    }
+    // The user folder is made when first asked for: not while the working folder serves.
+    int asked = 0;
+    const auto count = [&]() { return ++asked, std::string("u/"); };
+    ChooseSaveFilePath("w", false, count, "stats.sav", false, FakeFileSystem({}, {"w"}, {}));
+    ChooseSaveFilePath("w", true, count, "stats.sav", true, FakeFileSystem({"w/knobel.cfg"}, {"w"}, {}));
+    EXPECT_EQ(asked, 0);
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "AppIcon.h"
 #include "AssetCatalog.h"
 #include "sound/Effects.h"
 #include "sound/Wave.h"
@@ -36,6 +37,13 @@ bool WriteAllAssets(const std::string& folder, std::string& error) {
             error = "cannot write " + path.string();
             return false;
         }
+    }
+    // The window's icon travels in the archive with the art.
+    Canvas icon(kWindowIconSize, kWindowIconSize);
+    PaintAppIcon(icon.Cr(), kWindowIconSize);
+    if (!icon.WritePng((root / kWindowIconEntry).string())) {
+        error = "cannot write " + (root / kWindowIconEntry).string();
+        return false;
     }
     for (const SoundEffect& effect : SoundEffects()) {
         const fs::path path = sounds / effect.file;

@@ -135,7 +135,7 @@ void KG_Quadrat_addieren::Render() {
     const bool choosing = resultTimer <= 0.0;
     if (choosing) {
         for (size_t j = 0; j < labelPositions.size(); ++j) {
-            const std::string label = "(" + std::string(1, static_cast<char>('a' + j)) + ")";
+            const std::string label{'(', static_cast<char>('a' + j), ')'};
             textRenderer->DrawTextAt(label, labelPositions[j].x, labelPositions[j].y, kBlack, kCentred, smallFont);
         }
     }

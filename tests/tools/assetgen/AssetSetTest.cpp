@@ -12,10 +12,11 @@
 namespace {
 
 // The sixteen textures the game loads at start-up (their sizes are checked
-// against the region map) and its sound effects ("Sounds\<file>").
+// against the region map), the window's icon and the sound effects ("Sounds\<file>").
 const char* const kTextures[] = {"splash.PNG", "misc1.PNG", "misc2.PNG", "misc3.PNG", "misc4.PNG", "menu1.PNG",
                                  "menu2.PNG",  "menu3.PNG", "back1.PNG", "back2.PNG", "back3.PNG", "back4.PNG",
-                                 "MemoryCards1.png", "MemoryCards2.png", "Memory_Muster.PNG", "bg.PNG"};
+                                 "MemoryCards1.png", "MemoryCards2.png", "Memory_Muster.PNG", "bg.PNG",
+                                 "icon.PNG"};
 const char* const kSounds[] = {"klick_game.wav", "klick_menu.wav", "win.wav",   "lose.wav",
                                "alarm.wav",      "pop.wav",        "punch.wav", "lamp1.wav"};
 

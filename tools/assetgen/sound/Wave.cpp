@@ -4,7 +4,11 @@
 
 namespace {
 
-void Put(std::vector<unsigned char>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
+void Put(std::vector<unsigned char>& out, std::string_view tag) {
+    for (const char c : tag) {
+        out.push_back(static_cast<unsigned char>(c));
+    }
+}
 
 // Little-endian, as RIFF stores every number.
 void PutLE(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/Image.h"
+
+// Decodes PNG files on worker threads (one per core, at most as many as
+// files) while the caller takes the images in order. Workers run at most a
+// few files ahead of the caller, so that few decoded images wait at once.
+// The colour key is applied to each image. The files must outlive the decoder.
+class SheetDecoder {
+public:
+    explicit SheetDecoder(const std::vector<std::vector<uint8_t>>& files);
+    ~SheetDecoder();
+    SheetDecoder(const SheetDecoder&) = delete;
+    SheetDecoder& operator=(const SheetDecoder&) = delete;
+
+    // Waits for the next file's image; false when it is no readable PNG.
+    bool TakeNext(platform::Image& out);
+
+private:
+    struct Slot {
+        bool done = false;
+        bool ok = false;
+        platform::Image image;
+    };
+
+    void Work();
+
+    const std::vector<std::vector<uint8_t>>& files_;
+    std::vector<Slot> slots_;
+    size_t next_ = 0;   // the next file a worker takes
+    size_t taken_ = 0;  // files the caller has taken
+    size_t ahead_;      // how far past the caller workers may go
+    bool stopping_ = false;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<std::thread> workers_;
+};
