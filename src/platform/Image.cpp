@@ -14,7 +14,8 @@ bool DecodePng(const uint8_t* data, size_t size, Image& out) {
     if (data == nullptr || png_image_begin_read_from_memory(&png, data, size) == 0) {
         return false;
     }
-    if (png.width == 0 || png.height == 0 || png.width > kMaxImageSide || png.height > kMaxImageSide) {
+    if (png.width == 0 || png.height == 0 || png.width > kMaxImageSide || png.height > kMaxImageSide ||
+        static_cast<size_t>(png.width) * png.height > MaxPngPixels(size)) {
         png_image_free(&png);
         return false;
     }

@@ -19,8 +19,13 @@ struct Image {
 // Images larger than this on either side are refused.
 constexpr int kMaxImageSide = 8192;
 
+// The most pixels PNG bytes of that size can hold: deflate makes at most 1032
+// bytes of one, and a pixel takes at least one bit. A header that claims more
+// is refused before anything is allocated for it.
+constexpr size_t MaxPngPixels(size_t fileSize) { return fileSize * 8 * 1032; }
+
 // Decodes PNG bytes; false (and an empty image) for anything that is not a
-// readable PNG within the size limit.
+// readable PNG within the size limits.
 bool DecodePng(const uint8_t* data, size_t size, Image& out);
 
 // Writes the image as a PNG file; false on failure.

@@ -10,6 +10,7 @@ extern "C" {
 }
 
 #include <cstring>
+#include <filesystem>
 
 namespace platform {
 
@@ -36,8 +37,14 @@ AVCodecContext* OpenStreamDecoder(const AVStream* stream) {
     return context;
 }
 
-bool UsableSize(int width, int height) {
-    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide;
+// A picture may not claim more pixels than this per byte of the file: no real
+// video compresses that far, and a few damaged bytes cannot make the decoder
+// allocate hundreds of megabytes.
+constexpr uint64_t kMaxPixelsPerFileByte = 4096;
+
+bool UsableSize(int width, int height, uint64_t fileSize) {
+    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+           static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= fileSize * kMaxPixelsPerFileByte;
 }
 
 }  // namespace
@@ -55,6 +62,7 @@ struct VideoDecoder::State {
     bool draining = false;  // the file is read to its end; the decoders give what they hold
     bool finished = false;
     double lastSeconds = -1.0;
+    uint64_t fileSize = 0;
 
     ~State() {
         av_frame_free(&frame);
@@ -123,7 +131,7 @@ void VideoDecoder::State::ConvertAudio(std::vector<int16_t>& out) {
 }
 
 bool VideoDecoder::State::ConvertVideo(VideoFrame& out) {
-    if (!UsableSize(frame->width, frame->height)) {
+    if (!UsableSize(frame->width, frame->height, fileSize)) {
         return false;
     }
     scaler = sws_getCachedContext(scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
@@ -179,6 +187,11 @@ VideoDecoder::~VideoDecoder() = default;
 std::unique_ptr<VideoDecoder> VideoDecoder::Open(const std::string& path) {
     av_log_set_level(AV_LOG_QUIET);
     auto state = std::make_unique<State>();
+    std::error_code error;
+    state->fileSize = std::filesystem::file_size(path, error);
+    if (error) {
+        return nullptr;
+    }
     if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) {
         return nullptr;
     }
@@ -190,7 +203,7 @@ std::unique_ptr<VideoDecoder> VideoDecoder::Open(const std::string& path) {
         return nullptr;
     }
     state->video = OpenStreamDecoder(state->format->streams[videoStream]);
-    if (state->video == nullptr || !UsableSize(state->video->width, state->video->height)) {
+    if (state->video == nullptr || !UsableSize(state->video->width, state->video->height, state->fileSize)) {
         return nullptr;
     }
     state->videoStream = videoStream;

@@ -27,7 +27,8 @@ struct VideoFrame {
 class VideoDecoder {
 public:
     // Null when the file is missing, unreadable, or has no decodable video
-    // stream within kMaxImageSide.
+    // stream within kMaxImageSide (and within 4096 pixels per byte of the
+    // file, which no real video comes near; a frame beyond either ends it).
     static std::unique_ptr<VideoDecoder> Open(const std::string& path);
     ~VideoDecoder();
     VideoDecoder(const VideoDecoder&) = delete;

@@ -32,8 +32,10 @@ void PlaceText(SyncList<std::string>& table, int index, std::string text) {
         return;
     }
     if (index < table.Count()) {
-        table.Add(new std::string(std::move(text)), false, index);
-        table.RemoveAt(index + 1);
+        // Replaced in place: the list's cursor stays there, so a file that
+        // fills its texts in order costs one step per text, not a walk from
+        // the head.
+        *table.GetAt(index) = std::move(text);
     } else if (table.Count() < kMaxLanguageTexts) {
         table.Add(new std::string(std::move(text)));
     }

@@ -11,6 +11,7 @@
 #include "settings/FileLocations.h"
 #include "settings/SafeFile.h"
 #include "settings/TokenReader.h"
+#include "settings/UnsavedFiles.h"
 
 namespace {
 
@@ -211,6 +212,10 @@ std::string GradeRecords<Entry>::Write() {
 
 template <typename Entry>
 bool GradeRecords<Entry>::Load(const std::string& fileName) {
+    if (const std::string* unsaved = UnsavedFile(SaveFileForWriting(fileName))) {
+        Read(*unsaved);
+        return true;
+    }
     std::string text;
     if (!ReadTextFile(SaveFileForReading(fileName), text)) {
         return false;
@@ -221,7 +226,14 @@ bool GradeRecords<Entry>::Load(const std::string& fileName) {
 
 template <typename Entry>
 bool GradeRecords<Entry>::Save(const std::string& fileName) {
-    return WriteFileSafely(SaveFileForWriting(fileName), Write());
+    const std::string path = SaveFileForWriting(fileName);
+    std::string text = Write();
+    if (WriteFileSafely(path, text)) {
+        ForgetUnsavedFile(path);
+        return true;
+    }
+    KeepUnsavedFile(path, std::move(text));
+    return false;
 }
 
 template class GradeRecords<RecordEntry>;

@@ -53,12 +53,13 @@ public:
     // The save file: the header lines and the first ten entries.
     std::string Write();
 
-    // Read() from the save file of that name (see SaveFileForReading); false
-    // when there is none.
+    // Read() from the save file of that name (see SaveFileForReading), or
+    // from what an earlier failed Save() of it kept; false when there is none.
     bool Load(const std::string& fileName);
 
     // Replaces the save file of that name (see SaveFileForWriting) safely;
-    // false when it could not be written.
+    // false when it could not be written (the contents are then kept in
+    // memory for the next Load() and the end of the run, see UnsavedFiles.h).
     bool Save(const std::string& fileName);
 
     double totalTime = 0.0;  // seconds

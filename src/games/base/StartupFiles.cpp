@@ -6,6 +6,7 @@
 #include "games/base/GlobalStatistics.h"
 #include "settings/LanguageTexts.h"
 #include "settings/SaveFailure.h"
+#include "settings/UnsavedFiles.h"
 #include "settings/Settings.h"
 
 void LoadStartupFiles(AppState& app) {
@@ -25,4 +26,7 @@ void SaveExitFiles(AppState& app) {
         }
         app.statistics.reset();
     }
+    // The game save files that failed during the run get their last chance;
+    // the failure was reported when it happened.
+    SaveUnsavedFiles();
 }

@@ -8,5 +8,6 @@ struct AppState;
 void LoadStartupFiles(AppState& app);
 
 // At the end of the run: writes "knobel.cfg" and "stats.sav" and releases the
-// statistics. Write failures are not reported; the old files stay intact.
+// statistics, then the game save files that could not be written during the
+// run. A failure is reported once a run; the old files stay intact.
 void SaveExitFiles(AppState& app);

@@ -1,7 +1,9 @@
 #include "games/base/StartupFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 
@@ -9,6 +11,7 @@
 #include "games/base/GameRecords.h"
 #include "games/base/GlobalStatistics.h"
 #include "settings/LanguageTexts.h"
+#include "settings/SaveFailure.h"
 #include "settings/Settings.h"
 #include "support/TempFolder.h"
 
@@ -71,5 +74,69 @@ TEST(StartupFilesTest, EverySaveFileIsReplacedWholeOrNotAtAll) {
         EXPECT_FALSE(c.save(3)) << c.file;
         EXPECT_EQ(folder.Read(c.file), second) << c.file;
         std::filesystem::remove(folder.Path(temporary));
+    }
+}
+
+namespace {
+
+// Files the process writes may grow to this many bytes at most (a full disk).
+void LimitFileSize(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+}  // namespace
+
+// A save that fails keeps the old file, is reported once a run, and loses
+// nothing of the session: the next load sees its play, and the end of the
+// run writes it once the fault is gone.
+TEST(StartupFilesTest, AFailedSaveIsReportedOnceAndWrittenAtTheNextChance) {
+    struct Fault { const char* name; std::function<void(const TempFolder&, bool on)> set; };
+    const Fault faults[] = {
+        {"the disk is full", [](const TempFolder&, bool on) { LimitFileSize(on ? 8 : RLIM_INFINITY); }},
+        // The temporary file cannot be created, as in a folder without write access.
+        {"the folder takes no new file",
+         [](const TempFolder& f, bool on) {
+             on ? std::filesystem::create_directory(f.Path("rechnen.sav.tmp"))
+                : std::filesystem::remove(f.Path("rechnen.sav.tmp"));
+         }},
+        {"a folder has the file's name",
+         [](const TempFolder& f, bool on) {
+             std::filesystem::remove(f.Path("rechnen.sav"));
+             if (on) std::filesystem::create_directory(f.Path("rechnen.sav"));
+         }},
+    };
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(fault.name);
+        TempFolder folder;
+        WorkingDirectoryScope scope(folder.Path());
+        AppState app;
+        app.language = 1;
+        GameRecords before;
+        before.AddGrade(2.0);
+        ASSERT_TRUE(before.Save("rechnen.sav"));
+        const std::string old = folder.Read("rechnen.sav");
+        testing::internal::CaptureStderr();
+        for (const double grade : {3.0, 4.0}) {  // two plays in the session; each save fails
+            GameRecords play;
+            play.Load("rechnen.sav");
+            play.AddGrade(grade);
+            fault.set(folder, true);
+            EXPECT_FALSE(play.Save("rechnen.sav"));
+            if (std::filesystem::is_regular_file(folder.Path("rechnen.sav"))) {
+                EXPECT_EQ(folder.Read("rechnen.sav"), old);
+            }
+            fault.set(folder, false);
+            ReportSaveFailure(app, "rechnen.sav");
+        }
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_NE(told.find("could not be saved"), std::string::npos) << told;
+        EXPECT_EQ(told.find("could not be saved"), told.rfind("could not be saved")) << "one message a run";
+        SaveExitFiles(app);
+        GameRecords saved;
+        ASSERT_TRUE(saved.Load("rechnen.sav"));
+        EXPECT_EQ(saved.gamesPlayed, 3);
+        EXPECT_EQ(folder.Read("rechnen.sav"), saved.Write());
     }
 }
