@@ -36,13 +36,7 @@ void Plate(cairo_t* cr) {
     plate(cr);
     cairo_clip(cr);
     // sun rays from behind the box
-    for (int i = 0; i < 12; ++i) {
-        const double a = i * 2 * std::numbers::pi / 12;
-        cairo_move_to(cr, 128, 140);
-        cairo_line_to(cr, 128 + 300 * std::cos(a - 0.1), 140 + 300 * std::sin(a - 0.1));
-        cairo_line_to(cr, 128 + 300 * std::cos(a + 0.1), 140 + 300 * std::sin(a + 0.1));
-        cairo_close_path(cr);
-    }
+    shapes::Rays(cr, 128, 140, 12, 300, 0.1);
     kWhite.WithAlpha(0.2).Use(cr);
     cairo_fill(cr);
     cairo_restore(cr);

@@ -57,6 +57,16 @@ void Circle(cairo_t* cr, double cx, double cy, double radius) {
     cairo_close_path(cr);
 }
 
+void Rays(cairo_t* cr, double cx, double cy, int count, double length, double spread, double turn) {
+    for (int i = 0; i < count; ++i) {
+        const double a = turn + i * 2 * std::numbers::pi / count;
+        cairo_move_to(cr, cx, cy);
+        cairo_line_to(cr, cx + length * std::cos(a - spread), cy + length * std::sin(a - spread));
+        cairo_line_to(cr, cx + length * std::cos(a + spread), cy + length * std::sin(a + spread));
+        cairo_close_path(cr);
+    }
+}
+
 void Heart(cairo_t* cr, double cx, double cy, double size) {
     const double s = size / 2;
     cairo_new_sub_path(cr);

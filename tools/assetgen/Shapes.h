@@ -23,6 +23,10 @@ void PuzzlePiece(cairo_t* cr, double x, double y, double size);
 // Adds a full circle as its own sub-path.
 void Circle(cairo_t* cr, double cx, double cy, double radius);
 
+// Adds `count` thin wedges (rays) from (cx, cy), `length` long, each `spread`
+// radians to either side of its direction; the first points at angle `turn`.
+void Rays(cairo_t* cr, double cx, double cy, int count, double length, double spread, double turn = 0);
+
 // Adds a heart of about `size` across, centred on (cx, cy), point down.
 void Heart(cairo_t* cr, double cx, double cy, double size);
 

@@ -77,13 +77,7 @@ void Speckle(cairo_t* cr, FixedRandom& rng, const Rect& area, int count, double 
 void Garden(cairo_t* cr) {
     FixedRandom rng(71);
     Backdrop(cr, kSky.Mix(kBlue, 0.2), Colour::Hex(0xEAF6FF));
-    for (int i = 0; i < 8; ++i) {  // rays behind the sun
-        const double a = i * kPi / 4 + 0.2;
-        cairo_move_to(cr, 38, 36);
-        cairo_line_to(cr, 38 + 260 * std::cos(a - 0.09), 36 + 260 * std::sin(a - 0.09));
-        cairo_line_to(cr, 38 + 260 * std::cos(a + 0.09), 36 + 260 * std::sin(a + 0.09));
-        cairo_close_path(cr);
-    }
+    shapes::Rays(cr, 38, 36, 8, 260, 0.09, 0.2);  // rays behind the sun
     kWhite.WithAlpha(0.18).Use(cr);
     cairo_fill(cr);
     Cloud(cr, 112, 28, 30);
