@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Font.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kRed = 0xFFFF0000u;
 constexpr uint32_t kHalfDark = 0x7F000000u;
 

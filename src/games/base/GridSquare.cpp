@@ -3,11 +3,11 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Textures.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 // misc3 holds six types to a row of 100 px steps; each type's unlit tile lies
 // 50 px below its row's top, the lit tile 100 px lower still.
 constexpr int kTypesPerRow = 6;

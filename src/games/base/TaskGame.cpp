@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Font.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -13,10 +14,7 @@
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 const SheetRegion kAnswerBox{"text box", {100, 450, 150, 500}};
 constexpr float kBoxHalf = 25.0f;

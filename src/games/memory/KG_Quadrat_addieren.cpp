@@ -1,6 +1,7 @@
 #include "games/memory/KG_Quadrat_addieren.h"
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "settings/LanguageTexts.h"
@@ -22,8 +23,6 @@ constexpr int kLabelDrop = 75;
 constexpr int kLegendY = 105;
 constexpr float kSampleSize = 30.0f;
 constexpr float kSampleY = 90.0f;
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 struct LevelSet {
     int side;

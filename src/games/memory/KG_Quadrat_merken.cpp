@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "settings/LanguageTexts.h"
@@ -19,7 +20,6 @@ constexpr int kYourTurnText = 52;
 constexpr int kGridSize = 200;
 constexpr int kGap = 3;
 constexpr int kStatusY = 70;
-constexpr uint32_t kBlack = 0xFF000000u;
 
 struct LevelSet {
     int patterns;

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Textures.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kShadow = 0xFF000000u;
 constexpr float kShadowOffset = 2.0f;
 // The row of misc2 with the disc images: the face (also the shadow shape) at

@@ -1,11 +1,11 @@
 #include "games/memory/PlayingCard.h"
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Textures.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kShadow = 0xFF000000u;
 constexpr float kShadowOffset = 3.0f;
 // The rows of one sheet, and the back under the faces of the second sheet.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
 #include "app/Textures.h"
@@ -27,7 +28,6 @@ constexpr float kStandHalfWidth = 42.0f;
 constexpr float kStandBelowPivot = 22.5f;
 const Vec2 kBeamPivot{100.0f, 22.5f};
 const Vec2 kPanHook{48.0f, 30.5f};
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
 bool Chance(double p) { return Random() / static_cast<double>(kRandMax) <= p; }
 

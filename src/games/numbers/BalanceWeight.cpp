@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
@@ -20,7 +21,6 @@ constexpr float kHitHeight = 115.0f;
 // The mass label stands this far above the foot.
 constexpr float kLabelAboveFoot = 20.0f;
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kGrey = 0xFF7F7F7Fu;
 constexpr uint32_t kRed = 0xFFFF0000u;
 

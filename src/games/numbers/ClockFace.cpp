@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
@@ -13,8 +14,6 @@ namespace {
 // The size the clock art is drawn for.
 constexpr double kArtSize = 200.0;
 constexpr double kRadiansPerDegree = 0.01745329238474369;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kBlack = 0xFF000000u;
 
 const SheetRegion kDial{"clock dial", {600, 500, 800, 700}};
 const SheetRegion kMinuteHand{"minute hand", {800, 500, 1000, 700}};

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "games/base/TextBox.h"
@@ -33,9 +34,7 @@ constexpr bool kShiftedStarts[] = {false, true, true};
 constexpr double kSecondsPerGradePoint = 240.0;
 constexpr double kFontSize = 25.0;
 
-constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 constexpr float kBoxHalf = 25.0f;
 // The answer box widens by this much per character shown in it.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -22,10 +23,6 @@ constexpr int kTasks[] = {10, 20, 20};
 // The play time that costs one grade point.
 constexpr double kSecondsPerGradePoint = 120.0;
 constexpr double kFontSize = 35.0;
-
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 // The boxes of the top row's numbers and of the operator signs below.
 const SheetRegion kNumberBox{"text box", {100, 450, 150, 500}};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
@@ -22,10 +23,6 @@ constexpr int kTasks[] = {10, 15, 20};
 // The play time that costs one grade point.
 constexpr double kSecondsPerGradePoint = 240.0;
 constexpr double kFontSize = 40.0;
-
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 const SheetRegion kOperatorBox{"operator box", {50, 450, 100, 500}};
 constexpr int kSpriteSize = 50;

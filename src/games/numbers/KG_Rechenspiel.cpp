@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "platform/KeyMap.h"
@@ -19,9 +20,6 @@ constexpr int kTasks[] = {10, 15, 20};
 // The play time that costs one grade point.
 constexpr double kSecondsPerGradePoint = 120.0;
 constexpr double kFontSize = 30.0;
-
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
@@ -24,10 +25,6 @@ constexpr double kClockSize = 200.0;
 constexpr double kSecondsPerGradePoint = 120.0;
 // The clocks' font.
 constexpr double kFontSize = 40.0;
-
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 const SheetRegion kBox{"text box", {100, 450, 150, 500}};
 constexpr float kBoxHalf = 25.0f;

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Font.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -34,10 +35,7 @@ constexpr double kSecondsPerPointEnded = 120.0;
 constexpr double kBigFontSize = 30.0;
 constexpr double kHelpFontSize = 18.0;
 
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 // The plate under "=" between the two quantities.
 const SheetRegion kPlate{"tile", {50, 350, 100, 400}};

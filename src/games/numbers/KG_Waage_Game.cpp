@@ -1,6 +1,7 @@
 #include "games/numbers/KG_Waage_Game.h"
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/TextRenderer.h"
 #include "games/base/TimePanel.h"
 #include "settings/LanguageTexts.h"
@@ -37,7 +38,6 @@ constexpr double kSecondsPerPointEnded = 60.0;
 constexpr int kTimeLeftHalfWidth = 150;
 constexpr int kTimeLeftTop = 50;
 constexpr int kTimeLeftBottom = 100;
-constexpr uint32_t kBlack = 0xFF000000u;
 
 }  // namespace
 

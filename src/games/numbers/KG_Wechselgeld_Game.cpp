@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -43,9 +44,6 @@ constexpr double kRightWeight = 3.0;
 constexpr double kOptimalWeight = 2.0;
 constexpr double kSecondsPerPointFinished = 120.0;
 constexpr double kSecondsPerPointEnded = 80.0;
-
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
 std::unique_ptr<MoneyTray> MakeTray(const float (&share)[4], int label, bool framed, bool nameAbove) {
     const AppState* app = GetAppState();

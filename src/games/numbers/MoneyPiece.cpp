@@ -5,12 +5,11 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Sprite.h"
 #include "app/Textures.h"
 
 namespace {
-
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
 struct MoneyPicture {
     int cents;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Sprite.h"
 #include "app/Textures.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 // Half the side of the square a stack is hit and drawn from, before scaling.
 constexpr float kStackHalfSize = 50.0f;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
 }  // namespace
 

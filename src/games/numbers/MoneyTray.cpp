@@ -1,6 +1,7 @@
 #include "games/numbers/MoneyTray.h"
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Font.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
@@ -12,8 +13,6 @@ namespace {
 
 constexpr int kFirstLabelText = 144;
 constexpr double kFontSize = 25.0;
-constexpr uint32_t kBlack = 0xFF000000u;
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
 // The frame: a 95 x 5 bar stretched along the top and bottom, a 5 x 95 bar
 // stretched down the sides.
 const SheetRegion kFrameAcross{"frame h", {505, 0, 600, 5}};

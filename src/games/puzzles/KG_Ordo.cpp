@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -44,7 +45,6 @@ constexpr uint32_t kPlain = 0xFFFFFFFFu;
 constexpr uint32_t kMarked = 0xFF7F0000u;
 constexpr uint32_t kFoundAtom = 0xFF00FF00u;
 constexpr uint32_t kMissedAtom = 0xFF7F7F7Fu;
-constexpr uint32_t kBlack = 0xFF000000u;
 // The help panel: a picture on the right, the text in a column on the left.
 const SheetRegion kHelpPicture{"atoms help", {0, 0, 300, 340}};
 constexpr float kPictureFromRight = 350.0f;

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "app/AppState.h"
+#include "app/Colours.h"
 #include "app/Random.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -33,10 +34,7 @@ constexpr double kSecondsPerPointFinished = 120.0;
 constexpr double kSecondsPerPointEarly = 80.0;
 constexpr double kLetterFontSize = 35.0;
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kSolutionColour = 0xFFFF7F7Fu;
-constexpr uint32_t kCentred = platform::dt::Center | platform::dt::VCenter;
 
 const SheetRegion kTile{"tile", {50, 350, 100, 400}};
 constexpr float kTileHalf = 25.0f;
