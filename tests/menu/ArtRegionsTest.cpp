@@ -132,9 +132,10 @@ TEST(ArtRegions, TheLoadingScreenAndEveryMenuPageOnItsOwnAndOverAHostedGame) {
 
 class GameArtRegions : public ::testing::TestWithParam<int> {};
 
-// Each game at each level through its countdown, a stretch of busy play, its
-// end and its result page.
-TEST_P(GameArtRegions, EveryGameDrawsOnlyItsArt) {
+// Each game at each level, launched from the list as the menu hosts it,
+// through its countdown, a stretch of busy play, its end and its result page:
+// it runs, draws only its own art, and leaves a result text and a grade.
+TEST_P(GameArtRegions, EveryGamePlaysToItsResultPageDrawingOnlyItsArt) {
     const int index = GetParam();
     if (GameAt(index)->create == nullptr) {
         GTEST_SKIP() << "game " << index << " is not wired in yet";
@@ -147,14 +148,22 @@ TEST_P(GameArtRegions, EveryGameDrawsOnlyItsArt) {
         menu.level = level;
         menu.LaunchGame(index);
         ASSERT_NE(menu.game, nullptr);
+        EXPECT_FALSE(menu.game->GetTitle().empty());
+        EXPECT_FALSE(menu.game->GetHelpText().empty());
         driver.RunFor(MainMenu::kCountdownSeconds + 0.1, 0.25);
+        ASSERT_TRUE(menu.game->IsRunning()) << "level " << level;
         for (int round = 0; round < 6 && menu.game->IsRunning(); ++round) {
             InputBurst(*menu.game, 512, 384, 2);
             driver.RunFor(0.5, 0.1);
         }
+        EXPECT_FALSE(driver.Recorder()->sprites.empty() && driver.Recorder()->texts.empty());
         menu.game->SetState(Knobel_Game::STATE_FINISHED);
         driver.RunFor(MainMenu::kEndDelaySeconds + 0.1, 0.25);
         EXPECT_EQ(art.Problems(), "") << "level " << level;
+        EXPECT_EQ(menu.currentPage, MainMenu::PAGE_RESULT) << "level " << level;
+        EXPECT_FALSE(menu.game->GetResultText().empty());
+        EXPECT_GE(menu.game->GetGrade(), 0.5);
+        EXPECT_LE(menu.game->GetGrade(), Knobel_Game::kWorstGrade);
     }
 }
 
