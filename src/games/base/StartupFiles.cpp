@@ -6,8 +6,8 @@
 #include "games/base/GlobalStatistics.h"
 #include "settings/LanguageTexts.h"
 #include "settings/SaveFailure.h"
-#include "settings/UnsavedFiles.h"
 #include "settings/Settings.h"
+#include "settings/UnsavedFiles.h"
 
 void LoadStartupFiles(AppState& app) {
     app.statistics = std::make_shared<GlobalStatistics>();
