@@ -20,6 +20,12 @@ configure_file(${CMAKE_SOURCE_DIR}/desktop/knobelkiste.desktop.in ${knobel_deskt
 configure_file(${CMAKE_SOURCE_DIR}/desktop/knobelkiste.metainfo.xml.in ${knobel_metainfo} @ONLY)
 
 install(TARGETS knobelkiste RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The video module goes to the library folder; the program finds it there by
+# the path from its own folder.
+set(knobel_module_dir ${CMAKE_INSTALL_LIBDIR}/knobelkiste)
+install(TARGETS knobel_video LIBRARY DESTINATION ${knobel_module_dir})
+file(RELATIVE_PATH knobel_module_from_bin /${CMAKE_INSTALL_BINDIR} /${knobel_module_dir})
+target_compile_definitions(knobel_platform PRIVATE KNOBEL_MODULE_DIR_FROM_BIN="${knobel_module_from_bin}")
 install(FILES
   ${CMAKE_BINARY_DIR}/sport.gob
   ${CMAKE_SOURCE_DIR}/data/deutsch.lng

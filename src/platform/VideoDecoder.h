@@ -29,28 +29,27 @@ public:
     // Null when the file is missing, unreadable, or has no decodable video
     // stream within kMaxImageSide (and within 4096 pixels per byte of the
     // file, which no real video comes near; a frame beyond either ends it).
+    // The decoding lives in a module of its own, knobel_video.so, loaded on
+    // the first call from beside the executable or from the installation's
+    // library folder; without it no video opens.
     static std::unique_ptr<VideoDecoder> Open(const std::string& path);
-    ~VideoDecoder();
-    VideoDecoder(const VideoDecoder&) = delete;
-    VideoDecoder& operator=(const VideoDecoder&) = delete;
+    virtual ~VideoDecoder() = default;
 
-    int Width() const;
-    int Height() const;
-    bool HasAudio() const;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual bool HasAudio() const = 0;
     // The nominal time between frames (1/25 s when the file does not say).
-    double FrameDuration() const;
+    virtual double FrameDuration() const = 0;
 
     // Decodes on to the next video frame. The sound decoded on the way is
     // appended to audio. False at the end of the file and on a decoding error
     // (then every later call is false too).
-    bool NextFrame(VideoFrame& frame, std::vector<int16_t>& audio);
+    virtual bool NextFrame(VideoFrame& frame, std::vector<int16_t>& audio) = 0;
 
-    struct State;
-
-private:
-    explicit VideoDecoder(std::unique_ptr<State> state);
-
-    std::unique_ptr<State> state_;
+protected:
+    VideoDecoder() = default;
+    VideoDecoder(const VideoDecoder&) = delete;
+    VideoDecoder& operator=(const VideoDecoder&) = delete;
 };
 
 }  // namespace platform

@@ -1,0 +1,280 @@
+// The video decoder on libavformat and libavcodec, built as a module of its
+// own: the program loads it (and with it the codec libraries) only when it
+// plays a video.
+#include "platform/VideoDecoder.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/imgutils.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+#include <cstring>
+#include <filesystem>
+
+namespace platform {
+
+namespace {
+
+constexpr double kDefaultFrameDuration = 1.0 / 25.0;
+
+// A decoder for one stream of the file; null when the stream cannot be decoded.
+AVCodecContext* OpenStreamDecoder(const AVStream* stream) {
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (codec == nullptr) {
+        return nullptr;
+    }
+    AVCodecContext* context = avcodec_alloc_context3(codec);
+    if (context == nullptr) {
+        return nullptr;
+    }
+    context->thread_count = 1;
+    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
+        avcodec_open2(context, codec, nullptr) < 0) {
+        avcodec_free_context(&context);
+        return nullptr;
+    }
+    return context;
+}
+
+// A picture may not claim more pixels than this per byte of the file: no real
+// video compresses that far, and a few damaged bytes cannot make the decoder
+// allocate hundreds of megabytes.
+constexpr uint64_t kMaxPixelsPerFileByte = 4096;
+
+bool UsableSize(int width, int height, uint64_t fileSize) {
+    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+           static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= fileSize * kMaxPixelsPerFileByte;
+}
+
+struct State {
+    AVFormatContext* format = nullptr;
+    AVCodecContext* video = nullptr;
+    AVCodecContext* audio = nullptr;
+    int videoStream = -1;
+    int audioStream = -1;
+    SwsContext* scaler = nullptr;
+    SwrContext* resampler = nullptr;
+    AVPacket* packet = nullptr;
+    AVFrame* frame = nullptr;
+    bool draining = false;  // the file is read to its end; the decoders give what they hold
+    bool finished = false;
+    double lastSeconds = -1.0;
+    uint64_t fileSize = 0;
+
+    ~State() {
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+        swr_free(&resampler);
+        sws_freeContext(scaler);
+        avcodec_free_context(&audio);
+        avcodec_free_context(&video);
+        avformat_close_input(&format);
+    }
+
+    bool OpenAudio(int stream);
+    void DecodeAudio(const AVPacket* input, std::vector<int16_t>& out);
+    void ConvertAudio(std::vector<int16_t>& out);
+    bool ConvertVideo(VideoFrame& out);
+    double FrameSeconds() const;
+    double FrameDuration() const;
+};
+
+bool State::OpenAudio(int stream) {
+    audio = OpenStreamDecoder(format->streams[stream]);
+    if (audio == nullptr || audio->ch_layout.nb_channels <= 0 || audio->sample_rate <= 0) {
+        avcodec_free_context(&audio);
+        return false;
+    }
+    AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+    if (swr_alloc_set_opts2(&resampler, &stereo, AV_SAMPLE_FMT_S16, kVideoAudioRate, &audio->ch_layout,
+                            audio->sample_fmt, audio->sample_rate, 0, nullptr) < 0 ||
+        swr_init(resampler) < 0) {
+        swr_free(&resampler);
+        avcodec_free_context(&audio);
+        return false;
+    }
+    audioStream = stream;
+    return true;
+}
+
+// Feeds one packet (null: the end of the file) to the sound decoder and
+// appends what comes out. A damaged sound stream is dropped; the picture goes on.
+void State::DecodeAudio(const AVPacket* input, std::vector<int16_t>& out) {
+    if (audio == nullptr) {
+        return;
+    }
+    if (avcodec_send_packet(audio, input) < 0) {
+        audioStream = -1;
+        avcodec_free_context(&audio);
+        return;
+    }
+    while (avcodec_receive_frame(audio, frame) == 0) {
+        ConvertAudio(out);
+        av_frame_unref(frame);
+    }
+}
+
+void State::ConvertAudio(std::vector<int16_t>& out) {
+    const int capacity = swr_get_out_samples(resampler, frame->nb_samples);
+    if (capacity <= 0) {
+        return;
+    }
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(capacity) * kVideoAudioChannels);
+    auto* target = reinterpret_cast<uint8_t*>(out.data() + start);
+    const int converted = swr_convert(resampler, &target, capacity,
+                                      const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
+    out.resize(start + static_cast<size_t>(converted > 0 ? converted : 0) * kVideoAudioChannels);
+}
+
+bool State::ConvertVideo(VideoFrame& out) {
+    if (!UsableSize(frame->width, frame->height, fileSize)) {
+        return false;
+    }
+    scaler = sws_getCachedContext(scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
+                                  frame->width, frame->height, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr,
+                                  nullptr);
+    if (scaler == nullptr) {
+        return false;
+    }
+    out.image.width = frame->width;
+    out.image.height = frame->height;
+    out.image.pixels.assign(static_cast<size_t>(frame->width) * frame->height, 0);
+    // BGRA bytes are ARGB words on a little-endian machine.
+    uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(out.image.pixels.data()), nullptr, nullptr, nullptr};
+    int strides[4] = {frame->width * 4, 0, 0, 0};
+    if (sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, planes, strides) != frame->height) {
+        return false;
+    }
+    const double seconds = FrameSeconds();
+    out.seconds = seconds;
+    lastSeconds = seconds;
+    return true;
+}
+
+double State::FrameDuration() const {
+    const AVStream* stream = format->streams[videoStream];
+    const AVRational rate = stream->avg_frame_rate.num > 0 ? stream->avg_frame_rate : stream->r_frame_rate;
+    if (rate.num > 0 && rate.den > 0) {
+        const double duration = av_q2d(av_inv_q(rate));
+        if (duration > 0.001 && duration < 1.0) {
+            return duration;
+        }
+    }
+    return kDefaultFrameDuration;
+}
+
+// The frame's time from the start of the stream; a frame without a time
+// stamp follows its predecessor by one frame duration.
+double State::FrameSeconds() const {
+    const AVStream* stream = format->streams[videoStream];
+    const int64_t stamp = frame->best_effort_timestamp;
+    if (stamp == AV_NOPTS_VALUE) {
+        return lastSeconds < 0 ? 0.0 : lastSeconds + FrameDuration();
+    }
+    const int64_t start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
+    const double seconds = static_cast<double>(stamp - start) * av_q2d(stream->time_base);
+    return seconds > 0 ? seconds : 0.0;
+}
+
+// The decoder the program gets from this module.
+class LibavVideoDecoder final : public VideoDecoder {
+public:
+    explicit LibavVideoDecoder(std::unique_ptr<State> state) : state_(std::move(state)) {}
+
+    int Width() const override { return state_->video->width; }
+    int Height() const override { return state_->video->height; }
+    bool HasAudio() const override { return state_->audio != nullptr; }
+    double FrameDuration() const override { return state_->FrameDuration(); }
+    bool NextFrame(VideoFrame& frame, std::vector<int16_t>& audio) override;
+
+private:
+    std::unique_ptr<State> state_;
+};
+
+std::unique_ptr<VideoDecoder> OpenLibavDecoder(const std::string& path) {
+    av_log_set_level(AV_LOG_QUIET);
+    auto state = std::make_unique<State>();
+    std::error_code error;
+    state->fileSize = std::filesystem::file_size(path, error);
+    if (error) {
+        return nullptr;
+    }
+    if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) {
+        return nullptr;
+    }
+    if (avformat_find_stream_info(state->format, nullptr) < 0) {
+        return nullptr;
+    }
+    const int videoStream = av_find_best_stream(state->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (videoStream < 0) {
+        return nullptr;
+    }
+    state->video = OpenStreamDecoder(state->format->streams[videoStream]);
+    if (state->video == nullptr || !UsableSize(state->video->width, state->video->height, state->fileSize)) {
+        return nullptr;
+    }
+    state->videoStream = videoStream;
+    const int audioStream = av_find_best_stream(state->format, AVMEDIA_TYPE_AUDIO, -1, videoStream, nullptr, 0);
+    if (audioStream >= 0) {
+        state->OpenAudio(audioStream);
+    }
+    state->packet = av_packet_alloc();
+    state->frame = av_frame_alloc();
+    if (state->packet == nullptr || state->frame == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<LibavVideoDecoder>(std::move(state));
+}
+
+bool LibavVideoDecoder::NextFrame(VideoFrame& out, std::vector<int16_t>& audio) {
+    State& s = *state_;
+    while (!s.finished) {
+        const int received = avcodec_receive_frame(s.video, s.frame);
+        if (received == 0) {
+            const bool converted = s.ConvertVideo(out);
+            av_frame_unref(s.frame);
+            if (converted) {
+                return true;
+            }
+            break;
+        }
+        if (received != AVERROR(EAGAIN) || s.draining) {
+            break;  // the end of the stream, or a decoding error
+        }
+        if (av_read_frame(s.format, s.packet) < 0) {
+            // The end of the file (or a read error): take what the decoders still hold.
+            s.draining = true;
+            s.DecodeAudio(nullptr, audio);
+            if (avcodec_send_packet(s.video, nullptr) < 0) {
+                break;
+            }
+            continue;
+        }
+        int sent = 0;
+        if (s.packet->stream_index == s.videoStream) {
+            sent = avcodec_send_packet(s.video, s.packet);
+        } else if (s.packet->stream_index == s.audioStream) {
+            s.DecodeAudio(s.packet, audio);
+        }
+        av_packet_unref(s.packet);
+        if (sent < 0) {
+            break;
+        }
+    }
+    s.finished = true;
+    return false;
+}
+
+}  // namespace
+
+}  // namespace platform
+
+// The one symbol the program looks up after loading this module.
+extern "C" __attribute__((visibility("default"))) platform::VideoDecoder* knobel_open_video(const char* path) {
+    return path != nullptr ? platform::OpenLibavDecoder(path).release() : nullptr;
+}
