@@ -8,6 +8,7 @@
 #include "StartupReport.h"
 #include "app/AppState.h"
 #include "app/MainLoop.h"
+#include "app/SheetDecoder.h"
 #include "app/Textures.h"
 #include "games/base/StartupFiles.h"
 #include "media/Intro.h"
@@ -96,13 +97,23 @@ int RunProgram(const CommandLine& options) {
     const SavedSettings saved{app.fullscreen, app.language};
     ApplyCommandLine(app, options);
 
+    // The sheets decode on every core while the platform, the window and the
+    // renderer start; with an intro to play, after it, so as not to slow it.
+    // A missing archive is reported by the texture loading below.
+    const std::string intro = options.noIntro ? std::string() : FindDataFile("intro.avi");
+    std::unique_ptr<SheetDecoder> sheets;
+    if (!IntroPlays(app, intro)) {
+        app.archive = ArchiveOpen(FindDataFile("sport.gob"));
+        sheets = StartSheetDecoding(app);
+    }
+
     platform::SetApplicationIdentity(KNOBEL_APP_ID, "Knobelkiste");
     std::string error;
     if (!platform::Initialize(&error)) {
         return FailStartup(app, kDeviceError, error);
     }
 
-    if (!options.noIntro && !PlayIntro(app, FindDataFile("intro.avi"))) {
+    if (!PlayIntro(app, intro)) {
         // The player closed the program during the intro.
         return EndRun(app, options, saved, 0);
     }
@@ -110,8 +121,10 @@ int RunProgram(const CommandLine& options) {
     app.runState = 0;
     app.screenWidth = 1024;
     app.screenHeight = 768;
-    // A missing archive is reported by the texture loading below.
-    app.archive = ArchiveOpen(FindDataFile("sport.gob"));
+    if (!sheets) {
+        app.archive = ArchiveOpen(FindDataFile("sport.gob"));
+        sheets = StartSheetDecoding(app);
+    }
 
     auto window = platform::SdlWindow::Create("Knobelkiste", app.screenWidth, app.screenHeight,
                                               app.fullscreen, &error);
@@ -128,7 +141,7 @@ int RunProgram(const CommandLine& options) {
     app.window = std::move(window);
     app.renderer = std::move(renderer);
 
-    if (!LoadSharedTextures(app)) {
+    if (!LoadSharedTextures(app, std::move(sheets))) {
         return FailStartup(app, kTextureError, "sport.gob");
     }
     if (!StartSound(app, &error)) {

@@ -93,6 +93,7 @@ struct AppState {
 
     // Counts the loading screen's steps during start-up.
     int loadingStep = 0;
+    double loadingShownAt = 0.0;  // when the loading screen was last drawn (SecondsNow)
 
     // Draws the mouse pointer over everything a frame shows (the main menu's).
     std::function<void()> drawCursor;

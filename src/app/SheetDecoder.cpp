@@ -4,10 +4,10 @@
 
 #include "app/Textures.h"
 
-SheetDecoder::SheetDecoder(const std::vector<std::vector<uint8_t>>& files) : files_(files), slots_(files.size()) {
+SheetDecoder::SheetDecoder(std::vector<std::vector<uint8_t>> files)
+    : files_(std::move(files)), slots_(files_.size()) {
     const size_t cores = std::max(1u, std::thread::hardware_concurrency());
     const size_t count = std::min(cores, files_.size());
-    ahead_ = count + 1;
     for (size_t i = 0; i < count; ++i) {
         workers_.emplace_back(&SheetDecoder::Work, this);
     }
@@ -27,7 +27,6 @@ SheetDecoder::~SheetDecoder() {
 void SheetDecoder::Work() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return stopping_ || next_ >= files_.size() || next_ < taken_ + ahead_; });
         if (stopping_ || next_ >= files_.size()) {
             return;
         }
@@ -56,6 +55,5 @@ bool SheetDecoder::TakeNext(platform::Image& out) {
     out = std::move(slot.image);
     const bool ok = slot.ok;
     ++taken_;
-    changed_.notify_all();
     return ok;
 }

@@ -9,18 +9,19 @@
 #include "platform/Image.h"
 
 // Decodes PNG files on worker threads (one per core, at most as many as
-// files) while the caller takes the images in order. Workers run at most a
-// few files ahead of the caller, so that few decoded images wait at once.
-// The colour key is applied to each image. The files must outlive the decoder.
+// files) while the caller takes the images in order; the workers do not wait
+// for the caller. The colour key is applied to each image.
 class SheetDecoder {
 public:
-    explicit SheetDecoder(const std::vector<std::vector<uint8_t>>& files);
+    explicit SheetDecoder(std::vector<std::vector<uint8_t>> files);
     ~SheetDecoder();
     SheetDecoder(const SheetDecoder&) = delete;
     SheetDecoder& operator=(const SheetDecoder&) = delete;
 
     // Waits for the next file's image; false when it is no readable PNG.
     bool TakeNext(platform::Image& out);
+    // The bytes of file `index`.
+    const std::vector<uint8_t>& File(size_t index) const { return files_[index]; }
 
 private:
     struct Slot {
@@ -31,11 +32,10 @@ private:
 
     void Work();
 
-    const std::vector<std::vector<uint8_t>>& files_;
+    const std::vector<std::vector<uint8_t>> files_;
     std::vector<Slot> slots_;
     size_t next_ = 0;   // the next file a worker takes
     size_t taken_ = 0;  // files the caller has taken
-    size_t ahead_;      // how far past the caller workers may go
     bool stopping_ = false;
     std::mutex mutex_;
     std::condition_variable changed_;

@@ -20,16 +20,16 @@ constexpr const char* kFileNames[TEXTURE_SLOT_COUNT] = {
     "back1.PNG",         "back2.PNG", "back3.PNG", "back4.PNG", "bg.PNG",
 };
 
-// Loaded one by one after the splash and misc1, each followed by a loading step.
+// The splash first (it draws the loading screen), then misc1, then the rest.
+constexpr TextureSlot kLoadingOrder[] = {
+    TEX_SPLASH, TEX_MISC1, TEX_MISC2,        TEX_MISC3,        TEX_MISC4,         TEX_MENU1, TEX_MENU2, TEX_MENU3,
+    TEX_BACK1,  TEX_BACK2, TEX_BACK3,        TEX_BACK4,        TEX_MEMORYCARDS1, TEX_MEMORYCARDS2, TEX_MEMORY_MUSTER,
+    TEX_BG,
+};
+
 // While the sheets load, a loading frame is shown at most this often (the
 // last step always shows): each frame costs what a sheet costs to load.
 constexpr double kLoadingFrameSeconds = 1.0 / 30.0;
-
-constexpr TextureSlot kLaterSlots[] = {
-    TEX_MISC2, TEX_MISC3,        TEX_MISC4,        TEX_MENU1,         TEX_MENU2, TEX_MENU3, TEX_BACK1,
-    TEX_BACK2, TEX_BACK3,        TEX_BACK4,        TEX_MEMORYCARDS1, TEX_MEMORYCARDS2, TEX_MEMORY_MUSTER,
-    TEX_BG,
-};
 
 std::unique_ptr<platform::Texture> TextureFromBytes(const std::vector<uint8_t>& bytes) {
     platform::Image image;
@@ -94,41 +94,47 @@ int LoadTexture(const char* name, std::unique_ptr<platform::Texture>& texture, A
     return texture ? kTextureOk : kTextureFailed;
 }
 
-bool LoadSharedTextures(AppState& app) {
-    ProgressStep(app);
-    double shown = platform::SecondsNow();
-    std::vector<TextureSlot> order{TEX_SPLASH, TEX_MISC1};
-    order.insert(order.end(), std::begin(kLaterSlots), std::end(kLaterSlots));
-    std::vector<std::vector<uint8_t>> files(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        ArchiveRead(app.archive.get(), kFileNames[order[i]], files[i]);
+std::unique_ptr<SheetDecoder> StartSheetDecoding(AppState& app) {
+    std::vector<std::vector<uint8_t>> files(std::size(kLoadingOrder));
+    for (size_t i = 0; i < files.size(); ++i) {
+        ArchiveRead(app.archive.get(), kFileNames[kLoadingOrder[i]], files[i]);
     }
-    // The sheets decode on every core while the renderer takes them in order.
-    SheetDecoder decoder(files);
-    for (size_t i = 0; i < order.size(); ++i) {
-        std::unique_ptr<platform::Texture>& texture = app.textures[order[i]];
+    return std::make_unique<SheetDecoder>(std::move(files));
+}
+
+bool LoadSharedTextures(AppState& app) { return LoadSharedTextures(app, nullptr); }
+
+bool LoadSharedTextures(AppState& app, std::unique_ptr<SheetDecoder> decoding) {
+    ProgressStep(app);
+    if (!decoding) {
+        decoding = StartSheetDecoding(app);
+    }
+    for (size_t i = 0; i < std::size(kLoadingOrder); ++i) {
+        std::unique_ptr<platform::Texture>& texture = app.textures[kLoadingOrder[i]];
         platform::Image image;
-        if (decoder.TakeNext(image) && app.renderer) {
+        if (decoding->TakeNext(image) && app.renderer) {
             texture = app.renderer->CreateTexture(std::move(image));
         }
         if (!texture && app.renderer) {
             // The second try, as a texture creation may fail once for passing reasons.
-            texture = TextureFromBytes(files[i]);
+            texture = TextureFromBytes(decoding->File(i));
         }
         if (!texture) {
             return false;
         }
-        if (order[i] == TEX_SPLASH) {
-            continue;
-        }
-        if (i + 1 == order.size() || platform::SecondsNow() - shown >= kLoadingFrameSeconds) {
-            ProgressStep(app);
-            shown = platform::SecondsNow();
-        } else {
-            ++app.loadingStep;
+        if (kLoadingOrder[i] != TEX_SPLASH) {
+            LoadingStep(app, i + 1 == std::size(kLoadingOrder));
         }
     }
     return true;
+}
+
+void LoadingStep(AppState& app, bool last) {
+    if (last || platform::SecondsNow() - app.loadingShownAt >= kLoadingFrameSeconds) {
+        ProgressStep(app);
+    } else {
+        ++app.loadingStep;
+    }
 }
 
 void ProgressStep(AppState& app) {
@@ -145,4 +151,5 @@ void ProgressStep(AppState& app) {
     const int filled = std::min(122 + app.loadingStep * 818 / kLoadingStepsToFull, 940);
     DrawRegion(app, {"bar full", {122, 834, filled, 900}}, 103.0f, 667.0f);
     app.renderer->Present();
+    app.loadingShownAt = platform::SecondsNow();
 }

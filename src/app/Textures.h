@@ -7,6 +7,7 @@
 
 struct ArchiveFile;
 struct AppState;
+class SheetDecoder;
 
 // The shared textures, in slot order.
 enum TextureSlot {
@@ -49,17 +50,26 @@ void ApplyColourKey(platform::Image& image);
 int LoadTexture(const char* name, std::unique_ptr<platform::Texture>& texture, ArchiveFile* archive,
                 bool fallback);
 
-// Loads the sixteen shared textures behind the loading screen: one step before
+// Reads the sixteen shared sheets from the archive and starts decoding them
+// on worker threads, which may begin before the window and the renderer exist.
+std::unique_ptr<SheetDecoder> StartSheetDecoding(AppState& app);
+
+// Loads the sixteen shared textures behind the loading screen (from
+// `decoding`, or from sheets decoded now when it is null): one step before
 // anything is loaded, one after the splash and misc1, one after each further
-// texture (a step that follows the last shown one within a thirtieth of a
-// second is counted but not drawn, except the last). Stops at the first
-// failure and returns false.
+// texture, each a LoadingStep. Stops at the first failure and returns false.
+bool LoadSharedTextures(AppState& app, std::unique_ptr<SheetDecoder> decoding);
 bool LoadSharedTextures(AppState& app);
 
 // Counts one loading step and draws the loading screen once: the splash, the
 // title banner of the language, the empty bar and the filled part (full
 // after 14 steps).
 void ProgressStep(AppState& app);
+
+// A ProgressStep that is only counted, not drawn, when the loading screen was
+// last drawn less than a thirtieth of a second ago, unless it is the `last`
+// step of its kind: the screen shows progress while drawing costs little.
+void LoadingStep(AppState& app, bool last);
 
 // The steps after which the loading bar is full.
 constexpr int kLoadingStepsToFull = 14;

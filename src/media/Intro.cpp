@@ -4,7 +4,7 @@
 #include "platform/VideoPlayer.h"
 
 bool PlayIntro(AppState& app, const std::string& fileName) {
-    if (!app.introEnabled || !app.fullscreen || fileName.empty()) {
+    if (!IntroPlays(app, fileName)) {
         return true;
     }
     switch (platform::PlayVideoFullscreen(fileName, app.clock.get())) {
@@ -18,4 +18,8 @@ bool PlayIntro(AppState& app, const std::string& fileName) {
         break;
     }
     return true;
+}
+
+bool IntroPlays(const AppState& app, const std::string& fileName) {
+    return app.introEnabled && app.fullscreen && !fileName.empty();
 }

@@ -10,3 +10,6 @@ struct AppState;
 // press never reaches the main menu. False when the player closed the program
 // during the intro; start-up then ends.
 bool PlayIntro(AppState& app, const std::string& fileName);
+
+// Whether PlayIntro would play the file.
+bool IntroPlays(const AppState& app, const std::string& fileName);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 #include "app/AppState.h"
 #include "app/Textures.h"
@@ -64,12 +65,12 @@ bool StartSound(AppState& app, std::string* error) {
         app.soundVolume = 0;
         return false;
     }
-    ProgressStep(app);
+    LoadingStep(app, false);
     // The step that set the device's cooperation level; nothing is to be set here.
-    ProgressStep(app);
+    LoadingStep(app, false);
     for (const SoundEntry& sound : kSounds) {
         LoadSound(app, sound);
-        ProgressStep(app);
+        LoadingStep(app, &sound == &kSounds[std::size(kSounds) - 1]);
     }
     return true;
 }

@@ -23,36 +23,53 @@ uint64_t NextSerial() {
 }  // namespace
 
 std::unique_ptr<SdlTexture> SdlTexture::Create(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live) {
-    SDL_Texture* sheet =
-        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width, image.height);
-    if (sheet == nullptr) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 ||
+        (info.max_texture_width > 0 && image.width > info.max_texture_width) ||
+        (info.max_texture_height > 0 && image.height > info.max_texture_height)) {
         return nullptr;
     }
-    if (SDL_UpdateTexture(sheet, nullptr, image.pixels.data(), image.width * 4) != 0) {
-        SDL_DestroyTexture(sheet);
-        return nullptr;
-    }
-    // Unscaled regions land texel on pixel; scaled ones are drawn from copies.
-    SDL_SetTextureScaleMode(sheet, SDL_ScaleModeLinear);
-    return std::unique_ptr<SdlTexture>(new SdlTexture(renderer, sheet, image, std::move(live)));
+    return std::unique_ptr<SdlTexture>(new SdlTexture(renderer, std::move(image), std::move(live)));
 }
 
-SdlTexture::SdlTexture(SDL_Renderer* renderer, SDL_Texture* sheet, const Image& image, std::shared_ptr<Register> live)
+SdlTexture::SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live)
     : renderer_(renderer),
-      sheet_(sheet),
       width_(image.width),
       height_(image.height),
       serial_(NextSerial()),
       live_(std::move(live)),
-      opaqueBits_((image.pixels.size() + 63) / 64, 0) {
-    for (size_t i = 0; i < image.pixels.size(); ++i) {
-        if ((image.pixels[i] >> 24) == 0xFF) {
-            opaqueBits_[i / 64] |= uint64_t{1} << (i % 64);
-        }
-    }
+      pending_(std::move(image)) {
     if (live_) {
         live_->insert(this);
     }
+}
+
+bool SdlTexture::Upload() const {
+    if (sheet_ != nullptr) {
+        return true;
+    }
+    if (pending_.pixels.empty()) {
+        return false;  // an upload failed before
+    }
+    SDL_Texture* sheet =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width_, height_);
+    if (sheet != nullptr && SDL_UpdateTexture(sheet, nullptr, pending_.pixels.data(), width_ * 4) != 0) {
+        SDL_DestroyTexture(sheet);
+        sheet = nullptr;
+    }
+    if (sheet != nullptr) {
+        // Unscaled regions land texel on pixel; scaled ones are drawn from copies.
+        SDL_SetTextureScaleMode(sheet, SDL_ScaleModeLinear);
+        opaqueBits_.assign((pending_.pixels.size() + 63) / 64, 0);
+        for (size_t i = 0; i < pending_.pixels.size(); ++i) {
+            if ((pending_.pixels[i] >> 24) == 0xFF) {
+                opaqueBits_[i / 64] |= uint64_t{1} << (i % 64);
+            }
+        }
+    }
+    pending_ = Image();
+    sheet_ = sheet;
+    return sheet_ != nullptr;
 }
 
 SdlTexture::~SdlTexture() {
@@ -60,7 +77,9 @@ SdlTexture::~SdlTexture() {
         live_->erase(this);
     }
     DropRegions();
-    SDL_DestroyTexture(sheet_);
+    if (sheet_ != nullptr) {
+        SDL_DestroyTexture(sheet_);
+    }
 }
 
 void SdlTexture::DropRegions() const {
@@ -91,6 +110,9 @@ bool SdlTexture::Opaque(const Rect& region) const {
 }
 
 bool SdlTexture::PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out) const {
+    if (!Upload()) {
+        return false;
+    }
     // Only an opaque colour can be baked in; fading draws modulate instead.
     const uint32_t rgb = argb & 0xFFFFFFu;
     const uint32_t tint = (argb >> 24) == 0xFF ? rgb : kWhite;

@@ -13,8 +13,9 @@ struct SDL_Texture;
 
 namespace platform {
 
-// A texture of an SDL renderer: the whole image uploaded once as one texture
-// (the image itself is not kept). A region drawn texel on pixel is copied
+// A texture of an SDL renderer: the whole image uploaded once as one texture,
+// when it is first drawn (until then the texture keeps the image; after, it
+// does not), so that start-up pays nothing for sheets nobody draws yet. A region drawn texel on pixel is copied
 // straight from it. A region that is scaled or turned gets a copy of its own,
 // made on the renderer from the sheet, so that filtering never blends in the
 // pixels of its neighbours on the sheet; a region drawn with an opaque tint
@@ -34,7 +35,7 @@ public:
         bool tinted;  // the tint is already applied to the texels
     };
 
-    // Null when the renderer cannot take the image.
+    // Null when the renderer cannot take an image of that size.
     static std::unique_ptr<SdlTexture> Create(SDL_Renderer* renderer, Image image,
                                               std::shared_ptr<Register> live = nullptr);
     ~SdlTexture() override;
@@ -49,12 +50,14 @@ public:
     // The part to draw a region inside the image with the ARGB colour from:
     // the sheet itself when `texelOnPixel` and the colour needs no tinted
     // copy, else the region's own copy (made on first use). False when the
-    // copy cannot be made.
+    // sheet or the copy cannot be made.
     bool PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out) const;
     // Forgets every region copy (they are made again when drawn).
     void DropRegions() const;
     // How many region copies exist now.
     size_t UploadedRegions() const { return regions_.size(); }
+    // Whether the image is on the renderer yet.
+    bool Uploaded() const { return sheet_ != nullptr; }
 
 private:
     struct Key {
@@ -66,17 +69,19 @@ private:
         size_t operator()(const Key& key) const { return std::hash<uint64_t>()(key.region * 31 + key.tint); }
     };
 
-    SdlTexture(SDL_Renderer* renderer, SDL_Texture* sheet, const Image& image, std::shared_ptr<Register> live);
+    SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live);
+    bool Upload() const;
     bool Opaque(const Rect& region) const;
     SDL_Texture* CopyRegion(const Rect& region, uint32_t tint) const;
 
     SDL_Renderer* renderer_;
-    SDL_Texture* sheet_;
     int width_;
     int height_;
     uint64_t serial_;
     std::shared_ptr<Register> live_;
-    std::vector<uint64_t> opaqueBits_;  // one bit per texel, row by row: fully opaque
+    mutable Image pending_;  // the image until it is uploaded
+    mutable SDL_Texture* sheet_ = nullptr;
+    mutable std::vector<uint64_t> opaqueBits_;  // one bit per texel, row by row: fully opaque
     mutable std::unordered_map<uint64_t, bool> opaqueRegions_;
     mutable std::unordered_map<Key, Part, KeyHash> regions_;
     mutable int tintedCount_ = 0;
