@@ -82,6 +82,7 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
         {"scaled, from a copy of the region", 2.5f, 0xFFFFFFFFu, 0xFF0000FFu, 1},
         {"tinted, from a tinted copy", 1.0f, 0xFF808080u, 0xFF000080u, 2},
     };
+    EXPECT_FALSE(sheet.Uploaded()) << "a sheet reaches the renderer when it is first drawn";
     for (const Case& c : cases) {
         renderer->Clear(0xFF000000u);
         platform::Transform2D transform;
@@ -99,6 +100,7 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
         }
         EXPECT_EQ(pixels[9 * 64 + 9], 0xFF000000u) << c.what;
         EXPECT_EQ(sheet.UploadedRegions(), c.copies) << c.what;
+        EXPECT_TRUE(sheet.Uploaded()) << c.what;
         renderer->Present();
     }
 }
