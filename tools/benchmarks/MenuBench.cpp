@@ -26,6 +26,7 @@
 #include "media/Sound.h"
 #include "menu/GameTable.h"
 #include "menu/MainMenu.h"
+#include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/SdlRenderer.h"
 #include "settings/FileLocations.h"
@@ -56,34 +57,73 @@ public:
     }
 };
 
-// CPU milliseconds per frame over `frames` frames, the mouse moving across the screen.
-double CpuPerFrame(AppState& app, int frames) {
-    const double start = Seconds(CLOCK_PROCESS_CPUTIME_ID);
-    for (int frame = 0; frame < frames; ++frame) {
-        platform::Message move;
-        move.kind = platform::MessageKind::MouseMove;
-        move.x = (frame * 7) % app.screenWidth;
-        move.y = (frame * 5) % app.screenHeight;
-        WindowProc(app, move);
-        UpdateStep(app);
-        RenderStep(app);
-    }
-    return (Seconds(CLOCK_PROCESS_CPUTIME_ID) - start) / frames * 1000.0;
-}
+// After start-up the frames run on a clock that moves 1/60 s a frame, as the
+// game time does in a window at 60 frames a second.
+struct BenchLoop {
+    AppState& app;
+    platform::SdlRenderer& renderer;
+    platform::ManualClock& clock;
 
-// Hosts game `index` past its countdown and prints its CPU time per frame.
-double HostedCpuPerFrame(AppState& app, MainMenu& menu, int index, int frames, const char* note) {
-    menu.LaunchGame(index);
-    while (menu.countdown > 0.0) {
+    void Frame() {
+        clock.Advance(1.0 / 60.0);
         UpdateStep(app);
         RenderStep(app);
     }
-    CpuPerFrame(app, 20);  // warm the caches
-    const double perFrame = CpuPerFrame(app, frames);
-    std::printf("game %2d hosted%s, per frame: %.3f ms CPU (%d frames)\n", index, note, perFrame, frames);
-    menu.CloseGame();
-    return perFrame;
-}
+
+    // CPU milliseconds per frame over `frames` frames, the mouse moving across
+    // the screen, every frame drawn in full.
+    double CpuPerFrame(int frames) {
+        const double start = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+        for (int frame = 0; frame < frames; ++frame) {
+            platform::Message move;
+            move.kind = platform::MessageKind::MouseMove;
+            move.x = (frame * 7) % app.screenWidth;
+            move.y = (frame * 5) % app.screenHeight;
+            WindowProc(app, move);
+            Frame();
+        }
+        return (Seconds(CLOCK_PROCESS_CPUTIME_ID) - start) / frames * 1000.0;
+    }
+
+    // Of `frames` frames with nobody touching anything, how many differ from
+    // the one before and so are drawn (a window shows only those).
+    int DrawnWhileUntouched(int frames) {
+        renderer.SkipUnchangedFrames(true);
+        Frame();
+        const int before = renderer.PresentedFrames();
+        for (int frame = 0; frame < frames; ++frame) {
+            Frame();
+        }
+        renderer.SkipUnchangedFrames(false);
+        return renderer.PresentedFrames() - before;
+    }
+
+    // Prints the CPU per frame and the frames drawn while untouched; the CPU
+    // per frame is returned.
+    double Report(const std::string& what) {
+        CpuPerFrame(20);  // warm the caches
+        const int frames = 120;
+        const double perFrame = CpuPerFrame(frames);
+        const int untouchedFrames = 600;
+        const int drawn = DrawnWhileUntouched(untouchedFrames);
+        // Drawn frames a second times their CPU each, as a share of one core.
+        const double idle = drawn * 60.0 / untouchedFrames * perFrame / 10.0;
+        std::printf("%-14s %.3f ms CPU per frame (%d frames); untouched %3d of %d frames drawn, ~%.1f %% of a core\n",
+                    what.c_str(), perFrame, frames, drawn, untouchedFrames, idle);
+        return perFrame;
+    }
+
+    // Hosts game `index` past its countdown and reports it.
+    double Hosted(MainMenu& menu, int index, const char* note) {
+        menu.LaunchGame(index);
+        while (menu.countdown > 0.0) {
+            Frame();
+        }
+        const double perFrame = Report("game " + std::to_string(index) + note + ":");
+        menu.CloseGame();
+        return perFrame;
+    }
+};
 
 }  // namespace
 
@@ -97,7 +137,10 @@ int main() {
         std::fprintf(stderr, "no video driver\n");
         return 1;
     }
-    app.renderer = platform::SdlRenderer::CreateOffscreen(app.screenWidth, app.screenHeight);
+    std::unique_ptr<platform::SdlRenderer> offscreen =
+        platform::SdlRenderer::CreateOffscreen(app.screenWidth, app.screenHeight);
+    platform::SdlRenderer* renderer = offscreen.get();
+    app.renderer = std::move(offscreen);
     if (!app.renderer || !LoadSharedTextures(app, std::move(sheets))) {
         std::fprintf(stderr, "cannot load the textures of sport.gob (run from the build directory)\n");
         return 1;
@@ -116,9 +159,11 @@ int main() {
     std::printf("  of which loading (files, textures, sound): %.1f ms, the menu and its first frame: %.1f ms\n",
                 (menuStart - mainStart) * 1000.0, (Seconds(CLOCK_MONOTONIC) - menuStart) * 1000.0);
 
-    const int frames = 300;
-    CpuPerFrame(app, 20);  // warm the caches
-    std::printf("menu (main page), per frame: %.3f ms CPU (%d frames)\n", CpuPerFrame(app, frames), frames);
+    auto clock = std::make_unique<platform::ManualClock>();
+    BenchLoop loop{app, *renderer, *clock};
+    app.clock = std::move(clock);
+    StartTiming(app);
+    loop.Report("menu:");
 
     // The games write their save files: keep them out of the build directory.
     const std::filesystem::path workFolder = std::filesystem::temp_directory_path() / "knobel-menu-bench";
@@ -126,18 +171,17 @@ int main() {
     const std::filesystem::path buildFolder = std::filesystem::current_path();
     std::filesystem::current_path(workFolder);
 
-    const int gameFrames = 120;
     bool anyGame = false;
     double slowest = 0.0;
     for (int index = 0; index < kGameCount; ++index) {
         if (GameAt(index)->create != nullptr) {
             anyGame = true;
-            slowest = std::max(slowest, HostedCpuPerFrame(app, *menu, index, gameFrames, ""));
+            slowest = std::max(slowest, loop.Hosted(*menu, index, ""));
         }
     }
     if (!anyGame) {
         ReplaceGameFactory(0, &CreateGame<StandInGame>);
-        slowest = HostedCpuPerFrame(app, *menu, 0, gameFrames, " (stand-in)");
+        slowest = loop.Hosted(*menu, 0, " (stand-in)");
     }
     std::printf("slowest game hosted: %.3f ms CPU per frame\n", slowest);
 

@@ -14,6 +14,9 @@ namespace {
 constexpr double kRadiansPerDegree = 0.01745329238474369;
 // The pans hang this far left and right of the beam's pivot.
 constexpr float kArmLength = 100.0f;
+// The beam eases towards its tilt without ever arriving exactly; this close
+// (a tenth of a pixel at the pans) it is at rest.
+constexpr double kRestingTilt = 0.05;
 // Weights stand on a pan three to a layer, 40 apart, layers 50 apart.
 constexpr float kWeightStep = 40.0f;
 constexpr float kLayerWidth = 100.0f;
@@ -87,6 +90,9 @@ void BalanceScale::Update(double seconds) {
         targetTilt = 0.0;
     }
     tilt += (targetTilt - tilt) * std::clamp(seconds, 0.0, 1.0);
+    if (std::fabs(targetTilt - tilt) < kRestingTilt) {
+        tilt = targetTilt;
+    }
     LayOut();
     if (held != nullptr) {
         held->Glide(seconds);

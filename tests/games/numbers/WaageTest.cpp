@@ -186,6 +186,20 @@ TEST_F(WaageTest, TheBeamTiltsTowardsTheHeavierPanWithoutOvershooting) {
     balance.Update(5.0);
     EXPECT_TRUE(balance.Tilt() > 0.0 && balance.Tilt() < 30.0) << balance.Tilt();
     EXPECT_GT(balance.RightAnchor().y, balance.LeftAnchor().y);
+    // Lifting a weight off the left pan again: at 60 frames a second the beam
+    // eases over and then comes to rest (an unchanged screen is not drawn again).
+    ASSERT_EQ(balance.LeftPan().size(), 1u);
+    const BalanceWeight& onTheLeft = *balance.LeftPan().front();
+    balance.OnLeftButtonDown(static_cast<int>(onTheLeft.X()), static_cast<int>(onTheLeft.Y()) - 5);
+    ASSERT_EQ(balance.Held(), &onTheLeft);
+    int lastMove = -1;
+    for (int frame = 0; frame < 900; ++frame) {
+        const double before = balance.Tilt();
+        balance.Update(1.0 / 60.0);
+        lastMove = balance.Tilt() != before ? frame : lastMove;
+    }
+    EXPECT_GT(lastMove, 60);
+    EXPECT_LT(lastMove, 700);
 }
 
 TEST_F(WaageTest, ATaskIsSolvedWhenTheTableIsEmptyNothingIsHeldAndThePansWeighTheSame) {
