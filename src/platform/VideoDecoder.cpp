@@ -36,8 +36,8 @@ OpenFunction LoadModule() {
 }  // namespace
 
 std::unique_ptr<VideoDecoder> VideoDecoder::Open(const std::string& path) {
-    static const OpenFunction open = LoadModule();
-    return std::unique_ptr<VideoDecoder>(open != nullptr ? open(path.c_str()) : nullptr);
+    static const OpenFunction openVideo = LoadModule();
+    return std::unique_ptr<VideoDecoder>(openVideo != nullptr ? openVideo(path.c_str()) : nullptr);
 }
 
 }  // namespace platform
