@@ -15,12 +15,13 @@ namespace platform {
 
 // A texture of an SDL renderer: the whole image uploaded once as one texture,
 // when it is first drawn (until then the texture keeps the image; after, it
-// does not), so that start-up pays nothing for sheets nobody draws yet. A region drawn texel on pixel is copied
-// straight from it. A region that is scaled or turned gets a copy of its own,
-// made on the renderer from the sheet, so that filtering never blends in the
-// pixels of its neighbours on the sheet; a region drawn with an opaque tint
-// gets a copy with the tint applied, so that drawing it needs no colour
-// modulation (which is slow in software).
+// does not), so that start-up pays nothing for sheets nobody draws yet. A
+// region drawn texel on pixel is copied straight from it. A region that is
+// scaled or turned gets a copy of its own, made on the renderer from the
+// sheet, so that filtering never blends in the pixels of its neighbours on
+// the sheet; a region drawn with an opaque tint gets a copy with the tint
+// applied, so that drawing it needs no colour modulation (which is slow in
+// software).
 class SdlTexture : public Texture {
 public:
     // The live textures of one renderer; each texture enters it when made and
