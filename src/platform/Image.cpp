@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/LargePages.h"
+
 namespace platform {
 
 bool DecodePng(const uint8_t* data, size_t size, Image& out) {
@@ -24,7 +26,12 @@ bool DecodePng(const uint8_t* data, size_t size, Image& out) {
     Image image;
     image.width = static_cast<int>(png.width);
     image.height = static_cast<int>(png.height);
-    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+    // Reserved first, so that the fresh block can take large pages before
+    // resize touches it.
+    const size_t count = static_cast<size_t>(image.width) * image.height;
+    image.pixels.reserve(count);
+    AdviseLargePages(image.pixels.data(), count * sizeof(uint32_t));
+    image.pixels.resize(count);
     if (png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr) == 0) {
         png_image_free(&png);
         return false;

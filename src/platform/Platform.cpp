@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "platform/LargePages.h"
+
 namespace platform {
 
 void SetApplicationIdentity(const std::string& id, const std::string& name) {
@@ -17,6 +19,7 @@ void SetApplicationIdentity(const std::string& id, const std::string& name) {
 }
 
 bool Initialize(std::string* error) {
+    UseLargePagesForSdl();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         if (error != nullptr) {
             *error = SDL_GetError();

@@ -1,0 +1,52 @@
+#include "platform/LargePages.h"
+
+#include <SDL.h>
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+constexpr uintptr_t kLargePage = uintptr_t{2} << 20;
+
+void* AdvisedMalloc(size_t size) {
+    void* block = std::malloc(size);
+    AdviseLargePages(block, size);
+    return block;
+}
+
+void* AdvisedCalloc(size_t count, size_t size) {
+    void* block = std::calloc(count, size);
+    if (block != nullptr && size != 0 && count <= SIZE_MAX / size) {
+        AdviseLargePages(block, count * size);
+    }
+    return block;
+}
+
+void* Realloc(void* block, size_t size) { return std::realloc(block, size); }
+
+void Free(void* block) { std::free(block); }
+
+}  // namespace
+
+void AdviseLargePages(void* block, size_t bytes) {
+    if (block == nullptr || bytes < kLargePage) {
+        return;
+    }
+    const auto start = reinterpret_cast<uintptr_t>(block);
+    const uintptr_t first = (start + kLargePage - 1) & ~(kLargePage - 1);
+    const uintptr_t end = (start + bytes) & ~(kLargePage - 1);
+    if (end > first) {
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+    }
+}
+
+void UseLargePagesForSdl() {
+    static const bool installed = SDL_SetMemoryFunctions(AdvisedMalloc, AdvisedCalloc, Realloc, Free) == 0;
+    (void)installed;
+}
+
+}  // namespace platform

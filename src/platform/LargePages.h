@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+
+namespace platform {
+
+// Asks the kernel to back the 2 MB-aligned part of a fresh, untouched block
+// with huge pages, so that filling it takes one page fault per 2 MB instead
+// of one per 4 KB: the cost of first touching a decoded sheet or a texture's
+// pixels is mostly those faults. Blocks under 2 MB, pages already touched and
+// kernels without transparent huge pages are left as they are.
+void AdviseLargePages(void* block, size_t bytes);
+
+// Routes SDL's allocations through the C library's, advising large pages for
+// blocks of 2 MB or more (the pixels of surfaces and textures). Done once,
+// before SDL starts; SDL's default functions are the C library's, so blocks
+// SDL allocated earlier are freed the same way.
+void UseLargePagesForSdl();
+
+}  // namespace platform
