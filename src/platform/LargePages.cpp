@@ -4,7 +4,6 @@
 #include <sys/mman.h>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace platform {
 
@@ -12,23 +11,29 @@ namespace {
 
 constexpr uintptr_t kLargePage = uintptr_t{2} << 20;
 
+// SDL's own functions, which the ones below wrap.
+SDL_malloc_func sdlMalloc = nullptr;
+SDL_calloc_func sdlCalloc = nullptr;
+SDL_realloc_func sdlRealloc = nullptr;
+SDL_free_func sdlFree = nullptr;
+
 void* AdvisedMalloc(size_t size) {
-    void* block = std::malloc(size);
+    void* block = sdlMalloc(size);
     AdviseLargePages(block, size);
     return block;
 }
 
 void* AdvisedCalloc(size_t count, size_t size) {
-    void* block = std::calloc(count, size);
+    void* block = sdlCalloc(count, size);
     if (block != nullptr && size != 0 && count <= SIZE_MAX / size) {
         AdviseLargePages(block, count * size);
     }
     return block;
 }
 
-void* Realloc(void* block, size_t size) { return std::realloc(block, size); }
+void* Realloc(void* block, size_t size) { return sdlRealloc(block, size); }
 
-void Free(void* block) { std::free(block); }
+void Free(void* block) { sdlFree(block); }
 
 }  // namespace
 
@@ -45,7 +50,11 @@ void AdviseLargePages(void* block, size_t bytes) {
 }
 
 void UseLargePagesForSdl() {
-    static const bool installed = SDL_SetMemoryFunctions(AdvisedMalloc, AdvisedCalloc, Realloc, Free) == 0;
+    static const bool installed = [] {
+        SDL_GetOriginalMemoryFunctions(&sdlMalloc, &sdlCalloc, &sdlRealloc, &sdlFree);
+        return sdlMalloc != nullptr && sdlCalloc != nullptr && sdlRealloc != nullptr && sdlFree != nullptr &&
+               SDL_SetMemoryFunctions(AdvisedMalloc, AdvisedCalloc, Realloc, Free) == 0;
+    }();
     (void)installed;
 }
 

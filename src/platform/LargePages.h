@@ -11,10 +11,10 @@ namespace platform {
 // kernels without transparent huge pages are left as they are.
 void AdviseLargePages(void* block, size_t bytes);
 
-// Routes SDL's allocations through the C library's, advising large pages for
-// blocks of 2 MB or more (the pixels of surfaces and textures). Done once,
-// before SDL starts; SDL's default functions are the C library's, so blocks
-// SDL allocated earlier are freed the same way.
+// Wraps SDL's own allocation functions so that blocks of 2 MB or more (the
+// pixels of surfaces and textures) are advised large pages; blocks are still
+// allocated and freed by SDL's functions, also those allocated before. Done
+// once, before SDL starts.
 void UseLargePagesForSdl();
 
 }  // namespace platform
