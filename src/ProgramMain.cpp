@@ -91,7 +91,8 @@ int RunProgram(const CommandLine& options) {
     // Found anywhere but beside the program or in the working folder, the data
     // is an installation's, and the files the program writes go to the user's
     // data folder.
-    SetRunsInstalled(IsInstalledLocation(FindDataFile("sport.gob"), platform::ExecutableDirectory()));
+    const std::string archivePath = FindDataFile("sport.gob");
+    SetRunsInstalled(IsInstalledLocation(archivePath, platform::ExecutableDirectory()));
     AppState& app = *GetAppState();
     LoadStartupFiles(app);
     const SavedSettings saved{app.fullscreen, app.language};
@@ -102,9 +103,12 @@ int RunProgram(const CommandLine& options) {
     // A missing archive is reported by the texture loading below.
     const std::string intro = options.noIntro ? std::string() : FindDataFile("intro.avi");
     std::unique_ptr<SheetDecoder> sheets;
-    if (!IntroPlays(app, intro)) {
-        app.archive = ArchiveOpen(FindDataFile("sport.gob"));
+    const auto startSheets = [&app, &archivePath, &sheets] {
+        app.archive = ArchiveOpen(archivePath);
         sheets = StartSheetDecoding(app);
+    };
+    if (!IntroPlays(app, intro)) {
+        startSheets();
     }
 
     platform::SetApplicationIdentity(KNOBEL_APP_ID, "Knobelkiste");
@@ -122,8 +126,7 @@ int RunProgram(const CommandLine& options) {
     app.screenWidth = 1024;
     app.screenHeight = 768;
     if (!sheets) {
-        app.archive = ArchiveOpen(FindDataFile("sport.gob"));
-        sheets = StartSheetDecoding(app);
+        startSheets();
     }
 
     auto window = platform::SdlWindow::Create("Knobelkiste", app.screenWidth, app.screenHeight,

@@ -18,7 +18,6 @@ SheetDecoder::~SheetDecoder() {
         std::lock_guard<std::mutex> lock(mutex_);
         stopping_ = true;
     }
-    changed_.notify_all();
     for (std::thread& worker : workers_) {
         worker.join();
     }

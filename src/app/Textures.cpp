@@ -112,12 +112,13 @@ bool LoadSharedTextures(AppState& app, std::unique_ptr<SheetDecoder> decoding) {
     for (size_t i = 0; i < std::size(kLoadingOrder); ++i) {
         std::unique_ptr<platform::Texture>& texture = app.textures[kLoadingOrder[i]];
         platform::Image image;
-        if (decoding->TakeNext(image) && app.renderer) {
+        const bool decoded = decoding->TakeNext(image);
+        if (decoded && app.renderer) {
             texture = app.renderer->CreateTexture(std::move(image));
-        }
-        if (!texture && app.renderer) {
-            // The second try, as a texture creation may fail once for passing reasons.
-            texture = TextureFromBytes(decoding->File(i));
+            if (!texture) {
+                // The second try, as a texture creation may fail once for passing reasons.
+                texture = TextureFromBytes(decoding->File(i));
+            }
         }
         if (!texture) {
             return false;

@@ -20,6 +20,11 @@ bool DrawCommand::operator==(const DrawCommand& other) const {
            text == other.text;
 }
 
+uint64_t NextDrawSerial() {
+    static uint64_t serial = 0;
+    return ++serial;
+}
+
 bool DrawList::NeedsShowing() const { return forced_ || executed_ > 0 || frame_ != shown_; }
 
 void DrawList::EndFrame(bool shown) {

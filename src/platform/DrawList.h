@@ -26,6 +26,10 @@ struct DrawCommand {
     bool operator==(const DrawCommand& other) const;
 };
 
+// A serial number for a texture or a face that draw commands name: no two
+// objects of a run get the same one.
+uint64_t NextDrawSerial();
+
 // The calls of the frame being drawn and of the frame shown before it, so
 // that a frame that draws exactly what the screen shows already need not be
 // drawn or shown again.

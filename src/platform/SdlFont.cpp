@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Cp1252.h"
+#include "platform/DrawList.h"
 #include "platform/FontLocator.h"
 #include "platform/TextLayout.h"
 
@@ -105,8 +106,7 @@ std::unique_ptr<SdlFont> SdlFont::Create(SDL_Renderer* renderer, const std::stri
 
 SdlFont::SdlFont(SDL_Renderer* renderer, std::string faceName, int height, std::shared_ptr<OpenTtfFont> face)
     : renderer_(renderer), faceName_(std::move(faceName)), height_(height), face_(std::move(face)) {
-    static uint64_t serials = 0;
-    serial_ = ++serials;
+    serial_ = NextDrawSerial();
     LiveFonts().push_back(this);
 }
 

@@ -48,19 +48,18 @@ std::unique_ptr<SdlRenderer> SdlRenderer::CreateForWindow(SdlWindow& window, int
     // A software renderer draws into the window's own framebuffer; SDL would
     // otherwise start GL only to learn whether to show it through a texture.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
-    SDL_Renderer* renderer = nullptr;
     // GL emulated in software draws the same frames as SDL's software
     // renderer, but starts far slower and takes far more memory: without a
     // graphics device the software renderer goes first, unless the player
-    // named a driver (SDL_RENDER_DRIVER).
-    if (SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr && !HasGraphicsDevice()) {
-        renderer = SDL_CreateRenderer(window.Handle(), -1, SDL_RENDERER_SOFTWARE);
-    }
-    if (renderer == nullptr) {
-        renderer = SDL_CreateRenderer(window.Handle(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    }
-    if (renderer == nullptr) {
-        renderer = SDL_CreateRenderer(window.Handle(), -1, SDL_RENDERER_SOFTWARE);
+    // named a driver (SDL_RENDER_DRIVER). Either falls back on the other.
+    constexpr Uint32 kAccelerated = SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC;
+    constexpr Uint32 kSoftware = SDL_RENDERER_SOFTWARE;
+    const bool softwareFirst = SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr && !HasGraphicsDevice();
+    const Uint32 order[] = {softwareFirst ? kSoftware : kAccelerated,
+                            softwareFirst ? kAccelerated : kSoftware};
+    SDL_Renderer* renderer = nullptr;
+    for (size_t i = 0; i < 2 && renderer == nullptr; ++i) {
+        renderer = SDL_CreateRenderer(window.Handle(), -1, order[i]);
     }
     if (renderer == nullptr) {
         SetError(error);

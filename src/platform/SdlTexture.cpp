@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "platform/DrawList.h"
+
 namespace platform {
 
 namespace {
@@ -13,11 +15,6 @@ constexpr int kMaxTintedRegions = 256;
 uint64_t RegionKey(const Rect& region) {
     return (static_cast<uint64_t>(region.left) << 48) | (static_cast<uint64_t>(region.top) << 32) |
            (static_cast<uint64_t>(region.right) << 16) | static_cast<uint64_t>(region.bottom);
-}
-
-uint64_t NextSerial() {
-    static uint64_t serial = 0;
-    return ++serial;
 }
 
 }  // namespace
@@ -36,7 +33,7 @@ SdlTexture::SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Regi
     : renderer_(renderer),
       width_(image.width),
       height_(image.height),
-      serial_(NextSerial()),
+      serial_(NextDrawSerial()),
       live_(std::move(live)),
       pending_(std::move(image)) {
     if (live_) {

@@ -4,8 +4,7 @@
 // runs as the program's does (settings, statistics and texts, archive, the
 // sixteen textures decoding while the platform starts, sound, the main menu);
 // only the window is replaced by an image in memory. Every frame is drawn in
-// full, as one that changes is. Without any game in the table a stand-in
-// that draws a board of tiles and the time panel is hosted.
+// full, as one that changes is.
 // Run from the build directory, where sport.gob and the language files lie.
 #include <algorithm>
 #include <cstdio>
@@ -18,10 +17,8 @@
 #include "app/AppState.h"
 #include "app/MainLoop.h"
 #include "app/SheetDecoder.h"
-#include "app/Sprite.h"
 #include "app/Textures.h"
 #include "app/WindowProc.h"
-#include "games/base/Knobel_Game.h"
 #include "games/base/StartupFiles.h"
 #include "media/Sound.h"
 #include "menu/GameTable.h"
@@ -38,24 +35,6 @@ double Seconds(clockid_t clock) {
     clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
-
-// A game as heavy as a typical board game: 36 tiles and the time panel.
-class StandInGame : public Knobel_Game {
-public:
-    explicit StandInGame(int level) : Knobel_Game(level, "bench.sav") {}
-    void Update() override {
-        AddPlayTime(app->frameTime);
-        AddRecordsTime(app->frameTime);
-    }
-    void Render() override {
-        const platform::Rect cell{550, 0, 600, 50};
-        for (int i = 0; i < 36; ++i) {
-            const Vec2 at{static_cast<float>(362 + (i % 6) * 50), static_cast<float>(234 + (i / 6) * 50)};
-            DrawSprite(app->textures[TEX_MISC1].get(), &cell, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
-        }
-        DrawTimePanel();
-    }
-};
 
 // After start-up the frames run on a clock that moves 1/60 s a frame, as the
 // game time does in a window at 60 frames a second.
@@ -114,12 +93,12 @@ struct BenchLoop {
     }
 
     // Hosts game `index` past its countdown and reports it.
-    double Hosted(MainMenu& menu, int index, const char* note) {
+    double Hosted(MainMenu& menu, int index) {
         menu.LaunchGame(index);
         while (menu.countdown > 0.0) {
             Frame();
         }
-        const double perFrame = Report("game " + std::to_string(index) + note + ":");
+        const double perFrame = Report("game " + std::to_string(index) + ":");
         menu.CloseGame();
         return perFrame;
     }
@@ -171,17 +150,9 @@ int main() {
     const std::filesystem::path buildFolder = std::filesystem::current_path();
     std::filesystem::current_path(workFolder);
 
-    bool anyGame = false;
     double slowest = 0.0;
     for (int index = 0; index < kGameCount; ++index) {
-        if (GameAt(index)->create != nullptr) {
-            anyGame = true;
-            slowest = std::max(slowest, loop.Hosted(*menu, index, ""));
-        }
-    }
-    if (!anyGame) {
-        ReplaceGameFactory(0, &CreateGame<StandInGame>);
-        slowest = loop.Hosted(*menu, 0, " (stand-in)");
+        slowest = std::max(slowest, loop.Hosted(*menu, index));
     }
     std::printf("slowest game hosted: %.3f ms CPU per frame\n", slowest);
 
