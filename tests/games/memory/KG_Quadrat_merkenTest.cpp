@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Random.h"
+#include "platform/KeyMap.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -13,7 +14,6 @@ const char* const kTexts =
     "ANZ_TEXTE: 80 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 25 Right %d of %d|<TEXT_START> 26 Perfect %d of %d|"
     "<TEXT_START> 50 Grade %.2f|<TEXT_START> 51 Watch %d/%d|<TEXT_START> 52 Turn %d/%d|<TEXT_START> 63 Time: %d:%02d|";
 
-constexpr uint16_t kEnter = 13;
 constexpr double kFrame = 0.05;
 
 class QuadratMerkenTest : public GameFixture {
@@ -32,9 +32,9 @@ public:
                 game.OnLeftButtonDown(static_cast<int>(p.x) + 2, static_cast<int>(p.y) + 2);
             }
         }
-        game.OnKeyUp(kEnter);
+        game.OnKeyUp(platform::vk::Return);
     }
-    static void Skip(KG_Quadrat_merken& game) { game.OnKeyUp(kEnter); }
+    static void Skip(KG_Quadrat_merken& game) { game.OnKeyUp(platform::vk::Return); }
 };
 
 TEST_F(QuadratMerkenTest, EachPatternIsShownForItsTimeWhileInputIsIgnored) {
@@ -47,7 +47,7 @@ TEST_F(QuadratMerkenTest, EachPatternIsShownForItsTimeWhileInputIsIgnored) {
         game.StartGame();
         RunFrames(game, 1, 1.99, 1.99);
         EXPECT_EQ(game.Position(), 0);
-        game.OnKeyUp(kEnter);
+        game.OnKeyUp(platform::vk::Return);
         const Vec2 p = game.Answer(0).Square(0).Position();
         game.OnLeftButtonDown(static_cast<int>(p.x) + 2, static_cast<int>(p.y) + 2);
         EXPECT_EQ(game.Position(), 0);

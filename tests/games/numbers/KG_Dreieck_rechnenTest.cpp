@@ -11,16 +11,12 @@
 
 namespace {
 
-constexpr uint16_t kEnter = 13;
 
 class DreieckTest : public ArithmeticGameFixture {
 protected:
     // Answers the current triangle, right or wrong, and lets the verdict run out.
     void Answer(KG_Dreieck_rechnen& game, bool right) {
-        const int value = game.Triangle().Root().value;
-        TypeNumber(game, right ? value : value + 1);
-        Press(game, kEnter);
-        RunFrames(game, 1, KG_Dreieck_rechnen::kFeedbackSeconds);
+        AnswerNumber(game, game.Triangle().Root().value, right, KG_Dreieck_rechnen::kFeedbackSeconds);
     }
 };
 
@@ -64,15 +60,15 @@ TEST_F(DreieckTest, TheLevelSetsRowSizeAndTriangles) {
 TEST_F(DreieckTest, ThreeDigitsAreTakenAndEachVerdictHoldsTheTriangleForTwoSeconds) {
     KG_Dreieck_rechnen game(0);
     game.StartGame();
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Tally().Answered(), 0);
     TypeNumber(game, 1234);
     EXPECT_EQ(game.Input(), "123");
     for (int i = 0; i < 3; ++i) Press(game, 8);
     const int root = game.Triangle().Root().value;
     TypeNumber(game, root);
-    Press(game, kEnter);
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Tally().right, 1);
     EXPECT_EQ(game.Tally().Answered(), 1);
     RunFrames(game, 1, 1.5);

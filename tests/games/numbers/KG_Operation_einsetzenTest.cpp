@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr uint16_t kEnter = 13;
 // The key that chooses each operator (A, S, M, D).
 constexpr uint16_t kOperatorKeys[] = {'A', 'S', 'M', 'D'};
 
@@ -30,7 +29,10 @@ protected:
         ADD_FAILURE() << "no seed found";
     }
     // Chooses an operator and confirms it.
-    static void Choose(KG_Operation_einsetzen& game, int op) { Press(game, kOperatorKeys[op]); Press(game, kEnter); }
+    static void Choose(KG_Operation_einsetzen& game, int op) {
+        Press(game, kOperatorKeys[op]);
+        Press(game, platform::vk::Return);
+    }
     // Checks the task against its texts and the operator rule.
     static void ExpectSoundTask(const KG_Operation_einsetzen& game, int depth) {
         SCOPED_TRACE(game.LeftText() + " ? " + game.RightText() + " = " + std::to_string(game.Result()));
@@ -97,7 +99,7 @@ TEST_F(OperationEinsetzenTest, AnOperatorGivingTheSameResultIsRightAndBecomesThe
 TEST_F(OperationEinsetzenTest, ChoosingTakesItsKeysAndEnterOnlyOncePerTask) {
     KG_Operation_einsetzen game(0);
     game.StartGame();
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Tally().Answered(), 0);
     const std::pair<uint16_t, int> keys[] = {{'A', arithmetic::kAdd},      {107, arithmetic::kAdd},
                                              {'S', arithmetic::kSubtract}, {109, arithmetic::kSubtract},
@@ -112,13 +114,13 @@ TEST_F(OperationEinsetzenTest, ChoosingTakesItsKeysAndEnterOnlyOncePerTask) {
     Choose(game, game.TaskOperator());
     const int chosen = game.ChosenOperator();
     // During the verdict neither another Enter nor another choice is taken.
-    Press(game, kEnter);
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
+    Press(game, platform::vk::Return);
     Press(game, kOperatorKeys[(chosen + 1) % 4]);
     EXPECT_EQ(game.Tally().right, 1);
     EXPECT_EQ(game.ChosenOperator(), chosen);
     RunFrames(game, 1, 0.5);
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Tally().Answered(), 1);
     RunFrames(game, 1, 0.5);
     EXPECT_EQ(game.ChosenOperator(), KG_Operation_einsetzen::kNoOperator);

@@ -7,17 +7,12 @@
 
 namespace {
 
-constexpr uint16_t kEnter = 13;
-constexpr uint16_t kBackspace = 8;
 
 class RechenspielTest : public ArithmeticGameFixture {
 protected:
     // Answers the current expression, right or wrong, and lets the verdict run out.
     void Answer(KG_Rechenspiel& game, bool right) {
-        const int value = game.CurrentTerm().Value();
-        TypeNumber(game, right ? value : value + 1);
-        Press(game, kEnter);
-        RunFrames(game, 1, KG_Rechenspiel::kFeedbackSeconds);
+        AnswerNumber(game, game.CurrentTerm().Value(), right, KG_Rechenspiel::kFeedbackSeconds);
     }
 };
 
@@ -34,15 +29,15 @@ TEST_F(RechenspielTest, TheLevelSetsTheTasksAndTheFirstExpressionExistsBeforeThe
 TEST_F(RechenspielTest, TypingTakesNineDigitsAndEnterNeedsADigit) {
     KG_Rechenspiel game(0);
     game.StartGame();
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Tally().Answered(), 0);
     TypeNumber(game, 1234567890);
     EXPECT_EQ(game.Input(), "123456789");
-    Press(game, kBackspace);
+    Press(game, platform::vk::Back);
     EXPECT_EQ(game.Input(), "12345678");
     for (uint16_t other : {65, 106, 107, 32, 96}) Press(game, other);
     EXPECT_EQ(game.Input(), "12345678");
-    for (int i = 0; i < 10; ++i) Press(game, kBackspace);
+    for (int i = 0; i < 10; ++i) Press(game, platform::vk::Back);
     EXPECT_EQ(game.Input(), "");
     TypeNumber(game, 7);
     EXPECT_EQ(game.Input(), "7");
@@ -55,12 +50,12 @@ TEST_F(RechenspielTest, AVerdictHoldsTheInputForTwoSecondsOfPlayThatDoNotCount) 
     const std::string first = game.CurrentTerm().Text();
     const int value = game.CurrentTerm().Value();
     TypeNumber(game, value);
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Tally().right, 1);
     // Keys are not taken during the verdict.
     TypeNumber(game, 5);
-    Press(game, kBackspace);
-    Press(game, kEnter);
+    Press(game, platform::vk::Back);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Input(), std::to_string(value));
     EXPECT_EQ(game.Tally().Answered(), 1);
     RunFrames(game, 3, 0.5);
@@ -71,7 +66,7 @@ TEST_F(RechenspielTest, AVerdictHoldsTheInputForTwoSecondsOfPlayThatDoNotCount) 
     // A wrong value counts as wrong and the right value shows in red instead of it.
     const int next = game.CurrentTerm().Value();
     TypeNumber(game, next + 10);
-    Press(game, kEnter);
+    Press(game, platform::vk::Return);
     EXPECT_EQ(game.Tally().wrong, 1);
     Draw(game);
     EXPECT_TRUE(TextsReading(std::to_string(next + 10)).empty());

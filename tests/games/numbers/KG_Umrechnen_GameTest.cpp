@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr uint16_t kEnter = 13;
 constexpr uint16_t kComma = 188;
 
 class UmrechnenTest : public ArithmeticGameFixture {
@@ -25,7 +24,7 @@ protected:
     // out unless told otherwise.
     void Answer(KG_Umrechnen_Game& game, bool right, bool wait = true) {
         Type(game, right ? game.TargetText() : "0");
-        Press(game, kEnter);
+        Press(game, platform::vk::Return);
         if (wait) RunFrames(game, 1, KG_Umrechnen_Game::kWrongSeconds);
     }
 };
