@@ -2,28 +2,23 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using platform::Cp1252ToUtf8;
-
-TEST(Cp1252Test, AsciiAndLatinLettersKeepTheirCharacters) {
-    EXPECT_EQ(Cp1252ToUtf8("Zeit: 3:05\n"), "Zeit: 3:05\n");
-    EXPECT_EQ(Cp1252ToUtf8("GEL\xD6ST: \xC4pfel, \xFC und \xDF"), "GEL\u00D6ST: \u00C4pfel, \u00FC und \u00DF");
-    EXPECT_EQ(Cp1252ToUtf8("\xA0\xFF"), "\u00A0\u00FF");
-    EXPECT_EQ(Cp1252ToUtf8(""), "");
+// Letters keep their characters, the bytes 80 to 9F are the code page's own
+// characters (not controls), and its five undefined bytes are dropped.
+TEST(Cp1252Test, EveryByteBecomesItsCharacterOrNothing) {
+    const struct { const char* cp1252; const char* utf8; } cases[] = {
+        {"", ""},
+        {"Zeit: 3:05\n", "Zeit: 3:05\n"},
+        {"GEL\xD6ST: \xC4pfel, \xFC und \xDF", "GEL\u00D6ST: \u00C4pfel, \u00FC und \u00DF"},
+        {"\xA0\xFF", "\u00A0\u00FF"},
+        {"5 \x80", "5 \u20AC"},
+        {"\x84Hallo\x93", "\u201EHallo\u201C"},
+        {"\x91\x92\x94", "\u2018\u2019\u201D"},
+        {"a\x96z\x85", "a\u2013z\u2026"},
+        {"\x8A\x9A\x8E\x9E\x9F\x99", "\u0160\u0161\u017D\u017E\u0178\u2122"},
+        {"a\x81" "b\x8D\x8F\x90\x9D" "c", "abc"},
+        {"\x81", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::Cp1252ToUtf8(c.cp1252), c.utf8) << c.utf8;
+    }
 }
-
-TEST(Cp1252Test, TheBytes80To9FAreTheCodePagesOwnCharactersNotControls) {
-    EXPECT_EQ(Cp1252ToUtf8("5 \x80"), "5 \u20AC");
-    EXPECT_EQ(Cp1252ToUtf8("\x84Hallo\x93"), "\u201EHallo\u201C");
-    EXPECT_EQ(Cp1252ToUtf8("\x91\x92\x94"), "\u2018\u2019\u201D");
-    EXPECT_EQ(Cp1252ToUtf8("a\x96z\x85"), "a\u2013z\u2026");
-    EXPECT_EQ(Cp1252ToUtf8("\x8A\x9A\x8E\x9E\x9F\x99"), "\u0160\u0161\u017D\u017E\u0178\u2122");
-}
-
-TEST(Cp1252Test, UndefinedBytesAreDropped) {
-    EXPECT_EQ(Cp1252ToUtf8("a\x81" "b\x8D\x8F\x90\x9D" "c"), "abc");
-    EXPECT_EQ(Cp1252ToUtf8("\x81"), "");
-}
-
-}  // namespace
