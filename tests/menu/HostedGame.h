@@ -42,8 +42,9 @@ public:
 // The save file of the hosted game at a table index.
 std::string HostedGameSaveFile(int index);
 
-// Empties the game table (the real games are the lead's to wire in) and puts
-// hosted games where a test wants them; restores the table when it goes.
+// Empties the game table, so that the menu's tests do not depend on the real
+// games, and puts hosted games where a test wants them; restores the table
+// when it goes.
 class GameTableScope {
 public:
     GameTableScope();
