@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include "ArithmeticGameFixture.h"
 #include "app/Random.h"
@@ -10,7 +9,6 @@
 #include "games/numbers/NumberTriangle.h"
 
 namespace {
-
 
 class DreieckTest : public ArithmeticGameFixture {
 protected:
@@ -46,14 +44,6 @@ TEST_F(DreieckTest, EveryTriangleHoldsWholeValuesOfAtLeastOneWithAThreeDigitResu
                 }
             }
         }
-    }
-}
-
-TEST_F(DreieckTest, TheLevelSetsRowSizeAndTriangles) {
-    for (const auto& [level, rowSize, tasks] : {std::tuple{0, 3, 10}, {1, 3, 20}, {2, 4, 20}}) {
-        KG_Dreieck_rechnen game(level);
-        EXPECT_EQ(game.RowSize(), rowSize);
-        EXPECT_EQ(game.Tally().tasks, tasks);
     }
 }
 

@@ -7,7 +7,6 @@
 
 namespace {
 
-
 class RechenspielTest : public ArithmeticGameFixture {
 protected:
     // Answers the current expression, right or wrong, and lets the verdict run out.
@@ -15,16 +14,6 @@ protected:
         AnswerNumber(game, game.CurrentTerm().Value(), right, KG_Rechenspiel::kFeedbackSeconds);
     }
 };
-
-TEST_F(RechenspielTest, TheLevelSetsTheTasksAndTheFirstExpressionExistsBeforeTheStart) {
-    const int tasks[] = {10, 15, 20};
-    for (int level = 0; level < 3; ++level) {
-        KG_Rechenspiel game(level);
-        EXPECT_EQ(game.Tally().tasks, tasks[level]);
-        EXPECT_GT(game.CurrentTerm().Value(), 0);
-        EXPECT_NE(game.CurrentTerm().Text().find(' '), std::string::npos);
-    }
-}
 
 TEST_F(RechenspielTest, TypingTakesNineDigitsAndEnterNeedsADigit) {
     KG_Rechenspiel game(0);

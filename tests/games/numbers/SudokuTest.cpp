@@ -71,24 +71,6 @@ protected:
     }
 };
 
-TEST_F(SudokuTest, EveryGridIsTheShiftedPatternRelabelledWithExactlyTheHolesOfItsLevel) {
-    const int holesByLevel[] = {10, 20, 30};
-    for (int level = 0; level < 3; ++level) {
-        for (int play = 0; play < 12; ++play) {
-            KG_Sudoku9x9 game(level);
-            EXPECT_EQ(game.Holes(), holesByLevel[level]);
-            const Board board = Read(game);
-            EXPECT_EQ(static_cast<int>(board.holes.size()), holesByLevel[level]);
-            for (const Place& hole : board.holes) {
-                EXPECT_EQ(game.Cell(hole.column, hole.row).GetValue(), SudokuCell::kEmpty);
-                game.Cell(hole.column, hole.row).SetValue(board.Right(hole));
-            }
-            game.CheckGrid();
-            EXPECT_TRUE(game.IsSolved()) << "level " << level;
-        }
-    }
-}
-
 TEST_F(SudokuTest, ADigitTwiceInARowColumnOrBoxMarksBothCellsOnce) {
     KG_Sudoku9x9 game(0);
     const struct { std::vector<Place> fives; int conflicts; } cases[] = {
