@@ -31,16 +31,12 @@ TEST_F(QuadratAddierenTest, OneAnswerIsTheUnionOfThePatternsAndTheOthersDifferFr
     // just like the union.
     std::vector<uint32_t> seeds = {339, 350, 633, 705};
     for (uint32_t seed = 0; seed < 60; ++seed) seeds.push_back(seed);
-    const int addends[] = {2, 3, 3};
-    const int sides[] = {3, 3, 4};
     for (int level = 0; level < 3; ++level) {
         for (const uint32_t seed : seeds) {
             SeedRandom(seed);
             KG_Quadrat_addieren game(level);
-            ASSERT_EQ(game.AddendCount(), addends[level]);
-            ASSERT_EQ(game.PlusPositions().size(), static_cast<size_t>(addends[level] - 1));
+            ASSERT_EQ(game.PlusPositions().size(), static_cast<size_t>(game.AddendCount() - 1));
             const SquareGrid& sum = game.Answer(game.SumIndex());
-            ASSERT_EQ(sum.Side(), sides[level]);
             for (int i = 0; i < sum.Count(); ++i) {
                 bool inAny = false;
                 for (int a = 0; a < game.AddendCount(); ++a) inAny = inAny || game.Addend(a).Square(i).IsLit();
