@@ -22,26 +22,6 @@ SquareGrid GridWith(int side, std::initializer_list<std::pair<int, int>> lit) {
     return grid;
 }
 
-TEST_F(SquareGridTest, SquaresFillTheTotalSizeColumnByColumnAroundTheCentre) {
-    struct Case { int side; int total; int gap; std::optional<Vec2> centre; };
-    const Case cases[] = {{3, 200, 3, std::nullopt}, {4, 200, 3, Vec2{100.5f, 50}}, {5, 75, 0, Vec2{153.6f, 612}}};
-    for (const Case& c : cases) {
-        const SquareGrid grid(false, c.side, 4, c.total, c.centre, c.gap);
-        const Vec2 centre = c.centre.value_or(Vec2{512, 384});
-        ASSERT_EQ(grid.Count(), c.side * c.side);
-        const GridSquare& first = grid.Square(0);
-        // The squares and their gaps never reach past the total size.
-        EXPECT_LE(c.side * first.Size() + (c.side - 1) * c.gap, c.total);
-        EXPECT_GT((c.side + 1) * (first.Size() + c.gap), c.total);
-        EXPECT_NEAR(first.Position().x, centre.x - c.total / 2, 0.5);
-        EXPECT_NEAR(first.Position().y, centre.y - c.total / 2, 0.5);
-        // Index 1 is the next row of the first column; index side the next column.
-        EXPECT_FLOAT_EQ(grid.Square(1).Position().x, first.Position().x);
-        EXPECT_FLOAT_EQ(grid.Square(1).Position().y, first.Position().y + first.Size() + c.gap);
-        EXPECT_FLOAT_EQ(grid.Square(c.side).Position().x, first.Position().x + first.Size() + c.gap);
-    }
-}
-
 TEST_F(SquareGridTest, ALockedGridDrawsItsPatternAndIgnoresClicks) {
     std::set<int> litCounts;
     for (uint32_t seed = 1; seed <= 20; ++seed) {

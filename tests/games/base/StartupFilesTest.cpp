@@ -83,12 +83,6 @@ TEST(StartupFilesTest, AFailedSaveIsReportedOnceAndWrittenAtTheNextChance) {
     struct Fault { const char* name; std::function<void(const TempFolder&, bool on)> set; };
     const Fault faults[] = {
         {"the disk is full", [](const TempFolder&, bool on) { LimitFileSize(on ? 8 : RLIM_INFINITY); }},
-        // The temporary file cannot be created, as in a folder without write access.
-        {"the folder takes no new file",
-         [](const TempFolder& f, bool on) {
-             on ? std::filesystem::create_directory(f.Path("rechnen.sav.tmp"))
-                : std::filesystem::remove(f.Path("rechnen.sav.tmp"));
-         }},
         {"a folder has the file's name",
          [](const TempFolder& f, bool on) {
              std::filesystem::remove(f.Path("rechnen.sav"));

@@ -38,13 +38,6 @@ protected:
     }
     // Types the digits of a number.
     static void TypeNumber(Knobel_Game& game, int number) { Type(game, std::to_string(number)); }
-    // Answers `value` (or, when not `right`, one more), confirms with Enter and
-    // lets the verdict of `verdictSeconds` run out.
-    void AnswerNumber(Knobel_Game& game, int value, bool right, double verdictSeconds) {
-        TypeNumber(game, right ? value : value + 1);
-        Press(game, platform::vk::Return);
-        RunFrames(game, 1, verdictSeconds);
-    }
     // A new frame drawn from nothing.
     void Draw(Knobel_Game& game) {
         renderer->sprites.clear();

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -42,15 +39,11 @@ protected:
 };
 
 // The question's lines, read step by step from the start date, lead to the
-// target: backwards first, then alternating, never twice the same unit, each
-// amount within its range.
+// target: backwards first, then alternating, never twice the same unit.
 TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartToTheTarget) {
-    const struct { int level, tasks, steps; bool shifted; double weekdayShare; } cases[] = {
-        {0, 10, 2, false, 0.1}, {1, 15, 2, true, 0.1}, {2, 20, 3, true, 0.2}};
-    const std::map<char, std::pair<int, int>> ranges = {{'d', {1, 30}}, {'w', {1, 4}}, {'m', {1, 7}}, {'y', {1, 51}}};
-    std::map<char, std::set<int>> amounts;
+    const struct { int level, tasks, steps; } cases[] = {{0, 10, 2}, {1, 15, 2}, {2, 20, 3}};
     for (const auto& c : cases) {
-        int tasks = 0, weekdayTasks = 0, moved = 0;
+        int tasks = 0;
         SeedRandom(21);
         while (tasks < 400) {  // plays with every answer wrong
             KG_Datum_Game game(c.level, &FixedToday);
@@ -67,7 +60,6 @@ TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartTo
                 for (; lines >> sign >> n >> unit; ++steps, previousUnit = unit) {
                     EXPECT_EQ(sign, steps % 2 == 0 ? '-' : '+');
                     EXPECT_NE(unit, previousUnit);
-                    amounts[unit].insert(n);
                     n = sign == '-' ? -n : n;
                     unit == 'd' ? date.AddDays(n) : unit == 'w' ? date.AddDays(7 * n)
                                 : unit == 'm' ? date.AddMonths(n) : date.AddYears(n);
@@ -75,21 +67,12 @@ TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartTo
                 EXPECT_EQ(steps, c.steps);
                 EXPECT_TRUE(date.SameDay(game.TargetDate()) && date.weekday == game.TargetDate().weekday);
                 EXPECT_EQ(game.HasHelp(), !game.AsksWeekday());
-                const int shift = std::abs((Days(game.StartDate()) - Days(FixedToday())).count());
-                EXPECT_LE(shift, KG_Datum_Game::kLargestShift);
-                moved += shift != 0;
-                weekdayTasks += game.AsksWeekday();
+                EXPECT_LE(std::abs((Days(game.StartDate()) - Days(FixedToday())).count()), game.kLargestShift);
                 Type(game, "x00");
                 Press(game, 13);
                 RunFrames(game, 1, KG_Datum_Game::kWrongSeconds);
             }
         }
-        EXPECT_EQ(moved > tasks / 2, c.shifted) << "level " << c.level;
-        EXPECT_NEAR(static_cast<double>(weekdayTasks) / tasks, c.weekdayShare, 0.05) << "level " << c.level;
-    }
-    for (const auto& [unit, range] : ranges) {
-        EXPECT_EQ(*amounts[unit].begin(), range.first) << unit;
-        EXPECT_EQ(*amounts[unit].rbegin(), range.second) << unit;
     }
 }
 

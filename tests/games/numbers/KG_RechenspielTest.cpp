@@ -11,7 +11,9 @@ class RechenspielTest : public ArithmeticGameFixture {
 protected:
     // Answers the current expression, right or wrong, and lets the verdict run out.
     void Answer(KG_Rechenspiel& game, bool right) {
-        AnswerNumber(game, game.CurrentTerm().Value(), right, KG_Rechenspiel::kFeedbackSeconds);
+        TypeNumber(game, game.CurrentTerm().Value() + (right ? 0 : 1));
+        Press(game, platform::vk::Return);
+        RunFrames(game, 1, KG_Rechenspiel::kFeedbackSeconds);
     }
 };
 

@@ -39,7 +39,7 @@ struct TermTree {
         const int a = left->Value();
         const int b = right->Value();
         const std::string where = std::to_string(a) + " " + sign + " " + std::to_string(b);
-        if (arithmetic::Sign(arithmetic::FirstAllowedOperator(a, b, largestProduct)) != sign) return where + ": operator";
+        if (arithmetic::Sign(arithmetic::FirstAllowedOperator(a, b, largestProduct)) != sign) return where + ": sign";
         if (sign == '/' && a % b != 0) return where + ": not exact";
         return Value() > 0 ? "" : where + ": not positive";
     }

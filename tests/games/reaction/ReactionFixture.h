@@ -13,7 +13,7 @@
 #include "support/GameFixture.h"
 
 // The reaction games with digits from a script (step 0 is the first digit)
-// instead of the random draws, and the real ones with their digit change open.
+// instead of the random draws.
 struct ScriptedReaktion : KG_Reaktion {
     using Script = std::function<std::pair<int, int>(int step)>;  // (target, shown)
     explicit ScriptedReaktion(Script s) : KG_Reaktion(0), script(std::move(s)) { ShowNextDigit(); }
@@ -28,16 +28,6 @@ struct ScriptedReaktionII : KG_ReaktionII {
     int DrawNextDigit() override { return script(step++); }
     Script script;
     int step = 0;
-};
-
-struct OpenReaktion : KG_Reaktion {
-    using KG_Reaktion::KG_Reaktion;
-    using KG_Reaktion::ShowNextDigit;
-};
-
-struct OpenReaktionII : KG_ReaktionII {
-    using KG_ReaktionII::KG_ReaktionII;
-    using KG_ReaktionII::ShowNextDigit;
 };
 
 // A reaction game run as the main loop runs it: frames measured by the loop's
