@@ -72,34 +72,4 @@ TEST_F(RoutingTest, LastRouteResultIsNullAfterAMissAndUnchangedWhenNothingIsEnab
     EXPECT_EQ(screen.lastRouteResult, element);  // kept: no element was asked
 }
 
-TEST_F(RoutingTest, RoutingFindsTheDeepestElementAtTheLastMouseMovePosition) {
-    TestScreen screen;
-    ProbeElement* panel = screen.Put(0, new ProbeElement(1, 100, 100, 400, 300, &screen));
-    auto* button = new ProbeElement(2, 50, 50, 100, 40, &screen);  // relative to the panel
-    panel->AddChild(button);
-    MoveMouse(250, 190);  // the button's bottom-right corner
-    EXPECT_TRUE(screen.RouteEvent(1));
-    EXPECT_EQ(screen.lastRouteResult, button);
-    MoveMouse(251, 191);
-    EXPECT_TRUE(screen.RouteEvent(1));
-    EXPECT_EQ(screen.lastRouteResult->id, 1);
-}
-
-TEST_F(RoutingTest, DestroyingTheScreenDeletesItsElements) {
-    int deleted = 0;
-    class CountingElement : public GUIElement {
-    public:
-        CountingElement(int* counter, Game* owner) : GUIElement(0, 0, 0, 10, 10, 0, 0, owner, 0), counter(counter) {}
-        ~CountingElement() override { ++*counter; }
-        int* counter;
-    };
-    {
-        TestScreen screen;
-        screen.guiElements[0] = new CountingElement(&deleted, &screen);
-        screen.guiElements[13] = new CountingElement(&deleted, &screen);
-        screen.guiElements[13]->AddChild(new CountingElement(&deleted, &screen));
-    }
-    EXPECT_EQ(deleted, 3);
-}
-
 }  // namespace

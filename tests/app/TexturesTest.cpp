@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "app/AppState.h"
@@ -10,7 +9,6 @@
 #include "platform/Platform.h"
 #include "platform/SdlRenderer.h"
 #include "support/ArchiveBytes.h"
-#include "support/RecordingRenderer.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -59,10 +57,6 @@ protected:
         ASSERT_NE(app->archive, nullptr);
     }
     uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
-    int Count(uint32_t argb) {
-        const std::vector<uint32_t> pixels = renderer->ReadPixels();
-        return static_cast<int>(std::count(pixels.begin(), pixels.end(), argb));
-    }
     TempFolder folder;
     AppState* app = nullptr;
     platform::SdlRenderer* renderer = nullptr;
@@ -145,72 +139,7 @@ TEST_F(TexturesTest, MissingOrDamagedEntriesFailAndThePlainFileIsOnlyAFallback) 
     EXPECT_EQ(LoadTexture("other.PNG", texture, nullptr, false), kTextureFailed);
 }
 
-// The loading screen from a test archive: every shared texture present, the
-// splash painted so that each region shows its own colour.
-class LoadingScreenTest : public TexturesTest {
-protected:
-    static constexpr uint32_t kSplashColour = 0xFF203040u;
-    static constexpr uint32_t kGermanBanner = 0xFFC0A000u;
-    static constexpr uint32_t kEnglishBanner = 0xFF00A0C0u;
-    static constexpr uint32_t kEmptyBar = 0xFF404040u;
-    static constexpr uint32_t kFullBar = 0xFF30C030u;
-    std::vector<ArchiveEntryBytes> AllTextures(bool withBg) {
-        platform::Image splash = Filled(1024, 1124, kSplashColour);
-        Fill(splash, 0, 900, 700, 1012, kGermanBanner);
-        Fill(splash, 0, 1012, 700, 1124, kEnglishBanner);
-        Fill(splash, 122, 768, 940, 834, kEmptyBar);
-        Fill(splash, 122, 834, 940, 900, kFullBar);
-        const std::string small = PngBytes(Filled(8, 8, 0xFFFFFFFFu), folder);
-        std::vector<ArchiveEntryBytes> entries;
-        for (int slot = 0; slot < TEXTURE_SLOT_COUNT; ++slot) {
-            if (slot == TEX_BG && !withBg) {
-                continue;
-            }
-            entries.emplace_back(TextureFileName(static_cast<TextureSlot>(slot)),
-                                 slot == TEX_SPLASH ? PngBytes(splash, folder) : small);
-        }
-        return entries;
-    }
-};
-
-TEST_F(LoadingScreenTest, StartUpLoadsEveryTextureWithOneStepEachAndStopsAtAMissingOne) {
-    UseArchive(AllTextures(false));
-    EXPECT_FALSE(LoadSharedTextures(*app));
-    EXPECT_EQ(app->loadingStep, 15);
-    EXPECT_EQ(app->textures[TEX_BG], nullptr);
-    DestroyAppState();
-    app = GetAppState();
-    app->renderer = platform::SdlRenderer::CreateOffscreen(1024, 768);
-    renderer = static_cast<platform::SdlRenderer*>(app->renderer.get());
-    UseArchive(AllTextures(true));
-    EXPECT_TRUE(LoadSharedTextures(*app));
-    EXPECT_EQ(app->loadingStep, 16);
-    for (const auto& texture : app->textures) {
-        EXPECT_NE(texture, nullptr);
-    }
-}
-
-TEST_F(LoadingScreenTest, TheBarGrowsEveryStepUntilFullUnderTheBannerOfTheLanguage) {
-    UseArchive(AllTextures(true));
-    ASSERT_EQ(LoadTexture("splash.PNG", app->textures[TEX_SPLASH], app->archive.get(), false), kTextureOk);
-    app->language = 1;
-    std::vector<int> full{0};
-    for (int step = 1; step <= 15; ++step) {
-        ProgressStep(*app);
-        full.push_back(Count(kFullBar));
-        EXPECT_TRUE(step == 15 ? full[step] == full[step - 1] : full[step] > full[step - 1]) << step;
-    }
-    EXPECT_NEAR(2 * full[7], full[14], full[14] / 50);  // half full after half the steps
-    EXPECT_EQ(Count(kEmptyBar), 0);
-    EXPECT_GT(Count(kEnglishBanner), 0);
-    EXPECT_EQ(Count(kGermanBanner), 0);
-    app->language = 0;
-    ProgressStep(*app);
-    EXPECT_GT(Count(kGermanBanner), 0);
-    EXPECT_EQ(Count(kEnglishBanner), 0);
-}
-
-TEST_F(LoadingScreenTest, TheFirstStepBeforeTheSplashExistsShowsOnlyTheGrey) {
+TEST_F(TexturesTest, TheFirstLoadingStepBeforeTheSplashExistsShowsOnlyTheGrey) {
     ProgressStep(*app);
     EXPECT_EQ(app->loadingStep, 1);
     EXPECT_EQ(PixelAt(512, 700), 0xFF646464u);

@@ -55,8 +55,9 @@ TEST_F(WindowProcTest, CtrlEnterSwitchesTheModeRunsTheResetAndHidesTheWholeChord
     WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Control));
     WindowProc(*app, KeyMessage(MessageKind::KeyDown, vk::Return));  // Ctrl known from its own press
     EXPECT_TRUE(app->fullscreen);
-    EXPECT_EQ(log.With("screen.Key"), (std::vector<std::string>{"screen.KeyDown 13", "screen.KeyUp 13",
-                                                                "screen.KeyDown 17"}));
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"screen.KeyDown 13", "screen.KeyUp 13", "screen.KeyDown 17",
+                                                   "window.Fullscreen", "screen.Lost", "renderer.Lost",
+                                                   "window.ResetDevice", "screen.Reset", "renderer.Reset"}));
 }
 
 TEST_F(WindowProcTest, LosingTheFocusInTheMiddleOfTheChordSwallowsNoLaterRelease) {

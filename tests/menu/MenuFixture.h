@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 #include "HostedGame.h"
 #include "app/AppState.h"
 #include "games/base/GlobalStatistics.h"
 #include "menu/MainMenu.h"
+#include "support/RecordingRenderer.h"
 #include "support/ScreenDriver.h"
 
 // The program with the recording renderer, a game table of hosted games only
@@ -15,7 +18,7 @@
 class MenuFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Recording, language);
+        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Recording);
         ASSERT_TRUE(driver->Ready()) << driver->Problem();
     }
     void TearDown() override { driver.reset(); }
@@ -29,6 +32,12 @@ protected:
         Click(11 + level);
         Click(17);
     }
+    // Whether the last frame drew a text that contains wanted.
+    bool Drew(const std::string& wanted) {
+        const auto& texts = driver->Recorder()->texts;
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const auto& text) { return text.text.find(wanted) != std::string::npos; });
+    }
     // Past the countdown into play.
     void SkipCountdown() { driver->RunFor(MainMenu::kCountdownSeconds + 0.05); }
     // Answers every task and waits out the end delay: the result page shows.
@@ -40,6 +49,5 @@ protected:
     }
     // The test's hosted games: the table and the settings of the games.
     GameTableScope table;
-    int language = 0;
     std::unique_ptr<ScreenDriver> driver;
 };
