@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(RoutingTest, TheLowestEnabledSlotThatTakesTheEventWins) {
+TEST_F(RoutingTest, TheLowestEnabledSlotThatTakesTheEventWinsAndIsRemembered) {
     TestScreen screen;
     ProbeElement* disabled = screen.Put(0, new ProbeElement(10, 0, 0, 500, 500, &screen), false);
     ProbeElement* miss = screen.Put(2, new ProbeElement(11, 600, 600, 50, 50, &screen));
@@ -54,22 +54,17 @@ TEST_F(RoutingTest, TheLowestEnabledSlotThatTakesTheEventWins) {
     EXPECT_EQ(first->asked, 1);
     EXPECT_EQ(first->lastEvent, 1);
     EXPECT_EQ(second->asked, 0);
-}
-
-TEST_F(RoutingTest, LastRouteResultIsNullAfterAMissAndUnchangedWhenNothingIsEnabled) {
-    TestScreen screen;
-    ProbeElement* element = screen.Put(3, new ProbeElement(1, 100, 100, 50, 50, &screen));
-    MoveMouse(120, 120);
-    EXPECT_TRUE(screen.RouteEvent(-1));
-    EXPECT_EQ(screen.lastRouteResult, element);
-    MoveMouse(10, 10);
+    // A miss forgets the last result; with nothing enabled it is kept, as no element was asked.
+    MoveMouse(400, 400);
     EXPECT_FALSE(screen.RouteEvent(-1));
     EXPECT_EQ(screen.lastRouteResult, nullptr);
-    MoveMouse(120, 120);
+    MoveMouse(100, 100);
     screen.RouteEvent(-1);
-    screen.guiEnabled[3] = false;
+    for (const int slot : {2, 5, 9}) {
+        screen.guiEnabled[slot] = false;
+    }
     EXPECT_FALSE(screen.RouteEvent(-1));
-    EXPECT_EQ(screen.lastRouteResult, element);  // kept: no element was asked
+    EXPECT_EQ(screen.lastRouteResult, first);
 }
 
 }  // namespace

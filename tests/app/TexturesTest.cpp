@@ -77,24 +77,24 @@ TEST_F(TexturesTest, TheColourKeyIsTransparentAndColoursModulateTexels) {
     EXPECT_EQ(PixelAt(11, 10), 0xFFFFFFFFu);
     EXPECT_EQ(PixelAt(12, 10), 0xFF00FF65u);
     EXPECT_NE(PixelAt(11, 11), 0xFFFFFFFFu);
-    // A colour multiplies the texels; its alpha fades them over the background.
-    renderer->Clear(0xFF000000u);
-    DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0xFF00FFFFu);
-    EXPECT_EQ(PixelAt(10, 10), 0xFF000000u);  // red times cyan
+    // The colour's alpha fades the texels over the background.
     renderer->Clear(0xFF000000u);
     DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0x80FFFFFFu);
     const uint32_t faded = PixelAt(10, 10);
     EXPECT_NEAR(static_cast<int>((faded >> 16) & 0xFF), 128, 2);
 }
 
-TEST_F(TexturesTest, ARegionReachingPastTheImageDrawsNothingThere) {
+TEST_F(TexturesTest, ARegionReachingPastTheImageOrNoTextureDrawsNothingThere) {
     UseArchive({{"tile.PNG", PngBytes(Filled(3, 3, 0xFF0000FFu), folder)}});
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("tile.PNG", texture, app->archive.get(), false), kTextureOk);
     renderer->Clear(0xFFFFFFFFu);
     const platform::Rect region{1, 1, 6, 6};
     const Vec2 at{100.0f, 100.0f};
+    const Vec2 below{100.0f, 110.0f};
     DrawSprite(texture.get(), &region, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    DrawSprite(nullptr, &region, nullptr, nullptr, 0.0, &below, 0xFFFFFFFFu);
+    EXPECT_EQ(PixelAt(101, 111), 0xFFFFFFFFu);
     EXPECT_EQ(PixelAt(100, 100), 0xFF0000FFu);  // texel (1, 1)
     EXPECT_EQ(PixelAt(101, 101), 0xFF0000FFu);
     EXPECT_EQ(PixelAt(102, 102), 0xFFFFFFFFu);  // beyond the image

@@ -2,10 +2,8 @@
 #include <string>
 
 #include "MenuFixture.h"
-#include "gui/GUIElement.h"
 #include "media/Sound.h"
 #include "settings/LanguageTexts.h"
-#include "support/RecordingRenderer.h"
 
 namespace {
 
@@ -114,19 +112,6 @@ TEST_F(Navigation, ALanguageSwitchRelabelsAtTheNextFrame) {
     driver->Frame();
     EXPECT_EQ(App().language, 0);
     EXPECT_TRUE(Drew(germanLabel));
-}
-
-TEST_F(Navigation, TheButtonUnderTheMouseHasARedLabel) {
-    ASSERT_TRUE(driver->MoveOver(2));
-    driver->Frame();
-    int labels = 0;
-    for (const RecordingRenderer::Text& text : driver->Recorder()->texts) {
-        if (text.text == GetTextOrEmpty(6) || text.text == GetTextOrEmpty(9)) {
-            EXPECT_EQ(text.colour, text.text == GetTextOrEmpty(6) ? 0xFFFF0000u : 0xFF000000u) << text.text;
-            ++labels;
-        }
-    }
-    EXPECT_EQ(labels, 2);
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ protected:
         driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Recording);
         ASSERT_TRUE(driver->Ready()) << driver->Problem();
     }
-    void TearDown() override { driver.reset(); }
     MainMenu& Menu() { return driver->Menu(); }
     AppState& App() { return driver->App(); }
     // Clicks the element of the page shown, failing the test when it is not there.
