@@ -28,14 +28,6 @@ platform::Image Filled(int width, int height, uint32_t argb) {
     return image;
 }
 
-void Fill(platform::Image& image, int left, int top, int right, int bottom, uint32_t argb) {
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            image.pixels[static_cast<size_t>(y) * image.width + x] = argb;
-        }
-    }
-}
-
 class TexturesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -103,7 +95,7 @@ TEST_F(TexturesTest, ARegionReachingPastTheImageOrNoTextureDrawsNothingThere) {
 TEST_F(TexturesTest, MirroredAndTurnedSpritesLandWhereTheTransformPutsThem) {
     // Two red columns, then two blue ones.
     platform::Image image = Filled(4, 2, 0xFFFF0000u);
-    Fill(image, 2, 0, 4, 2, 0xFF0000FFu);
+    image.pixels[2] = image.pixels[3] = image.pixels[6] = image.pixels[7] = 0xFF0000FFu;
     UseArchive({{"pair.PNG", PngBytes(image, folder)}});
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("pair.PNG", texture, app->archive.get(), false), kTextureOk);
