@@ -69,10 +69,13 @@ TEST_F(TestRun, ATestOfGamesAllGradedTwoEndsWithTwoAndItsEntry) {
     ASSERT_EQ(App().statistics->bestList.Count(), 1);
     EXPECT_EQ(App().statistics->bestList.GetAt(0)->name, "Max");
     EXPECT_EQ(App().statistics->gamesPlayed, 23);
-    // The statistics page shows the test in its list with its difficulty.
+    // The statistics page shows the test in its list with its difficulty, and
+    // the time played in hours past a day, minutes and seconds.
+    App().statistics->totalTime = 61 * 3600.0 + 62.0;
     Click(4);
     driver->Frame();
     EXPECT_TRUE(Drew(FormatText(62, 1, "Max", 2.0, 2.0, 2.0) + GetTextOrEmpty(60)));
+    EXPECT_TRUE(Drew(FormatText(43, 61, 1, 2)));
 }
 
 TEST_F(TestRun, BreakingOffCostsFortyEleventhsInTheFirstGameAndNeverImprovesTheGrade) {
