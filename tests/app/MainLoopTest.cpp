@@ -48,18 +48,6 @@ TEST_F(MainLoopTest, FrameTimesFollowTheClockAndPauseStopsOnlyFrameTime) {
     EXPECT_NEAR(rawTimes[3], 0.06, 1e-9);
 }
 
-TEST_F(MainLoopTest, WithoutAHighResolutionCounterTimesHaveMillisecondSteps) {
-    auto coarse = std::make_unique<platform::ManualClock>(false);
-    platform::ManualClock* coarseClock = coarse.get();
-    app->clock = std::move(coarse);
-    StartTiming(*app);
-    EXPECT_FALSE(app->hasPerformanceCounter);
-    EXPECT_EQ(app->secondsPerTick, 0.001);
-    coarseClock->Advance(0.0167);
-    UpdateStep(*app);
-    EXPECT_NEAR(app->frameTime, 0.016, 1e-12);
-}
-
 TEST_F(MainLoopTest, EachFrameRendersInOrderAndMessagesComeFirst) {
     window->Push(MouseMessage(MessageKind::MouseMove, 40, 50));
     window->Push(KeyMessage(MessageKind::KeyDown, 'A'));

@@ -20,9 +20,7 @@ protected:
         window = fakeWindow.get();
         window->log = &log;
         app->window = std::move(fakeWindow);
-        auto fakeRenderer = std::make_unique<RecordingRenderer>(log);
-        renderer = fakeRenderer.get();
-        app->renderer = std::move(fakeRenderer);
+        app->renderer = std::make_unique<RecordingRenderer>(log);
         auto manualClock = std::make_unique<platform::ManualClock>();
         clock = manualClock.get();
         app->clock = std::move(manualClock);
@@ -38,7 +36,6 @@ protected:
     CallLog log;
     AppState* app = nullptr;
     FakeWindow* window = nullptr;
-    RecordingRenderer* renderer = nullptr;
     platform::ManualClock* clock = nullptr;
     std::unique_ptr<RecordingScreen> screen;
 };

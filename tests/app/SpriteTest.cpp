@@ -4,9 +4,6 @@
 
 #include <cmath>
 
-#include "app/AppState.h"
-#include "support/RecordingRenderer.h"
-
 namespace {
 
 TEST(SpriteTransformTest, ScalesAboutTheOriginTurnsClockwiseAboutTheCentreAfterScalingThenMoves) {
@@ -28,7 +25,6 @@ TEST(SpriteTransformTest, ScalesAboutTheOriginTurnsClockwiseAboutTheCentreAfterS
         {&scale, nullptr, 0.0, &at, 0, 0, 100, 50, "the top-left corner lands on the translation"},
         {&scale, nullptr, 0.0, &at, 10, 10, 120, 80, "the translation is not scaled"},
         {&mirror, nullptr, 0.0, &at, 50, 20, 50, 70, "a negative scale mirrors"},
-        {nullptr, &centre, M_PI / 2.0, nullptr, 5, 5, 5, 5, "the centre stays"},
         {nullptr, &centre, M_PI / 2.0, nullptr, 10, 5, 5, 10, "right of the centre turns to below it"},
         {nullptr, &centre, M_PI / 2.0, nullptr, 5, 0, 10, 5, "above turns to the right"},
         // A clock hand: (10, 0) after scaling, half a turn about (10, 40).
@@ -41,27 +37,6 @@ TEST(SpriteTransformTest, ScalesAboutTheOriginTurnsClockwiseAboutTheCentreAfterS
         EXPECT_NEAR(x, c.expectedX, 1e-4) << c.what;
         EXPECT_NEAR(y, c.expectedY, 1e-4) << c.what;
     }
-}
-
-TEST(DrawSpriteTest, PassesTheRegionAndColourAndDefaultsToTheWholeTexture) {
-    auto recorder = std::make_unique<RecordingRenderer>();
-    RecordingRenderer* renderer = recorder.get();
-    GetAppState()->renderer = std::move(recorder);
-    RecordingRenderer::FakeTexture texture(64, 32);
-    const platform::Rect region{8, 4, 24, 20};
-    const Vec2 at{10.0f, 20.0f};
-    DrawSprite(&texture, &region, nullptr, nullptr, 0.0, &at, 0x80FF0000u);
-    DrawSprite(&texture, nullptr, nullptr, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
-    DrawSprite(nullptr, &region, nullptr, nullptr, 0.0, nullptr, 0xFFFFFFFFu);
-    ASSERT_EQ(renderer->sprites.size(), 2u);
-    EXPECT_EQ(renderer->sprites[0].region.left, 8);
-    EXPECT_EQ(renderer->sprites[0].region.bottom, 20);
-    EXPECT_EQ(renderer->sprites[0].colour, 0x80FF0000u);
-    EXPECT_FLOAT_EQ(renderer->sprites[0].transform.dx, 10.0f);
-    EXPECT_FLOAT_EQ(renderer->sprites[0].transform.dy, 20.0f);
-    EXPECT_EQ(renderer->sprites[1].region.right, 64);
-    EXPECT_EQ(renderer->sprites[1].region.bottom, 32);
-    DestroyAppState();
 }
 
 }  // namespace

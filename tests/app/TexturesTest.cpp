@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "app/AppState.h"
@@ -10,7 +9,6 @@
 #include "platform/Platform.h"
 #include "platform/SdlRenderer.h"
 #include "support/ArchiveBytes.h"
-#include "support/RecordingRenderer.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -28,14 +26,6 @@ platform::Image Filled(int width, int height, uint32_t argb) {
     image.height = height;
     image.pixels.assign(static_cast<size_t>(width) * height, argb);
     return image;
-}
-
-void Fill(platform::Image& image, int left, int top, int right, int bottom, uint32_t argb) {
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            image.pixels[static_cast<size_t>(y) * image.width + x] = argb;
-        }
-    }
 }
 
 class TexturesTest : public ::testing::Test {
@@ -59,10 +49,6 @@ protected:
         ASSERT_NE(app->archive, nullptr);
     }
     uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
-    int Count(uint32_t argb) {
-        const std::vector<uint32_t> pixels = renderer->ReadPixels();
-        return static_cast<int>(std::count(pixels.begin(), pixels.end(), argb));
-    }
     TempFolder folder;
     AppState* app = nullptr;
     platform::SdlRenderer* renderer = nullptr;
@@ -83,24 +69,24 @@ TEST_F(TexturesTest, TheColourKeyIsTransparentAndColoursModulateTexels) {
     EXPECT_EQ(PixelAt(11, 10), 0xFFFFFFFFu);
     EXPECT_EQ(PixelAt(12, 10), 0xFF00FF65u);
     EXPECT_NE(PixelAt(11, 11), 0xFFFFFFFFu);
-    // A colour multiplies the texels; its alpha fades them over the background.
-    renderer->Clear(0xFF000000u);
-    DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0xFF00FFFFu);
-    EXPECT_EQ(PixelAt(10, 10), 0xFF000000u);  // red times cyan
+    // The colour's alpha fades the texels over the background.
     renderer->Clear(0xFF000000u);
     DrawSprite(texture.get(), nullptr, nullptr, nullptr, 0.0, &at, 0x80FFFFFFu);
     const uint32_t faded = PixelAt(10, 10);
     EXPECT_NEAR(static_cast<int>((faded >> 16) & 0xFF), 128, 2);
 }
 
-TEST_F(TexturesTest, ARegionReachingPastTheImageDrawsNothingThere) {
+TEST_F(TexturesTest, ARegionReachingPastTheImageOrNoTextureDrawsNothingThere) {
     UseArchive({{"tile.PNG", PngBytes(Filled(3, 3, 0xFF0000FFu), folder)}});
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("tile.PNG", texture, app->archive.get(), false), kTextureOk);
     renderer->Clear(0xFFFFFFFFu);
     const platform::Rect region{1, 1, 6, 6};
     const Vec2 at{100.0f, 100.0f};
+    const Vec2 below{100.0f, 110.0f};
     DrawSprite(texture.get(), &region, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
+    DrawSprite(nullptr, &region, nullptr, nullptr, 0.0, &below, 0xFFFFFFFFu);
+    EXPECT_EQ(PixelAt(101, 111), 0xFFFFFFFFu);
     EXPECT_EQ(PixelAt(100, 100), 0xFF0000FFu);  // texel (1, 1)
     EXPECT_EQ(PixelAt(101, 101), 0xFF0000FFu);
     EXPECT_EQ(PixelAt(102, 102), 0xFFFFFFFFu);  // beyond the image
@@ -109,7 +95,7 @@ TEST_F(TexturesTest, ARegionReachingPastTheImageDrawsNothingThere) {
 TEST_F(TexturesTest, MirroredAndTurnedSpritesLandWhereTheTransformPutsThem) {
     // Two red columns, then two blue ones.
     platform::Image image = Filled(4, 2, 0xFFFF0000u);
-    Fill(image, 2, 0, 4, 2, 0xFF0000FFu);
+    image.pixels[2] = image.pixels[3] = image.pixels[6] = image.pixels[7] = 0xFF0000FFu;
     UseArchive({{"pair.PNG", PngBytes(image, folder)}});
     std::unique_ptr<platform::Texture> texture;
     ASSERT_EQ(LoadTexture("pair.PNG", texture, app->archive.get(), false), kTextureOk);
@@ -145,72 +131,7 @@ TEST_F(TexturesTest, MissingOrDamagedEntriesFailAndThePlainFileIsOnlyAFallback) 
     EXPECT_EQ(LoadTexture("other.PNG", texture, nullptr, false), kTextureFailed);
 }
 
-// The loading screen from a test archive: every shared texture present, the
-// splash painted so that each region shows its own colour.
-class LoadingScreenTest : public TexturesTest {
-protected:
-    static constexpr uint32_t kSplashColour = 0xFF203040u;
-    static constexpr uint32_t kGermanBanner = 0xFFC0A000u;
-    static constexpr uint32_t kEnglishBanner = 0xFF00A0C0u;
-    static constexpr uint32_t kEmptyBar = 0xFF404040u;
-    static constexpr uint32_t kFullBar = 0xFF30C030u;
-    std::vector<ArchiveEntryBytes> AllTextures(bool withBg) {
-        platform::Image splash = Filled(1024, 1124, kSplashColour);
-        Fill(splash, 0, 900, 700, 1012, kGermanBanner);
-        Fill(splash, 0, 1012, 700, 1124, kEnglishBanner);
-        Fill(splash, 122, 768, 940, 834, kEmptyBar);
-        Fill(splash, 122, 834, 940, 900, kFullBar);
-        const std::string small = PngBytes(Filled(8, 8, 0xFFFFFFFFu), folder);
-        std::vector<ArchiveEntryBytes> entries;
-        for (int slot = 0; slot < TEXTURE_SLOT_COUNT; ++slot) {
-            if (slot == TEX_BG && !withBg) {
-                continue;
-            }
-            entries.emplace_back(TextureFileName(static_cast<TextureSlot>(slot)),
-                                 slot == TEX_SPLASH ? PngBytes(splash, folder) : small);
-        }
-        return entries;
-    }
-};
-
-TEST_F(LoadingScreenTest, StartUpLoadsEveryTextureWithOneStepEachAndStopsAtAMissingOne) {
-    UseArchive(AllTextures(false));
-    EXPECT_FALSE(LoadSharedTextures(*app));
-    EXPECT_EQ(app->loadingStep, 15);
-    EXPECT_EQ(app->textures[TEX_BG], nullptr);
-    DestroyAppState();
-    app = GetAppState();
-    app->renderer = platform::SdlRenderer::CreateOffscreen(1024, 768);
-    renderer = static_cast<platform::SdlRenderer*>(app->renderer.get());
-    UseArchive(AllTextures(true));
-    EXPECT_TRUE(LoadSharedTextures(*app));
-    EXPECT_EQ(app->loadingStep, 16);
-    for (const auto& texture : app->textures) {
-        EXPECT_NE(texture, nullptr);
-    }
-}
-
-TEST_F(LoadingScreenTest, TheBarGrowsEveryStepUntilFullUnderTheBannerOfTheLanguage) {
-    UseArchive(AllTextures(true));
-    ASSERT_EQ(LoadTexture("splash.PNG", app->textures[TEX_SPLASH], app->archive.get(), false), kTextureOk);
-    app->language = 1;
-    std::vector<int> full{0};
-    for (int step = 1; step <= 15; ++step) {
-        ProgressStep(*app);
-        full.push_back(Count(kFullBar));
-        EXPECT_TRUE(step == 15 ? full[step] == full[step - 1] : full[step] > full[step - 1]) << step;
-    }
-    EXPECT_NEAR(2 * full[7], full[14], full[14] / 50);  // half full after half the steps
-    EXPECT_EQ(Count(kEmptyBar), 0);
-    EXPECT_GT(Count(kEnglishBanner), 0);
-    EXPECT_EQ(Count(kGermanBanner), 0);
-    app->language = 0;
-    ProgressStep(*app);
-    EXPECT_GT(Count(kGermanBanner), 0);
-    EXPECT_EQ(Count(kEnglishBanner), 0);
-}
-
-TEST_F(LoadingScreenTest, TheFirstStepBeforeTheSplashExistsShowsOnlyTheGrey) {
+TEST_F(TexturesTest, TheFirstLoadingStepBeforeTheSplashExistsShowsOnlyTheGrey) {
     ProgressStep(*app);
     EXPECT_EQ(app->loadingStep, 1);
     EXPECT_EQ(PixelAt(512, 700), 0xFF646464u);

@@ -49,25 +49,6 @@ std::string DrawList(RecordingRenderer& recorder, Knobel_Game& game) {
     return out.str();
 }
 
-// The first line in which two draw lists differ, or "" when they are the same.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-    std::istringstream a(expected);
-    std::istringstream b(actual);
-    std::string lineA;
-    std::string lineB;
-    for (int line = 1;; ++line) {
-        const bool moreA = static_cast<bool>(std::getline(a, lineA));
-        const bool moreB = static_cast<bool>(std::getline(b, lineB));
-        if (!moreA && !moreB) {
-            return "";
-        }
-        if (!moreA || !moreB || lineA != lineB) {
-            return "line " + std::to_string(line) + ": was '" + (moreA ? lineA : "") + "', now '" +
-                   (moreB ? lineB : "") + "'";
-        }
-    }
-}
-
 std::set<std::string> SaveFiles(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -81,9 +62,6 @@ std::set<std::string> SaveFiles(const std::string& folder) {
 class GameRulesTest : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
-        if (GameAt(GetParam())->create == nullptr) {
-            GTEST_SKIP() << "game " << GetParam() << " is not wired in yet";
-        }
         driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Recording);
         ASSERT_TRUE(driver->Ready()) << driver->Problem();
         recorder = driver->Recorder();
@@ -123,7 +101,7 @@ void GameRulesTest::InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd() {
 
         const std::string beforeStart = DrawList(*recorder, *game);
         Burst(*game);
-        EXPECT_EQ(FirstDifference(beforeStart, DrawList(*recorder, *game)), "") << "input in the countdown";
+        EXPECT_EQ(beforeStart, DrawList(*recorder, *game)) << "input in the countdown";
         EXPECT_EQ(game->GetState(), Knobel_Game::STATE_RUNNING);
 
         game->StartGame();
@@ -131,7 +109,7 @@ void GameRulesTest::InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd() {
         game->SetState(Knobel_Game::STATE_PAUSED);
         const std::string paused = DrawList(*recorder, *game);
         Burst(*game);
-        EXPECT_EQ(FirstDifference(paused, DrawList(*recorder, *game)), "") << "input in the pause";
+        EXPECT_EQ(paused, DrawList(*recorder, *game)) << "input in the pause";
         EXPECT_EQ(game->GetState(), Knobel_Game::STATE_PAUSED);
 
         for (const int end : {Knobel_Game::STATE_FINISHED, Knobel_Game::STATE_FAILED, Knobel_Game::STATE_ABORTED}) {
@@ -141,7 +119,7 @@ void GameRulesTest::InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd() {
             ended->SetState(end);
             const std::string atEnd = DrawList(*recorder, *ended);
             Burst(*ended);
-            EXPECT_EQ(FirstDifference(atEnd, DrawList(*recorder, *ended)), "") << "input after end state " << end;
+            EXPECT_EQ(atEnd, DrawList(*recorder, *ended)) << "input after end state " << end;
             ended->SetState(Knobel_Game::STATE_RUNNING);
             RunFrames(*ended, 1.0);
             EXPECT_EQ(ended->GetState(), end) << "an end state must stay";

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 #include "HostedGame.h"
 #include "app/AppState.h"
 #include "games/base/GlobalStatistics.h"
 #include "menu/MainMenu.h"
+#include "support/RecordingRenderer.h"
 #include "support/ScreenDriver.h"
 
 // The program with the recording renderer, a game table of hosted games only
@@ -15,10 +18,9 @@
 class MenuFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Recording, language);
+        driver = std::make_unique<ScreenDriver>(ScreenDriver::Mode::Recording);
         ASSERT_TRUE(driver->Ready()) << driver->Problem();
     }
-    void TearDown() override { driver.reset(); }
     MainMenu& Menu() { return driver->Menu(); }
     AppState& App() { return driver->App(); }
     // Clicks the element of the page shown, failing the test when it is not there.
@@ -28,6 +30,12 @@ protected:
         Click(2);
         Click(11 + level);
         Click(17);
+    }
+    // Whether the last frame drew a text that contains wanted.
+    bool Drew(const std::string& wanted) {
+        const auto& texts = driver->Recorder()->texts;
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const auto& text) { return text.text.find(wanted) != std::string::npos; });
     }
     // Past the countdown into play.
     void SkipCountdown() { driver->RunFor(MainMenu::kCountdownSeconds + 0.05); }
@@ -40,6 +48,5 @@ protected:
     }
     // The test's hosted games: the table and the settings of the games.
     GameTableScope table;
-    int language = 0;
     std::unique_ptr<ScreenDriver> driver;
 };

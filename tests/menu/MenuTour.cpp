@@ -9,12 +9,6 @@
 #include "platform/KeyMap.h"
 #include "support/ScreenDriver.h"
 
-namespace {
-
-void Click(ScreenDriver& driver, int id) { driver.ClickElement(id); }
-
-}  // namespace
-
 void FillStatistics(ScreenDriver& driver) {
     GlobalStatistics& statistics = *driver.App().statistics;
     const char* names[] = {"Anna", "Ben", "Clara"};
@@ -36,38 +30,38 @@ void FillStatistics(ScreenDriver& driver) {
 
 void TourMenuPages(ScreenDriver& driver, const TourStop& stop) {
     stop("main", 2);
-    Click(driver, 2);
+    driver.ClickElement(2);
     stop("difficulty", 12);
-    Click(driver, 12);
+    driver.ClickElement(12);
     stop("mode", 16);
-    Click(driver, 17);
+    driver.ClickElement(17);
     stop("list-first", 24);
     for (int i = 0; i < 16; ++i) {
-        Click(driver, 21);
+        driver.ClickElement(21);
     }
     stop("list-last", 20);
-    Click(driver, 19);
-    Click(driver, 6);
+    driver.ClickElement(19);
+    driver.ClickElement(6);
     stop("picture", 46);
-    Click(driver, 46);
-    Click(driver, 4);
+    driver.ClickElement(46);
+    driver.ClickElement(4);
     stop("statistics", 49);
-    Click(driver, 48);
-    Click(driver, 5);
+    driver.ClickElement(48);
+    driver.ClickElement(5);
     stop("help", -1);
-    Click(driver, 51);
+    driver.ClickElement(51);
 }
 
 void TourHostedPages(ScreenDriver& driver, GameTableScope& table, const TourStop& stop) {
     table.Host(14);
     table.Host(15);
-    Click(driver, 2);
-    Click(driver, 11);
-    Click(driver, 17);
+    driver.ClickElement(2);
+    driver.ClickElement(11);
+    driver.ClickElement(17);
     for (int i = 0; i < 10; ++i) {
-        Click(driver, 21);
+        driver.ClickElement(21);
     }
-    Click(driver, 22 + 14);
+    driver.ClickElement(22 + 14);
     driver.Frame(0.5);
     stop("countdown", -1);
     driver.RunFor(3.0, 0.25);
@@ -79,13 +73,13 @@ void TourHostedPages(ScreenDriver& driver, GameTableScope& table, const TourStop
     HostedGame::current->AddRecordEntry(std::move(entry));
     driver.PressKey(platform::vk::Escape);
     stop("pause", 54);
-    Click(driver, 54);
+    driver.ClickElement(54);
     stop("game-help", -1);
-    Click(driver, 58);
-    Click(driver, 55);
+    driver.ClickElement(58);
+    driver.ClickElement(55);
     stop("game-statistics", 61);
-    Click(driver, 60);
-    Click(driver, 53);
+    driver.ClickElement(60);
+    driver.ClickElement(53);
     driver.PressKey(HostedGame::kAnswerKey);
     driver.RunFor(1.0, 0.25);
     stop("game-ending", -1);
@@ -95,9 +89,9 @@ void TourHostedPages(ScreenDriver& driver, GameTableScope& table, const TourStop
     driver.PressKey(platform::vk::Return);
 
     // A test of the two games, to its result page.
-    Click(driver, 2);
-    Click(driver, 12);
-    Click(driver, 16);
+    driver.ClickElement(2);
+    driver.ClickElement(12);
+    driver.ClickElement(16);
     for (int game = 0; game < 2; ++game) {
         driver.RunFor(3.1, 0.25);
         driver.PressKey(HostedGame::kAnswerKey);
@@ -105,7 +99,7 @@ void TourHostedPages(ScreenDriver& driver, GameTableScope& table, const TourStop
         if (driver.Menu().pendingRecord) {
             driver.Type("Lena");
         }
-        Click(driver, 63);
+        driver.ClickElement(63);
     }
     stop("test-result-empty", -1);
     driver.Type("Lena");

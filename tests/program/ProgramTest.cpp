@@ -39,9 +39,9 @@ std::string ReadFile(const std::string& path) {
 
 // Runs the program with `arguments` in `folder` with the data home `dataHome`
 // (as the user nobody when `asNobody`), sends it SIGTERM after `termAfter`
-// seconds (never when negative) and waits at most `limit` seconds for its end.
+// seconds (never when negative) and waits at most a minute for its end.
 ProgramRun Start(const std::string& program, const std::string& folder, const std::string& dataHome, double termAfter,
-          bool asNobody = false, double limit = 60.0, std::vector<std::string> arguments = {}) {
+                 bool asNobody = false, std::vector<std::string> arguments = {}) {
     arguments.insert(arguments.begin(), program);
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
@@ -84,7 +84,7 @@ ProgramRun Start(const std::string& program, const std::string& folder, const st
             ::kill(child, SIGTERM);
             termed = true;
         }
-        if (seconds > limit) {
+        if (seconds > 60.0) {
             ::kill(child, SIGKILL);
             ::waitpid(child, nullptr, 0);
             break;
@@ -186,8 +186,8 @@ TEST_F(ProgramTest, InstalledAndStartedElsewhereItKeepsItsFilesInTheDataHomeAndT
     }
     TempFolder elsewhere;
     const std::string program = folder.Path("bin/knobelkiste");
-    ProgramRun run = Start(program, elsewhere.Path(), dataHome.Path(), 1.5, false, 60.0,
-                           {"--no-intro", "--windowed", "--language", "en"});
+    ProgramRun run =
+        Start(program, elsewhere.Path(), dataHome.Path(), 1.5, false, {"--no-intro", "--windowed", "--language", "en"});
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_TRUE(fs::exists(dataHome.Path("knobelkiste/stats.sav")));
     EXPECT_FALSE(elsewhere.Exists("knobel.cfg"));
@@ -195,7 +195,7 @@ TEST_F(ProgramTest, InstalledAndStartedElsewhereItKeepsItsFilesInTheDataHomeAndT
     EXPECT_NE(ReadFile(dataHome.Path("knobelkiste/knobel.cfg")).find("FULLSCREEN:\t1\nSPRACHE:\t0\n"),
               std::string::npos);
 
-    run = Start(program, elsewhere.Path(), dataHome.Path(), -1.0, false, 60.0, {"--language", "fr"});
+    run = Start(program, elsewhere.Path(), dataHome.Path(), -1.0, false, {"--language", "fr"});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.errors.find("Usage:"), std::string::npos) << run.errors;
 }

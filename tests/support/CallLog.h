@@ -10,6 +10,4 @@ struct CallLog {
 
     void Add(const std::string& call) { calls.push_back(call); }
     void Clear() { calls.clear(); }
-    // The calls that start with prefix, in order.
-    std::vector<std::string> With(const std::string& prefix) const;
 };

@@ -2,7 +2,6 @@
 
 #include <deque>
 #include <functional>
-#include <vector>
 
 #include "platform/Window.h"
 #include "support/CallLog.h"
@@ -12,7 +11,6 @@ class FakeWindow : public platform::Window {
 public:
     std::deque<platform::Message> messages;
     platform::DeviceStatus status = platform::DeviceStatus::Ok;
-    std::vector<bool> fullscreenCalls;
     CallLog* log = nullptr;  // optional: device calls are logged here
     std::function<void()> onWait;
 
@@ -39,7 +37,6 @@ public:
         status = platform::DeviceStatus::Ok;
     }
     void SetFullscreen(bool fullscreen) override {
-        fullscreenCalls.push_back(fullscreen);
         if (log != nullptr) {
             log->Add(fullscreen ? "window.Fullscreen" : "window.Windowed");
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -55,7 +56,13 @@ public:
         int height;
     };
 
-    void Clear(uint32_t argb) override;
+    void Clear(uint32_t argb) override {
+        sprites.clear();
+        texts.clear();
+        char call[32];
+        std::snprintf(call, sizeof call, "renderer.Clear %08x", argb);
+        Log(call);
+    }
     void Present() override { Log("renderer.Present"); }
     void OnLostDevice() override { Log("renderer.Lost"); }
     void OnResetDevice() override { Log("renderer.Reset"); }

@@ -7,7 +7,7 @@
 #include "support/CallLog.h"
 
 // A screen that logs every call it receives ("screen.KeyDown 13",
-// "screen.Update 0.016", ...) and can run a test's code in Update.
+// "screen.Update", ...) and can run a test's code in Update.
 class RecordingScreen : public Game {
 public:
     explicit RecordingScreen(CallLog& log) : log_(log) {}
@@ -21,7 +21,13 @@ public:
     void OnKeyDown(uint16_t key) override { log_.Add("screen.KeyDown " + std::to_string(key)); }
     void OnKeyUp(uint16_t key) override { log_.Add("screen.KeyUp " + std::to_string(key)); }
     void OnMouseWheel(uint32_t wParam) override { log_.Add("screen.Wheel " + std::to_string(wParam)); }
-    void Update() override;
+    void Update() override {
+        ++updates;
+        log_.Add("screen.Update");
+        if (onUpdate) {
+            onUpdate();
+        }
+    }
     void Render() override { log_.Add("screen.Render"); }
     void OnLostDevice() override { log_.Add("screen.Lost"); }
     void OnResetDevice() override { log_.Add("screen.Reset"); }

@@ -58,9 +58,7 @@ ScreenDriver::ScreenDriver(Mode mode, int language) : buildDirectory_(std::files
     }
     app_ = GetAppState();
     LoadStartupFiles(*app_);
-    auto window = std::make_unique<FakeWindow>();
-    window_ = window.get();
-    app_->window = std::move(window);
+    app_->window = std::make_unique<FakeWindow>();
     auto clock = std::make_unique<platform::ManualClock>();
     clock_ = clock.get();
     app_->clock = std::move(clock);

@@ -7,7 +7,6 @@
 #include "support/TempFolder.h"
 
 struct AppState;
-class FakeWindow;
 class GUIElement;
 class MainMenu;
 class RecordingRenderer;
@@ -107,7 +106,6 @@ private:
     TempFolder folder_;
     std::unique_ptr<WorkingDirectoryScope> workingDirectory_;
     AppState* app_ = nullptr;
-    FakeWindow* window_ = nullptr;
     platform::ManualClock* clock_ = nullptr;
     platform::SdlRenderer* pixels_ = nullptr;
     RecordingRenderer* recorder_ = nullptr;

@@ -70,8 +70,6 @@ public:
         return image;
     }
 
-    uint32_t PixelAt(int x, int y) { return renderer->ReadPixels()[static_cast<size_t>(y) * 1024 + x]; }
-
     std::filesystem::path screens;
     AppState* app = nullptr;
     platform::SdlRenderer* renderer = nullptr;
