@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <vector>
 
 namespace {
 
@@ -20,29 +20,6 @@ TEST(AudioDeviceTest, OneDeviceIsOpenAtATime) {
     EXPECT_FALSE(error.empty());
     device.reset();
     EXPECT_NE(platform::AudioDevice::Open(), nullptr);
-}
-
-TEST(AudioDeviceTest, VoicesOfOneSoundGetChannelsOfTheirOwn) {
-    auto device = platform::AudioDevice::Open();
-    ASSERT_NE(device, nullptr);
-    const platform::PcmFormat mono16{1, 22050, 16};
-    const std::vector<uint8_t> second = Frames(mono16, 22050);
-    auto voices = device->CreateVoices(mono16, second.data(), second.size(), 10);
-    ASSERT_EQ(voices.size(), 10u);
-    std::set<int> channels;
-    for (const auto& voice : voices) {
-        channels.insert(voice->Channel());
-    }
-    EXPECT_EQ(channels.size(), 10u);
-    voices[3]->Play();
-    EXPECT_TRUE(voices[3]->IsPlaying());
-    EXPECT_FALSE(voices[2]->IsPlaying());
-    // A voice that goes stops its channel.
-    const int channel = voices[3]->Channel();
-    voices.clear();
-    auto again = device->CreateVoices(mono16, second.data(), second.size(), 1);
-    ASSERT_EQ(again.size(), 1u);
-    EXPECT_NE(again[0]->Channel(), channel);
 }
 
 TEST(AudioDeviceTest, OnlyWholeFramesOfKnownFormatsBecomeVoices) {

@@ -118,14 +118,8 @@ TEST(TextLayoutTest, ClippingCutsTheSameEdgesFromImageAndSource) {
     Rect dest{90, 5, 150, 25};
     Rect source{0, 0, 60, 20};
     ASSERT_TRUE(platform::ClipToRect(Rect{100, 10, 140, 100}, dest, source));
-    EXPECT_EQ(dest.left, 100);
-    EXPECT_EQ(dest.top, 10);
-    EXPECT_EQ(dest.right, 140);
-    EXPECT_EQ(dest.bottom, 25);
-    EXPECT_EQ(source.left, 10);
-    EXPECT_EQ(source.top, 5);
-    EXPECT_EQ(source.right, 50);
-    EXPECT_EQ(source.bottom, 20);
+    EXPECT_EQ((Ints{dest.left, dest.top, dest.right, dest.bottom}), (Ints{100, 10, 140, 25}));
+    EXPECT_EQ((Ints{source.left, source.top, source.right, source.bottom}), (Ints{10, 5, 50, 20}));
     Rect outside{0, 0, 10, 10};
     Rect outsideSource{0, 0, 10, 10};
     EXPECT_FALSE(platform::ClipToRect(Rect{10, 0, 20, 10}, outside, outsideSource));
