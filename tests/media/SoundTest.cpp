@@ -194,17 +194,13 @@ TEST_F(SoundTest, AFinishedVoiceIsTakenAgainAndReleaseSilencesAll) {
     PlaySound(SOUND_KLICK_GAME, 1.0f);
 }
 
-TEST_F(SoundTest, TheShippedEffectsAllLoadAndPlay) {
+TEST_F(SoundTest, TheShippedEffectsAllLoad) {
     // The archive the build packs, in the tests' working directory.
     app->archive = ArchiveOpen("sport.gob");
     ASSERT_NE(app->archive, nullptr) << "build the game_assets target first";
     ASSERT_TRUE(StartSound(*app));
     for (int id = 0; id < kSoundSlotCount; ++id) {
         EXPECT_EQ(app->soundSlots[id].size(), SoundFileName(id) != nullptr ? 10u : 0u) << id;
-    }
-    for (int id : {SOUND_KLICK_MENU, SOUND_KLICK_GAME, SOUND_WIN, SOUND_LAMP1}) {
-        PlaySound(id, 1.0f);
-        EXPECT_EQ(PlayingVoices(id), 1) << id;
     }
 }
 

@@ -101,15 +101,3 @@ TEST(LanguageTextsTest, LoadLanguageReadsTheChosenFileWithWindowsLineEnds) {
     EXPECT_EQ(app.language, 2);
     EXPECT_EQ(app.texts.Count(), 0);
 }
-
-TEST(LanguageTextsTest, TheApplicationsTextsByIndex) {
-    AppState& app = *GetAppState();
-    ReadLanguageTexts("ANZ_TEXTE: 2 <TEXT_START> 1 eins|", app.texts);
-    EXPECT_STREQ(GetText(1), " eins");
-    EXPECT_STREQ(GetText(0), "");
-    EXPECT_EQ(GetText(2), nullptr);
-    EXPECT_EQ(GetTextOrEmpty(1), " eins");
-    EXPECT_EQ(GetTextOrEmpty(2), "");
-    EXPECT_EQ(GetTextOrEmpty(-1), "");
-    DestroyAppState();
-}
