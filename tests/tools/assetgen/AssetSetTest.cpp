@@ -61,11 +61,3 @@ TEST(AssetSet, TwoRunsWriteIdenticalBytes) {
         EXPECT_TRUE(first.at(name) == bytes) << name << " differs between runs";
     }
 }
-
-TEST(AssetSet, ReportsAFolderItCannotCreate) {
-    TempFolder folder;
-    folder.Write("plain-file", "x");
-    std::string error;
-    EXPECT_FALSE(WriteAllAssets(folder.Path("plain-file/assets"), error));
-    EXPECT_NE(error.find("plain-file"), std::string::npos) << error;
-}

@@ -81,7 +81,4 @@ TEST(Clock, HandsPointToTwelveAndTurnAboutTheCellCentre) {
         EXPECT_LT(AlphaMismatches(misc1, r, [](double& x, double&) { x = 200 - x; }), 10) << names[h];
     }
     EXPECT_LT(tips[1], tips[0] - 15);  // the minute hand is the longer one
-    const Rect dial = RegionRect(kMisc1, "clock dial");
-    EXPECT_LT(LuminanceSpread(misc1, Part(dial, 72, 135, 128, 176)), 0.04);  // plain under am/pm
-    EXPECT_EQ(misc1.Alpha(dial.left + 100, dial.top + 6), 255);  // the rim reaches up to the top
 }
