@@ -50,11 +50,7 @@ TEST_F(ArchiveTest, OpenAcceptsOnlyAWholeHeaderAndDirectory) {
     PatchNumber(negative, 4, 0xFFFFFFFF);
     std::string huge = good;
     PatchNumber(huge, 4, 0x7FFFFFFF);
-    struct Case {
-        std::string bytes;
-        const char* what;
-    };
-    const Case cases[] = {
+    const struct { std::string bytes; const char* what; } cases[] = {
         {"", "empty"},
         {good.substr(0, 6), "header cut short"},
         {magic, "\"GOBX\" is not \"GOB\" and a zero"},
@@ -64,7 +60,7 @@ TEST_F(ArchiveTest, OpenAcceptsOnlyAWholeHeaderAndDirectory) {
         {huge, "a count whose directory cannot fit"},
         {good.substr(0, RecordPosition(2) - 1), "the directory is cut"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_FALSE(OpenBytes(c.bytes)) << c.what;
     }
     // The directory must fit in the file, even where the data would not follow.

@@ -54,13 +54,7 @@ protected:
 
 TEST(SoundVolumeTest, HundredthsOfADecibelFromVolumeAndFactor) {
     const float inf = std::numeric_limits<float>::infinity();
-    struct Case {
-        int volume;
-        float factor;
-        int hundredths;
-        const char* what;
-    };
-    const Case cases[] = {
+    const struct { int volume; float factor; int hundredths; const char* what; } cases[] = {
         {100, 1.0f, 0, "full"},
         {50, 1.0f, -1500, "half volume"},
         {1, 1.0f, -2970, "lowest volume (one short in double precision)"},
@@ -73,7 +67,7 @@ TEST(SoundVolumeTest, HundredthsOfADecibelFromVolumeAndFactor) {
         {100, -10.0f, kSilentHundredthsDb, "never below silence"},
         {100, std::numeric_limits<float>::quiet_NaN(), kSilentHundredthsDb, "no number"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(SoundVolumeHundredthsDb(c.volume, c.factor), c.hundredths) << c.what;
     }
     // As the mixer hears it: 128 is unattenuated.

@@ -32,19 +32,12 @@ TEST_F(SdlRendererTest, AFrameIsShownOnlyWhenItsCallsChangeOrAfterADeviceReset) 
     renderer->SkipUnchangedFrames(true);
     auto texture = renderer->CreateTexture(TwoRegionSheet());
     ASSERT_NE(texture, nullptr);
-    struct Step {
-        const char* what;
-        platform::Rect region;
-        float x;
-        bool reset;
-        int shown;
-    };
-    const Step steps[] = {
+    const struct { const char* what; platform::Rect region; float x; bool reset; int shown; } steps[] = {
         {"the first frame", {0, 0, 4, 8}, 0.0f, false, 1},  {"the same calls", {0, 0, 4, 8}, 0.0f, false, 1},
         {"another region", {4, 0, 8, 8}, 0.0f, false, 2},   {"moved", {4, 0, 8, 8}, 1.0f, false, 3},
         {"unchanged after a reset", {4, 0, 8, 8}, 1.0f, true, 4}, {"unchanged", {4, 0, 8, 8}, 1.0f, false, 4},
     };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         if (step.reset) {
             renderer->OnLostDevice();
             renderer->OnResetDevice();
