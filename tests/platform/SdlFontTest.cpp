@@ -27,8 +27,6 @@ const Rect kScreen{0, 0, kWidth, kHeight};
 struct InkBox {
     int left = 0, top = 0, right = 0, bottom = 0, pixels = 0;
     bool Empty() const { return pixels == 0; }
-    double CentreX() const { return (left + right) / 2.0; }
-    double CentreY() const { return (top + bottom) / 2.0; }
 };
 
 InkBox FindInk(const std::vector<uint32_t>& pixels, const Rect& area) {
@@ -110,8 +108,8 @@ TEST_F(SdlFontTest, LinesAdvanceByExactlyTheRequestedHeight) {
 TEST_F(SdlFontTest, InkFollowsTheLayoutStaysInsideTheRectangleUnlessNoClipAndReadsWindows1252) {
     platform::SdlFont& face = Face("Arial", 40);
     const InkBox centred = InkOf("HOH", face, Rect{100, 100, 500, 300}, dt::Center | dt::VCenter);
-    EXPECT_NEAR(centred.CentreX(), 300.0, 2.0);
-    EXPECT_NEAR(centred.CentreY(), 200.0, 4.0);
+    EXPECT_NEAR((centred.left + centred.right) / 2.0, 300.0, 2.0);
+    EXPECT_NEAR((centred.top + centred.bottom) / 2.0, 200.0, 4.0);
     const std::string text = "Ein Satz, der nicht in das Rechteck passt";
     const Rect rect{100, 50, 300, 70};
     renderer->Clear(kWhite);

@@ -63,20 +63,14 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
     auto texture = renderer->CreateTexture(TwoRegionSheet());
     ASSERT_NE(texture, nullptr);
     const auto& sheet = static_cast<const platform::SdlTexture&>(*texture);
-    struct Case {
-        const char* what;
-        float scale;
-        uint32_t colour;
-        uint32_t expected;
-        size_t copies;  // region copies made so far
-    };
-    const Case cases[] = {
+    // copies: the region copies made so far.
+    const struct { const char* what; float scale; uint32_t colour; uint32_t expected; size_t copies; } cases[] = {
         {"texel on pixel, from the sheet", 1.0f, 0xFFFFFFFFu, 0xFF0000FFu, 0},
         {"scaled, from a copy of the region", 2.5f, 0xFFFFFFFFu, 0xFF0000FFu, 1},
         {"tinted, from a tinted copy", 1.0f, 0xFF808080u, 0xFF000080u, 2},
     };
     EXPECT_FALSE(sheet.Uploaded()) << "a sheet reaches the renderer when it is first drawn";
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         renderer->Clear(0xFF000000u);
         platform::Transform2D transform;
         transform.m11 = c.scale;
