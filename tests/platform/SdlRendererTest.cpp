@@ -32,19 +32,12 @@ TEST_F(SdlRendererTest, AFrameIsShownOnlyWhenItsCallsChangeOrAfterADeviceReset) 
     renderer->SkipUnchangedFrames(true);
     auto texture = renderer->CreateTexture(TwoRegionSheet());
     ASSERT_NE(texture, nullptr);
-    struct Step {
-        const char* what;
-        platform::Rect region;
-        float x;
-        bool reset;
-        int shown;
-    };
-    const Step steps[] = {
+    const struct { const char* what; platform::Rect region; float x; bool reset; int shown; } steps[] = {
         {"the first frame", {0, 0, 4, 8}, 0.0f, false, 1},  {"the same calls", {0, 0, 4, 8}, 0.0f, false, 1},
         {"another region", {4, 0, 8, 8}, 0.0f, false, 2},   {"moved", {4, 0, 8, 8}, 1.0f, false, 3},
         {"unchanged after a reset", {4, 0, 8, 8}, 1.0f, true, 4}, {"unchanged", {4, 0, 8, 8}, 1.0f, false, 4},
     };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         if (step.reset) {
             renderer->OnLostDevice();
             renderer->OnResetDevice();
@@ -70,20 +63,14 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
     auto texture = renderer->CreateTexture(TwoRegionSheet());
     ASSERT_NE(texture, nullptr);
     const auto& sheet = static_cast<const platform::SdlTexture&>(*texture);
-    struct Case {
-        const char* what;
-        float scale;
-        uint32_t colour;
-        uint32_t expected;
-        size_t copies;  // region copies made so far
-    };
-    const Case cases[] = {
+    // copies: the region copies made so far.
+    const struct { const char* what; float scale; uint32_t colour; uint32_t expected; size_t copies; } cases[] = {
         {"texel on pixel, from the sheet", 1.0f, 0xFFFFFFFFu, 0xFF0000FFu, 0},
         {"scaled, from a copy of the region", 2.5f, 0xFFFFFFFFu, 0xFF0000FFu, 1},
         {"tinted, from a tinted copy", 1.0f, 0xFF808080u, 0xFF000080u, 2},
     };
     EXPECT_FALSE(sheet.Uploaded()) << "a sheet reaches the renderer when it is first drawn";
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         renderer->Clear(0xFF000000u);
         platform::Transform2D transform;
         transform.m11 = c.scale;

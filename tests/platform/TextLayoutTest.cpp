@@ -29,13 +29,16 @@ std::vector<std::string> Texts(const std::vector<TextLine>& lines) {
     return texts;
 }
 
-std::vector<int> Tops(const std::vector<TextLine>& lines) {
-    std::vector<int> tops;
+// The left edges (x) or tops (y) of the lines.
+std::vector<int> Edges(const std::vector<TextLine>& lines, int TextLine::*edge) {
+    std::vector<int> edges;
     for (const TextLine& line : lines) {
-        tops.push_back(line.y);
+        edges.push_back(line.*edge);
     }
-    return tops;
+    return edges;
 }
+
+std::vector<int> Tops(const std::vector<TextLine>& lines) { return Edges(lines, &TextLine::y); }
 
 using Texts_ = std::vector<std::string>;
 using Ints = std::vector<int>;
@@ -81,16 +84,10 @@ TEST(TextLayoutTest, AWordWiderThanTheLineIsBrokenWhereTheLineIsFull) {
 
 TEST(TextLayoutTest, LinesAreAlignedOneByOne) {
     const Rect rect{100, 0, 200, 100};
-    const auto centred = Layout("abc\nabcdef", rect, dt::Center);
-    ASSERT_EQ(centred.size(), 2u);
-    EXPECT_EQ(centred[0].x, 135);
-    EXPECT_EQ(centred[1].x, 120);
-    const auto right = Layout("abc\nabcdef", rect, dt::Right);
-    EXPECT_EQ(right[0].x, 170);
-    EXPECT_EQ(right[1].x, 140);
+    EXPECT_EQ(Edges(Layout("abc\nabcdef", rect, dt::Center), &TextLine::x), (Ints{135, 120}));
+    EXPECT_EQ(Edges(Layout("abc\nabcdef", rect, dt::Right), &TextLine::x), (Ints{170, 140}));
     // A line wider than the rectangle overhangs both sides evenly.
-    const auto wide = Layout("abcdefghijkl", rect, dt::Center);
-    EXPECT_EQ(wide[0].x, 90);
+    EXPECT_EQ(Edges(Layout("abcdefghijkl", rect, dt::Center), &TextLine::x), (Ints{90}));
 }
 
 TEST(TextLayoutTest, VerticalCentringAndBottomPlaceTheWholeBlock) {
@@ -118,14 +115,8 @@ TEST(TextLayoutTest, ClippingCutsTheSameEdgesFromImageAndSource) {
     Rect dest{90, 5, 150, 25};
     Rect source{0, 0, 60, 20};
     ASSERT_TRUE(platform::ClipToRect(Rect{100, 10, 140, 100}, dest, source));
-    EXPECT_EQ(dest.left, 100);
-    EXPECT_EQ(dest.top, 10);
-    EXPECT_EQ(dest.right, 140);
-    EXPECT_EQ(dest.bottom, 25);
-    EXPECT_EQ(source.left, 10);
-    EXPECT_EQ(source.top, 5);
-    EXPECT_EQ(source.right, 50);
-    EXPECT_EQ(source.bottom, 20);
+    EXPECT_EQ((Ints{dest.left, dest.top, dest.right, dest.bottom}), (Ints{100, 10, 140, 25}));
+    EXPECT_EQ((Ints{source.left, source.top, source.right, source.bottom}), (Ints{10, 5, 50, 20}));
     Rect outside{0, 0, 10, 10};
     Rect outsideSource{0, 0, 10, 10};
     EXPECT_FALSE(platform::ClipToRect(Rect{10, 0, 20, 10}, outside, outsideSource));

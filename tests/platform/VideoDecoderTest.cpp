@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -29,28 +27,6 @@ int CountFrames(platform::VideoDecoder& decoder) {
     }
     EXPECT_FALSE(decoder.NextFrame(frame, audio));
     return frames;
-}
-
-TEST(VideoDecoderTest, TheShippedIntroDecodesWithItsSound) {
-    auto decoder = platform::VideoDecoder::Open(kShippedIntro);
-    ASSERT_NE(decoder, nullptr) << "build the intro_video target first";
-    EXPECT_TRUE(decoder->HasAudio());
-    platform::VideoFrame frame;
-    std::vector<int16_t> audio;
-    int frames = 0;
-    double previous = -1;
-    while (decoder->NextFrame(frame, audio)) {
-        ASSERT_EQ(frame.image.pixels.size(), 1024u * 768u);
-        EXPECT_GT(frame.seconds, previous);
-        previous = frame.seconds;
-        ++frames;
-    }
-    const double length = frames * decoder->FrameDuration();
-    EXPECT_GE(length, 4.0);
-    // The sound lasts as long as the picture, and is heard.
-    EXPECT_NEAR(static_cast<double>(audio.size()) / platform::kVideoAudioChannels / platform::kVideoAudioRate, length,
-                0.1);
-    EXPECT_TRUE(std::any_of(audio.begin(), audio.end(), [](int16_t sample) { return std::abs(sample) > 3000; }));
 }
 
 TEST(VideoDecoderTest, DamagedFilesEndTheDecoding) {

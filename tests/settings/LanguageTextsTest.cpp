@@ -42,12 +42,7 @@ TEST(LanguageTextsTest, DeclaredCountGivesEmptyPlaceholdersAndEntriesReplaceThem
 }
 
 TEST(LanguageTextsTest, EntryEdgesIndicesAndUnreadableNumbers) {
-    struct Case {
-        const char* file;
-        TextList expected;
-        const char* what;
-    };
-    const Case cases[] = {
+    const struct { const char* file; TextList expected; const char* what; } cases[] = {
         {"<TEXT_START> 0  a|", {"  a"}, "only the one separator blank is dropped"},
         {"<TEXT_START> 0 |<TEXT_START> 1 b|", {" ", " b"}, "'|' right after the separator"},
         {"<TEXT_START> 0|<TEXT_START> 1 b|", {" ", " b"}, "no separator: the next entry stays whole"},
@@ -62,7 +57,7 @@ TEST(LanguageTextsTest, EntryEdgesIndicesAndUnreadableNumbers) {
         {"<TEXT_START> 0 a| <TEXT_START> x b| <TEXT_START> 1 c|", {" a"}, "an unreadable index ends reading"},
         {"ANZ_TEXTE: 99999999999999 <TEXT_START> 0 a|", {}, "an overflowing count ends reading"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(Load(c.file), c.expected) << c.what;
     }
 }
@@ -100,16 +95,4 @@ TEST(LanguageTextsTest, LoadLanguageReadsTheChosenFileWithWindowsLineEnds) {
     LoadLanguage(app, 2);
     EXPECT_EQ(app.language, 2);
     EXPECT_EQ(app.texts.Count(), 0);
-}
-
-TEST(LanguageTextsTest, TheApplicationsTextsByIndex) {
-    AppState& app = *GetAppState();
-    ReadLanguageTexts("ANZ_TEXTE: 2 <TEXT_START> 1 eins|", app.texts);
-    EXPECT_STREQ(GetText(1), " eins");
-    EXPECT_STREQ(GetText(0), "");
-    EXPECT_EQ(GetText(2), nullptr);
-    EXPECT_EQ(GetTextOrEmpty(1), " eins");
-    EXPECT_EQ(GetTextOrEmpty(2), "");
-    EXPECT_EQ(GetTextOrEmpty(-1), "");
-    DestroyAppState();
 }

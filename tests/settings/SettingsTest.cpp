@@ -20,12 +20,7 @@ Values ValuesOf(const AppState& app) {
 }  // namespace
 
 TEST(SettingsTest, ReadsTokensInAnyLayoutAndHoldsValuesInRange) {
-    struct Case {
-        const char* file;
-        Values expected;
-        const char* what;
-    };
-    const Case cases[] = {
+    const struct { const char* file; Values expected; const char* what; } cases[] = {
         {"", kDefaults, "empty"},
         {"SPRACHE: 1 SOUND: 40\r\nnoise MUSIK:\t7\rINTRO: 0 FULLSCREEN: 0 SOUND: 55", {false, 1, 55, 7, false},
          "any layout and line end; the last occurrence wins"},
@@ -34,7 +29,7 @@ TEST(SettingsTest, ReadsTokensInAnyLayoutAndHoldsValuesInRange) {
          "no digits is 0, only 1 means English, volumes are held in 0..100"},
         {"SOUND: 99999999999999999999 MUSIK: 12abc SPRACHE: -1", {true, 0, 100, 12, true}, "huge and trailing"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         AppState app;
         SetDefaultSettings(app);
         ReadSettings(c.file, app);

@@ -33,11 +33,3 @@ std::string ArchiveBytes(const std::vector<ArchiveEntryBytes>& entries) {
 void PatchNumber(std::string& bytes, size_t position, uint32_t value) {
     bytes.replace(position, 4, Number(value));
 }
-
-uint32_t NumberAt(const std::string& bytes, size_t position) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = value << 8 | static_cast<unsigned char>(bytes[position + i]);
-    }
-    return value;
-}

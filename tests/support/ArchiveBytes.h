@@ -23,5 +23,3 @@ inline size_t NameField(int index) { return RecordPosition(index) + 8; }
 
 // Overwrites the little-endian 32-bit number at position.
 void PatchNumber(std::string& bytes, size_t position, uint32_t value);
-// The little-endian 32-bit number at position.
-uint32_t NumberAt(const std::string& bytes, size_t position);

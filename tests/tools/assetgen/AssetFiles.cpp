@@ -12,27 +12,21 @@
 #include "Text.h"
 
 Image::Image(const std::string& path) {
-    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
-        *this = Image(s);
-    }
-    cairo_surface_destroy(s);
-}
-
-Image::Image(cairo_surface_t* surface) {
-    if (cairo_image_surface_get_format(surface) == CAIRO_FORMAT_INVALID) {
+    cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+    if (cairo_surface_status(png) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(png);
         return;
     }
-    cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
-                                                       cairo_image_surface_get_height(surface));
+    // Painted onto ARGB, so that an opaque file (read as RGB24) has full alpha.
+    width_ = cairo_image_surface_get_width(png);
+    height_ = cairo_image_surface_get_height(png);
+    cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
     cairo_t* cr = cairo_create(argb);
-    cairo_set_source_surface(cr, surface, 0, 0);
+    cairo_set_source_surface(cr, png, 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
     cairo_destroy(cr);
     cairo_surface_flush(argb);
-    width_ = cairo_image_surface_get_width(argb);
-    height_ = cairo_image_surface_get_height(argb);
     const int stride = cairo_image_surface_get_stride(argb);
     const unsigned char* data = cairo_image_surface_get_data(argb);
     pixels_.resize(static_cast<std::size_t>(width_) * height_);
@@ -41,6 +35,7 @@ Image::Image(cairo_surface_t* surface) {
                     static_cast<std::size_t>(width_) * 4);
     }
     cairo_surface_destroy(argb);
+    cairo_surface_destroy(png);
 }
 
 int Image::Channel(int x, int y, int channel) const {

@@ -6,8 +6,6 @@
 
 #include "Rect.h"
 
-typedef struct _cairo_surface cairo_surface_t;
-
 // Reading back what the generator wrote, independently of how it drew it.
 
 // A decoded PNG with straight (not premultiplied) RGBA access.
@@ -15,8 +13,6 @@ class Image {
 public:
     // Loads the file; Valid() is false when it is missing or no PNG.
     explicit Image(const std::string& path);
-    // Copies a drawn surface.
-    explicit Image(cairo_surface_t* surface);
     bool Valid() const { return width_ > 0; }
     int Width() const { return width_; }
     int Height() const { return height_; }

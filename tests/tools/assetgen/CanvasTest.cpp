@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "AssetFiles.h"
 #include "Canvas.h"
 #include "support/TempFolder.h"
@@ -37,13 +39,10 @@ TEST(Canvas, RegionScopeKeepsDrawingInsideTheRegion) {
     }
     ASSERT_TRUE(canvas.WritePng(folder.Path("scope.png")));
     const Image image(folder.Path("scope.png"));
-    auto line = [](int n, auto alpha) {  // '#' where drawn, '.' where clear
-        std::string out;
-        for (int i = 0; i < n; ++i) {
-            out += alpha(i) == 255 ? '#' : alpha(i) == 0 ? '.' : '?';
-        }
-        return out;
-    };
-    EXPECT_EQ(line(30, [&](int x) { return image.Alpha(x, 3); }), "..........##########..........");
-    EXPECT_EQ(line(10, [&](int y) { return image.Alpha(15, y); }), "..###.....");  // local y 2 is sheet y 2
+    // Drawn from sheet x 10 to 19 only, on sheet rows 2 to 4 (local y 2 is sheet y 2).
+    const std::tuple<int, int, int> alphas[] = {{9, 3, 0},   {10, 3, 255}, {19, 3, 255}, {20, 3, 0},
+                                                {15, 1, 0},  {15, 2, 255}, {15, 4, 255}, {15, 5, 0}};
+    for (const auto& [x, y, alpha] : alphas) {
+        EXPECT_EQ(image.Alpha(x, y), alpha) << x << ", " << y;
+    }
 }

@@ -40,7 +40,6 @@ std::vector<DistinctSet> Sets() {
         {"pair pictures", Regions("Memory_Muster", "picture \\d+"), 16, true, 800,
          [](const Image& image, const Rect& r, const std::string& what) { EXPECT_GT(MeanSaturation(image, r), 0.2) << what; }},
         {"symbols", Regions("misc3", "symbol \\d+"), 12, true, 40},
-        {"lit symbols", Regions("misc3", "symbol \\d+ lit"), 12, true, 300},
         {"operators", Regions("misc2", "operator [-+x/]"), 4, true, 30,
          [](const Image& image, const Rect& r, const std::string& what) {
              EXPECT_GT(image.Luminance(r.left + 10, r.top + 25), 0.8) << what << ": light plate";

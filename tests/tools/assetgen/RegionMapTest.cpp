@@ -98,14 +98,13 @@ TEST(PaintedRegions, MeetTheirCoverageHaveInkAndTintedOnesAreGrey) {
 
 TEST(PaintedRegions, HighlightedCopiesStandOutFromTheNormalOnes) {
     struct Pair { std::string texture, normal, lit; double minDifference, minBrighter; };
-    std::vector<Pair> pairs = {
-        {"menu2.PNG", "wide", "wide lit", 10, -1},           {"menu2.PNG", "short", "short lit", 10, -1},
-        {"menu2.PNG", "square", "square lit", 10, -1},       {"menu2.PNG", "reset", "reset lit", 10, -1},
-        {"menu2.PNG", "scroll up", "scroll up lit", 10, -1}, {"menu2.PNG", "scroll down", "scroll down lit", 10, -1},
-        {"menu2.PNG", "language", "language on", 5, -1},     {"misc2.PNG", "operator +", "operator + lit", 30, -1},
-        {"misc2.PNG", "operator -", "operator - lit", 30, -1}, {"misc2.PNG", "operator x", "operator x lit", 30, -1},
-        {"misc2.PNG", "operator /", "operator / lit", 30, -1},
-    };
+    std::vector<Pair> pairs = {{"menu2.PNG", "language", "language on", 5, -1}};
+    for (const char* button : {"wide", "short", "square", "reset", "scroll up", "scroll down"}) {
+        pairs.push_back({"menu2.PNG", button, std::string(button) + " lit", 10, -1});
+    }
+    for (const char* op : {"+", "-", "x", "/"}) {
+        pairs.push_back({"misc2.PNG", std::string("operator ") + op, std::string("operator ") + op + " lit", 30, -1});
+    }
     // lit symbols must tell apart at ten pixels: clearly brighter
     for (int t = 0; t < 12; ++t) {
         pairs.push_back({"misc3.PNG", "symbol " + std::to_string(t), "symbol " + std::to_string(t) + " lit", 0, 0.35});

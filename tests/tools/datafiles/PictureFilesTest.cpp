@@ -5,9 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <regex>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,22 +26,6 @@ constexpr double kMaxHidden = 0.15;
 constexpr double kSampleStep = 1.0;
 
 std::string PictureName(int index) { return "bb_" + std::to_string(index); }
-
-// Every line is a section marker or an object in the written layout:
-// keys and numbers separated by tabs, all five fields in their usual order.
-void ExpectWrittenLayout(const std::string& text) {
-    const std::string number = R"(-?[0-9]+(\.[0-9]+)?)";
-    const std::regex object("OBJEKT_START\tPOSITON:\t" + number + "\t" + number + "\tSCALE:\t1\t1\tROT:\t[0-9]+\tTYP:\t" +
-                            "[0-9]+\tSFACTOR:\t" + number + "\tOBJEKT_END");
-    const std::set<std::string> markers{"ZIELOBJEKT_START", "ZIELOBJEKT_END", "BAUOBJEKT_START", "BAUOBJEKT_END"};
-    ASSERT_FALSE(text.empty());
-    EXPECT_EQ(text.back(), '\n');
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        EXPECT_TRUE(markers.count(line) || std::regex_match(line, object)) << "line '" << line << "'";
-    }
-}
 
 // Every size factor the piece controls reach from a start, stepping by 0.1
 // within 0.4 to 2.0 with the game's arithmetic.
@@ -120,7 +101,6 @@ class PictureFileFilesTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(PictureFileFilesTest, ReadsWholeAndEveryShapeIsReachableAndOnTheBoard) {
     const std::string text = ReadDataFile(PictureName(GetParam()));
-    ExpectWrittenLayout(text);
     EXPECT_TRUE(text.rfind("ZIELOBJEKT_START\n", 0) == 0) << "targets come first";
     const PictureFile file = ReadPictureFile(text);
     EXPECT_TRUE(file.complete);
@@ -177,10 +157,5 @@ TEST_P(PictureFileFilesTest, TargetsStayApartAndVisible) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, PictureFileFilesTest, ::testing::Range(0, kPictures));
-
-TEST(PictureFileSetTest, ThereAreExactlyThirteenPictures) {
-    // each of the thirteen is read above: a missing one fails there
-    EXPECT_TRUE(ReadDataFile(PictureName(kPictures)).empty()) << "the game never picks " << PictureName(kPictures);
-}
 
 }  // namespace
