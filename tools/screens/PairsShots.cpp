@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "support/ScreenFixture.h"
-#include "games/memory/PairsCards.h"
+#include "games/memory/PairsGameFixture.h"
 #include "app/AppState.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"

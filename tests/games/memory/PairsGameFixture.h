@@ -30,9 +30,12 @@ int FindCard(const PairsGame& game, Test test) {
 inline int PartnerOf(const PairsGame& game, int index) {
     return FindCard(game, [&](int i) { return i != index && game.CardAt(i).SamePair(game.CardAt(index)); });
 }
-// The first card of another pair than card `index`.
-inline int StrangerOf(const PairsGame& game, int index) {
-    return FindCard(game, [&](int i) { return !game.CardAt(i).SamePair(game.CardAt(index)); });
+// The first card of another pair than card `index`, and of those not turned up
+// when faceDown is set.
+inline int StrangerOf(const PairsGame& game, int index, bool faceDown = false) {
+    return FindCard(game, [&](int i) {
+        return !game.CardAt(i).SamePair(game.CardAt(index)) && !(faceDown && game.CardAt(i).IsFaceUp());
+    });
 }
 inline int FirstFaceDown(const PairsGame& game) {
     return FindCard(game, [&](int i) { return !game.CardAt(i).IsFaceUp(); });

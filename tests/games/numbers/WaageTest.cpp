@@ -148,6 +148,31 @@ TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
     EXPECT_EQ(balance.Table().back().get(), &movable);
 }
 
+// The beam is the player's feedback: it leans to the heavier pan, never past
+// 30 degrees, and at 60 frames a second it eases over and then rests, so
+// that an untouched balance is not drawn again.
+TEST_F(WaageTest, TheBeamLeansToTheHeavierPanAndComesToRest) {
+    SeedRandom(8);
+    BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
+    Settle(balance);
+    const BalanceWeight& first = *balance.Table().front();
+    Carry(balance, first, kLeftPanX, kAboveTheTable);
+    balance.Update(5.0);
+    EXPECT_DOUBLE_EQ(balance.Tilt(), -30.0);
+    EXPECT_GT(balance.LeftAnchor().y, balance.RightAnchor().y);
+    Carry(balance, first, kRightPanX, kAboveTheTable);
+    int lastMove = -1;
+    for (int frame = 0; frame < 900; ++frame) {
+        const double before = balance.Tilt();
+        balance.Update(1.0 / 60.0);
+        lastMove = balance.Tilt() != before ? frame : lastMove;
+    }
+    EXPECT_DOUBLE_EQ(balance.Tilt(), 30.0);
+    EXPECT_GT(balance.RightAnchor().y, balance.LeftAnchor().y);
+    EXPECT_GT(lastMove, 60);
+    EXPECT_LT(lastMove, 700);
+}
+
 TEST_F(WaageTest, ATaskIsSolvedWhenTheTableIsEmptyNothingIsHeldAndThePansWeighTheSame) {
     const struct { const char* name; bool holdLast, allLeft, solved; } cases[] = {
         {"balanced", false, false, true}, {"last weight held", true, false, false},
