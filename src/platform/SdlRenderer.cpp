@@ -104,7 +104,10 @@ std::unique_ptr<SdlRenderer> SdlRenderer::CreateOffscreen(int width, int height,
 }
 
 SdlRenderer::SdlRenderer(SDL_Renderer* renderer, SDL_Surface* target, int width, int height, bool paced)
-    : renderer_(renderer), target_(target), width_(width), height_(height), paced_(paced) {}
+    : renderer_(renderer), target_(target), width_(width), height_(height), paced_(paced) {
+    SDL_RendererInfo info{};
+    software_ = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
 
 SdlRenderer::~SdlRenderer() {
     if (watching_) {
@@ -284,8 +287,17 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
     const bool texelOnPixel = angle == 0.0f && flip == 0 && scaleX == 1.0f && scaleY == 1.0f &&
                               outputScaleX == 1.0f && outputScaleY == 1.0f && target.x == std::floor(target.x) &&
                               target.y == std::floor(target.y);
+    const Rect onSheet{left, top, right, bottom};
     SdlTexture::Part part{};
-    if (!sdlTexture.PartFor(Rect{left, top, right, bottom}, argb, texelOnPixel, part)) {
+    // The software renderer stretches a scaled sprite anew on every draw:
+    // it gets a copy stretched once to the pixels its rectangle covers, which
+    // SDL copies texel on pixel.
+    const int pixelsWide = static_cast<int>(target.w * outputScaleX);
+    const int pixelsHigh = static_cast<int>(target.h * outputScaleY);
+    const bool stretched = pixelsWide != right - left || pixelsHigh != bottom - top;
+    if (!(software_ && keepStretched_ && angle == 0.0f && flip == 0 && stretched &&
+          sdlTexture.ScaledPartFor(onSheet, argb, pixelsWide, pixelsHigh, part)) &&
+        !sdlTexture.PartFor(onSheet, argb, texelOnPixel, part)) {
         return;
     }
     const SDL_Color colour = ColourOf(part.tinted ? 0xFFFFFFFFu : argb);

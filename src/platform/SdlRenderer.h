@@ -41,6 +41,9 @@ public:
 
     // Whether unchanged frames are skipped (on for a window's renderer).
     void SkipUnchangedFrames(bool skip) { skipUnchanged_ = skip; }
+    // Whether a software renderer draws scaled sprites from copies stretched
+    // once (the default) or lets SDL stretch them on every draw.
+    void KeepStretchedCopies(bool keep) { keepStretched_ = keep; }
     // Frames shown so far.
     int PresentedFrames() const { return presented_; }
 
@@ -81,6 +84,8 @@ private:
     int width_;
     int height_;
     bool paced_;
+    bool software_ = false;  // SDL's software renderer: it filters scaled sprites on every draw
+    bool keepStretched_ = true;
     bool skipUnchanged_ = false;
     bool watching_ = false;
     int presented_ = 0;

@@ -11,6 +11,10 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFu;
 // Beyond this many tinted copies, all of them are dropped and made anew.
 constexpr int kMaxTintedRegions = 256;
+// Scaled copies are at most this wide and high, and beyond this many pixels
+// in all (16 MB), all of them are dropped and made anew.
+constexpr int kMaxScaledSide = 2048;
+constexpr size_t kMaxScaledPixels = 4u << 20;
 
 uint64_t RegionKey(const Rect& region) {
     return (static_cast<uint64_t>(region.left) << 48) | (static_cast<uint64_t>(region.top) << 32) |
@@ -85,6 +89,23 @@ void SdlTexture::DropRegions() const {
     }
     regions_.clear();
     tintedCount_ = 0;
+    scaledPixels_ = 0;
+}
+
+void SdlTexture::DropCopies(bool scaled) const {
+    for (auto it = regions_.begin(); it != regions_.end();) {
+        if (scaled ? it->first.size != 0 : it->first.size == 0 && it->second.tinted) {
+            SDL_DestroyTexture(it->second.texture);
+            it = regions_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (scaled) {
+        scaledPixels_ = 0;
+    } else {
+        tintedCount_ = 0;
+    }
 }
 
 bool SdlTexture::Opaque(const Rect& region) const {
@@ -124,45 +145,65 @@ bool SdlTexture::PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, P
         return true;
     }
     if (tint != kWhite && tintedCount_ >= kMaxTintedRegions) {
-        for (auto it = regions_.begin(); it != regions_.end();) {
-            if (it->second.tinted) {
-                SDL_DestroyTexture(it->second.texture);
-                it = regions_.erase(it);
-            } else {
-                ++it;
-            }
-        }
-        tintedCount_ = 0;
+        DropCopies(false);
     }
-    SDL_Texture* copy = CopyRegion(region, tint);
+    const int width = region.right - region.left;
+    const int height = region.bottom - region.top;
+    SDL_Texture* copy = Copy(sheet_, region, tint, width, height);
     if (copy == nullptr) {
         return false;
     }
     if (tint != kWhite) {
         ++tintedCount_;
     }
-    const Rect whole{0, 0, region.right - region.left, region.bottom - region.top};
-    out = regions_.emplace(key, Part{copy, whole, Opaque(region), tint != kWhite}).first->second;
+    out = regions_.emplace(key, Part{copy, {0, 0, width, height}, Opaque(region), tint != kWhite}).first->second;
     return true;
 }
 
-SDL_Texture* SdlTexture::CopyRegion(const Rect& region, uint32_t tint) const {
-    const int width = region.right - region.left;
-    const int height = region.bottom - region.top;
+bool SdlTexture::ScaledPartFor(const Rect& region, uint32_t argb, int width, int height, Part& out) const {
+    if (width <= 0 || height <= 0 || width > kMaxScaledSide || height > kMaxScaledSide) {
+        return false;
+    }
+    Part part{};
+    if (!PartFor(region, argb, false, part)) {
+        return false;
+    }
+    const uint32_t tint = part.tinted ? (argb & 0xFFFFFFu) : kWhite;
+    const Key key{RegionKey(region), tint, static_cast<uint32_t>(width) << 16 | static_cast<uint32_t>(height)};
+    auto found = regions_.find(key);
+    if (found != regions_.end()) {
+        out = found->second;
+        return true;
+    }
+    const size_t pixels = static_cast<size_t>(width) * height;
+    if (scaledPixels_ + pixels > kMaxScaledPixels) {
+        DropCopies(true);
+    }
+    SDL_Texture* copy = Copy(part.texture, part.source, kWhite, width, height);
+    if (copy == nullptr) {
+        return false;
+    }
+    scaledPixels_ += pixels;
+    out = regions_.emplace(key, Part{copy, {0, 0, width, height}, part.opaque, part.tinted}).first->second;
+    return true;
+}
+
+SDL_Texture* SdlTexture::Copy(SDL_Texture* from, const Rect& source, uint32_t tint, int width, int height) const {
     SDL_Texture* copy = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
     if (copy == nullptr) {
         return nullptr;
     }
-    // A plain copy texel for texel (alpha included), the tint multiplied in.
+    // A plain copy (alpha included), the tint multiplied in, stretched when
+    // the sizes differ.
     SDL_Texture* previous = SDL_GetRenderTarget(renderer_);
     bool copied = SDL_SetRenderTarget(renderer_, copy) == 0;
     if (copied) {
-        const SDL_Rect from{region.left, region.top, width, height};
-        SDL_SetTextureBlendMode(sheet_, SDL_BLENDMODE_NONE);
-        SDL_SetTextureColorMod(sheet_, static_cast<Uint8>(tint >> 16), static_cast<Uint8>(tint >> 8),
+        const SDL_Rect sourceRect{source.left, source.top, source.right - source.left, source.bottom - source.top};
+        SDL_SetTextureBlendMode(from, SDL_BLENDMODE_NONE);
+        SDL_SetTextureColorMod(from, static_cast<Uint8>(tint >> 16), static_cast<Uint8>(tint >> 8),
                                static_cast<Uint8>(tint));
-        SDL_SetTextureAlphaMod(sheet_, 255);
-        copied = SDL_RenderCopy(renderer_, sheet_, &from, nullptr) == 0;
+        SDL_SetTextureAlphaMod(from, 255);
+        copied = SDL_RenderCopy(renderer_, from, &sourceRect, nullptr) == 0;
         SDL_SetRenderTarget(renderer_, previous);
     }
     if (!copied) {

@@ -21,7 +21,9 @@ namespace platform {
 // sheet, so that filtering never blends in the pixels of its neighbours on
 // the sheet; a region drawn with an opaque tint gets a copy with the tint
 // applied, so that drawing it needs no colour modulation (which is slow in
-// software).
+// software). For a software renderer, which filters a scaled copy anew on
+// every draw, a region may also get a copy already scaled to the size it is
+// drawn at.
 class SdlTexture : public Texture {
 public:
     // The live textures of one renderer; each texture enters it when made and
@@ -53,6 +55,11 @@ public:
     // copy, else the region's own copy (made on first use). False when the
     // sheet or the copy cannot be made.
     bool PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out) const;
+    // The same part stretched to width x height pixels (made on first use),
+    // to be copied texel on pixel: the very texels a scaled copy of the part
+    // puts on the screen, as the software renderer stretches into a surface of
+    // the drawn size before it blends. False when it cannot be made.
+    bool ScaledPartFor(const Rect& region, uint32_t argb, int width, int height, Part& out) const;
     // Forgets every region copy (they are made again when drawn).
     void DropRegions() const;
     // How many region copies exist now.
@@ -64,16 +71,23 @@ private:
     struct Key {
         uint64_t region;
         uint32_t tint;
-        bool operator==(const Key& other) const { return region == other.region && tint == other.tint; }
+        uint32_t size = 0;  // width << 16 | height of a scaled copy, 0 for the region's own size
+        bool operator==(const Key& other) const {
+            return region == other.region && tint == other.tint && size == other.size;
+        }
     };
     struct KeyHash {
-        size_t operator()(const Key& key) const { return std::hash<uint64_t>()(key.region * 31 + key.tint); }
+        size_t operator()(const Key& key) const {
+            return std::hash<uint64_t>()((key.region * 31 + key.tint) * 31 + key.size);
+        }
     };
 
     SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live);
     bool Upload() const;
     bool Opaque(const Rect& region) const;
-    SDL_Texture* CopyRegion(const Rect& region, uint32_t tint) const;
+    SDL_Texture* Copy(SDL_Texture* from, const Rect& source, uint32_t tint, int width, int height) const;
+    // Drops the copies of one kind: tinted ones, or scaled ones.
+    void DropCopies(bool scaled) const;
 
     SDL_Renderer* renderer_;
     int width_;
@@ -86,6 +100,7 @@ private:
     mutable std::unordered_map<uint64_t, bool> opaqueRegions_;
     mutable std::unordered_map<Key, Part, KeyHash> regions_;
     mutable int tintedCount_ = 0;
+    mutable size_t scaledPixels_ = 0;
 };
 
 }  // namespace platform

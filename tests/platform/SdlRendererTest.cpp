@@ -1,6 +1,9 @@
 #include "platform/SdlRenderer.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "platform/Platform.h"
 #include "platform/SdlTexture.h"
@@ -66,8 +69,8 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
     // copies: the region copies made so far.
     const struct { const char* what; float scale; uint32_t colour; uint32_t expected; size_t copies; } cases[] = {
         {"texel on pixel, from the sheet", 1.0f, 0xFFFFFFFFu, 0xFF0000FFu, 0},
-        {"scaled, from a copy of the region", 2.5f, 0xFFFFFFFFu, 0xFF0000FFu, 1},
-        {"tinted, from a tinted copy", 1.0f, 0xFF808080u, 0xFF000080u, 2},
+        {"scaled, from a copy of the region stretched once", 2.5f, 0xFFFFFFFFu, 0xFF0000FFu, 2},
+        {"tinted, from a tinted copy", 1.0f, 0xFF808080u, 0xFF000080u, 3},
     };
     EXPECT_FALSE(sheet.Uploaded()) << "a sheet reaches the renderer when it is first drawn";
     for (const auto& c : cases) {
@@ -89,6 +92,54 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
         EXPECT_EQ(sheet.UploadedRegions(), c.copies) << c.what;
         EXPECT_TRUE(sheet.Uploaded()) << c.what;
         renderer->Present();
+    }
+}
+
+// A stretched copy must put on the screen exactly what SDL draws when it
+// stretches the region itself: plain, faded, tinted, opaque, half off the
+// screen, at fractional places and at an output scale other than 1.
+TEST_F(SdlRendererTest, AStretchedCopyDrawsTheSamePixelsAsStretchingOnEveryDraw) {
+    platform::Image image;
+    image.width = 16;
+    image.height = 16;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const uint32_t alpha = x < 8 ? 0xFFu : static_cast<uint32_t>(40 + 13 * y);  // right half see-through
+            image.pixels.push_back(alpha << 24 | static_cast<uint32_t>(x * 16) << 16 | static_cast<uint32_t>(y * 16) << 8 |
+                                   static_cast<uint32_t>((x * y * 7) & 0xFF));
+        }
+    }
+    const struct { const char* what; platform::Rect region; float scaleX, scaleY, x, y, outputScale; uint32_t colour; } cases[] = {
+        {"opaque, enlarged", {0, 0, 8, 16}, 2.5f, 2.5f, 3.3f, 7.6f, 1.0f, 0xFFFFFFFFu},
+        {"see-through, shrunk unevenly", {8, 0, 16, 16}, 1.37f, 0.61f, 10.5f, 2.25f, 1.0f, 0xFFFFFFFFu},
+        {"faded", {0, 0, 16, 16}, 1.8f, 1.8f, 5.0f, 5.0f, 1.0f, 0x80FFFFFFu},
+        {"tinted", {4, 4, 16, 12}, 3.1f, 2.2f, 1.0f, 9.9f, 1.0f, 0xFF40C080u},
+        {"half off the screen", {0, 0, 16, 16}, 2.0f, 2.0f, -9.5f, 50.0f, 1.0f, 0xFFFFFFFFu},
+        {"at an output scale", {0, 0, 16, 16}, 1.0f, 1.0f, 7.3f, 3.7f, 1.40625f, 0xFFFFFFFFu},
+    };
+    for (const auto& c : cases) {
+        std::vector<uint32_t> drawn[2];
+        for (const bool keep : {false, true}) {
+            auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
+            ASSERT_NE(renderer, nullptr);
+            SDL_RenderSetScale(renderer->Handle(), c.outputScale, c.outputScale);
+            renderer->KeepStretchedCopies(keep);
+            auto texture = renderer->CreateTexture(image);
+            ASSERT_NE(texture, nullptr);
+            renderer->Clear(0xFF203040u);
+            platform::Transform2D transform;
+            transform.m11 = c.scaleX;
+            transform.m22 = c.scaleY;
+            transform.dx = c.x;
+            transform.dy = c.y;
+            renderer->DrawSprite(*texture, c.region, transform, c.colour);
+            drawn[keep] = renderer->ReadPixels();
+            // Drawn from a region copy, and from a stretched one when kept.
+            const size_t copies = static_cast<const platform::SdlTexture&>(*texture).UploadedRegions();
+            EXPECT_EQ(copies, keep ? 2u : 1u) << c.what;
+        }
+        EXPECT_EQ(drawn[0], drawn[1]) << c.what;
+        EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), 0xFF203040u), 50) << c.what;
     }
 }
 
