@@ -288,16 +288,17 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
                               outputScaleX == 1.0f && outputScaleY == 1.0f && target.x == std::floor(target.x) &&
                               target.y == std::floor(target.y);
     const Rect onSheet{left, top, right, bottom};
-    SdlTexture::Part part{};
     // The software renderer stretches a scaled sprite anew on every draw:
     // it gets a copy stretched once to the pixels its rectangle covers, which
     // SDL copies texel on pixel.
     const int pixelsWide = static_cast<int>(target.w * outputScaleX);
     const int pixelsHigh = static_cast<int>(target.h * outputScaleY);
-    const bool stretched = pixelsWide != right - left || pixelsHigh != bottom - top;
-    if (!(software_ && keepStretched_ && angle == 0.0f && flip == 0 && stretched &&
-          sdlTexture.ScaledPartFor(onSheet, argb, pixelsWide, pixelsHigh, part)) &&
-        !sdlTexture.PartFor(onSheet, argb, texelOnPixel, part)) {
+    const bool stretchOnce = software_ && keepStretched_ && angle == 0.0f && flip == 0 &&
+                             (pixelsWide != right - left || pixelsHigh != bottom - top);
+    SdlTexture::Part part{};
+    const bool found = (stretchOnce && sdlTexture.ScaledPartFor(onSheet, argb, pixelsWide, pixelsHigh, part)) ||
+                       sdlTexture.PartFor(onSheet, argb, texelOnPixel, part);
+    if (!found) {
         return;
     }
     const SDL_Color colour = ColourOf(part.tinted ? 0xFFFFFFFFu : argb);

@@ -16,6 +16,10 @@ constexpr int kMaxTintedRegions = 256;
 constexpr int kMaxScaledSide = 2048;
 constexpr size_t kMaxScaledPixels = 4u << 20;
 
+// The tint baked into a region's copy: only an opaque colour can be; fading
+// draws modulate instead.
+uint32_t BakedTint(uint32_t argb) { return (argb >> 24) == 0xFF ? argb & 0xFFFFFFu : kWhite; }
+
 uint64_t RegionKey(const Rect& region) {
     return (static_cast<uint64_t>(region.left) << 48) | (static_cast<uint64_t>(region.top) << 32) |
            (static_cast<uint64_t>(region.right) << 16) | static_cast<uint64_t>(region.bottom);
@@ -131,9 +135,7 @@ bool SdlTexture::PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, P
     if (!Upload()) {
         return false;
     }
-    // Only an opaque colour can be baked in; fading draws modulate instead.
-    const uint32_t rgb = argb & 0xFFFFFFu;
-    const uint32_t tint = (argb >> 24) == 0xFF ? rgb : kWhite;
+    const uint32_t tint = BakedTint(argb);
     if (texelOnPixel && tint == kWhite) {
         out = Part{sheet_, region, Opaque(region), false};
         return true;
@@ -168,8 +170,8 @@ bool SdlTexture::ScaledPartFor(const Rect& region, uint32_t argb, int width, int
     if (!PartFor(region, argb, false, part)) {
         return false;
     }
-    const uint32_t tint = part.tinted ? (argb & 0xFFFFFFu) : kWhite;
-    const Key key{RegionKey(region), tint, static_cast<uint32_t>(width) << 16 | static_cast<uint32_t>(height)};
+    const Key key{RegionKey(region), BakedTint(argb),
+                  static_cast<uint32_t>(width) << 16 | static_cast<uint32_t>(height)};
     auto found = regions_.find(key);
     if (found != regions_.end()) {
         out = found->second;
