@@ -15,6 +15,7 @@
 #include "media/Sound.h"
 #include "menu/MainMenu.h"
 #include "platform/Image.h"
+#include "platform/LargePages.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
@@ -88,6 +89,7 @@ void SetWindowIcon(platform::SdlWindow& window, ArchiveFile* archive) {
 }  // namespace
 
 int RunProgram(const CommandLine& options) {
+    platform::ReuseFreedLargeBlocks();
     // Found anywhere but beside the program or in the working folder, the data
     // is an installation's, and the files the program writes go to the user's
     // data folder.

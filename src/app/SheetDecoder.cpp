@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/Textures.h"
+#include "platform/LargePages.h"
+#include "platform/ThreadPriority.h"
 
 SheetDecoder::SheetDecoder(std::vector<std::vector<uint8_t>> files)
     : files_(std::move(files)), slots_(files_.size()) {
@@ -24,9 +26,20 @@ SheetDecoder::~SheetDecoder() {
 }
 
 void SheetDecoder::Work() {
+    // The caller's own start-up work comes first; the workers take the rest.
+    platform::LowerThisThreadsPriority();
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        if (stopping_ || next_ >= files_.size()) {
+        if (stopping_) {
+            return;
+        }
+        if (next_ >= files_.size()) {
+            if (!prefaulted_) {
+                prefaulted_ = true;
+                const size_t bytes = largestBytes_;
+                lock.unlock();
+                platform::PrefaultHeap(bytes);
+            }
             return;
         }
         const size_t index = next_++;
@@ -37,6 +50,7 @@ void SheetDecoder::Work() {
             ApplyColourKey(image);
         }
         lock.lock();
+        largestBytes_ = std::max(largestBytes_, image.pixels.size() * sizeof(image.pixels[0]));
         slots_[index].ok = ok;
         slots_[index].image = std::move(image);
         slots_[index].done = true;

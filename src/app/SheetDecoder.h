@@ -10,7 +10,9 @@
 
 // Decodes PNG files on worker threads (one per core, at most as many as
 // files) while the caller takes the images in order; the workers do not wait
-// for the caller. The colour key is applied to each image.
+// for the caller. The colour key is applied to each image. The first worker
+// left without a file faults in as much heap as the largest image decoded so
+// far, for the textures the caller makes from the images.
 class SheetDecoder {
 public:
     explicit SheetDecoder(std::vector<std::vector<uint8_t>> files);
@@ -36,6 +38,8 @@ private:
     std::vector<Slot> slots_;
     size_t next_ = 0;   // the next file a worker takes
     size_t taken_ = 0;  // files the caller has taken
+    size_t largestBytes_ = 0;  // of the images decoded so far
+    bool prefaulted_ = false;
     bool stopping_ = false;
     std::mutex mutex_;
     std::condition_variable changed_;

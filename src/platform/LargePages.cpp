@@ -2,8 +2,14 @@
 
 #include <SDL.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace platform {
 
@@ -56,6 +62,38 @@ void UseLargePagesForSdl() {
                SDL_SetMemoryFunctions(AdvisedMalloc, AdvisedCalloc, Realloc, Free) == 0;
     }();
     (void)installed;
+}
+
+void ReuseFreedLargeBlocks() {
+#ifdef __GLIBC__
+    static const bool tuned = [] {
+        // One arena: what a worker frees, the main thread can take.
+        mallopt(M_ARENA_MAX, 1);
+        // Blocks up to the largest threshold come from the heap, not from
+        // mappings of their own that are unmapped when freed.
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        // Freed memory at the top of the heap is kept up to this much.
+        mallopt(M_TRIM_THRESHOLD, 32 << 20);
+        return true;
+    }();
+    (void)tuned;
+#endif
+}
+
+void PrefaultHeap(size_t bytes) {
+    if (bytes == 0) {
+        return;
+    }
+    auto* block = static_cast<volatile char*>(std::malloc(bytes));
+    if (block == nullptr) {
+        return;
+    }
+    AdviseLargePages(const_cast<char*>(block), bytes);
+    const auto page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    for (size_t offset = 0; offset < bytes; offset += page) {
+        block[offset] = 0;
+    }
+    std::free(const_cast<char*>(block));
 }
 
 }  // namespace platform

@@ -17,4 +17,16 @@ void AdviseLargePages(void* block, size_t bytes);
 // once, before SDL starts.
 void UseLargePagesForSdl();
 
+// Keeps freed large blocks (sheet-sized pixel buffers) in one heap shared by
+// all threads, to be reused by the next blocks of their size, instead of
+// mapping every block anew and faulting it in page by page. A texture made
+// from a decoded sheet then takes the memory an earlier sheet gave back. Done
+// once, before any thread starts; without the GNU C library it does nothing.
+void ReuseFreedLargeBlocks();
+
+// Faults in a block of `bytes` (in large pages where it can) and frees it
+// again: after ReuseFreedLargeBlocks, the next blocks up to that size cost the
+// thread that takes them no page faults. For a thread with nothing else to do.
+void PrefaultHeap(size_t bytes);
+
 }  // namespace platform

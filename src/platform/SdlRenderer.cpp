@@ -166,13 +166,17 @@ void SdlRenderer::Present() {
     const bool show = !skipUnchanged_ || frames_.NeedsShowing();
     if (show) {
         Flush();
+        // The wait comes before a frame is shown, not after: a frame that
+        // follows a long step (the loading's last, say) shows at once.
+        if (paced_) {
+            Pace();
+        }
         SDL_RenderPresent(renderer_);
         ++presented_;
-    }
-    frames_.EndFrame(show);
-    if (paced_ || (!show && target_ == nullptr)) {
+    } else if (paced_ || target_ == nullptr) {
         Pace();
     }
+    frames_.EndFrame(show);
 }
 
 void SdlRenderer::Pace() {
