@@ -166,6 +166,8 @@ void SdlRenderer::Present() {
     const bool show = !skipUnchanged_ || frames_.NeedsShowing();
     if (show) {
         Flush();
+        std::swap(fadesBefore_, fadesNow_);
+        fadesNow_.clear();
         // The wait comes before a frame is shown, not after: a frame that
         // follows a long step (the loading's last, say) shows at once.
         if (paced_) {
@@ -297,11 +299,27 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
     // SDL copies texel on pixel.
     const int pixelsWide = static_cast<int>(target.w * outputScaleX);
     const int pixelsHigh = static_cast<int>(target.h * outputScaleY);
-    const bool stretchOnce = software_ && keepStretched_ && angle == 0.0f && flip == 0 &&
+    const bool stretchOnce = software_ && keepSoftwareCopies_ && angle == 0.0f && flip == 0 &&
                              (pixelsWide != right - left || pixelsHigh != bottom - top);
+    // A faded draw made alike in the frame shown before is a fade that holds
+    // (a shadow, a dimmed page): it gets a copy with the fade baked in, which
+    // software blends many times faster than it modulates. A fade that moves
+    // every frame modulates instead of making a copy a frame.
+    bool bakeFade = false;
+    if (software_ && keepSoftwareCopies_ && angle == 0.0f && flip == 0 && (argb >> 24) != 0xFF) {
+        uint64_t draw = sdlTexture.Serial();
+        for (const uint64_t part : {uint64_t(uint32_t(left)), uint64_t(uint32_t(top)), uint64_t(uint32_t(right)),
+                                    uint64_t(uint32_t(bottom)), uint64_t(argb), uint64_t(uint32_t(pixelsWide)),
+                                    uint64_t(uint32_t(pixelsHigh))}) {
+            draw = (draw ^ part) * 0x100000001B3ull;
+        }
+        bakeFade = fadesBefore_.count(draw) != 0;
+        fadesNow_.insert(draw);
+    }
     SdlTexture::Part part{};
-    const bool found = (stretchOnce && sdlTexture.ScaledPartFor(onSheet, argb, pixelsWide, pixelsHigh, part)) ||
-                       sdlTexture.PartFor(onSheet, argb, texelOnPixel, part);
+    const bool found =
+        (stretchOnce && sdlTexture.ScaledPartFor(onSheet, argb, pixelsWide, pixelsHigh, part, bakeFade)) ||
+        sdlTexture.PartFor(onSheet, argb, texelOnPixel, part, bakeFade);
     if (!found) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <unordered_set>
 #include <string>
 #include <vector>
 
@@ -41,9 +42,10 @@ public:
 
     // Whether unchanged frames are skipped (on for a window's renderer).
     void SkipUnchangedFrames(bool skip) { skipUnchanged_ = skip; }
-    // Whether a software renderer draws scaled sprites from copies stretched
-    // once (the default) or lets SDL stretch them on every draw.
-    void KeepStretchedCopies(bool keep) { keepStretched_ = keep; }
+    // Whether a software renderer draws from copies it keeps for speed (the
+    // default): scaled sprites stretched once, fades that hold baked in. Else
+    // SDL stretches and modulates on every draw.
+    void KeepSoftwareCopies(bool keep) { keepSoftwareCopies_ = keep; }
     // Frames shown so far.
     int PresentedFrames() const { return presented_; }
 
@@ -85,13 +87,17 @@ private:
     int height_;
     bool paced_;
     bool software_ = false;  // SDL's software renderer: it filters scaled sprites on every draw
-    bool keepStretched_ = true;
+    bool keepSoftwareCopies_ = true;
     bool skipUnchanged_ = false;
     bool watching_ = false;
     int presented_ = 0;
     double lastPresent_ = 0.0;
     DrawList frames_;
     std::shared_ptr<SdlTexture::Register> textures_ = std::make_shared<SdlTexture::Register>();
+    // The faded draws (texture, region, colour, size) of the frame being drawn
+    // and of the one shown before it.
+    std::unordered_set<uint64_t> fadesNow_;
+    std::unordered_set<uint64_t> fadesBefore_;
 };
 
 }  // namespace platform

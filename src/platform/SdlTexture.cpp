@@ -8,17 +8,26 @@ namespace platform {
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFu;
-// Beyond this many tinted copies, all of them are dropped and made anew.
+constexpr uint32_t kPlain = 0xFFFFFFFFu;
+// Beyond this many tinted copies, or this many pixels in them (16 MB), all of
+// them are dropped and made anew.
 constexpr int kMaxTintedRegions = 256;
+constexpr size_t kMaxTintedPixels = 4u << 20;
 // Scaled copies are at most this wide and high, and beyond this many pixels
 // in all (16 MB), all of them are dropped and made anew.
 constexpr int kMaxScaledSide = 2048;
 constexpr size_t kMaxScaledPixels = 4u << 20;
 
-// The tint baked into a region's copy: only an opaque colour can be; fading
-// draws modulate instead.
-uint32_t BakedTint(uint32_t argb) { return (argb >> 24) == 0xFF ? argb & 0xFFFFFFu : kWhite; }
+// The colour baked into a region's copy: an opaque colour always, a fading
+// one only when asked (a fade that changes every frame would make a copy a
+// frame); otherwise the draw modulates.
+uint32_t BakedColour(uint32_t argb, bool bakeFade) {
+    const uint32_t alpha = argb >> 24;
+    if (alpha == 0xFF || (bakeFade && alpha != 0)) {
+        return argb;
+    }
+    return kPlain;
+}
 
 uint64_t RegionKey(const Rect& region) {
     return (static_cast<uint64_t>(region.left) << 48) | (static_cast<uint64_t>(region.top) << 32) |
@@ -93,6 +102,7 @@ void SdlTexture::DropRegions() const {
     }
     regions_.clear();
     tintedCount_ = 0;
+    tintedPixels_ = 0;
     scaledPixels_ = 0;
 }
 
@@ -109,6 +119,7 @@ void SdlTexture::DropCopies(bool scaled) const {
         scaledPixels_ = 0;
     } else {
         tintedCount_ = 0;
+        tintedPixels_ = 0;
     }
 }
 
@@ -131,46 +142,51 @@ bool SdlTexture::Opaque(const Rect& region) const {
     return opaque;
 }
 
-bool SdlTexture::PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out) const {
+bool SdlTexture::PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out, bool bakeFade) const {
     if (!Upload()) {
         return false;
     }
-    const uint32_t tint = BakedTint(argb);
-    if (texelOnPixel && tint == kWhite) {
+    const uint32_t colour = BakedColour(argb, bakeFade);
+    const bool tinted = colour != kPlain;
+    if (texelOnPixel && !tinted) {
         out = Part{sheet_, region, Opaque(region), false};
         return true;
     }
-    const Key key{RegionKey(region), tint};
+    const Key key{RegionKey(region), colour};
     auto found = regions_.find(key);
     if (found != regions_.end()) {
         out = found->second;
         return true;
     }
-    if (tint != kWhite && tintedCount_ >= kMaxTintedRegions) {
-        DropCopies(false);
-    }
     const int width = region.right - region.left;
     const int height = region.bottom - region.top;
-    SDL_Texture* copy = Copy(sheet_, region, tint, width, height);
+    const size_t pixels = static_cast<size_t>(width) * height;
+    if (tinted && (tintedCount_ >= kMaxTintedRegions || tintedPixels_ + pixels > kMaxTintedPixels)) {
+        DropCopies(false);
+    }
+    SDL_Texture* copy = Copy(sheet_, region, colour, width, height);
     if (copy == nullptr) {
         return false;
     }
-    if (tint != kWhite) {
+    if (tinted) {
         ++tintedCount_;
+        tintedPixels_ += pixels;
     }
-    out = regions_.emplace(key, Part{copy, {0, 0, width, height}, Opaque(region), tint != kWhite}).first->second;
+    const bool opaque = (colour >> 24) == 0xFF && Opaque(region);
+    out = regions_.emplace(key, Part{copy, {0, 0, width, height}, opaque, tinted}).first->second;
     return true;
 }
 
-bool SdlTexture::ScaledPartFor(const Rect& region, uint32_t argb, int width, int height, Part& out) const {
+bool SdlTexture::ScaledPartFor(const Rect& region, uint32_t argb, int width, int height, Part& out,
+                               bool bakeFade) const {
     if (width <= 0 || height <= 0 || width > kMaxScaledSide || height > kMaxScaledSide) {
         return false;
     }
     Part part{};
-    if (!PartFor(region, argb, false, part)) {
+    if (!PartFor(region, argb, false, part, bakeFade)) {
         return false;
     }
-    const Key key{RegionKey(region), BakedTint(argb),
+    const Key key{RegionKey(region), BakedColour(argb, bakeFade),
                   static_cast<uint32_t>(width) << 16 | static_cast<uint32_t>(height)};
     auto found = regions_.find(key);
     if (found != regions_.end()) {
@@ -181,7 +197,7 @@ bool SdlTexture::ScaledPartFor(const Rect& region, uint32_t argb, int width, int
     if (scaledPixels_ + pixels > kMaxScaledPixels) {
         DropCopies(true);
     }
-    SDL_Texture* copy = Copy(part.texture, part.source, kWhite, width, height);
+    SDL_Texture* copy = Copy(part.texture, part.source, kPlain, width, height);
     if (copy == nullptr) {
         return false;
     }
@@ -195,7 +211,7 @@ SDL_Texture* SdlTexture::Copy(SDL_Texture* from, const Rect& source, uint32_t ti
     if (copy == nullptr) {
         return nullptr;
     }
-    // A plain copy (alpha included), the tint multiplied in, stretched when
+    // A plain copy (alpha included), the colour multiplied in, stretched when
     // the sizes differ.
     SDL_Texture* previous = SDL_GetRenderTarget(renderer_);
     bool copied = SDL_SetRenderTarget(renderer_, copy) == 0;
@@ -204,7 +220,7 @@ SDL_Texture* SdlTexture::Copy(SDL_Texture* from, const Rect& source, uint32_t ti
         SDL_SetTextureBlendMode(from, SDL_BLENDMODE_NONE);
         SDL_SetTextureColorMod(from, static_cast<Uint8>(tint >> 16), static_cast<Uint8>(tint >> 8),
                                static_cast<Uint8>(tint));
-        SDL_SetTextureAlphaMod(from, 255);
+        SDL_SetTextureAlphaMod(from, static_cast<Uint8>(tint >> 24));
         copied = SDL_RenderCopy(renderer_, from, &sourceRect, nullptr) == 0;
         SDL_SetRenderTarget(renderer_, previous);
     }

@@ -21,9 +21,9 @@ namespace platform {
 // sheet, so that filtering never blends in the pixels of its neighbours on
 // the sheet; a region drawn with an opaque tint gets a copy with the tint
 // applied, so that drawing it needs no colour modulation (which is slow in
-// software). For a software renderer, which filters a scaled copy anew on
-// every draw, a region may also get a copy already scaled to the size it is
-// drawn at.
+// software), and so may a region drawn faded when the caller asks. For a
+// software renderer, which filters a scaled copy anew on every draw, a region
+// may also get a copy already scaled to the size it is drawn at.
 class SdlTexture : public Texture {
 public:
     // The live textures of one renderer; each texture enters it when made and
@@ -35,7 +35,7 @@ public:
         SDL_Texture* texture;
         Rect source;
         bool opaque;  // every texel fully opaque
-        bool tinted;  // the tint is already applied to the texels
+        bool tinted;  // the colour (tint, and fade if baked) is already applied to the texels
     };
 
     // Null when the renderer cannot take an image of that size.
@@ -52,14 +52,18 @@ public:
 
     // The part to draw a region inside the image with the ARGB colour from:
     // the sheet itself when `texelOnPixel` and the colour needs no tinted
-    // copy, else the region's own copy (made on first use). False when the
-    // sheet or the copy cannot be made.
-    bool PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out) const;
+    // copy, else the region's own copy (made on first use). With `bakeFade`,
+    // a fading colour is baked into the copy as an opaque one is; drawn with
+    // plain blending, it puts the modulated draw's colours on the screen
+    // within a step or two of rounding. False when the sheet or the copy
+    // cannot be made.
+    bool PartFor(const Rect& region, uint32_t argb, bool texelOnPixel, Part& out, bool bakeFade = false) const;
     // The same part stretched to width x height pixels (made on first use),
     // to be copied texel on pixel: the very texels a scaled copy of the part
     // puts on the screen, as the software renderer stretches into a surface of
     // the drawn size before it blends. False when it cannot be made.
-    bool ScaledPartFor(const Rect& region, uint32_t argb, int width, int height, Part& out) const;
+    bool ScaledPartFor(const Rect& region, uint32_t argb, int width, int height, Part& out,
+                       bool bakeFade = false) const;
     // Forgets every region copy (they are made again when drawn).
     void DropRegions() const;
     // How many region copies exist now.
@@ -70,7 +74,7 @@ public:
 private:
     struct Key {
         uint64_t region;
-        uint32_t tint;
+        uint32_t tint;      // the ARGB colour baked in, white for none
         uint32_t size = 0;  // width << 16 | height of a scaled copy, 0 for the region's own size
         bool operator==(const Key& other) const {
             return region == other.region && tint == other.tint && size == other.size;
@@ -100,6 +104,7 @@ private:
     mutable std::unordered_map<uint64_t, bool> opaqueRegions_;
     mutable std::unordered_map<Key, Part, KeyHash> regions_;
     mutable int tintedCount_ = 0;
+    mutable size_t tintedPixels_ = 0;
     mutable size_t scaledPixels_ = 0;
 };
 

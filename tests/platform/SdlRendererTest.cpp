@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Platform.h"
 #include "platform/SdlTexture.h"
@@ -24,6 +25,22 @@ platform::Image TwoRegionSheet() {
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
             image.pixels.push_back(x < 4 ? 0xFFFF0000u : 0xFF0000FFu);
+        }
+    }
+    return image;
+}
+
+// A 16 x 16 sheet of colour gradients: the left half opaque, the right half
+// see-through to a degree that grows downwards.
+platform::Image GradientSheet() {
+    platform::Image image;
+    image.width = 16;
+    image.height = 16;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const uint32_t alpha = x < 8 ? 0xFFu : static_cast<uint32_t>(40 + 13 * y);
+            image.pixels.push_back(alpha << 24 | static_cast<uint32_t>(x * 16) << 16 | static_cast<uint32_t>(y * 16) << 8 |
+                                   static_cast<uint32_t>((x * y * 7) & 0xFF));
         }
     }
     return image;
@@ -99,16 +116,7 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
 // stretches the region itself: plain, faded, tinted, opaque, half off the
 // screen, at fractional places and at an output scale other than 1.
 TEST_F(SdlRendererTest, AStretchedCopyDrawsTheSamePixelsAsStretchingOnEveryDraw) {
-    platform::Image image;
-    image.width = 16;
-    image.height = 16;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const uint32_t alpha = x < 8 ? 0xFFu : static_cast<uint32_t>(40 + 13 * y);  // right half see-through
-            image.pixels.push_back(alpha << 24 | static_cast<uint32_t>(x * 16) << 16 | static_cast<uint32_t>(y * 16) << 8 |
-                                   static_cast<uint32_t>((x * y * 7) & 0xFF));
-        }
-    }
+    const platform::Image image = GradientSheet();
     const struct { const char* what; platform::Rect region; float scaleX, scaleY, x, y, outputScale; uint32_t colour; } cases[] = {
         {"opaque, enlarged", {0, 0, 8, 16}, 2.5f, 2.5f, 3.3f, 7.6f, 1.0f, 0xFFFFFFFFu},
         {"see-through, shrunk unevenly", {8, 0, 16, 16}, 1.37f, 0.61f, 10.5f, 2.25f, 1.0f, 0xFFFFFFFFu},
@@ -123,7 +131,7 @@ TEST_F(SdlRendererTest, AStretchedCopyDrawsTheSamePixelsAsStretchingOnEveryDraw)
             auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
             ASSERT_NE(renderer, nullptr);
             SDL_RenderSetScale(renderer->Handle(), c.outputScale, c.outputScale);
-            renderer->KeepStretchedCopies(keep);
+            renderer->KeepSoftwareCopies(keep);
             auto texture = renderer->CreateTexture(image);
             ASSERT_NE(texture, nullptr);
             renderer->Clear(0xFF203040u);
@@ -141,6 +149,68 @@ TEST_F(SdlRendererTest, AStretchedCopyDrawsTheSamePixelsAsStretchingOnEveryDraw)
         EXPECT_EQ(drawn[0], drawn[1]) << c.what;
         EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), 0xFF203040u), 50) << c.what;
     }
+}
+
+// A fade that holds from one frame to the next is drawn from a copy with the
+// fade baked in, and shows the modulated draw's colours within rounding; a
+// fade that moves every frame makes no copy a frame.
+TEST_F(SdlRendererTest, AFadeThatHoldsIsBakedIntoACopyAndOneThatMovesIsNot) {
+    const platform::Image image = GradientSheet();
+    const struct { const char* what; float scale; uint32_t colour; } cases[] = {
+        {"faded", 1.0f, 0x80FFFFFFu},
+        {"a scaled shadow", 2.3f, 0x9F000000u},
+        {"faded and tinted", 1.0f, 0x40C08040u},
+    };
+    constexpr uint32_t kBackground = 0xFF406080u;
+    for (const auto& c : cases) {
+        std::vector<uint32_t> drawn[2];
+        size_t copies[2] = {};
+        for (const bool keep : {false, true}) {
+            auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
+            ASSERT_NE(renderer, nullptr);
+            renderer->KeepSoftwareCopies(keep);
+            auto texture = renderer->CreateTexture(image);
+            ASSERT_NE(texture, nullptr);
+            platform::Transform2D transform;
+            transform.m11 = c.scale;
+            transform.m22 = c.scale;
+            transform.dx = 5.0f;
+            transform.dy = 6.0f;
+            for (int frame = 0; frame < 2; ++frame) {
+                renderer->Present();
+                renderer->Clear(kBackground);
+                renderer->DrawSprite(*texture, {0, 0, 16, 16}, transform, c.colour);
+            }
+            drawn[keep] = renderer->ReadPixels();
+            copies[keep] = static_cast<const platform::SdlTexture&>(*texture).UploadedRegions();
+        }
+        EXPECT_GT(copies[true], copies[false]) << c.what;
+        int largest = 0;
+        for (size_t i = 0; i < drawn[0].size(); ++i) {
+            for (const int shift : {0, 8, 16, 24}) {
+                const int a = static_cast<int>(drawn[0][i] >> shift & 0xFF);
+                const int b = static_cast<int>(drawn[1][i] >> shift & 0xFF);
+                largest = std::max(largest, std::abs(a - b));
+            }
+        }
+        EXPECT_LE(largest, 2) << c.what;
+        EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), kBackground), 200) << c.what;
+    }
+
+    auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
+    ASSERT_NE(renderer, nullptr);
+    auto texture = renderer->CreateTexture(image);
+    ASSERT_NE(texture, nullptr);
+    platform::Transform2D transform;
+    transform.m11 = 2.0f;
+    transform.m22 = 2.0f;
+    for (uint32_t alpha = 20; alpha < 240; alpha += 20) {
+        renderer->Clear(kBackground);
+        renderer->DrawSprite(*texture, {0, 0, 16, 16}, transform, alpha << 24 | 0xFFFFFFu);
+        renderer->Present();
+    }
+    // The region's copy and its stretched copy, none for any fade.
+    EXPECT_EQ(static_cast<const platform::SdlTexture&>(*texture).UploadedRegions(), 2u);
 }
 
 }  // namespace
