@@ -307,11 +307,10 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
     // every frame modulates instead of making a copy a frame.
     bool bakeFade = false;
     if (software_ && keepSoftwareCopies_ && angle == 0.0f && flip == 0 && (argb >> 24) != 0xFF) {
-        uint64_t draw = sdlTexture.Serial();
-        for (const uint64_t part : {uint64_t(uint32_t(left)), uint64_t(uint32_t(top)), uint64_t(uint32_t(right)),
-                                    uint64_t(uint32_t(bottom)), uint64_t(argb), uint64_t(uint32_t(pixelsWide)),
-                                    uint64_t(uint32_t(pixelsHigh))}) {
-            draw = (draw ^ part) * 0x100000001B3ull;
+        constexpr uint64_t kMix = 0x100000001B3ull;
+        uint64_t draw = (sdlTexture.Serial() ^ argb) * kMix;
+        for (const int value : {left, top, right, bottom, pixelsWide, pixelsHigh}) {
+            draw = (draw ^ static_cast<uint32_t>(value)) * kMix;
         }
         bakeFade = fadesBefore_.count(draw) != 0;
         fadesNow_.insert(draw);
