@@ -284,13 +284,14 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
                            std::fabs(by - ay)};
     const SDL_FPoint centre{transform.dx - target.x, transform.dy - target.y};
     const int flip = (scaleX < 0.0f ? SDL_FLIP_HORIZONTAL : 0) | (scaleY < 0.0f ? SDL_FLIP_VERTICAL : 0);
+    const bool upright = angle == 0.0f && flip == 0;
 
     // Texel on pixel: nothing scales, turns or shifts by part of a pixel, so
     // no filtering reaches beyond the region on the sheet.
     float outputScaleX = 1.0f;
     float outputScaleY = 1.0f;
     SDL_RenderGetScale(renderer_, &outputScaleX, &outputScaleY);
-    const bool texelOnPixel = angle == 0.0f && flip == 0 && scaleX == 1.0f && scaleY == 1.0f &&
+    const bool texelOnPixel = upright && scaleX == 1.0f && scaleY == 1.0f &&
                               outputScaleX == 1.0f && outputScaleY == 1.0f && target.x == std::floor(target.x) &&
                               target.y == std::floor(target.y);
     const Rect onSheet{left, top, right, bottom};
@@ -299,14 +300,14 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
     // SDL copies texel on pixel.
     const int pixelsWide = static_cast<int>(target.w * outputScaleX);
     const int pixelsHigh = static_cast<int>(target.h * outputScaleY);
-    const bool stretchOnce = software_ && keepSoftwareCopies_ && angle == 0.0f && flip == 0 &&
-                             (pixelsWide != right - left || pixelsHigh != bottom - top);
+    const bool softwareCopies = software_ && keepSoftwareCopies_ && upright;
+    const bool stretchOnce = softwareCopies && (pixelsWide != right - left || pixelsHigh != bottom - top);
     // A faded draw made alike in the frame shown before is a fade that holds
     // (a shadow, a dimmed page): it gets a copy with the fade baked in, which
     // software blends many times faster than it modulates. A fade that moves
     // every frame modulates instead of making a copy a frame.
     bool bakeFade = false;
-    if (software_ && keepSoftwareCopies_ && angle == 0.0f && flip == 0 && (argb >> 24) != 0xFF) {
+    if (softwareCopies && (argb >> 24) != 0xFF) {
         constexpr uint64_t kMix = 0x100000001B3ull;
         uint64_t draw = (sdlTexture.Serial() ^ argb) * kMix;
         for (const int value : {left, top, right, bottom, pixelsWide, pixelsHigh}) {
@@ -329,7 +330,7 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
     SDL_SetTextureBlendMode(part.texture, part.opaque && colour.a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     const SDL_Rect source{part.source.left, part.source.top, part.source.right - part.source.left,
                           part.source.bottom - part.source.top};
-    if (angle == 0.0f && flip == 0) {
+    if (upright) {
         SDL_RenderCopyF(renderer_, part.texture, &source, &target);
     } else {
         SDL_RenderCopyExF(renderer_, part.texture, &source, &target, angle * 180.0 / M_PI, &centre,

@@ -206,7 +206,7 @@ bool SdlTexture::ScaledPartFor(const Rect& region, uint32_t argb, int width, int
     return true;
 }
 
-SDL_Texture* SdlTexture::Copy(SDL_Texture* from, const Rect& source, uint32_t tint, int width, int height) const {
+SDL_Texture* SdlTexture::Copy(SDL_Texture* from, const Rect& source, uint32_t colour, int width, int height) const {
     SDL_Texture* copy = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
     if (copy == nullptr) {
         return nullptr;
@@ -218,9 +218,9 @@ SDL_Texture* SdlTexture::Copy(SDL_Texture* from, const Rect& source, uint32_t ti
     if (copied) {
         const SDL_Rect sourceRect{source.left, source.top, source.right - source.left, source.bottom - source.top};
         SDL_SetTextureBlendMode(from, SDL_BLENDMODE_NONE);
-        SDL_SetTextureColorMod(from, static_cast<Uint8>(tint >> 16), static_cast<Uint8>(tint >> 8),
-                               static_cast<Uint8>(tint));
-        SDL_SetTextureAlphaMod(from, static_cast<Uint8>(tint >> 24));
+        SDL_SetTextureColorMod(from, static_cast<Uint8>(colour >> 16), static_cast<Uint8>(colour >> 8),
+                               static_cast<Uint8>(colour));
+        SDL_SetTextureAlphaMod(from, static_cast<Uint8>(colour >> 24));
         copied = SDL_RenderCopy(renderer_, from, &sourceRect, nullptr) == 0;
         SDL_SetRenderTarget(renderer_, previous);
     }

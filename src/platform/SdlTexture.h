@@ -74,22 +74,22 @@ public:
 private:
     struct Key {
         uint64_t region;
-        uint32_t tint;      // the ARGB colour baked in, white for none
+        uint32_t colour;    // the ARGB colour baked in, opaque white for none
         uint32_t size = 0;  // width << 16 | height of a scaled copy, 0 for the region's own size
         bool operator==(const Key& other) const {
-            return region == other.region && tint == other.tint && size == other.size;
+            return region == other.region && colour == other.colour && size == other.size;
         }
     };
     struct KeyHash {
         size_t operator()(const Key& key) const {
-            return std::hash<uint64_t>()((key.region * 31 + key.tint) * 31 + key.size);
+            return std::hash<uint64_t>()((key.region * 31 + key.colour) * 31 + key.size);
         }
     };
 
     SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live);
     bool Upload() const;
     bool Opaque(const Rect& region) const;
-    SDL_Texture* Copy(SDL_Texture* from, const Rect& source, uint32_t tint, int width, int height) const;
+    SDL_Texture* Copy(SDL_Texture* from, const Rect& source, uint32_t colour, int width, int height) const;
     // Drops the copies of one kind: tinted ones, or scaled ones.
     void DropCopies(bool scaled) const;
 

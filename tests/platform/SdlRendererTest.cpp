@@ -17,33 +17,33 @@ protected:
     void TearDown() override { platform::Shutdown(); }
 };
 
-// An 8 x 8 sheet: a red left half and a blue right half, two regions side by side.
-platform::Image TwoRegionSheet() {
+// A width x height sheet whose texel (x, y) has the ARGB colour texel(x, y).
+template <typename Texel>
+platform::Image Sheet(int width, int height, Texel texel) {
     platform::Image image;
-    image.width = 8;
-    image.height = 8;
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            image.pixels.push_back(x < 4 ? 0xFFFF0000u : 0xFF0000FFu);
+    image.width = width;
+    image.height = height;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.pixels.push_back(texel(x, y));
         }
     }
     return image;
 }
 
+// An 8 x 8 sheet: a red left half and a blue right half, two regions side by side.
+platform::Image TwoRegionSheet() {
+    return Sheet(8, 8, [](int x, int) { return x < 4 ? 0xFFFF0000u : 0xFF0000FFu; });
+}
+
 // A 16 x 16 sheet of colour gradients: the left half opaque, the right half
 // see-through to a degree that grows downwards.
 platform::Image GradientSheet() {
-    platform::Image image;
-    image.width = 16;
-    image.height = 16;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const uint32_t alpha = x < 8 ? 0xFFu : static_cast<uint32_t>(40 + 13 * y);
-            image.pixels.push_back(alpha << 24 | static_cast<uint32_t>(x * 16) << 16 | static_cast<uint32_t>(y * 16) << 8 |
-                                   static_cast<uint32_t>((x * y * 7) & 0xFF));
-        }
-    }
-    return image;
+    return Sheet(16, 16, [](int x, int y) {
+        const uint32_t alpha = x < 8 ? 0xFFu : static_cast<uint32_t>(40 + 13 * y);
+        return alpha << 24 | static_cast<uint32_t>(x * 16) << 16 | static_cast<uint32_t>(y * 16) << 8 |
+               static_cast<uint32_t>((x * y * 7) & 0xFF);
+    });
 }
 
 TEST_F(SdlRendererTest, AFrameIsShownOnlyWhenItsCallsChangeOrAfterADeviceReset) {
