@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/Clock.h"
+#include "platform/HashMix.h"
 #include "platform/SdlFont.h"
 #include "platform/SdlTexture.h"
 #include "platform/SdlWindow.h"
@@ -166,8 +167,8 @@ void SdlRenderer::Present() {
     const bool show = !skipUnchanged_ || frames_.NeedsShowing();
     if (show) {
         Flush();
-        std::swap(fadesBefore_, fadesNow_);
-        fadesNow_.clear();
+        std::swap(heldBefore_, heldNow_);
+        heldNow_.clear();
         // The wait comes before a frame is shown, not after: a frame that
         // follows a long step (the loading's last, say) shows at once.
         if (paced_) {
@@ -300,24 +301,52 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
     // SDL copies texel on pixel.
     const int pixelsWide = static_cast<int>(target.w * outputScaleX);
     const int pixelsHigh = static_cast<int>(target.h * outputScaleY);
-    const bool softwareCopies = software_ && keepSoftwareCopies_ && upright;
-    const bool stretchOnce = softwareCopies && (pixelsWide != right - left || pixelsHigh != bottom - top);
+    const bool softwareCopies = software_ && keepSoftwareCopies_;
+    const bool stretchOnce = softwareCopies && upright && (pixelsWide != right - left || pixelsHigh != bottom - top);
+    const bool faded = (argb >> 24) != 0xFF;
     // A faded draw made alike in the frame shown before is a fade that holds
     // (a shadow, a dimmed page): it gets a copy with the fade baked in, which
-    // software blends many times faster than it modulates. A fade that moves
-    // every frame modulates instead of making a copy a frame.
-    bool bakeFade = false;
-    if (softwareCopies && (argb >> 24) != 0xFF) {
-        constexpr uint64_t kMix = 0x100000001B3ull;
-        uint64_t draw = (sdlTexture.Serial() ^ argb) * kMix;
+    // software blends many times faster than it modulates. A turned draw made
+    // alike before gets a copy turned once, which software copies many times
+    // faster than it turns. A fade or a turn that moves every frame is drawn
+    // as it comes instead of making a copy a frame.
+    bool held = false;
+    if (softwareCopies && (faded || !upright)) {
+        uint64_t draw = MixIn(sdlTexture.Serial(), argb);
         for (const int value : {left, top, right, bottom, pixelsWide, pixelsHigh}) {
-            draw = (draw ^ static_cast<uint32_t>(value)) * kMix;
+            draw = MixIn(draw, static_cast<uint32_t>(value));
         }
-        bakeFade = fadesBefore_.count(draw) != 0;
-        fadesNow_.insert(draw);
+        if (!upright) {
+            for (const float value : {angle, centre.x, centre.y, target.w, target.h}) {
+                draw = MixIn(draw, BitsOf(value));
+            }
+            draw = MixIn(draw, static_cast<uint32_t>(flip));
+        }
+        held = heldBefore_.count(draw) != 0;
+        heldNow_.insert(draw);
     }
+    const bool bakeFade = held && faded;
+    const double degrees = angle * 180.0 / M_PI;
+    const SdlTexture::Turn turn{static_cast<int>(target.w), static_cast<int>(target.h), degrees,
+                                centre.x, centre.y, flip};
     SdlTexture::Part part{};
+    bool turnedOnce = held && !upright && sdlTexture.TurnedPartFor(onSheet, argb, turn, part, bakeFade);
+    // Where the renderer would have put the turned texels: the rectangle's
+    // corner cut to whole pixels, then the copy's offset. At an output scale,
+    // SDL clips a turned sprite at the screen's edge unlike a copied one: one
+    // that reaches the edge is turned as it comes.
+    const SDL_FRect placed{static_cast<float>(static_cast<int>(target.x) + part.offsetX),
+                           static_cast<float>(static_cast<int>(target.y) + part.offsetY),
+                           static_cast<float>(part.source.right - part.source.left),
+                           static_cast<float>(part.source.bottom - part.source.top)};
+    if (turnedOnce && (outputScaleX != 1.0f || outputScaleY != 1.0f)) {
+        SDL_Rect screen{};
+        SDL_RenderGetViewport(renderer_, &screen);
+        turnedOnce = placed.x >= 1.0f && placed.y >= 1.0f && placed.x + placed.w + 1.0f <= static_cast<float>(screen.w) &&
+                     placed.y + placed.h + 1.0f <= static_cast<float>(screen.h);
+    }
     const bool found =
+        turnedOnce ||
         (stretchOnce && sdlTexture.ScaledPartFor(onSheet, argb, pixelsWide, pixelsHigh, part, bakeFade)) ||
         sdlTexture.PartFor(onSheet, argb, texelOnPixel, part, bakeFade);
     if (!found) {
@@ -326,14 +355,18 @@ void SdlRenderer::ExecuteSprite(const DrawCommand& command) {
     const SDL_Color colour = ColourOf(part.tinted ? 0xFFFFFFFFu : argb);
     SDL_SetTextureColorMod(part.texture, colour.r, colour.g, colour.b);
     SDL_SetTextureAlphaMod(part.texture, colour.a);
-    // Opaque texels drawn without fading need no blending: a plain copy.
-    SDL_SetTextureBlendMode(part.texture, part.opaque && colour.a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    // Opaque texels drawn upright without fading need no blending: a plain
+    // copy. Turned, their edges blend into what lies beneath.
+    const bool blend = !(part.opaque && colour.a == 255 && upright);
+    SDL_SetTextureBlendMode(part.texture, blend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
     const SDL_Rect source{part.source.left, part.source.top, part.source.right - part.source.left,
                           part.source.bottom - part.source.top};
-    if (upright) {
+    if (turnedOnce) {
+        SDL_RenderCopyF(renderer_, part.texture, &source, &placed);
+    } else if (upright) {
         SDL_RenderCopyF(renderer_, part.texture, &source, &target);
     } else {
-        SDL_RenderCopyExF(renderer_, part.texture, &source, &target, angle * 180.0 / M_PI, &centre,
+        SDL_RenderCopyExF(renderer_, part.texture, &source, &target, degrees, &centre,
                           static_cast<SDL_RendererFlip>(flip));
     }
 }

@@ -43,8 +43,9 @@ public:
     // Whether unchanged frames are skipped (on for a window's renderer).
     void SkipUnchangedFrames(bool skip) { skipUnchanged_ = skip; }
     // Whether a software renderer draws from copies it keeps for speed (the
-    // default): scaled sprites stretched once, fades that hold baked in. Else
-    // SDL stretches and modulates on every draw.
+    // default): scaled sprites stretched once, fades that hold baked in, turns
+    // that hold turned once. Else SDL stretches, modulates and turns on every
+    // draw.
     void KeepSoftwareCopies(bool keep) { keepSoftwareCopies_ = keep; }
     // Frames shown so far.
     int PresentedFrames() const { return presented_; }
@@ -94,10 +95,10 @@ private:
     double lastPresent_ = 0.0;
     DrawList frames_;
     std::shared_ptr<SdlTexture::Register> textures_ = std::make_shared<SdlTexture::Register>();
-    // The faded draws (texture, region, colour, size) of the frame being drawn
-    // and of the one shown before it.
-    std::unordered_set<uint64_t> fadesNow_;
-    std::unordered_set<uint64_t> fadesBefore_;
+    // The faded or turned draws (texture, region, colour, size, turn) of the
+    // frame being drawn and of the one shown before it.
+    std::unordered_set<uint64_t> heldNow_;
+    std::unordered_set<uint64_t> heldBefore_;
 };
 
 }  // namespace platform

@@ -22,8 +22,9 @@ namespace platform {
 // the sheet; a region drawn with an opaque tint gets a copy with the tint
 // applied, so that drawing it needs no colour modulation (which is slow in
 // software), and so may a region drawn faded when the caller asks. For a
-// software renderer, which filters a scaled copy anew on every draw, a region
-// may also get a copy already scaled to the size it is drawn at.
+// software renderer, which filters a scaled copy anew on every draw and turns
+// a turned one anew on every draw, a region may also get a copy already scaled
+// to the size it is drawn at, or already turned as it is drawn.
 class SdlTexture : public Texture {
 public:
     // The live textures of one renderer; each texture enters it when made and
@@ -36,6 +37,22 @@ public:
         Rect source;
         bool opaque;  // every texel fully opaque
         bool tinted;  // the colour (tint, and fade if baked) is already applied to the texels
+        // Where the part's top-left corner lands relative to the top-left
+        // corner of the rectangle drawn (a turned copy reaches beyond it).
+        int offsetX = 0;
+        int offsetY = 0;
+    };
+
+    // How a region is drawn turned: stretched to width x height, mirrored
+    // (SDL_RendererFlip bits), then turned clockwise by `degrees` about the
+    // centre, which is given relative to the rectangle's top-left corner.
+    struct Turn {
+        int width;
+        int height;
+        double degrees;
+        float centreX;
+        float centreY;
+        int flip;
     };
 
     // Null when the renderer cannot take an image of that size.
@@ -64,6 +81,12 @@ public:
     // the drawn size before it blends. False when it cannot be made.
     bool ScaledPartFor(const Rect& region, uint32_t argb, int width, int height, Part& out,
                        bool bakeFade = false) const;
+    // The part turned as the software renderer turns it (made on first use),
+    // to be copied texel on pixel at the part's offset from the rectangle's
+    // top-left corner (whole pixels, cut towards zero): the very texels that
+    // turning the part on every draw would blend onto the screen. False when
+    // it cannot be made.
+    bool TurnedPartFor(const Rect& region, uint32_t argb, const Turn& turn, Part& out, bool bakeFade = false) const;
     // Forgets every region copy (they are made again when drawn).
     void DropRegions() const;
     // How many region copies exist now.
@@ -72,26 +95,34 @@ public:
     bool Uploaded() const { return sheet_ != nullptr; }
 
 private:
+    // A region's own copy, plain or tinted; a scaled one; a turned one.
+    enum class Kind { Plain, Tinted, Scaled, Turned };
     struct Key {
         uint64_t region;
-        uint32_t colour;    // the ARGB colour baked in, opaque white for none
-        uint32_t size = 0;  // width << 16 | height of a scaled copy, 0 for the region's own size
-        bool operator==(const Key& other) const {
-            return region == other.region && colour == other.colour && size == other.size;
-        }
+        uint32_t colour;  // the ARGB colour baked in, opaque white for none
+        Kind kind;
+        uint32_t size = 0;  // width << 16 | height of a scaled or turned copy
+        // A turned copy's angle and centre (their bits) and mirroring.
+        uint64_t angle = 0;
+        uint64_t centre = 0;
+        int flip = 0;
+        bool operator==(const Key& other) const = default;
     };
     struct KeyHash {
-        size_t operator()(const Key& key) const {
-            return std::hash<uint64_t>()((key.region * 31 + key.colour) * 31 + key.size);
-        }
+        size_t operator()(const Key& key) const;
     };
 
     SdlTexture(SDL_Renderer* renderer, Image image, std::shared_ptr<Register> live);
     bool Upload() const;
     bool Opaque(const Rect& region) const;
-    SDL_Texture* Copy(SDL_Texture* from, const Rect& source, uint32_t colour, int width, int height) const;
-    // Drops the copies of one kind: tinted ones, or scaled ones.
-    void DropCopies(bool scaled) const;
+    // A copy of the source part of `from` the size of `box`, the colour
+    // multiplied in: the part stretched over it, or turned as `turn` says
+    // with the box's corner where the turned rectangle's lies.
+    SDL_Texture* Copy(SDL_Texture* from, const Rect& source, uint32_t colour, const Rect& box,
+                      const Turn* turn = nullptr) const;
+    // Drops the copies of one kind (a tinted copy of the region's own size,
+    // scaled ones or turned ones) when `pixels` more would exceed its budget.
+    void MakeRoom(Kind kind, size_t pixels) const;
 
     SDL_Renderer* renderer_;
     int width_;
@@ -104,8 +135,7 @@ private:
     mutable std::unordered_map<uint64_t, bool> opaqueRegions_;
     mutable std::unordered_map<Key, Part, KeyHash> regions_;
     mutable int tintedCount_ = 0;
-    mutable size_t tintedPixels_ = 0;
-    mutable size_t scaledPixels_ = 0;
+    mutable size_t pixelsOf_[4] = {};  // the pixels in the copies of each kind
 };
 
 }  // namespace platform

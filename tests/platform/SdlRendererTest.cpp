@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/Platform.h"
@@ -115,6 +116,19 @@ TEST_F(SdlRendererTest, ARegionShowsOnlyItsOwnTexelsPlainScaledOrTinted) {
 // A stretched copy must put on the screen exactly what SDL draws when it
 // stretches the region itself: plain, faded, tinted, opaque, half off the
 // screen, at fractional places and at an output scale other than 1.
+// The largest difference of one colour channel between two screens.
+int LargestDifference(const std::vector<uint32_t>& one, const std::vector<uint32_t>& other) {
+    int largest = one.size() == other.size() ? 0 : 255;
+    for (size_t i = 0; i < std::min(one.size(), other.size()); ++i) {
+        for (const int shift : {0, 8, 16, 24}) {
+            const int a = static_cast<int>(one[i] >> shift & 0xFF);
+            const int b = static_cast<int>(other[i] >> shift & 0xFF);
+            largest = std::max(largest, std::abs(a - b));
+        }
+    }
+    return largest;
+}
+
 TEST_F(SdlRendererTest, AStretchedCopyDrawsTheSamePixelsAsStretchingOnEveryDraw) {
     const platform::Image image = GradientSheet();
     const struct { const char* what; platform::Rect region; float scaleX, scaleY, x, y, outputScale; uint32_t colour; } cases[] = {
@@ -153,7 +167,7 @@ TEST_F(SdlRendererTest, AStretchedCopyDrawsTheSamePixelsAsStretchingOnEveryDraw)
 
 // A fade that holds from one frame to the next is drawn from a copy with the
 // fade baked in, and shows the modulated draw's colours within rounding; a
-// fade that moves every frame makes no copy a frame.
+// fade or a turn that moves every frame makes no copy a frame.
 TEST_F(SdlRendererTest, AFadeThatHoldsIsBakedIntoACopyAndOneThatMovesIsNot) {
     const platform::Image image = GradientSheet();
     const struct { const char* what; float scale; uint32_t colour; } cases[] = {
@@ -185,15 +199,7 @@ TEST_F(SdlRendererTest, AFadeThatHoldsIsBakedIntoACopyAndOneThatMovesIsNot) {
             copies[keep] = static_cast<const platform::SdlTexture&>(*texture).UploadedRegions();
         }
         EXPECT_GT(copies[true], copies[false]) << c.what;
-        int largest = 0;
-        for (size_t i = 0; i < drawn[0].size(); ++i) {
-            for (const int shift : {0, 8, 16, 24}) {
-                const int a = static_cast<int>(drawn[0][i] >> shift & 0xFF);
-                const int b = static_cast<int>(drawn[1][i] >> shift & 0xFF);
-                largest = std::max(largest, std::abs(a - b));
-            }
-        }
-        EXPECT_LE(largest, 2) << c.what;
+        EXPECT_LE(LargestDifference(drawn[0], drawn[1]), 2) << c.what;
         EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), kBackground), 200) << c.what;
     }
 
@@ -207,10 +213,67 @@ TEST_F(SdlRendererTest, AFadeThatHoldsIsBakedIntoACopyAndOneThatMovesIsNot) {
     for (uint32_t alpha = 20; alpha < 240; alpha += 20) {
         renderer->Clear(kBackground);
         renderer->DrawSprite(*texture, {0, 0, 16, 16}, transform, alpha << 24 | 0xFFFFFFu);
+        platform::Transform2D turning;
+        turning.m11 = std::cos(alpha / 100.0f);
+        turning.m12 = std::sin(alpha / 100.0f);
+        turning.m21 = -turning.m12;
+        turning.m22 = turning.m11;
+        turning.dx = 30.0f;
+        renderer->DrawSprite(*texture, {0, 0, 16, 16}, turning, 0xFFFFFFFFu);
         renderer->Present();
     }
-    // The region's copy and its stretched copy, none for any fade.
+    // The region's copy and its stretched copy, none for any fade or turn.
     EXPECT_EQ(static_cast<const platform::SdlTexture&>(*texture).UploadedRegions(), 2u);
+}
+
+// A turn that holds from one frame to the next is drawn from a copy turned
+// once, which puts the very pixels on the screen that turning it on every
+// draw puts there, also at an output scale; a held fade is baked in as well
+// (rounded within a step or two).
+TEST_F(SdlRendererTest, ATurnThatHoldsIsDrawnFromACopyTurnedOnceWithTheSamePixels) {
+    const platform::Image image = GradientSheet();
+    const struct { const char* what; float degrees, scaleX, scaleY, x, y, outputScale; uint32_t colour; } cases[] = {
+        {"turned", 30.0f, 1.0f, 1.0f, 20.0f, 20.0f, 1.0f, 0xFFFFFFFFu},
+        {"turned and scaled, between pixels", 117.5f, 1.7f, 1.3f, 31.4f, 18.7f, 1.0f, 0xFFFFFFFFu},
+        {"mirrored", 0.0f, -1.0f, 1.0f, 40.0f, 10.0f, 1.0f, 0xFFFFFFFFu},
+        {"a quarter turn", 90.0f, 1.0f, 1.0f, 30.0f, 5.0f, 1.0f, 0xFFFFFFFFu},
+        {"turned back, tinted and faded", -45.0f, 1.2f, 1.2f, 25.0f, 30.0f, 1.0f, 0xB0C08040u},
+        {"half off the screen", 200.0f, 2.0f, 2.0f, 2.0f, 60.0f, 1.0f, 0xFFFFFFFFu},
+        {"at an output scale", 75.0f, 1.1f, 0.9f, 19.6f, 21.3f, 1.28f, 0xFFFFFFFFu},
+        {"mirrored at an output scale", 160.0f, -1.3f, 1.3f, 18.0f, 28.5f, 1.40625f, 0x80FFFFFFu},
+        {"half off the screen at an output scale", 160.0f, 1.3f, 1.3f, 24.0f, 22.5f, 1.40625f, 0xFFFFFFFFu},
+    };
+    constexpr uint32_t kBackground = 0xFF203040u;
+    for (const auto& c : cases) {
+        std::vector<uint32_t> drawn[2];
+        size_t copies[2] = {};
+        for (const bool keep : {false, true}) {
+            auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
+            ASSERT_NE(renderer, nullptr);
+            SDL_RenderSetScale(renderer->Handle(), c.outputScale, c.outputScale);
+            renderer->KeepSoftwareCopies(keep);
+            auto texture = renderer->CreateTexture(image);
+            ASSERT_NE(texture, nullptr);
+            const float radians = c.degrees * static_cast<float>(M_PI) / 180.0f;
+            platform::Transform2D transform;
+            transform.m11 = c.scaleX * std::cos(radians);
+            transform.m12 = c.scaleX * std::sin(radians);
+            transform.m21 = -c.scaleY * std::sin(radians);
+            transform.m22 = c.scaleY * std::cos(radians);
+            transform.dx = c.x;
+            transform.dy = c.y;
+            for (int frame = 0; frame < 2; ++frame) {
+                renderer->Present();
+                renderer->Clear(kBackground);
+                renderer->DrawSprite(*texture, {0, 0, 16, 16}, transform, c.colour);
+            }
+            drawn[keep] = renderer->ReadPixels();
+            copies[keep] = static_cast<const platform::SdlTexture&>(*texture).UploadedRegions();
+        }
+        EXPECT_GT(copies[true], copies[false]) << c.what;
+        EXPECT_LE(LargestDifference(drawn[0], drawn[1]), c.colour >> 24 == 0xFF ? 0 : 2) << c.what;
+        EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), kBackground), 100) << c.what;
+    }
 }
 
 }  // namespace
