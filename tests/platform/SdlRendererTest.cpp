@@ -129,6 +129,37 @@ int LargestDifference(const std::vector<uint32_t>& one, const std::vector<uint32
     return largest;
 }
 
+// One sprite drawn in two frames running, once without software copies
+// ([0]) and once with them ([1]): the second frame's screens and the copies
+// each left in the texture.
+struct HeldDraw {
+    std::vector<uint32_t> drawn[2];
+    size_t copies[2] = {};
+};
+
+HeldDraw DrawHeldSprite(const platform::Image& image, const platform::Transform2D& transform, uint32_t colour,
+                        uint32_t background, float outputScale = 1.0f) {
+    HeldDraw result;
+    for (const bool keep : {false, true}) {
+        auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
+        auto texture = renderer ? renderer->CreateTexture(image) : nullptr;
+        if (!texture) {
+            ADD_FAILURE() << "no offscreen renderer or texture";
+            return result;
+        }
+        SDL_RenderSetScale(renderer->Handle(), outputScale, outputScale);
+        renderer->KeepSoftwareCopies(keep);
+        for (int frame = 0; frame < 2; ++frame) {
+            renderer->Present();
+            renderer->Clear(background);
+            renderer->DrawSprite(*texture, {0, 0, 16, 16}, transform, colour);
+        }
+        result.drawn[keep] = renderer->ReadPixels();
+        result.copies[keep] = static_cast<const platform::SdlTexture&>(*texture).UploadedRegions();
+    }
+    return result;
+}
+
 TEST_F(SdlRendererTest, AStretchedCopyDrawsTheSamePixelsAsStretchingOnEveryDraw) {
     const platform::Image image = GradientSheet();
     const struct { const char* what; platform::Rect region; float scaleX, scaleY, x, y, outputScale; uint32_t colour; } cases[] = {
@@ -177,27 +208,13 @@ TEST_F(SdlRendererTest, AFadeThatHoldsIsBakedIntoACopyAndOneThatMovesIsNot) {
     };
     constexpr uint32_t kBackground = 0xFF406080u;
     for (const auto& c : cases) {
-        std::vector<uint32_t> drawn[2];
-        size_t copies[2] = {};
-        for (const bool keep : {false, true}) {
-            auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
-            ASSERT_NE(renderer, nullptr);
-            renderer->KeepSoftwareCopies(keep);
-            auto texture = renderer->CreateTexture(image);
-            ASSERT_NE(texture, nullptr);
-            platform::Transform2D transform;
-            transform.m11 = c.scale;
-            transform.m22 = c.scale;
-            transform.dx = 5.0f;
-            transform.dy = 6.0f;
-            for (int frame = 0; frame < 2; ++frame) {
-                renderer->Present();
-                renderer->Clear(kBackground);
-                renderer->DrawSprite(*texture, {0, 0, 16, 16}, transform, c.colour);
-            }
-            drawn[keep] = renderer->ReadPixels();
-            copies[keep] = static_cast<const platform::SdlTexture&>(*texture).UploadedRegions();
-        }
+        platform::Transform2D transform;
+        transform.m11 = c.scale;
+        transform.m22 = c.scale;
+        transform.dx = 5.0f;
+        transform.dy = 6.0f;
+        const HeldDraw held = DrawHeldSprite(image, transform, c.colour, kBackground);
+        const auto& [drawn, copies] = held;
         EXPECT_GT(copies[true], copies[false]) << c.what;
         EXPECT_LE(LargestDifference(drawn[0], drawn[1]), 2) << c.what;
         EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), kBackground), 200) << c.what;
@@ -245,31 +262,16 @@ TEST_F(SdlRendererTest, ATurnThatHoldsIsDrawnFromACopyTurnedOnceWithTheSamePixel
     };
     constexpr uint32_t kBackground = 0xFF203040u;
     for (const auto& c : cases) {
-        std::vector<uint32_t> drawn[2];
-        size_t copies[2] = {};
-        for (const bool keep : {false, true}) {
-            auto renderer = platform::SdlRenderer::CreateOffscreen(64, 64);
-            ASSERT_NE(renderer, nullptr);
-            SDL_RenderSetScale(renderer->Handle(), c.outputScale, c.outputScale);
-            renderer->KeepSoftwareCopies(keep);
-            auto texture = renderer->CreateTexture(image);
-            ASSERT_NE(texture, nullptr);
-            const float radians = c.degrees * static_cast<float>(M_PI) / 180.0f;
-            platform::Transform2D transform;
-            transform.m11 = c.scaleX * std::cos(radians);
-            transform.m12 = c.scaleX * std::sin(radians);
-            transform.m21 = -c.scaleY * std::sin(radians);
-            transform.m22 = c.scaleY * std::cos(radians);
-            transform.dx = c.x;
-            transform.dy = c.y;
-            for (int frame = 0; frame < 2; ++frame) {
-                renderer->Present();
-                renderer->Clear(kBackground);
-                renderer->DrawSprite(*texture, {0, 0, 16, 16}, transform, c.colour);
-            }
-            drawn[keep] = renderer->ReadPixels();
-            copies[keep] = static_cast<const platform::SdlTexture&>(*texture).UploadedRegions();
-        }
+        const float radians = c.degrees * static_cast<float>(M_PI) / 180.0f;
+        platform::Transform2D transform;
+        transform.m11 = c.scaleX * std::cos(radians);
+        transform.m12 = c.scaleX * std::sin(radians);
+        transform.m21 = -c.scaleY * std::sin(radians);
+        transform.m22 = c.scaleY * std::cos(radians);
+        transform.dx = c.x;
+        transform.dy = c.y;
+        const HeldDraw held = DrawHeldSprite(image, transform, c.colour, kBackground, c.outputScale);
+        const auto& [drawn, copies] = held;
         EXPECT_GT(copies[true], copies[false]) << c.what;
         EXPECT_LE(LargestDifference(drawn[0], drawn[1]), c.colour >> 24 == 0xFF ? 0 : 2) << c.what;
         EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), kBackground), 100) << c.what;
