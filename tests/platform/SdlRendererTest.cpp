@@ -213,8 +213,7 @@ TEST_F(SdlRendererTest, AFadeThatHoldsIsBakedIntoACopyAndOneThatMovesIsNot) {
         transform.m22 = c.scale;
         transform.dx = 5.0f;
         transform.dy = 6.0f;
-        const HeldDraw held = DrawHeldSprite(image, transform, c.colour, kBackground);
-        const auto& [drawn, copies] = held;
+        const auto [drawn, copies] = DrawHeldSprite(image, transform, c.colour, kBackground);
         EXPECT_GT(copies[true], copies[false]) << c.what;
         EXPECT_LE(LargestDifference(drawn[0], drawn[1]), 2) << c.what;
         EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), kBackground), 200) << c.what;
@@ -270,8 +269,7 @@ TEST_F(SdlRendererTest, ATurnThatHoldsIsDrawnFromACopyTurnedOnceWithTheSamePixel
         transform.m22 = c.scaleY * std::cos(radians);
         transform.dx = c.x;
         transform.dy = c.y;
-        const HeldDraw held = DrawHeldSprite(image, transform, c.colour, kBackground, c.outputScale);
-        const auto& [drawn, copies] = held;
+        const auto [drawn, copies] = DrawHeldSprite(image, transform, c.colour, kBackground, c.outputScale);
         EXPECT_GT(copies[true], copies[false]) << c.what;
         EXPECT_LE(LargestDifference(drawn[0], drawn[1]), c.colour >> 24 == 0xFF ? 0 : 2) << c.what;
         EXPECT_GT(64 * 64 - std::count(drawn[1].begin(), drawn[1].end(), kBackground), 100) << c.what;
