@@ -59,9 +59,9 @@ void MainMenu::CountTestGame() {
     double overall = testGradeSum / testGames;
     if (state == Knobel_Game::STATE_ABORTED) {
         // Breaking off early costs up to 4 points; breaking off late never pays.
-        const double penalty = std::max(0.0, 1.0 - testGames / kFullTestGames) * kAbortPenalty;
-        overall = std::clamp(penalty + testGradeSum / testGames, 1.0, Knobel_Game::kWorstGrade);
+        overall += std::max(0.0, 1.0 - testGames / kFullTestGames) * kAbortPenalty;
     }
+    overall = Knobel_Game::ClampGrade(overall);
     testFinal = overall;
     if (app->statistics && app->statistics->Qualifies(overall)) {
         pendingTest = std::make_unique<TestEntry>();

@@ -147,7 +147,8 @@ void GameRulesTest::AnyPlayGradesWithinTheScaleAndWritesTheSaveFile() {
         }
         auto game = Create(level);
         game->StartGame();
-        for (int round = 0; round < 20 && game->GetState() == Knobel_Game::STATE_RUNNING; ++round) {
+        // Long enough for the plays that run a fixed time (the reaction games) to finish.
+        for (int round = 0; round < 80 && game->GetState() == Knobel_Game::STATE_RUNNING; ++round) {
             Burst(*game);
             RunFrames(*game, 1.0);
             const int state = game->GetState();

@@ -1,5 +1,7 @@
 #include "games/base/AnswerTally.h"
 
+#include <algorithm>
+
 #include "settings/TextFormat.h"
 
 namespace {
@@ -18,15 +20,19 @@ int AnswerTally::PercentRight() const {
     return static_cast<int>(static_cast<double>(right) / Answered() * 100.0);
 }
 
-double AnswerTally::Grade(bool finished, double seconds, double secondsPerPoint) const {
-    const double timePart = 1.0 + seconds / secondsPerPoint;
+double AnswerTally::Grade(bool finished, double seconds, double secondsPerPoint, double secondsPerPointEnded) const {
+    const auto finishedGrade = [&](int wrongAnswers) {
+        return static_cast<double>(wrongAnswers) / tasks * 5.0 + 1.0 + seconds / secondsPerPoint;
+    };
     if (finished) {
-        return static_cast<double>(wrong) / tasks * 5.0 + timePart;
+        return finishedGrade(wrong);
     }
     if (Answered() <= 0) {
         return kNothingGraded;
     }
-    return static_cast<double>(wrong) / Answered() * 10.0 + timePart;
+    const double endedGrade = static_cast<double>(wrong) / Answered() * 10.0 + 1.0 + seconds / secondsPerPointEnded;
+    const int open = std::max(0, tasks - Answered());
+    return std::max(endedGrade, finishedGrade(wrong + open));
 }
 
 std::string AnswerTally::RightWrongLines() const {

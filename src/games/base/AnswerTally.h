@@ -12,10 +12,17 @@ struct AnswerTally {
     // The right answers in percent of the answers, cut to a whole number; 0
     // before the first answer.
     int PercentRight() const;
-    // The grade of the play, before the cap at 6.0: when every task was done,
-    // 1 + 5 x wrong / tasks; when the play ended early, 1 + 10 x wrong /
-    // answers, or 6.0 without an answer. Each second adds 1 / secondsPerPoint.
-    double Grade(bool finished, double seconds, double secondsPerPoint) const;
+    // The grade of the play, before it is held to the scale. When every task
+    // was done: 1 + 5 x wrong / tasks, each second adding 1 / secondsPerPoint.
+    // When the play ended early: 1 + 10 x wrong / answers, each second adding
+    // 1 / secondsPerPointEnded, or 6.0 without an answer; but never better
+    // than finishing at once with every task still open answered wrong, so
+    // that breaking off after a good start never pays.
+    double Grade(bool finished, double seconds, double secondsPerPoint, double secondsPerPointEnded) const;
+    // The same where a second costs as much in a play ended early.
+    double Grade(bool finished, double seconds, double secondsPerPoint) const {
+        return Grade(finished, seconds, secondsPerPoint, secondsPerPoint);
+    }
     // The lines of the right and of the wrong answers.
     std::string RightWrongLines() const;
     // The line of the percentage of right answers.

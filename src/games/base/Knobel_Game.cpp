@@ -121,9 +121,11 @@ void Knobel_Game::AddRecordEntry(std::unique_ptr<RecordEntry> entry) { records.I
 
 void Knobel_Game::ResetRecords() { records.Reset(); }
 
-void Knobel_Game::SetGrade(double value) {
-    grade = (std::isfinite(value) && value < kWorstGrade) ? value : kWorstGrade;
+double Knobel_Game::ClampGrade(double value) {
+    return std::isfinite(value) ? std::clamp(value, kBestGrade, kWorstGrade) : kWorstGrade;
 }
+
+void Knobel_Game::SetGrade(double value) { grade = ClampGrade(value); }
 
 void Knobel_Game::AddPlayTime(double seconds) {
     if (state == STATE_RUNNING && std::isfinite(seconds)) {

@@ -30,8 +30,14 @@ public:
 
     // The worst grade, and the grade of a play with nothing achieved.
     static constexpr double kWorstGrade = 6.0;
+    // The best grade.
+    static constexpr double kBestGrade = 1.0;
     // Plays graded this well or better count as solved.
     static constexpr double kSolvedGrade = 1.5;
+
+    // A grade as the scale has it: within 1.0 to 6.0, and 6.0 for a value
+    // that is not finite. Every grade shown, stored or averaged passes here.
+    static double ClampGrade(double value);
 
     // level: the menu's difficulty 0..2 (others are taken as the nearest).
     // saveFileName: the game's own save file, such as "rechnen.sav".
@@ -84,7 +90,7 @@ public:
     void DisableRecording() { recordOnExit = false; }
 
 protected:
-    // Sets the grade, kept finite and never worse than 6.0.
+    // Sets the grade, held to the scale by ClampGrade.
     void SetGrade(double value);
     // Adds to the play time while the game is in STATE_RUNNING.
     void AddPlayTime(double seconds);

@@ -23,7 +23,9 @@ SquareGrid::SquareGrid(bool locked, int side, int type, int totalSize, std::opti
             squares.emplace_back(cellSize, position, type);
         }
     }
-    if (locked) {
+    // A locked grid's pattern is never empty: switches that cancel out are
+    // drawn again.
+    while (locked && LitCount() == 0) {
         for (int i = 0; i < kPatternSwitches; ++i) {
             squares[static_cast<size_t>(Random() % Count())].Switch();
         }

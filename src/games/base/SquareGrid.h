@@ -10,9 +10,10 @@
 // total size around a centre point with a gap between neighbours. The square
 // of column u and row v has index u * n + v (columns first).
 //
-// A locked grid shows a random pattern and ignores clicks; an unlocked grid
-// starts with every square unlit and switches a square per click. Either kind
-// can still be set square by square and combined with another grid.
+// A locked grid shows a random pattern, never an empty one, and ignores
+// clicks; an unlocked grid starts with every square unlit and switches a
+// square per click. Either kind can still be set square by square and
+// combined with another grid.
 class SquareGrid {
 public:
     // How many random switches make the pattern of a locked grid.

@@ -71,8 +71,8 @@ const std::string& TaskGame::GetResultText() {
 }
 
 void TaskGame::ComputeGrade() {
-    const bool finished = GetState() == STATE_FINISHED;
-    SetGrade(tally.Grade(finished, GetPlaySeconds(), finished ? secondsPerGradePoint : secondsPerGradePointEnded));
+    SetGrade(tally.Grade(GetState() == STATE_FINISHED, GetPlaySeconds(), secondsPerGradePoint,
+                         secondsPerGradePointEnded));
 }
 
 bool TaskGame::VerdictBlinkOn() const { return static_cast<int>(feedbackTimer * 10.0) % 4 < 2; }

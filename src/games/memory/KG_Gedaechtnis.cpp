@@ -22,6 +22,8 @@ constexpr int kYourTurnText = 52;
 constexpr int kEdgeMargin = 100;
 // A symbol lights for this part of its step while the sequence is shown.
 constexpr double kGlowShare = 4.0 / 5.0;
+// Each second a right click takes on average costs this many grade points.
+constexpr double kGradePerSecondPerClick = 0.5;
 
 struct SymbolSet {
     int count;
@@ -78,6 +80,7 @@ void KG_Gedächtnis::OnLeftButtonDown(int x, int y) {
         return;
     }
     ++position;
+    ++rightClicks;
     if (position < static_cast<int>(sequence.size())) {
         return;
     }
@@ -147,11 +150,10 @@ const std::string& KG_Gedächtnis::GetResultText() {
 }
 
 void KG_Gedächtnis::ComputeGrade() {
-    // Ended from the pause page before a single sequence was repeated: nothing achieved.
-    if (GetState() == STATE_ABORTED && RepeatedLength() == 0) {
-        SetGrade(kWorstGrade);
-        return;
-    }
-    const double length = static_cast<double>(sequence.size());
-    SetGrade((1.0 - length / SymbolCount()) * 5.0 + 1.0 + GetPlaySeconds() / (length + 40.0));
+    // The length repeated, however the play ended, and the pace of the clicks:
+    // a longer sequence is never worth less for taking longer to repeat, and
+    // no sequence repeated is worth nothing.
+    const double repeated = RepeatedLength();
+    const double secondsPerClick = rightClicks > 0 ? GetPlaySeconds() / rightClicks : 0.0;
+    SetGrade((1.0 - repeated / SymbolCount()) * 5.0 + 1.0 + secondsPerClick * kGradePerSecondPerClick);
 }

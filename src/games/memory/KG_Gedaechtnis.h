@@ -50,6 +50,8 @@ private:
     std::vector<RecallSymbol> symbols;
     std::vector<int> sequence;
     int position = 0;
+    // Clicks on the symbol expected, over the whole play.
+    int rightClicks = 0;
     bool showing = true;
     double stepTimer = 0.0;
 };

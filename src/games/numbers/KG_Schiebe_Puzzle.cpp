@@ -180,8 +180,10 @@ const std::string& KG_Schiebe_Puzzle::GetResultText() {
 void KG_Schiebe_Puzzle::ComputeGrade() {
     const double seconds = GetPlaySeconds();
     const double invalidTerm = invalidClicks / 10.0;
+    // A finish needs at least the moves and the time spent so far.
+    const double finishedGrade = moves / (2.0 * shuffleMoves) + 1.0 + seconds / 240.0 + invalidTerm;
     if (GetState() == STATE_FINISHED) {
-        SetGrade(moves / (2.0 * shuffleMoves) + 1.0 + seconds / 240.0 + invalidTerm);
+        SetGrade(finishedGrade);
         return;
     }
     if (moves == 0) {
@@ -190,5 +192,6 @@ void KG_Schiebe_Puzzle::ComputeGrade() {
         return;
     }
     const double misplaced = static_cast<double>(MisplacedCount()) / (gridSize * gridSize);
-    SetGrade(std::max(1.0, misplaced * 5.0 + 1.0 + seconds / 120.0 + invalidTerm));
+    // Breaking off never grades better than a finish would.
+    SetGrade(std::max(finishedGrade, misplaced * 5.0 + 1.0 + seconds / 120.0 + invalidTerm));
 }

@@ -217,11 +217,16 @@ int KG_Sudoku9x9::EmptyCellCount() const {
 
 void KG_Sudoku9x9::ComputeGrade() {
     const double timeTerm = GetPlaySeconds() / kSecondsPerGradeStep;
+    const auto finishedGrade = [&](int mistakeCount) {
+        return static_cast<double>(mistakeCount) / holes + 1.0 + timeTerm;
+    };
     if (GetState() == STATE_FINISHED) {
-        SetGrade(static_cast<double>(mistakes) / holes + 1.0 + timeTerm);
+        SetGrade(finishedGrade(mistakes));
         return;
     }
-    const double unsolved =
-        std::clamp(static_cast<double>(EmptyCellCount() + static_cast<int>(conflictCells.size())) / holes, 0.0, 1.0);
-    SetGrade(unsolved * 5.0 + 1.0 + timeTerm);
+    const int open = EmptyCellCount() + static_cast<int>(conflictCells.size());
+    const double unsolved = std::clamp(static_cast<double>(open) / holes, 0.0, 1.0);
+    // Breaking off never grades better than finishing with a mistake in every
+    // cell still empty or in conflict.
+    SetGrade(std::max(unsolved * 5.0 + 1.0 + timeTerm, finishedGrade(mistakes + open)));
 }

@@ -145,6 +145,6 @@ void KG_Waage_Game::ComputeGrade() {
         SetGrade(kWorstGrade);
         return;
     }
-    const bool finished = GetState() == STATE_FINISHED;
-    SetGrade(tally.Grade(finished, GetPlaySeconds(), finished ? kSecondsPerPointFinished : kSecondsPerPointEnded));
+    SetGrade(tally.Grade(GetState() == STATE_FINISHED, GetPlaySeconds(), kSecondsPerPointFinished,
+                         kSecondsPerPointEnded));
 }

@@ -342,13 +342,18 @@ const std::string& KG_Wechselgeld_Game::GetResultText() {
 
 void KG_Wechselgeld_Game::ComputeGrade() {
     // A finished play is weighed over all its tasks, one ended early over
-    // those done.
-    const bool finished = GetState() == STATE_FINISHED;
-    if (!finished && tasksDone == 0) {
+    // those done, but never better than finishing at once with every task
+    // still open done wrong.
+    const auto weighed = [&](double tasks, double secondsPerPoint) {
+        return (1.0 - right / tasks) * kRightWeight + 1.0 + (1.0 - optimal / tasks) * kOptimalWeight +
+               GetPlaySeconds() / secondsPerPoint;
+    };
+    const double finishedGrade = weighed(tasksPerPlay, kSecondsPerPointFinished);
+    if (GetState() == STATE_FINISHED) {
+        SetGrade(finishedGrade);
+    } else if (tasksDone == 0) {
         SetGrade(kWorstGrade);
-        return;
+    } else {
+        SetGrade(std::max(weighed(tasksDone, kSecondsPerPointEnded), finishedGrade));
     }
-    const double tasks = finished ? tasksPerPlay : tasksDone;
-    SetGrade((1.0 - right / tasks) * kRightWeight + 1.0 + (1.0 - optimal / tasks) * kOptimalWeight +
-             GetPlaySeconds() / (finished ? kSecondsPerPointFinished : kSecondsPerPointEnded));
 }

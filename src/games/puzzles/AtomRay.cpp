@@ -43,6 +43,20 @@ bool AtomAt(const AtomGrid& atoms, int column, int row) {
 
 bool OnBoard(int column, int row) { return column >= 0 && column < kBoardSize && row >= 0 && row < kBoardSize; }
 
+bool SameRays(const AtomGrid& first, const AtomGrid& second) {
+    const auto alike = [&](int column, int row) {
+        const RayPath a = TraceRay(first, column, row);
+        const RayPath b = TraceRay(second, column, row);
+        return a.end == b.end && (a.end != RayPath::End::Exited || (a.column == b.column && a.row == b.row));
+    };
+    for (int k = 0; k < kBoardSize; ++k) {
+        if (!alike(-1, k) || !alike(kBoardSize, k) || !alike(k, -1) || !alike(k, kBoardSize)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 RayPath TraceRay(const AtomGrid& atoms, int column, int row) {
     RayPath path;
     int direction = EntryDirection(column, row);

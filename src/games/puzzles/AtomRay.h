@@ -37,3 +37,7 @@ bool OnBoard(int column, int row);
 // one on each side sends it back the way it came; an atom diagonally ahead of
 // its entry reflects it at once.
 RayPath TraceRay(const AtomGrid& atoms, int column, int row);
+
+// Whether every one of the 32 rays ends alike on the two boards: absorbed,
+// reflected, or out at the same place. No ray can tell such boards apart.
+bool SameRays(const AtomGrid& first, const AtomGrid& second);

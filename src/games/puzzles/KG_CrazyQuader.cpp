@@ -152,7 +152,9 @@ void KG_CrazyQuader::SetUpLevel() {
         }
     }
 
-    for (int i = 0; i < scramblePresses; ++i) {
+    // Presses that undo each other can leave the board solved: then it is
+    // scrambled on until it is not.
+    for (int i = 0; i < scramblePresses || board->LitCount() == 0; ++i) {
         const size_t k = static_cast<size_t>(Random()) % buttons.size();
         board->Combine(buttons[k], true);
     }

@@ -234,15 +234,21 @@ const std::string& KG_MMaster::GetResultText() {
 
 void KG_MMaster::ComputeGrade() {
     const double seconds = GetPlaySeconds();
-    if (GetState() == STATE_FINISHED) {
-        const double extraGuesses = std::max(0, currentRow - kFreeGuesses);
-        SetGrade(extraGuesses / (rowCount - kFreeGuesses) * 3.0 + 1.0 + seconds / 120.0);
+    const auto wonGrade = [&](int guesses) {
+        const double extraGuesses = std::max(0, guesses - kFreeGuesses);
+        return extraGuesses / (rowCount - kFreeGuesses) * 3.0 + 1.0 + seconds / 120.0;
+    };
+    // A code found stays found, also when the play is ended while it is shown.
+    if (solved) {
+        SetGrade(wonGrade(currentRow));
         return;
     }
     if (currentRow == 0) {
         SetGrade(kWorstGrade);
         return;
     }
+    // A code not found grades by the pegs of the last guess, but never better
+    // than finding it with the last guess.
     const double blacks = Score(currentRow - 1).Blacks();
-    SetGrade((codeLength - blacks) / codeLength * 5.0 + 1.0 + seconds / 60.0);
+    SetGrade(std::max((codeLength - blacks) / codeLength * 5.0 + 1.0 + seconds / 60.0, wonGrade(rowCount)));
 }

@@ -104,10 +104,12 @@ int KG_Ordo::FoundAtoms() const {
     int found = 0;
     for (int i = 0; i < kBoardSize; ++i) {
         for (int j = 0; j < kBoardSize; ++j) {
-            found += atoms[Index(i)][Index(j)] && marks[Index(i)][Index(j)] ? 1 : 0;
+            if (marks[Index(i)][Index(j)]) {
+                found += atoms[Index(i)][Index(j)] ? 1 : -1;
+            }
         }
     }
-    return found;
+    return std::max(0, found);
 }
 
 float KG_Ordo::CellX(int column) const {
@@ -229,7 +231,12 @@ void KG_Ordo::OnLeftButtonUp(int x, int y) {
     if (x < centre - kButtonHalfWidth || x > centre + kButtonHalfWidth || y < top || y > top + kButtonHeight) {
         return;
     }
-    solved = markCount == atomCount && FoundAtoms() == atomCount;
+    // Marks that no ray can tell from the atoms are as right as the atoms'
+    // own places: the atoms are then shown where the player put them.
+    solved = markCount == atomCount && SameRays(atoms, marks);
+    if (solved) {
+        atoms = marks;
+    }
     endTimer = solved ? kSolvedSeconds : kFailedSeconds;
 }
 
@@ -303,7 +310,8 @@ const std::string& KG_Ordo::GetResultText() {
 
 void KG_Ordo::ComputeGrade() {
     const double seconds = GetPlaySeconds();
-    if (GetState() == STATE_FINISHED) {
+    // Atoms found stay found, also when the play is ended while they are shown.
+    if (solved) {
         SetGrade(seconds / 120.0 + 1.0);
         return;
     }

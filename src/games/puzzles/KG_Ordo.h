@@ -18,8 +18,9 @@
 // the cells believed to hold atoms and presses the check button: the atoms
 // are shown for 2 seconds when every atom and nothing else is marked, else
 // for 4, and the play ends. On the easy level a sign warns at every lamp whose
-// ray the marks would not explain. Saves to "thinkbox.sav"; draws its own
-// help panel with a picture.
+// ray the marks would not explain. Any marking of as many cells as there are
+// atoms that gives every ray the result the atoms give is right. Saves to
+// "thinkbox.sav"; draws its own help panel with a picture.
 class KG_Ordo : public Knobel_Game {
 public:
     static constexpr const char* kSaveFile = "thinkbox.sav";
@@ -73,7 +74,7 @@ private:
     // Easy level: marks every lit lamp whose result the marks would not give.
     void CheckDoubts();
     bool Revealing() const { return endTimer > 0.0; }
-    // The atoms that carry a mark.
+    // The atoms that carry a mark less the marks on empty cells, at least 0.
     int FoundAtoms() const;
 
     std::unique_ptr<Font> font;

@@ -58,7 +58,8 @@ float BoxWidth(const std::string& text) {
 }  // namespace
 
 KG_Wörterbuch_Game::KG_Wörterbuch_Game(int level)
-    : TaskGame(level, kSaveFile, kRounds[std::clamp(level, 0, 2)], kLetterFontSize, kSecondsPerPointFinished),
+    : TaskGame(level, kSaveFile, kRounds[std::clamp(level, 0, 2)], kLetterFontSize, kSecondsPerPointFinished,
+               kSecondsPerPointEarly),
       shuffleMoves(kShuffleMoves[this->level]),
       turnSpeed(kTurnSpeeds[this->level]) {
     ReadWords();
@@ -243,10 +244,5 @@ void KG_Wörterbuch_Game::DrawAnswerLine() const {
 const std::string& KG_Wörterbuch_Game::GetHelpText() { return GetTextOrEmpty(kHelpText); }
 
 const std::string& KG_Wörterbuch_Game::GetTitle() { return GetTextOrEmpty(kTitleText); }
-
-void KG_Wörterbuch_Game::ComputeGrade() {
-    const bool finished = GetState() == STATE_FINISHED;
-    SetGrade(Tally().Grade(finished, GetPlaySeconds(), finished ? kSecondsPerPointFinished : kSecondsPerPointEarly));
-}
 
 bool KG_Wörterbuch_Game::HasHelp() { return false; }

@@ -34,7 +34,6 @@ public:
 
     const std::string& GetHelpText() override;
     const std::string& GetTitle() override;
-    void ComputeGrade() override;
     // H types a letter here, so the help opens only from the pause page.
     bool HasHelp() override;
 

@@ -53,9 +53,8 @@ void DigitReactionGame::React() {
         return;
     }
     reacted = true;
-    if (InBlank()) {
-        return;
-    }
+    // In the blank the digit before it is still the one reacted to, and its
+    // time runs on from its appearance.
     if (ShowsTarget()) {
         ++hits;
         reactionTimeSum += timeShown + SecondsSinceUpdate(*app);
@@ -131,13 +130,23 @@ void DigitReactionGame::ComputeGrade() {
         SetGrade(kWorstGrade);
         return;
     }
-    const double errorRatio = static_cast<double>(falseAlarms + misses) / events;
     if (GetState() == STATE_FINISHED) {
-        SetGrade(errorRatio * finishedErrorWeight + 1.0 + AverageReactionTime() -
-                 GetPlaySeconds() / kSecondsPerBonusPoint);
-    } else {
-        SetGrade(errorRatio * kAbortedErrorWeight + 1.0 + AverageReactionTime());
+        SetGrade(FinishedGrade(misses, GetPlaySeconds()));
+        return;
     }
+    // Ended early: never better than running the full time and missing every
+    // target still to come, as many as the level shows on average in the time
+    // left.
+    const double targetsLeft = std::max(0.0, timeLeft) / (showSeconds + kBlankSeconds) * TargetShare();
+    const double errorRatio = static_cast<double>(falseAlarms + misses) / events;
+    SetGrade(std::max(errorRatio * kAbortedErrorWeight + 1.0 + AverageReactionTime(),
+                      FinishedGrade(misses + targetsLeft, GetPlaySeconds() + std::max(0.0, timeLeft))));
+}
+
+double DigitReactionGame::FinishedGrade(double missed, double seconds) const {
+    const double errors = falseAlarms + missed;
+    const double errorRatio = errors / (hits + errors);
+    return errorRatio * finishedErrorWeight + 1.0 + AverageReactionTime() - seconds / kSecondsPerBonusPoint;
 }
 
 void DigitReactionGame::DrawDigit(int digit, int left, int top, int right, int bottom, uint32_t colour) const {

@@ -13,8 +13,8 @@ class Font;
 // with the left button or a key; a reaction to a digit the game calls a target
 // is a hit (timed from the digit's appearance), one to any other digit a false
 // alarm, and a target that passes without a reaction a miss. A reaction during
-// the blank scores nothing but still counts for the digit before it. The play
-// lasts a fixed time by level.
+// the blank counts for the digit before it: a late hit, timed from the
+// target's appearance, or a false alarm. The play lasts a fixed time by level.
 //
 // Reaction times are taken when the press arrives, not at the next frame. Keys
 // the menu and the shell act on (Escape, Ctrl, H for the help) and the
@@ -53,6 +53,9 @@ public:
     // The mean time from a target's appearance to its hit; 0 without hits.
     double AverageReactionTime() const;
 
+    // The share of the digits that are targets, on average over many plays.
+    virtual double TargetShare() const = 0;
+
 protected:
     // Whether the shown digit is one to react to.
     virtual bool ShowsTarget() const = 0;
@@ -69,6 +72,9 @@ protected:
 
 private:
     void React();
+    // The grade of a play that ran its full time (seconds of play) with this
+    // many targets missed.
+    double FinishedGrade(double missed, double seconds) const;
 
     const std::unique_ptr<Font> digitFont;
     const double showSeconds;

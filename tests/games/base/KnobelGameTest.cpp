@@ -105,16 +105,17 @@ TEST_F(KnobelGameTest, ASaveThatFailsIsReportedOnceAndLosesNothingElse) {
     EXPECT_EQ(app->statistics->gamesPlayed, 3);
 }
 
-TEST_F(KnobelGameTest, GradesStayFiniteAndNeverWorseThanSixAndOneAndAHalfCountsAsSolved) {
+TEST_F(KnobelGameTest, GradesStayWithinOneToSixAndOneAndAHalfCountsAsSolved) {
     {
         QuizGame game(0);
         game.StartGame();
         game.ComputeGrade();  // nothing answered: the formula is undefined
         EXPECT_EQ(game.GetGrade(), 6.0);
         for (const double grade : {7.5, std::numeric_limits<double>::infinity(), 0.925,
+                                   -std::numeric_limits<double>::infinity(),
                                    std::numeric_limits<double>::quiet_NaN()}) {
             game.Grade(grade);
-            EXPECT_EQ(game.GetGrade(), grade == 0.925 ? 0.925 : 6.0) << grade;
+            EXPECT_EQ(game.GetGrade(), grade == 0.925 ? 1.0 : 6.0) << grade;
         }
         EXPECT_FALSE(game.QualifiesForRecords());  // 6.0 never enters the best list, not even an empty one
     }

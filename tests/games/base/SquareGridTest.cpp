@@ -35,6 +35,11 @@ TEST_F(SquareGridTest, ALockedGridDrawsItsPatternAndIgnoresClicks) {
         EXPECT_TRUE(locked.Hit(at.x + 1, at.y + 1));
     }
     EXPECT_GT(litCounts.size(), 2u);
+    // About one 3 x 3 pattern in 250 would come out empty; none may.
+    for (uint32_t seed = 1; seed <= 3000; ++seed) {
+        SeedRandom(seed);
+        EXPECT_GT(SquareGrid(true, 3, 0, 200, std::nullopt, 3).LitCount(), 0) << "seed " << seed;
+    }
 }
 
 TEST_F(SquareGridTest, AClickSwitchesTheSquareUnderItButNotInTheGaps) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "app/Random.h"
@@ -70,12 +71,13 @@ TEST_F(GedaechtnisTest, EachRepeatedSequenceComesBackOneLongerUntilEverySymbolIs
 }
 
 // A wrong click loses at once, also after right ones.
-TEST_F(GedaechtnisTest, AWrongClickLosesAndTheGradeWeighsTheLengthReachedAndTheTime) {
-    // Level 0 (20 symbols): (1 - length / 20) * 5 + 1 + seconds / (length + 40).
+TEST_F(GedaechtnisTest, AWrongClickLosesAndTheGradeWeighsTheLengthRepeatedAndThePace) {
+    // Level 0 (20 symbols): (1 - repeated / 20) * 5 + 1 + seconds per right click / 2.
     const struct { int repeatedSequences, endState; double seconds, grade; const char* longest; } cases[] = {
-        {0, Knobel_Game::STATE_FAILED, 22.0, 5.5, " Longest 0"},    // length 4
-        {6, Knobel_Game::STATE_FAILED, 50.0, 4.5, " Longest 9"},    // length 10
-        {6, Knobel_Game::STATE_ABORTED, 50.0, 4.5, " Longest 9"}};  // length 10
+        {0, Knobel_Game::STATE_FAILED, 22.0, 6.0, " Longest 0"},
+        // 4 + 5 + ... + 9 right clicks and one more of the sequence of 10.
+        {6, Knobel_Game::STATE_FAILED, 50.0, 2.75 + 1.0 + 50.0 / 40.0 / 2.0, " Longest 9"},
+        {6, Knobel_Game::STATE_ABORTED, 50.0, 2.75 + 1.0 + 50.0 / 40.0 / 2.0, " Longest 9"}};
     for (const auto& c : cases) {
         SeedRandom(5);
         KG_Gedächtnis game(0);
@@ -89,6 +91,48 @@ TEST_F(GedaechtnisTest, AWrongClickLosesAndTheGradeWeighsTheLengthReachedAndTheT
         EXPECT_NE(game.GetResultText().find(c.longest), std::string::npos) << game.GetResultText();
         game.ComputeGrade();
         EXPECT_NEAR(game.GetGrade(), c.grade, 1e-9) << c.repeatedSequences << " state " << c.endState;
+    }
+}
+
+// At any steady pace, repeating one more sequence never grades worse, and
+// winning grades best; a quick flawless win on the easy level is solved.
+TEST_F(GedaechtnisTest, AtTheSamePaceALongerSequenceNeverGradesWorse) {
+    for (int level = 0; level < 3; ++level) {
+        for (const double pace : {0.3, 0.6, 1.0, 1.5}) {
+            SCOPED_TRACE("level " + std::to_string(level) + ", seconds per click " + std::to_string(pace));
+            // Plays that fail at the first click of the sequence of each length,
+            // then one that wins.
+            const int symbols = KG_Gedächtnis(level).SymbolCount();
+            double previous = Knobel_Game::kWorstGrade;
+            for (const int failAt : {4, 5, symbols / 2, symbols / 2 + 1, symbols, symbols + 1}) {
+                SeedRandom(11);
+                KG_Gedächtnis game(level);
+                game.StartGame();
+                while (game.GetState() == Knobel_Game::STATE_RUNNING) {
+                    WatchSequence(game);
+                    if (static_cast<int>(game.Sequence().size()) == failAt) {
+                        Click(game, WrongSymbol(game));
+                        break;
+                    }
+                    for (const int symbol : std::vector<int>(game.Sequence())) {
+                        RunFrames(game, 1, pace, 0.0);
+                        Click(game, symbol);
+                    }
+                }
+                game.ComputeGrade();
+                if (failAt == 4) {
+                    EXPECT_EQ(game.GetGrade(), Knobel_Game::kWorstGrade);
+                }
+                EXPECT_LE(game.GetGrade(), previous) << "failing at " << failAt;
+                previous = game.GetGrade();
+                if (failAt > symbols) {
+                    EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);
+                    if (pace <= 0.6) {
+                        EXPECT_LE(game.GetGrade(), Knobel_Game::kSolvedGrade);
+                    }
+                }
+            }
+        }
     }
 }
 

@@ -74,11 +74,13 @@ TEST_F(QuadratAddierenTest, AnAnswerIsJudgedOnceThenTheNextTaskComesAfterASecond
 
 TEST_F(QuadratAddierenTest, TenAnswersEndThePlayAndTheGradeWeighsMistakesAndTime) {
     // After 10 answers: wrong / 10 * 5 + 1 + seconds / 120; ended early:
-    // wrong / answered * 10 + 1 + seconds / 120, or 6 without an answer.
+    // wrong / answered * 10 + 1 + seconds / 120, or 6 without an answer, but
+    // never better than with the answers left wrong.
     const struct { int wrong, answered; double seconds, grade; const char *rate, *average; } cases[] = {
         {0, 10, 60.0, 1.5, " Rate 100%", " Average 6.0 s"},
         {4, 10, 120.0, 4.0, " Rate 60%", " Average 12.0 s"},
-        {1, 3, 60.0, 1.0 / 3.0 * 10.0 + 1.5, " Rate 66%", " Average 20.0 s"},
+        {1, 3, 60.0, 8.0 / 10.0 * 5.0 + 1.5, " Rate 66%", " Average 20.0 s"},
+        {2, 9, 60.0, 2.0 / 9.0 * 10.0 + 1.5, " Rate 77%", " Average 6.7 s"},
         {0, 0, 60.0, 6.0, " Rate 0%", " Average 0.0 s"}};
     for (const auto& c : cases) {
         SeedRandom(17);

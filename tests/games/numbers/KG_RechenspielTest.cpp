@@ -77,7 +77,10 @@ TEST_F(RechenspielTest, TheGradeWeighsTheWrongShareDoubleWhenEndedEarlyAndTheTim
     } cases[] = {
         {0, 10, 0, 12.0, 2.0, " Time 2:00\n Right 10\n Wrong 0\n\n Rate 100 %\n\n Grade 2.00"},
         {0, 10, 2, 6.0, 2.5, " Time 1:00\n Right 8\n Wrong 2\n\n Rate 80 %\n\n Grade 2.50"},
-        {1, 3, 1, 10.0, 1.0 / 3.0 * 10.0 + 1.0 + 0.25, " Time 0:30\n Right 2\n Wrong 1\n\n Rate 66 %\n\n Grade 4.58"},
+        // Ended early: the wrong share counts double (2 / 9 x 10), but never
+        // better than the tasks left answered wrong (13 of 15 wrong).
+        {0, 9, 2, 6.0, 2.0 / 9.0 * 10.0 + 1.0 + 0.45, " Time 0:54\n Right 7\n Wrong 2\n\n Rate 77 %\n\n Grade 3.67"},
+        {1, 3, 1, 10.0, 13.0 / 15.0 * 5.0 + 1.0 + 0.25, " Time 0:30\n Right 2\n Wrong 1\n\n Rate 66 %\n\n Grade 5.58"},
     };
     for (const auto& c : cases) {
         KG_Rechenspiel game(c.level);

@@ -102,14 +102,18 @@ TEST_F(UmrechnenTest, GradeAndResultOfAWholePlayAndOfOneEndedEarly) {
     EXPECT_DOUBLE_EQ(game.GetGrade(), 2.5);
     EXPECT_EQ(game.GetResultText(),
               " Time 1:30\n Right 8\n Wrong 2\n Rate 80 %\n Largest 100 %\n Average 20 %\n\n Grade 2.50");
-    // Ended early, the wrong share counts 10 and 2 minutes cost a grade point.
-    KG_Umrechnen_Game early(2);
-    early.StartGame();
-    RunFrames(early, 1, 60.0);
-    for (int i = 0; i < 9; ++i) Answer(early, i > 0);
-    early.SetState(Knobel_Game::STATE_ABORTED);
-    early.ComputeGrade();
-    EXPECT_NEAR(early.GetGrade(), 10.0 / 9.0 + 1.5, 1e-12);
+    // Ended early, the wrong share counts 10 and 2 minutes cost a grade
+    // point; but with 11 of 20 tasks left the finished formula, with them
+    // wrong, grades worse.
+    for (const int answered : {9, 19}) {
+        KG_Umrechnen_Game early(2);
+        early.StartGame();
+        RunFrames(early, 1, 60.0);
+        for (int i = 0; i < answered; ++i) Answer(early, i > 0);
+        early.SetState(Knobel_Game::STATE_ABORTED);
+        early.ComputeGrade();
+        EXPECT_NEAR(early.GetGrade(), answered == 9 ? 12.0 / 20.0 * 5.0 + 1.0 + 60.0 / 180.0 : 10.0 / 19.0 + 1.5, 1e-12);
+    }
 }
 
 }  // namespace

@@ -209,7 +209,8 @@ TEST_F(WaageTest, TheGradeWeighsTimedOutTasksAndPlayTime) {
         {0, "sssss", 18.0, 2.0, " Time 1:30\n Right 5\n Wrong 0\n Average 18.0\n\n Grade 2.00"},
         {0, "sstss", 10.0, 3.0 + 1.0 / 9, " Time 1:40\n Right 4\n Wrong 1\n Average 10.0\n\n Grade 3.11"},
         {1, "sst", 15.0, 5.0 + 2.0 / 3, " Time 1:20\n Right 2\n Wrong 1\n Average 15.0\n\n Grade 5.67"},
-        {2, "ss", 15.0, 1.5, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 1.50"}};
+        // Ended early: never better than the eight tasks left timed out.
+        {2, "ss", 15.0, 4.0 + 1.0 + 30.0 / 90.0, " Time 0:30\n Right 2\n Wrong 0\n Average 15.0\n\n Grade 5.33"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tasks);
         SeedRandom(44);

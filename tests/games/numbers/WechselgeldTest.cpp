@@ -170,9 +170,12 @@ TEST_F(WechselgeldTest, TheButtonCountsExactChangeAndChangeInTheFewestPieces) {
 
 TEST_F(WechselgeldTest, TheGradeWeighsWrongChangeExtraPiecesAndTime) {
     // Level 2, five tasks, each laid as given ("g" greedy, "s" the largest
-    // piece split, "w" a cent short); the play ends, or is ended.
+    // piece split, "w" a cent short); the play ends, or is ended, and then
+    // grades no better than with the tasks left done wrong: 4 of 5 not right
+    // and not in the fewest pieces, 0.8 x 3 + 1 + 0.8 x 2 and the time.
     const struct { const char* tasks; double seconds, grade; } cases[] = {
-        {"ggggg", 60.0, 1.5}, {"gggsw", 120.0, 3.4}, {"gw", 40.0, 4.0}, {"wwwww", 600.0, 6.0}};
+        {"ggggg", 60.0, 1.5}, {"gggsw", 120.0, 3.4}, {"g", 20.0, 5.0 + 20.0 / 120.0},
+        {"gw", 40.0, 5.0 + 40.0 / 120.0}, {"wwwww", 600.0, 6.0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tasks);
         SeedRandom(17);

@@ -90,7 +90,8 @@ TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
     const struct { int level, wrongGuesses, blacksInWrongGuess; double seconds; int state; double grade; } cases[] = {
         {0, 0, 0, 30.0, Knobel_Game::STATE_FINISHED, 1.25}, {1, 3, 2, 60.0, Knobel_Game::STATE_FINISHED, 2.1},
         {2, 7, 4, 120.0, Knobel_Game::STATE_FINISHED, 5.0}, {1, 8, 1, 60.0, Knobel_Game::STATE_FAILED, 5.75},
-        {2, 8, 3, 30.0, Knobel_Game::STATE_FAILED, 3.5},    {0, 8, 2, 240.0, Knobel_Game::STATE_FAILED, 6.0},
+        // 2 / 5 x 5 + 1 + 0.5 alone, but a win with the last guess would grade 4.25.
+        {2, 8, 3, 30.0, Knobel_Game::STATE_FAILED, 4.25},   {0, 8, 2, 240.0, Knobel_Game::STATE_FAILED, 6.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("level " + std::to_string(c.level) + ", wrong guesses " + std::to_string(c.wrongGuesses));
@@ -131,6 +132,40 @@ TEST_F(MMasterTest, AnAllBlackRowWinsAndTheLastRowLoses) {
         game->ComputeGrade();
         EXPECT_DOUBLE_EQ(game->GetGrade(), c.grade);
     }
+}
+
+TEST_F(MMasterTest, ACodeNotFoundNeverGradesBetterThanOneFoundWithTheLastGuess) {
+    for (int level = 0; level < 3; ++level) {
+        for (const double seconds : {20.0, 60.0, 150.0, 300.0}) {
+            SCOPED_TRACE("level " + std::to_string(level) + ", " + std::to_string(seconds) + " s");
+            double grades[2] = {};  // found with the last guess, missed by one peg
+            for (const bool found : {true, false}) {
+                Start(level, 21);
+                Colours nearly = Code();
+                nearly[0] = (nearly[0] + 1) % Peg::kCodeColours;
+                for (int guess = 0; guess < game->RowCount(); ++guess) {
+                    const bool last = guess == game->RowCount() - 1;
+                    Fill(last && found ? Code() : nearly);
+                    if (last) Frames(*game, static_cast<int>((seconds - game->GetPlaySeconds()) / kFrame));
+                    ClickScore(guess);
+                }
+                Frames(*game, static_cast<int>(KG_MMaster::kEndSeconds / kFrame) + 1);
+                EXPECT_EQ(game->GetState(), found ? Knobel_Game::STATE_FINISHED : Knobel_Game::STATE_FAILED);
+                game->ComputeGrade();
+                grades[found ? 0 : 1] = game->GetGrade();
+            }
+            EXPECT_GE(grades[1], grades[0]);
+        }
+    }
+    // Ended while the code found is shown, the play grades as won.
+    Start(1, 4);
+    Fill(Code());
+    Frames(*game, 8);
+    ClickScore(0);
+    Frames(*game, 4);
+    game->SetState(Knobel_Game::STATE_ABORTED);
+    game->ComputeGrade();
+    EXPECT_DOUBLE_EQ(game->GetGrade(), 1.0 + game->GetPlaySeconds() / 120.0);
 }
 
 TEST_F(MMasterTest, PegsAreNeverLost) {

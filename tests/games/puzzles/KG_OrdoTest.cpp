@@ -90,13 +90,15 @@ TEST_F(OrdoTest, LampsLightInTheColourOfTheirRay) {
 }
 
 TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
-    // marked: how many of the atoms; seconds: when the play ends
-    const struct { const char* name; int level, marked; bool extraMark; double seconds; int state; double grade; }
+    // marked: how many of the atoms; extra: empty cells marked; seconds: when the play ends
+    const struct { const char* name; int level, marked, extra; double seconds; int state; double grade; }
     cases[] = {
-        {"every atom", 1, 5, false, 60.0, Knobel_Game::STATE_FINISHED, 1.5},
-        {"every atom and one cell more", 0, 5, true, 30.0, Knobel_Game::STATE_FAILED, 1.5},
-        {"three of five", 1, 3, false, 60.0, Knobel_Game::STATE_FAILED, 4.0},
-        {"six of eight and one more", 2, 6, true, 240.0, Knobel_Game::STATE_FAILED, 6.0},
+        {"every atom", 1, 5, 0, 60.0, Knobel_Game::STATE_FINISHED, 1.5},
+        // A wrong mark takes a found atom back: 1 / 5 x 5 + 1 + 0.5.
+        {"every atom and one cell more", 0, 5, 1, 30.0, Knobel_Game::STATE_FAILED, 2.5},
+        {"every cell", 1, 5, 59, 20.0, Knobel_Game::STATE_FAILED, 6.0},
+        {"three of five", 1, 3, 0, 60.0, Knobel_Game::STATE_FAILED, 4.0},
+        {"six of eight and one more", 2, 6, 1, 240.0, Knobel_Game::STATE_FAILED, 6.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -105,15 +107,15 @@ TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
         ASSERT_EQ(game.Atoms(), c.level == 2 ? 8 : 5);
         game.StartGame();
         int marked = 0;
-        bool extra = c.extraMark;
+        int extra = c.extra;
         for (int i = 0; i < kBoardSize; ++i) {
             for (int j = 0; j < kBoardSize; ++j) {
                 if (game.HasAtom(i, j) && marked < c.marked) {
                     ClickCell(game, i, j);
                     ++marked;
-                } else if (!game.HasAtom(i, j) && extra) {
+                } else if (!game.HasAtom(i, j) && extra > 0) {
                     ClickCell(game, i, j);
-                    extra = false;
+                    --extra;
                 }
             }
         }
@@ -142,6 +144,33 @@ TEST_F(OrdoTest, TheCheckShowsTheAtomsAndEndsThePlay) {
         EXPECT_EQ(game.GetState(), c.state);
         game.ComputeGrade();
         EXPECT_DOUBLE_EQ(game.GetGrade(), c.grade);
+    }
+}
+
+// Atoms no ray can tell apart from the marks: the player cannot know better.
+TEST_F(OrdoTest, MarksThatExplainEveryRayAreRightWhereverTheAtomsHide) {
+    const Cells hidden{{2, 3}, {3, 5}, {6, 1}, {6, 2}, {7, 4}};
+    const struct { const char* name; Cells marks; bool solved; } cases[] = {
+        {"the atoms' own cells", hidden, true},
+        {"another cell no ray tells apart", {{2, 3}, {3, 5}, {6, 1}, {6, 4}, {7, 4}}, true},
+        {"a cell a ray tells apart", {{2, 3}, {3, 5}, {6, 1}, {5, 4}, {7, 4}}, false},
+        {"the same rays with a mark too many", {{2, 3}, {3, 5}, {6, 1}, {6, 2}, {6, 4}, {7, 4}}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BoardOrdo game(1, hidden);
+        game.StartGame();
+        for (const auto& [i, j] : c.marks) ClickCell(game, i, j);
+        ClickCheck(game);
+        EXPECT_EQ(game.IsSolved(), c.solved);
+        if (c.solved) {
+            // The atoms are shown where the player put them, every one found.
+            for (const auto& [i, j] : c.marks) EXPECT_TRUE(game.HasAtom(i, j));
+            // Ended while they are shown, the play still counts as solved.
+            game.SetState(Knobel_Game::STATE_ABORTED);
+            game.ComputeGrade();
+            EXPECT_LE(game.GetGrade(), Knobel_Game::kSolvedGrade);
+        }
     }
 }
 

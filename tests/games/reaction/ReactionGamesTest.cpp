@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ReactionFixture.h"
+#include "app/Random.h"
 #include "platform/KeyMap.h"
 
 namespace {
@@ -36,7 +37,8 @@ TEST_F(ReactionGamesTest, HitsFalseAlarmsAndMissesFollowTheTargetOfEachGame) {
         {"the target shown", Reaktion({{3, 3}, {3, 4}}), {PRESS}, 1, 0, 0},
         {"a neighbour shown", Reaktion({{3, 4}, {3, 3}}), {PRESS}, 0, 1, 0},
         {"the target passes", Reaktion({{3, 3}, {3, 4}}), {NONE}, 0, 0, 1},
-        {"a press in the blank after the target", Reaktion({{3, 3}, {3, 4}}), {PRESS_IN_BLANK}, 0, 0, 0},
+        {"a press in the blank after the target", Reaktion({{3, 3}, {3, 4}}), {PRESS_IN_BLANK}, 1, 0, 0},
+        {"a press in the blank after a neighbour", Reaktion({{3, 4}, {3, 3}}), {PRESS_IN_BLANK}, 0, 1, 0},
         {"only the first press counts", Reaktion({{3, 2}, {3, 3}, {3, 4}}), {PRESS_TWICE, PRESS_TWICE}, 1, 1, 0},
         {"the target changed", Reaktion({{3, 3}, {5, 3}, {5, 4}}), {NONE, PRESS}, 0, 1, 1},
         {"4 5 4: the third is two back", ReaktionII({4, 5, 4, 7}), {NONE, NONE, PRESS}, 1, 0, 0},
@@ -44,7 +46,7 @@ TEST_F(ReactionGamesTest, HitsFalseAlarmsAndMissesFollowTheTargetOfEachGame) {
         {"4 5 4 passes", ReaktionII({4, 5, 4, 7}), {NONE, NONE, NONE}, 0, 0, 1},
         {"the first two digits have nothing two back", ReaktionII({4, 5, 6}), {PRESS, PRESS}, 0, 2, 0},
         {"4 5 4 5 4", ReaktionII({4, 5, 4, 5, 4, 1}), {NONE, NONE, PRESS, PRESS_TWICE, NONE}, 2, 0, 1},
-        {"a press in the blank after two back", ReaktionII({4, 5, 4, 7}), {NONE, NONE, PRESS_IN_BLANK}, 0, 0, 0},
+        {"a press in the blank after two back", ReaktionII({4, 5, 4, 7}), {NONE, NONE, PRESS_IN_BLANK}, 1, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -85,32 +87,72 @@ TEST_F(ReactionGamesTest, TheGradeWeighsErrorsReactionTimeAndAFullPlay) {
     const MakeGame oneTarget = [] {
         return std::make_unique<ScriptedReaktionII>([](int s) { return s < 3 ? 4 + s % 2 : 1 + s % 3; });
     };
-    // acts: a press comes 0.3 s after its digit appeared
-    // later: on every further digit
-    struct Case { const char* name; MakeGame make; std::vector<Act> acts; Act later; bool fullPlay; double grade; };
+    constexpr double kFullPlay = -1.0;
+    // acts: a press comes 0.3 s after its digit appeared (or at the start of
+    // its blank); later: on every further digit; endAt: the time left when
+    // the player ends the play (kFullPlay: never).
+    struct Case { const char* name; MakeGame make; std::vector<Act> acts; Act later; double endAt; double grade; };
     const Case cases[] = {
-        {"only hits in a full play", Reaktion({{3, 3}}), {}, PRESS, true, 0.925},
-        {"a hit and a false alarm in a full play", Reaktion({{3, 3}, {3, 4}}), {PRESS, PRESS}, NONE, true, 5.925},
-        {"two back: a hit and a false alarm in a full play", oneTarget, {NONE, PRESS, PRESS}, NONE, true, 3.425},
-        {"two back ended early: errors weigh double", oneTarget, {NONE, PRESS, PRESS}, NONE, false, 6.0},
-        {"ended early: two hits and a false alarm", Reaktion({{3, 3}, {3, 3}, {3, 4}}), {PRESS, PRESS, PRESS},
-         NONE, false, 4.6333},
+        // 1 + 0.3 - 45 / 120 lies below the scale.
+        {"only hits in a full play", Reaktion({{3, 3}}), {}, PRESS, kFullPlay, 1.0},
+        {"every target hit in its blank", Reaktion({{3, 3}}), {}, PRESS_IN_BLANK, kFullPlay, 1.0 + 0.505 - 0.375},
+        {"a hit and a false alarm in a full play", Reaktion({{3, 3}, {3, 4}}), {PRESS, PRESS}, NONE, kFullPlay, 5.925},
+        {"two back: a hit and a false alarm in a full play", oneTarget, {NONE, PRESS, PRESS}, NONE, kFullPlay, 3.425},
+        {"two back ended early: errors weigh double", oneTarget, {NONE, PRESS, PRESS}, NONE, 42.0, 6.0},
+        // 1 / 3 x 10 + 1 + 0.3 = 4.63 alone, but about 20 targets are still to come.
+        {"ended early after two hits and a false alarm", Reaktion({{3, 3}, {3, 3}, {3, 4}}), {PRESS, PRESS, PRESS},
+         NONE, 42.0, 6.0},
+        // Finishing would grade about 1.0; ending grades 1 + 0.3.
+        {"only hits, ended a second before the end", Reaktion({{3, 3}}), {}, PRESS, 1.0, 1.3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto game = c.make();
         Start(*game);
         for (size_t digit = 0; game->GetState() == Knobel_Game::STATE_RUNNING; ++digit) {
-            if (!c.fullPlay && digit == c.acts.size()) {
+            if (game->TimeLeft() <= c.endAt) {
                 game->SetState(Knobel_Game::STATE_ABORTED);
-            } else if ((digit < c.acts.size() ? c.acts[digit] : c.later) == PRESS) {
+                break;
+            }
+            const Act act = digit < c.acts.size() ? c.acts[digit] : c.later;
+            if (act == PRESS) {
                 clock->Advance(0.3);
+                Click();
+            }
+            if (act == PRESS_IN_BLANK) {
+                while (!game->InBlank() && game->GetState() == Knobel_Game::STATE_RUNNING) Frame();
                 Click();
             }
             NextDigit(*game);
         }
         game->ComputeGrade();
-        EXPECT_NEAR(game->GetGrade(), c.grade, 5e-3);  // a full play may end up to a frame early
+        EXPECT_NEAR(game->GetGrade(), c.grade, 1e-2);  // a full play may end up to a frame early
+    }
+}
+
+TEST_F(ReactionGamesTest, TheShareOfTargetsIsWhatTheRealDigitsShow) {
+    // With no press every target passes as a miss.
+    const std::function<std::unique_ptr<DigitReactionGame>(int level)> games[] = {
+        [](int level) { return std::make_unique<KG_Reaktion>(level); },
+        [](int level) { return std::make_unique<KG_ReaktionII>(level); },
+    };
+    for (const auto& make : games) {
+        int digits = 0;
+        int targets = 0;
+        double share = 0.0;
+        for (int play = 0; play < 12; ++play) {
+            SeedRandom(100u + static_cast<unsigned>(play));
+            auto game = make(play % 3);
+            share = game->TargetShare();
+            Start(*game);
+            while (game->GetState() == Knobel_Game::STATE_RUNNING) {
+                NextDigit(*game);
+                ++digits;
+            }
+            targets += game->Misses();
+            EXPECT_EQ(game->Hits() + game->FalseAlarms(), 0);
+        }
+        EXPECT_NEAR(static_cast<double>(targets) / digits, share, 0.04) << targets << " of " << digits;
     }
 }
 
