@@ -1,6 +1,7 @@
 #include "games/puzzles/KG_Ordo.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/AppState.h"
 #include "app/Colours.h"
@@ -42,7 +43,7 @@ const SheetRegion kAbsorbedSign{"mark absorbed", {700, 0, 750, 50}};
 const SheetRegion kDoubtSign{"mark doubtful", {750, 0, 800, 50}};
 // Cell colours.
 constexpr uint32_t kPlain = 0xFFFFFFFFu;
-constexpr uint32_t kMarked = 0xFF7F0000u;
+constexpr uint32_t kMarked = KG_Ordo::kMarkColour;
 constexpr uint32_t kFoundAtom = 0xFF00FF00u;
 constexpr uint32_t kMissedAtom = 0xFF7F7F7Fu;
 // The help panel: a picture on the right, the text in a column on the left.
@@ -53,8 +54,28 @@ constexpr float kHelpMargin = 50.0f;
 constexpr float kHelpTextFromRight = 370.0f;
 constexpr float kHelpTextFromBottom = 70.0f;
 
-// One of four steps 0, 63, 127, 191 of a colour component.
-uint32_t Quarter(int value) { return static_cast<uint32_t>((value % 4) / 4.0 * 255.0); }
+// The colours of the rays that come out, in the order they are fired: light
+// and strong colours far apart from each other, from the dark red of a mark
+// and from the grey of a missed atom, the first ones the most distinct. A
+// board has 32 lamps, so no more than 16 rays come out.
+constexpr uint32_t kRayColours[] = {
+    0xFFF3C300u,  // yellow
+    0xFF875692u,  // purple
+    0xFFF38400u,  // orange
+    0xFFA1CAF1u,  // light blue
+    0xFFBE0032u,  // red
+    0xFF008856u,  // green
+    0xFF00D3E0u,  // cyan
+    0xFFE68FACu,  // pink
+    0xFF5FD35Fu,  // light green
+    0xFF1F3FBFu,  // royal blue
+    0xFF8DB600u,  // lime
+    0xFFD33FD3u,  // magenta
+    0xFF654522u,  // brown
+    0xFF00A3A3u,  // teal
+    0xFFFFE8A0u,  // cream
+    0xFF9C6B00u,  // ochre
+};
 
 }  // namespace
 
@@ -133,13 +154,13 @@ int KG_Ordo::LampAt(int column, int row) {
     return 3 * kLampsPerSide + column;
 }
 
-uint32_t KG_Ordo::RayColour(int r) {
-    return 0xFF000000u | Quarter(r) << 16 | Quarter(r / 4) << 8 | Quarter(r / 16);
+uint32_t KG_Ordo::RayColour(int pair) {
+    constexpr int kCount = static_cast<int>(std::size(kRayColours));
+    return kRayColours[static_cast<size_t>(((pair - 1) % kCount + kCount) % kCount)];
 }
 
-void KG_Ordo::Fire(RayLamp& lamp, uint32_t colour) {
+void KG_Ordo::Fire(RayLamp& lamp) {
     lamp.lit = true;
-    lamp.colour = colour;
     const RayPath path = TraceRay(atoms, lamp.column, lamp.row);
     lamp.steps = path.steps;
     switch (path.end) {
@@ -156,6 +177,9 @@ void KG_Ordo::Fire(RayLamp& lamp, uint32_t colour) {
         case RayPath::End::Exited:
             break;
     }
+    // Only the rays that come out light two lamps, and they share a colour.
+    const uint32_t colour = RayColour(++pairs);
+    lamp.colour = colour;
     lamp.partnerColumn = path.column;
     lamp.partnerRow = path.row;
     RayLamp& exit = lamps[Index(LampAt(path.column, path.row))];
@@ -214,7 +238,7 @@ void KG_Ordo::OnLeftButtonDown(int x, int y) {
             return;
         }
         ++rays;
-        Fire(lamp, RayColour(rays));
+        Fire(lamp);
         if (help) {
             CheckDoubts();
         }

@@ -28,6 +28,8 @@ public:
     // Seconds the atoms are shown after a check that found them all, or not.
     static constexpr double kSolvedSeconds = 2.0;
     static constexpr double kFailedSeconds = 4.0;
+    // The colour of a marked cell.
+    static constexpr uint32_t kMarkColour = 0xFF7F0000u;
 
     explicit KG_Ordo(int level);
     ~KG_Ordo() override = default;
@@ -61,8 +63,9 @@ public:
     const RayLamp& Lamp(int index) const { return lamps.at(static_cast<size_t>(index)); }
     // The index of the lamp at a board position outside the board.
     static int LampAt(int column, int row);
-    // The colour of the ray fired as the r-th.
-    static uint32_t RayColour(int r);
+    // The colour of the pair of lamps lit by the pair-th ray that came out
+    // (from 1).
+    static uint32_t RayColour(int pair);
 
 protected:
     // Hides the atoms of the grid instead of those placed at random.
@@ -70,7 +73,7 @@ protected:
 
 private:
     static size_t Index(int i) { return static_cast<size_t>(i); }
-    void Fire(RayLamp& lamp, uint32_t colour);
+    void Fire(RayLamp& lamp);
     // Easy level: marks every lit lamp whose result the marks would not give.
     void CheckDoubts();
     bool Revealing() const { return endTimer > 0.0; }
@@ -84,6 +87,8 @@ private:
     int markCount = 0;
     bool solved = false;
     int rays = 0;
+    // Rays that came out, lighting a pair of lamps.
+    int pairs = 0;
     AtomGrid atoms{};
     AtomGrid marks{};
     std::array<RayLamp, kLamps> lamps{};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -170,6 +172,30 @@ TEST_F(OrdoTest, MarksThatExplainEveryRayAreRightWhereverTheAtomsHide) {
             game.SetState(Knobel_Game::STATE_ABORTED);
             game.ComputeGrade();
             EXPECT_LE(game.GetGrade(), Knobel_Game::kSolvedGrade);
+        }
+    }
+}
+
+// Lamps of one ray share a colour and are matched by it: the colours must be
+// told apart from each other, from the marks and from the board.
+TEST_F(OrdoTest, EveryRayColourStandsApartFromTheOthersAndFromTheMarks) {
+    // The "redmean" approximation of how far apart two colours look.
+    const auto distance = [](uint32_t a, uint32_t b) {
+        const auto part = [](uint32_t c, int shift) { return static_cast<double>((c >> shift) & 0xFFu); };
+        const double red = (part(a, 16) + part(b, 16)) / 2.0;
+        const double dr = part(a, 16) - part(b, 16);
+        const double dg = part(a, 8) - part(b, 8);
+        const double db = part(a, 0) - part(b, 0);
+        return std::sqrt((2.0 + red / 256.0) * dr * dr + 4.0 * dg * dg + (2.0 + (255.0 - red) / 256.0) * db * db);
+    };
+    // 32 lamps: at most 16 rays come out.
+    for (int pair = 1; pair <= 16; ++pair) {
+        const uint32_t colour = KG_Ordo::RayColour(pair);
+        for (const uint32_t other : {KG_Ordo::kMarkColour, 0xFFFFFFFFu, 0xFF7F7F7Fu}) {
+            EXPECT_GT(distance(colour, other), 80.0) << pair;
+        }
+        for (int before = 1; before < pair; ++before) {
+            EXPECT_GT(distance(colour, KG_Ordo::RayColour(before)), 100.0) << before << " and " << pair;
         }
     }
 }
