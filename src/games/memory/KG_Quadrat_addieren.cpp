@@ -1,5 +1,8 @@
 #include "games/memory/KG_Quadrat_addieren.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "app/AppState.h"
 #include "app/Colours.h"
 #include "app/Random.h"
@@ -31,6 +34,11 @@ struct LevelSet {
 
 constexpr LevelSet kLevels[] = {{3, 2}, {3, 3}, {4, 3}};
 
+// A wrong answer moves up to this many squares of the sum; it is drawn up to
+// this many times to differ from the other answers too.
+constexpr int kMostDecoyMoves = 2;
+constexpr int kDecoyAttempts = 50;
+
 Vec2 Offset(Vec2 base, double dx, double dy) {
     return Vec2{static_cast<float>(base.x + dx), static_cast<float>(base.y + dy)};
 }
@@ -60,29 +68,73 @@ void KG_Quadrat_addieren::SetUpTask() {
     sumIndex = Random() % kAnswerCount;
     for (int j = 0; j < kAnswerCount; ++j) {
         const Vec2 centre = Offset(answerBase, j * answerStep, 0);
-        answers.emplace_back(j != sumIndex, side, type, kGridSize, centre, kGap);
+        answers.emplace_back(false, side, type, kGridSize, centre, kGap);
         labelPositions.push_back(Offset(answerBase, j * answerStep, kLabelDrop));
     }
 
     SquareGrid& sum = answers[static_cast<size_t>(sumIndex)];
     const double addendStep = static_cast<double>(2 * w / 4) / (addendCount - 1);
     const Vec2 addendBase{static_cast<float>(w / 4), static_cast<float>(h / 3)};
-    for (int i = 0; i < addendCount; ++i) {
-        addends.emplace_back(true, side, type, kGridSize, Offset(addendBase, i * addendStep, 0), kGap);
-        sum.Combine(addends.back(), false);
-        if (i < addendCount - 1) {
-            plusPositions.push_back(Offset(addendBase, (i + 0.5) * addendStep, 0));
-        }
+    for (int i = 0; i < addendCount - 1; ++i) {
+        plusPositions.push_back(Offset(addendBase, (i + 0.5) * addendStep, 0));
     }
+    // Patterns that light every square together would give the answer away
+    // (the only full one): they are drawn again.
+    do {
+        addends.clear();
+        sum.Combine(sum, true);  // every square unlit
+        for (int i = 0; i < addendCount; ++i) {
+            addends.emplace_back(true, side, type, kGridSize, Offset(addendBase, i * addendStep, 0), kGap);
+            sum.Combine(addends.back(), false);
+        }
+    } while (sum.LitCount() == sum.Count());
 
-    // A random answer that came out like the right one would make a second
-    // right answer: one of its squares is switched, so every task has one.
-    for (SquareGrid& answer : answers) {
-        if (&answer != &sum && answer.Equals(sum)) {
-            const int index = Random() % answer.Count();
-            answer.SetSquare(index / side, index % side, !answer.Square(index).IsLit());
+    MakeDecoys();
+}
+
+// Each wrong answer is the sum with one or two of its lit squares moved to
+// unlit places, drawn
+// again while it equals the sum or an answer before it. So the wrong answers
+// light as many squares as the right one, and counting tells nothing.
+void KG_Quadrat_addieren::MakeDecoys() {
+    const SquareGrid& sum = answers[static_cast<size_t>(sumIndex)];
+    for (size_t j = 0; j < answers.size(); ++j) {
+        if (static_cast<int>(j) == sumIndex) {
+            continue;
+        }
+        SquareGrid& decoy = answers[j];
+        for (int attempt = 0;; ++attempt) {
+            for (int i = 0; i < decoy.Count(); ++i) {
+                decoy.SetSquare(i / side, i % side, sum.Square(i).IsLit());
+            }
+            const int moves = 1 + Random() % kMostDecoyMoves;
+            for (int move = 0; move < moves; ++move) {
+                MoveSquare(decoy);
+            }
+            const auto same = [&](const SquareGrid& other) { return &other != &decoy && decoy.Equals(other); };
+            // Past the attempts a decoy need only differ from the sum.
+            const auto last = answers.begin() + static_cast<std::ptrdiff_t>(j);
+            if (!decoy.Equals(sum) && (attempt >= kDecoyAttempts || std::none_of(answers.begin(), last, same))) {
+                break;
+            }
         }
     }
+}
+
+void KG_Quadrat_addieren::MoveSquare(SquareGrid& grid) const {
+    std::vector<int> lit;
+    std::vector<int> unlit;
+    for (int i = 0; i < grid.Count(); ++i) {
+        (grid.Square(i).IsLit() ? lit : unlit).push_back(i);
+    }
+    // A pattern of the game is never empty, and a sum never full.
+    if (lit.empty() || unlit.empty()) {
+        return;
+    }
+    const int from = lit[static_cast<size_t>(Random()) % lit.size()];
+    const int to = unlit[static_cast<size_t>(Random()) % unlit.size()];
+    grid.SetSquare(from / side, from % side, false);
+    grid.SetSquare(to / side, to % side, true);
 }
 
 void KG_Quadrat_addieren::OnLeftButtonDown(int x, int y) {

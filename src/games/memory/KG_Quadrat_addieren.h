@@ -11,7 +11,8 @@
 // The square adding game: two or three random patterns of lit squares stand
 // side by side with "+" between them; below them four answers (a) to (d). The
 // player clicks the answer that lights every square lit in any of the
-// patterns. After each answer the right one is shown alone for a second, then
+// patterns, never all of them; the wrong answers light as many squares,
+// placed otherwise. After each answer the right one is shown alone for a second, then
 // the next task comes; a play has 10 tasks. Saves to "addieren.sav".
 class KG_Quadrat_addieren : public Knobel_Game {
 public:
@@ -48,6 +49,10 @@ private:
     // Builds a new task: the four answers (the right one the union of the
     // addends, built with them), then the addends left to right.
     void SetUpTask();
+    // The wrong answers, made from the sum.
+    void MakeDecoys();
+    // Moves a random lit square of the grid to a random unlit place.
+    void MoveSquare(SquareGrid& grid) const;
 
     std::vector<SquareGrid> addends;
     std::vector<SquareGrid> answers;

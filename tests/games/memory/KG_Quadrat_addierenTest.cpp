@@ -26,28 +26,39 @@ public:
     static int AWrongAnswer(const KG_Quadrat_addieren& game) { return (game.SumIndex() + 1) % 4; }
 };
 
-TEST_F(QuadratAddierenTest, OneAnswerIsTheUnionOfThePatternsAndTheOthersDifferFromIt) {
-    // Some plain seeds, and four whose first easy task draws a random answer
-    // just like the union.
-    std::vector<uint32_t> seeds = {339, 350, 633, 705};
-    for (uint32_t seed = 0; seed < 60; ++seed) seeds.push_back(seed);
+// The wrong answers light as many squares as the right one, so that clicking
+// the fullest answer is no better than a guess among the fullest.
+TEST_F(QuadratAddierenTest, OneAnswerIsTheUnionOfThePatternsAndTheOthersLightAsManySquaresElsewhere) {
     for (int level = 0; level < 3; ++level) {
-        for (const uint32_t seed : seeds) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        double fullestRight = 0.0;
+        constexpr int kTasks = 200;
+        for (uint32_t seed = 0; seed < kTasks; ++seed) {
             SeedRandom(seed);
             KG_Quadrat_addieren game(level);
             ASSERT_EQ(game.PlusPositions().size(), static_cast<size_t>(game.AddendCount() - 1));
             const SquareGrid& sum = game.Answer(game.SumIndex());
+            EXPECT_LT(sum.LitCount(), sum.Count());
             for (int i = 0; i < sum.Count(); ++i) {
                 bool inAny = false;
                 for (int a = 0; a < game.AddendCount(); ++a) inAny = inAny || game.Addend(a).Square(i).IsLit();
                 ASSERT_EQ(sum.Square(i).IsLit(), inAny) << "seed " << seed << " square " << i;
             }
+            int most = 0;
+            int fullest = 0;
             for (int j = 0; j < 4; ++j) {
-                if (j != game.SumIndex()) {
-                    ASSERT_FALSE(game.Answer(j).Equals(sum)) << "level " << level << " seed " << seed;
+                const SquareGrid& answer = game.Answer(j);
+                for (int k = 0; k < j; ++k) EXPECT_FALSE(answer.Equals(game.Answer(k))) << "seed " << seed;
+                EXPECT_EQ(answer.LitCount(), sum.LitCount());
+                if (answer.LitCount() > most) {
+                    most = answer.LitCount();
+                    fullest = 0;
                 }
+                fullest += answer.LitCount() == most ? 1 : 0;
             }
+            if (sum.LitCount() == most) fullestRight += 1.0 / fullest;
         }
+        EXPECT_LE(fullestRight / kTasks, 0.4);
     }
 }
 
