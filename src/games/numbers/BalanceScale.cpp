@@ -171,10 +171,11 @@ void BalanceScale::PutDownHeld() {
     if (held == nullptr) {
         return;
     }
+    // Where the pointer is decides, not the weight's picture gliding after it.
     const AppState* app = GetAppState();
-    if (held->Y() > app->screenHeight * 2 / 3.0f) {
+    if (lastMouseY > app->screenHeight * 2 / 3.0f) {
         table.push_back(std::move(held));
-    } else if (held->X() <= app->screenWidth / 2.0f) {
+    } else if (lastMouseX <= app->screenWidth / 2.0f) {
         leftPan.push_back(std::move(held));
     } else {
         rightPan.push_back(std::move(held));

@@ -37,12 +37,13 @@ bool Solution(const BalanceScale& balance, std::vector<bool>& toLeft) {
 // Lets the weights glide in from the top and come to rest.
 void Settle(BalanceScale& balance) { balance.Update(1.0); balance.Update(1.0); }
 
-// Carries a weight of the balance to (x, y) and lets go.
-void Carry(BalanceScale& balance, const BalanceWeight& weight, int x, int y) {
+// Carries a weight of the balance to (x, y) and lets go after the seconds
+// given to its picture to glide after the pointer.
+void Carry(BalanceScale& balance, const BalanceWeight& weight, int x, int y, double glideSeconds = 1.0) {
     balance.OnLeftButtonDown(static_cast<int>(weight.X()), static_cast<int>(weight.Y()) - 5);
     ASSERT_EQ(balance.Held(), &weight);
     balance.OnMouseMove(x, y - 5);
-    balance.Update(1.0);
+    balance.Update(glideSeconds);
     balance.OnLeftButtonUp();
 }
 
@@ -111,17 +112,19 @@ TEST_F(WaageTest, EveryGeneratedTaskCanBeBalanced) {
     }
 }
 
-TEST_F(WaageTest, AWeightIsPutDownByWhereItIsAndNeverLost) {
-    // Left or right of the middle above the table line, or below it.
+TEST_F(WaageTest, AWeightIsPutDownWhereThePointerIsAndNeverLost) {
+    // Left or right of the middle above the table line, or below it, also
+    // when the weight's picture has not caught up with the pointer.
     // lands: l, r or t(able)
-    const struct { int x, y; char lands; } cases[] = {{300, 300, 'l'}, {720, 300, 'r'}, {300, 600, 't'}};
+    const struct { int x, y; double glide; char lands; } cases[] = {
+        {300, 300, 1.0, 'l'}, {720, 300, 1.0, 'r'}, {300, 600, 1.0, 't'}, {300, 300, 0.0, 'l'}, {300, 300, 0.2, 'l'}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y) + " after " + std::to_string(c.glide) + " s");
         SeedRandom(8);
         BalanceScale balance(5, -1.0, 0.5);  // nothing fixed
         Settle(balance);
         const BalanceWeight& weight = *balance.Table()[1];
-        Carry(balance, weight, c.x, c.y);
+        Carry(balance, weight, c.x, c.y, c.glide);
         const auto& list = c.lands == 'l' ? balance.LeftPan() : c.lands == 'r' ? balance.RightPan() : balance.Table();
         ASSERT_FALSE(list.empty());
         EXPECT_EQ(list.back().get(), &weight);
