@@ -105,9 +105,16 @@ void KG_Bilder_Basteln::AddRandomPieces() {
 }
 
 PictureShape* KG_Bilder_Basteln::PieceAt(int x, int y) {
-    for (PictureShape& piece : pieces) {
-        if (piece.HitTest(static_cast<float>(x), static_cast<float>(y))) {
-            return &piece;
+    // The topmost piece under the point: the selected one is drawn last, the
+    // others in the list's order.
+    const float px = static_cast<float>(x);
+    const float py = static_cast<float>(y);
+    if (selectedPiece != nullptr && selectedPiece->Contains(px, py)) {
+        return selectedPiece;
+    }
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
+        if (piece->Contains(px, py)) {
+            return &*piece;
         }
     }
     return nullptr;
@@ -165,6 +172,12 @@ void KG_Bilder_Basteln::OnKeyDown(uint16_t key) {
         return;
     }
     PictureShape& piece = *selectedPiece;
+    // A nudged piece keeps its centre on the screen, where it can be taken again.
+    const auto nudge = [&](float dx, float dy) {
+        piece.x = std::clamp(piece.x + dx, 0.0f, static_cast<float>(app->screenWidth - 1));
+        piece.y = std::clamp(piece.y + dy, 0.0f, static_cast<float>(app->screenHeight - 1));
+        CountMove();
+    };
     switch (key) {
         case platform::vk::End:
         case 'S':
@@ -175,20 +188,16 @@ void KG_Bilder_Basteln::OnKeyDown(uint16_t key) {
             piece.Resize(kSizeStep);
             break;
         case platform::vk::Left:
-            piece.x -= 1.0f;
-            CountMove();
+            nudge(-1.0f, 0.0f);
             break;
         case platform::vk::Up:
-            piece.y -= 1.0f;
-            CountMove();
+            nudge(0.0f, -1.0f);
             break;
         case platform::vk::Right:
-            piece.x += 1.0f;
-            CountMove();
+            nudge(1.0f, 0.0f);
             break;
         case platform::vk::Down:
-            piece.y += 1.0f;
-            CountMove();
+            nudge(0.0f, 1.0f);
             break;
         case 'A':
         case platform::vk::Subtract:
@@ -253,8 +262,14 @@ void KG_Bilder_Basteln::Render() {
     for (const PictureShape& target : targets) {
         target.Draw(kTargetColour);
     }
+    // The selected piece lies on top of the others.
     for (const PictureShape& piece : pieces) {
-        piece.Draw(&piece == selectedPiece ? kSelectedColour : kPieceColour);
+        if (&piece != selectedPiece) {
+            piece.Draw(kPieceColour);
+        }
+    }
+    if (selectedPiece != nullptr) {
+        selectedPiece->Draw(kSelectedColour);
     }
     if (!targets.empty()) {
         textRenderer->DrawTextAt(FormatText(kFittedText, fitted, static_cast<int>(targets.size())),

@@ -16,6 +16,10 @@ constexpr int kCellTop = 150;
 constexpr int kCellStep = 200;
 constexpr double kFitDistance = 10.0;
 constexpr double kFitSizeDifference = 0.05;
+// The outer edge of each outline in its cell, from the cell centre: the half
+// side of the square and the bar's length, the circle's radius, the
+// triangle's circumradius; the bar is half as high as long.
+constexpr double kOutlineReach = 48.5;
 
 // The angle after which a shape type looks the same again; 1 for any angle.
 int SymmetryAngle(int type) {
@@ -39,9 +43,39 @@ void PictureShape::Rotate(int degrees) { rotation = NormalizedDegrees(static_cas
 
 void PictureShape::Resize(double delta) { sizeFactor = std::clamp(sizeFactor + delta, kMinSizeFactor, kMaxSizeFactor); }
 
-bool PictureShape::HitTest(float px, float py) const {
+bool PictureShape::Contains(float px, float py) const {
+    // Back from the screen into the cell, the inverse of Draw's transform:
+    // turned about the position, then unscaled about the cell's top left.
     const double half = kCellSize / 2.0 * sizeFactor;
-    return std::fabs(static_cast<double>(px) - x) <= half && std::fabs(static_cast<double>(py) - y) <= half;
+    const double angle = rotation * std::numbers::pi / 180.0;
+    const double dx = static_cast<double>(px) - x;
+    const double dy = static_cast<double>(py) - y;
+    const double sx = std::cos(angle) * dx + std::sin(angle) * dy + half;
+    const double sy = -std::sin(angle) * dx + std::cos(angle) * dy + half;
+    if (scaleX == 0.0f || scaleY == 0.0f || sizeFactor <= 0.0) {
+        return false;
+    }
+    const double u = sx / (scaleX * sizeFactor) - kCellSize / 2.0;
+    const double v = sy / (scaleY * sizeFactor) - kCellSize / 2.0;
+    switch (type) {
+        case 0:
+            return std::fabs(u) <= kOutlineReach && std::fabs(v) <= kOutlineReach;
+        case 1:
+            return std::hypot(u, v) <= kOutlineReach;
+        case 2: {
+            // Apex up, its centroid on the cell centre: inside all three edges,
+            // each at half the circumradius from the centre.
+            for (const double edge : {90.0, 210.0, 330.0}) {
+                const double a = edge * std::numbers::pi / 180.0;
+                if (u * std::cos(a) + v * std::sin(a) > kOutlineReach / 2.0) {
+                    return false;
+                }
+            }
+            return true;
+        }
+        default:
+            return std::fabs(u) <= kOutlineReach && std::fabs(v) <= kOutlineReach / 2.0;
+    }
 }
 
 void PictureShape::Draw(uint32_t colour) const {

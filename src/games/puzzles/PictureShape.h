@@ -29,8 +29,9 @@ public:
     void Rotate(int degrees);
     // Changes the size factor by delta, kept within kMinSizeFactor..kMaxSizeFactor.
     void Resize(double delta);
-    // Whether the point lies in the square of side 100 x size factor about the centre.
-    bool HitTest(float px, float py) const;
+    // Whether the point lies on the shape as it is drawn: inside its outline,
+    // scaled, sized, turned and placed.
+    bool Contains(float px, float py) const;
     void Draw(uint32_t colour) const;
 
     // Whether the piece covers the target: the same type, centres at most 10

@@ -118,6 +118,54 @@ TEST_F(BilderBastelnTest, AFittingPieceSnapsOnlyOnceLetGoAndLeavingLowersTheCoun
     EXPECT_EQ(square.x, 450);
 }
 
+// A press takes the piece the player sees under the pointer: the topmost
+// one whose outline holds the point, the chosen piece lying on top of all.
+TEST_F(BilderBastelnTest, APressTakesTheTopmostPieceWhoseOutlineHoldsThePoint) {
+    auto game = StartedGame();
+    // A square and a circle overlapping, a turned triangle, an upright bar;
+    // a click takes a piece and puts it down where it was clicked, so each
+    // press starts from these places.
+    const auto press = [&](int x, int y) {
+        game->Piece(0) = PictureShape{.type = 0, .x = 500, .y = 400};
+        game->Piece(1) = PictureShape{.type = 1, .x = 540, .y = 400};
+        game->Piece(2) = PictureShape{.type = 2, .rotation = 180, .x = 200, .y = 200};
+        game->Piece(3) = PictureShape{.type = 3, .rotation = 90, .x = 800, .y = 200};
+        game->OnLeftButtonDown(x, y);
+        game->OnLeftButtonUp(x, y);
+        const PictureShape* taken = game->SelectedPiece();
+        return taken != nullptr ? static_cast<int>(taken - game->Pieces().data()) : -1;
+    };
+    const struct { int x, y, piece; const char* where; } cases[] = {
+        {520, 400, 1, "on both: the one drawn later"},     {456, 356, 0, "the square's corner"},
+        {585, 445, -1, "beside the circle, inside its box"}, {200, 235, 2, "the turned apex points down"},
+        {200, 165, -1, "above the turned base"},           {800, 160, 3, "the bar stands upright"},
+        {840, 200, -1, "beside the upright bar"},
+    };
+    for (const auto& c : cases) {
+        game->OnRightButtonUp(0, 0);  // nothing chosen
+        EXPECT_EQ(press(c.x, c.y), c.piece) << c.where;
+    }
+    // Chosen, the square lies on top: drawn last, and taken first.
+    EXPECT_EQ(press(456, 356), 0);
+    renderer->sprites.clear();
+    game->Render();
+    ASSERT_FALSE(renderer->sprites.empty());
+    EXPECT_EQ(renderer->sprites.back().colour, 0xFFFF0000u);
+    game->Piece(0).x = 500;
+    game->Piece(0).y = 400;
+    game->OnLeftButtonDown(520, 400);
+    EXPECT_EQ(game->SelectedPiece(), &game->Pieces()[0]);
+    game->OnLeftButtonUp(520, 400);
+    // The arrow keys keep a chosen piece on the board.
+    game->OnRightButtonUp(0, 0);
+    ASSERT_EQ(press(580, 400), 1);
+    PictureShape& circle = game->Piece(1);
+    circle.x = 1;
+    circle.y = 766;
+    for (const uint16_t key : {37, 37, 37, 40, 40}) game->OnKeyDown(key);
+    EXPECT_TRUE(circle.x == 0 && circle.y == 767) << circle.x << "," << circle.y;
+}
+
 TEST_F(BilderBastelnTest, KeysTurnResizeAndNudgeTheChosenPieceWithinTheirLimits) {
     struct Case { uint16_t key; int presses; double size; int rotation; float x, y; };
     const Case cases[] = {
