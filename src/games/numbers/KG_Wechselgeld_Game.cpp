@@ -212,12 +212,14 @@ void KG_Wechselgeld_Game::OnLeftButtonDown(int x, int y) {
     // A piece still held (its release went elsewhere) goes back first, so
     // that no piece is ever lost.
     ReturnDragged();
-    if (!IsRunning()) {
+    // A press on the check button is for the button, whatever lies under it.
+    if (!IsRunning() || ButtonHit(x, y)) {
         return;
     }
-    for (MoneyStack& stack : stacks) {
-        if (stack.HitTest(x, y)) {
-            draggedFromStack = stack.TakePiece();
+    // Each stack is drawn over the one before it: the last one hit is on top.
+    for (auto stack = stacks.rbegin(); stack != stacks.rend(); ++stack) {
+        if (stack->HitTest(x, y)) {
+            draggedFromStack = stack->TakePiece();
             return;
         }
     }
@@ -309,6 +311,15 @@ void KG_Wechselgeld_Game::Render() {
     }
     if (IsRunning()) {
         DrawTimePanel();
+    }
+    changeTray->Draw();
+    priceTray->Draw();
+    paymentTray->Draw();
+    for (const MoneyStack& stack : stacks) {
+        stack.Draw();
+    }
+    // The button lies over the pieces in the tray, as it takes every press.
+    if (IsRunning()) {
         const int left = app->screenWidth / 2 - kButtonHalfWidth;
         const int top = app->screenHeight / 2 - kButtonHalfHeight;
         const Vec2 corner{static_cast<float>(left), static_cast<float>(top)};
@@ -316,12 +327,6 @@ void KG_Wechselgeld_Game::Render() {
         textRenderer->DrawText(GetTextOrEmpty(kButtonText), left, top, left + 2 * kButtonHalfWidth,
                                top + 2 * kButtonHalfHeight, kBlack, platform::dt::Center | platform::dt::VCenter,
                                smallFont);
-    }
-    changeTray->Draw();
-    priceTray->Draw();
-    paymentTray->Draw();
-    for (const MoneyStack& stack : stacks) {
-        stack.Draw();
     }
     for (const auto* dragged : {&draggedFromStack, &draggedFromPayment, &draggedFromPrice}) {
         if (*dragged != nullptr) {

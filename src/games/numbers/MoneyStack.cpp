@@ -9,7 +9,8 @@
 
 namespace {
 
-// Half the side of the square a stack is hit and drawn from, before scaling.
+// A stack's picture is drawn with its top left corner this far up and left
+// of its position, before scaling.
 constexpr float kStackHalfSize = 50.0f;
 
 }  // namespace
@@ -18,8 +19,11 @@ MoneyStack::MoneyStack(int cents, float x, float y, int count)
     : positionX(x), positionY(y), count(count), cents(cents), scale(MoneyScale(cents)) {}
 
 bool MoneyStack::HitTest(int x, int y) const {
-    const double reach = kStackHalfSize * scale;
-    return std::fabs(x - positionX) <= reach && std::fabs(y - positionY) <= reach;
+    const platform::Rect picture = MoneyRegion(cents).rect;
+    const double left = positionX - kStackHalfSize * scale;
+    const double top = positionY - kStackHalfSize * scale;
+    return x >= left && x <= left + (picture.right - picture.left) * scale && y >= top &&
+           y <= top + (picture.bottom - picture.top) * scale;
 }
 
 std::unique_ptr<MoneyPiece> MoneyStack::TakePiece() {

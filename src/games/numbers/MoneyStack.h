@@ -15,7 +15,7 @@ public:
 
     MoneyStack(int cents, float x, float y, int count = kUnlimited);
 
-    // Whether the point lies within 50 x scale of the centre.
+    // Whether the point lies on the stack's picture as it is drawn.
     bool HitTest(int x, int y) const;
     // A new piece (the player's) at the centre, or null when the stack is empty.
     std::unique_ptr<MoneyPiece> TakePiece();

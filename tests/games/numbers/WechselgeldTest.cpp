@@ -143,6 +143,35 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
     }
 }
 
+// A press acts on what is drawn under the pointer: a note anywhere on its
+// visible picture (each stack lies over the one before it), and the check
+// button also where a piece in the tray reaches under it.
+TEST_F(WechselgeldTest, APressActsOnWhatIsDrawnUnderThePointer) {
+    SeedRandom(3);
+    KG_Wechselgeld_Game game(1);
+    game.StartGame();
+    const auto taken = [&](float x, float y) {
+        game.OnLeftButtonDown(static_cast<int>(x), static_cast<int>(y));
+        const int cents = game.DraggedFromStack() != nullptr ? game.DraggedFromStack()->Cents() : 0;
+        game.OnLeftButtonUp(512, 100);
+        return cents;
+    };
+    const MoneyStack& twenty = StackOf(game, 2000);
+    const MoneyStack& fifty = StackOf(game, 5000);
+    EXPECT_EQ(taken(fifty.X() + 50, fifty.Y()), 5000) << "the right of the note";
+    EXPECT_EQ(taken(twenty.X() + 40, twenty.Y()), 2000) << "the visible part";
+    EXPECT_EQ(taken(fifty.X() - 20, fifty.Y()), 5000) << "where it lies over the one before";
+    // A coin laid at the top of the tray reaches up under the button.
+    PressOn(game, StackOf(game, 200));
+    game.OnMouseMove(512, 424);
+    game.OnLeftButtonUp(512, 424);
+    RunFrames(game, 1, 1.0, 1.0);
+    ASSERT_TRUE(game.ChangeTray().Pieces().at(0)->HitTest(512, 395));
+    game.OnLeftButtonDown(512, 395);
+    game.OnLeftButtonUp(512, 395);
+    EXPECT_EQ(game.TasksDone(), 1);
+}
+
 TEST_F(WechselgeldTest, TheButtonCountsExactChangeAndChangeInTheFewestPieces) {
     // extraCents: added to the exact change; split: the largest piece laid as smaller ones
     const struct { const char* name; int extraCents; bool split; int right, optimal; } cases[] = {
