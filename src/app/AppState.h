@@ -66,6 +66,11 @@ struct AppState {
     double frameTime = 0.0;     // seconds since the previous frame, 0 while paused
     int64_t lastCounter = 0;
     int64_t currentCounter = 0;
+    // The counter when the input being handled arose (0: not known).
+    int64_t inputCounter = 0;
+    // Frames presented so far, and the counter right after the last one was.
+    uint64_t presentedFrames = 0;
+    int64_t presentedCounter = 0;
     double rawFrameTime = 0.0;  // seconds since the previous frame, also while paused
     double updateAccumulator = 0.0;
 

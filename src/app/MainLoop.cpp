@@ -43,6 +43,13 @@ void UpdateStep(AppState& app) {
     app.updateAccumulator = 0.0;
 }
 
+int64_t InputCounter(const AppState& app) {
+    if (app.inputCounter != 0 && app.hasPerformanceCounter) {
+        return app.inputCounter;
+    }
+    return app.clock ? ReadCounter(app) : app.lastCounter;
+}
+
 double SecondsSinceUpdate(const AppState& app) {
     if (!app.clock || app.paused) {
         return 0.0;
@@ -59,6 +66,10 @@ void RenderStep(AppState& app) {
         app.drawCursor();
     }
     app.renderer->Present();
+    ++app.presentedFrames;
+    if (app.clock) {
+        app.presentedCounter = ReadCounter(app);
+    }
 }
 
 void DeviceResetSequence(AppState& app) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -12,6 +13,10 @@ void StartTiming(AppState& app);
 // One frame's update: measures frameTime and rawFrameTime, then calls the
 // current screen's Update.
 void UpdateStep(AppState& app);
+
+// The counter when the input being handled arose: its message's stamp, or
+// now when the message has none.
+int64_t InputCounter(const AppState& app);
 
 // Seconds on the clock since the last update measured its frame: how long
 // after the frame the player sees an input message handled now arrived. 0

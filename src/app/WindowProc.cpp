@@ -62,6 +62,7 @@ void ToggleFullscreen(AppState& app) {
 }
 
 void WindowProc(AppState& app, const Message& message) {
+    app.inputCounter = message.counter;
     if (message.kind == MessageKind::KeyDown) {
         KeyDown(app, message);
         return;

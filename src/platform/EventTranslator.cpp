@@ -39,6 +39,27 @@ uint16_t EventTranslator::KeyFlags() const {
 }
 
 void EventTranslator::Translate(const SDL_Event& event, std::deque<Message>& out) {
+    const size_t before = out.size();
+    TranslateKinds(event, out);
+    const int64_t counter = InputCounter(event.common.timestamp);
+    for (size_t i = before; i < out.size(); ++i) {
+        out[i].counter = counter;
+    }
+}
+
+int64_t EventTranslator::InputCounter(uint32_t timestampMs) {
+    // SDL stamps events with its millisecond ticks; read both clocks now and
+    // go back by the event's age.
+    const auto now = static_cast<int64_t>(SDL_GetPerformanceCounter());
+    const uint32_t ticks = SDL_GetTicks();
+    const uint32_t age = ticks - timestampMs;
+    if (timestampMs == 0 || age > kLongestInputAgeMs) {
+        return now;
+    }
+    return now - static_cast<int64_t>(age) * static_cast<int64_t>(SDL_GetPerformanceFrequency()) / 1000;
+}
+
+void EventTranslator::TranslateKinds(const SDL_Event& event, std::deque<Message>& out) {
     switch (event.type) {
     case SDL_QUIT:
         out.push_back(Message{MessageKind::Quit});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 
 #include "platform/Message.h"
@@ -22,7 +23,15 @@ public:
     DeviceStatus Status() const { return status_; }
     void DeviceWasReset() { status_ = DeviceStatus::Ok; }
 
+    // The high-resolution counter of an input SDL stamped with its ticks
+    // (milliseconds); now for a stamp that is missing or not plausible.
+    static int64_t InputCounter(uint32_t timestampMs);
+
 private:
+    // An event older than this has a stamp that cannot be right.
+    static constexpr uint32_t kLongestInputAgeMs = 10000;
+
+    void TranslateKinds(const SDL_Event& event, std::deque<Message>& out);
     int ClampX(int x) const;
     int ClampY(int y) const;
     uint16_t KeyFlags() const;

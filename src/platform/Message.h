@@ -36,6 +36,9 @@ struct Message {
     bool ctrlDown = false; // a Ctrl key was held when the message arose
     int wheelDelta = 0;    // 120 per notch, positive away from the user
     uint16_t keyFlags = 0; // MK_ flags (MouseWheel)
+    // The high-resolution counter when the input arose (0: not known), so
+    // that a message handled a frame later still tells when it happened.
+    int64_t counter = 0;
 };
 
 }  // namespace platform

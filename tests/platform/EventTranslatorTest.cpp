@@ -58,6 +58,28 @@ TEST_F(EventTranslatorTest, EveryPressIsAPressAndTheSecondOfAPairAlsoADoubleClic
     EXPECT_TRUE(Translate(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 1, 2)).empty());
 }
 
+// A message carries the counter of when its input arose: SDL's millisecond
+// stamp carried back from now, so a press waiting in the queue keeps its time.
+TEST_F(EventTranslatorTest, AMessageCarriesTheCounterOfItsInputsStamp) {
+    SDL_Delay(60);  // the tick count starts with SDL
+    const double perMs = static_cast<double>(SDL_GetPerformanceFrequency()) / 1000.0;
+    SDL_Event press = Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 10, 2);
+    press.common.timestamp = SDL_GetTicks() - 40;
+    const auto expected = static_cast<double>(SDL_GetPerformanceCounter()) - 40.0 * perMs;
+    const std::deque<Message> out = Translate(press);
+    ASSERT_EQ(out.size(), 2u);
+    for (const Message& message : out) {
+        // The stamp's millisecond and the two clock reads.
+        EXPECT_NEAR(static_cast<double>(message.counter), expected, 2.0 * perMs);
+    }
+    // No stamp, or one from the future: now.
+    for (const Uint32 stamp : {Uint32{0}, SDL_GetTicks() + 5000}) {
+        press.common.timestamp = stamp;
+        const auto now = static_cast<double>(SDL_GetPerformanceCounter());
+        EXPECT_NEAR(static_cast<double>(Translate(press).front().counter), now, 2.0 * perMs);
+    }
+}
+
 TEST_F(EventTranslatorTest, PositionsAreClampedToTheLogicalScreen) {
     SDL_Event motion{};
     motion.type = SDL_MOUSEMOTION;

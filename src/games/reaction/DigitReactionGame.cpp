@@ -57,7 +57,7 @@ void DigitReactionGame::React() {
     // time runs on from its appearance.
     if (ShowsTarget()) {
         ++hits;
-        reactionTimeSum += timeShown + SecondsSinceUpdate(*app);
+        reactionTimeSum += ReactionSeconds();
         PlaySound(SOUND_KLICK_GAME, 1.0f);
     } else {
         ++falseAlarms;
@@ -65,10 +65,38 @@ void DigitReactionGame::React() {
     }
 }
 
+double DigitReactionGame::ReactionSeconds() const {
+    // Without a frame that showed the digit (a loop that does not draw), the
+    // frames' time since the update that brought it stands in.
+    const bool presented = digitDrawn && app->presentedFrames > digitFrame;
+    if (!presented || !app->hasPerformanceCounter) {
+        return timeShown + SecondsSinceUpdate(*app);
+    }
+    const int64_t start = digitPresented ? digitStart : app->presentedCounter;
+    return static_cast<double>(std::max<int64_t>(InputCounter(*app) - start, 0)) * app->secondsPerTick;
+}
+
+void DigitReactionGame::Render() {
+    // A digit reaches the screen with the first frame that draws it, also
+    // again after the pause page hid it.
+    const bool drawsDigit = IsRunning() && !InBlank();
+    if (drawsDigit && !digitOnScreen) {
+        digitDrawn = true;
+        digitFrame = app->presentedFrames;
+        digitPresented = false;
+    }
+    digitOnScreen = drawsDigit;
+    RenderPlay();
+}
+
 void DigitReactionGame::Update() {
     AddRecordsTime(app->frameTime);
     if (!IsRunning()) {
         return;
+    }
+    if (digitDrawn && !digitPresented && app->presentedFrames > digitFrame) {
+        digitStart = app->presentedCounter;
+        digitPresented = true;
     }
     timeLeft -= app->frameTime;
     timeShown += app->frameTime;
@@ -86,6 +114,7 @@ void DigitReactionGame::Update() {
             reacted = false;
             ShowNextDigit();
             timeShown = 0.0;
+            digitDrawn = false;
         }
     }
     if (timeShown >= showSeconds && !InBlank()) {

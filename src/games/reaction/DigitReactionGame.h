@@ -16,7 +16,8 @@ class Font;
 // the blank counts for the digit before it: a late hit, timed from the
 // target's appearance, or a false alarm. The play lasts a fixed time by level.
 //
-// Reaction times are taken when the press arrives, not at the next frame. Keys
+// A reaction time runs from the moment the first frame showing the digit was
+// presented to the moment the press arose (its input's stamp). Keys
 // the menu and the shell act on (Escape, Ctrl, H for the help) and the
 // keyboard's auto-repeat are no reactions.
 class DigitReactionGame : public Knobel_Game {
@@ -37,6 +38,8 @@ public:
     void OnLeftButtonDown(int x, int y) override;
     void OnKeyDown(uint16_t key) override;
     void Update() override;
+    // Notes when the shown digit first reaches the screen, then draws the play.
+    void Render() final;
     void OnLostDevice() override;
     void OnResetDevice() override;
     const std::string& GetResultText() override;
@@ -61,6 +64,8 @@ protected:
     virtual bool ShowsTarget() const = 0;
     // The blank is over: the game moves on to its next digit (shownDigit).
     virtual void ShowNextDigit() = 0;
+    // Draws the play: the cards and the digits.
+    virtual void RenderPlay() = 0;
 
     // A random digit at most maxStep from centre, within 0..9 and other than
     // the shown digit.
@@ -72,6 +77,8 @@ protected:
 
 private:
     void React();
+    // Seconds from the shown digit's appearance to the input being handled.
+    double ReactionSeconds() const;
     // The grade of a play that ran its full time (seconds of play) with this
     // many targets missed.
     double FinishedGrade(double missed, double seconds) const;
@@ -83,6 +90,14 @@ private:
     double timeShown = 0.0;
     double timeLeft;
     bool reacted = false;
+    // The shown digit was drawn in the last frame.
+    bool digitOnScreen = false;
+    // The frame that first drew the shown digit (the frames presented before
+    // it), whether it has been presented, and the counter right after.
+    bool digitDrawn = false;
+    uint64_t digitFrame = 0;
+    bool digitPresented = false;
+    int64_t digitStart = 0;
     int hits = 0;
     int falseAlarms = 0;
     int misses = 0;

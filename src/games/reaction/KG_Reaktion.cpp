@@ -43,7 +43,7 @@ void KG_Reaktion::ShowNextDigit() {
     shownDigit = DigitNear(targetDigit, kNeighbourStep);
 }
 
-void KG_Reaktion::Render() {
+void KG_Reaktion::RenderPlay() {
     if (!IsRunning()) {
         return;
     }

@@ -14,7 +14,7 @@ public:
 
     explicit KG_Reaktion(int level);
 
-    void Render() override;
+    void RenderPlay() override;
     const std::string& GetHelpText() override;
     const std::string& GetTitle() override;
 

@@ -35,7 +35,7 @@ void KG_ReaktionII::ShowNextDigit() {
 
 int KG_ReaktionII::DrawNextDigit() { return DigitNear(shownDigit, kMaxStep); }
 
-void KG_ReaktionII::Render() {
+void KG_ReaktionII::RenderPlay() {
     if (!IsRunning()) {
         return;
     }

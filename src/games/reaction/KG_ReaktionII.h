@@ -13,7 +13,7 @@ public:
 
     explicit KG_ReaktionII(int level);
 
-    void Render() override;
+    void RenderPlay() override;
     const std::string& GetHelpText() override;
     const std::string& GetTitle() override;
 

@@ -79,7 +79,37 @@ TEST_F(ReactionGamesTest, OnlyFreshPressesReactAndTheyAreTimedWhenTheyArrive) {
     clock->Advance(0.2);
     Click();
     EXPECT_EQ(game.Hits(), 2);
+    // Without frames drawn, a digit's time runs from the update that brought it.
     EXPECT_NEAR(game.AverageReactionTime(), (0.113 + 0.2) / 2, 1e-9);
+}
+
+// A press is timed from when the first frame with the digit was presented to
+// when the press arose, however late its message is handled.
+TEST_F(ReactionGamesTest, AReactionRunsFromThePresentedFrameToThePressesStamp) {
+    ScriptedReaktion game([](int step) { return std::pair{step % 2, step % 2}; });
+    Start(game);
+    // Drawing and presenting a frame take 8 ms after its update.
+    const auto frame = [&] {
+        clock->Advance(0.01);
+        UpdateStep(*app);
+        clock->Advance(0.008);
+        RenderStep(*app);
+    };
+    const auto pressLate = [&](double afterPresent) {
+        const int64_t presented = app->presentedCounter;
+        clock->Advance(0.05);  // the message waits for the loop
+        platform::Message press = MouseMessage(platform::MessageKind::LeftButtonDown, 500, 400);
+        press.counter = presented + static_cast<int64_t>(afterPresent * 1e6);
+        WindowProc(*app, press);
+    };
+    frame();
+    pressLate(0.15);
+    // Until the frame just presented shows the next digit.
+    const int first = game.ShownDigit();
+    for (int i = 0; i < 200 && game.ShownDigit() == first; ++i) frame();
+    pressLate(0.25);
+    EXPECT_EQ(game.Hits(), 2);
+    EXPECT_NEAR(game.AverageReactionTime(), 0.2, 1e-9);
 }
 
 TEST_F(ReactionGamesTest, TheGradeWeighsErrorsReactionTimeAndAFullPlay) {
