@@ -80,6 +80,7 @@ struct AppState {
     std::shared_ptr<GlobalStatistics> statistics;
 
     int language = 0;  // 0 = German, 1 = English
+    char decimalMark = '.';  // in the numbers shown: ',' in German
     bool introEnabled = true;
 
     // Window-procedure flags: a Ctrl key is held; an Escape release may reach

@@ -86,6 +86,7 @@ void LoadLanguage(AppState& app, int language) {
         }
     }
     app.language = language;
+    app.decimalMark = language == 0 ? ',' : '.';
 }
 
 void LoadLanguage(int language) { LoadLanguage(*GetAppState(), language); }

@@ -1,9 +1,12 @@
 #include "settings/TextFormat.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include "app/AppState.h"
 
 namespace {
 
@@ -144,6 +147,15 @@ std::string PrintInteger(FormatConversion c, long long value) {
     return PrintNumber(c, "ll", bits);
 }
 
+std::string PrintDouble(const FormatConversion& c, double value) {
+    std::string out = PrintNumber(c, "", value);
+    // Hexadecimal floats (%a) keep their point: it is no decimal one.
+    if (c.conversion != 'a' && c.conversion != 'A') {
+        std::replace(out.begin(), out.end(), '.', GetAppState()->decimalMark);
+    }
+    return out;
+}
+
 std::string Convert(const FormatConversion& c, const FormatArgument& argument) {
     using Kind = FormatArgument::Kind;
     const bool integral = argument.kind == Kind::Int || argument.kind == Kind::Char;
@@ -153,7 +165,7 @@ std::string Convert(const FormatConversion& c, const FormatArgument& argument) {
         case Kind::Char:
             return integral ? PrintText(c, std::string(1, static_cast<char>(argument.integer))) : std::string();
         case Kind::Double:
-            return argument.kind == Kind::Double ? PrintNumber(c, "", argument.real) : std::string();
+            return argument.kind == Kind::Double ? PrintDouble(c, argument.real) : std::string();
         case Kind::String:
             return argument.kind == Kind::String ? PrintText(c, argument.text) : std::string();
     }

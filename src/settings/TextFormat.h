@@ -49,13 +49,15 @@ struct FormatConversion {
 
 std::vector<FormatConversion> ParseConversions(std::string_view format);
 
+
 // One letter per conversion: I int, F double, S text, C character, and '?' for
 // one that is never formatted. "" for a text without conversions.
 std::string FormatSignature(std::string_view format);
 
 // Formats a text read from a file with typed arguments. Each valid conversion
 // takes the next argument and prints it when its kind fits (an int or a
-// character for d i u o x X c, a double for f F e E g G a A, a text for s);
+// character for d i u o x X c, a double for f F e E g G a A with the decimal
+// mark of the language shown, a text for s);
 // a missing or unfitting argument prints nothing, an invalid conversion is
 // dropped without taking an argument, and "%%" prints '%'.
 std::string FormatChecked(std::string_view format, std::span<const FormatArgument> arguments);
