@@ -12,7 +12,7 @@ bool FuzzWordList(const uint8_t* data, size_t size) {
         }
         characters += entry.size();
         if (const auto word = PlayableWord(entry)) {
-            if (word->size() < 2 || word->size() > 40) {
+            if (word->size() < 3 || word->size() > 40) {
                 return false;
             }
             for (const char c : *word) {

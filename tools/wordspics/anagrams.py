@@ -2,9 +2,10 @@
 """Lists the words of a word list that have anagrams in a spelling dictionary.
 
 The word game accepts only the listed word, so a word whose letters also spell
-another common word is unfair. This prints every candidate; judge each by hand
-(rare forms such as "wassre" next to "Wasser" may stay) and take the word out
-of the list when its anagram is a word players know.
+another word is unfair. This prints every candidate, to try words before they
+go into a list: the data test (tests_datafiles) fails on any list word whose
+letters spell another word of these dictionaries, rare forms such as "wassre"
+next to "Wasser" included, or one of the common words it knows they lack.
 
 Usage: tools/wordspics/anagrams.py data/words_d /usr/share/dict/ngerman
        tools/wordspics/anagrams.py data/words_e /usr/share/dict/american-english /usr/share/dict/british-english

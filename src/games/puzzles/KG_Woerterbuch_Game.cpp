@@ -28,6 +28,8 @@ constexpr const char* kEnglishWords = "words_e";
 // Words per play, shuffle moves and turn speed (degrees per second) by level.
 constexpr int kRounds[] = {5, 7, 10};
 constexpr int kShuffleMoves[] = {2, 5, 10};
+// Rounds of shuffle moves at most while the circle still reads as the word.
+constexpr int kMaxShuffleRounds = 100;
 constexpr double kTurnSpeeds[] = {10.0, 17.0, 25.0};
 // The play time that costs one grade point, after all words and when ended early.
 constexpr double kSecondsPerPointFinished = 120.0;
@@ -75,7 +77,7 @@ void KG_Wörterbuch_Game::ReadWords() {
         return;
     }
     const WordList list = ReadWordList(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    // Entries the keys cannot type (or too short to shuffle) are left out.
+    // Entries the keys cannot type (or no shuffle can hide) are left out.
     for (const std::string& entry : list.entries) {
         if (auto word = PlayableWord(entry)) {
             words.push_back(std::move(*word));
@@ -100,16 +102,35 @@ void KG_Wörterbuch_Game::NextTask() {
     MarkUsedLetters();
 }
 
-// Each move takes a random tile out and puts it back at a random place of the
-// shortened row (the place drawn after the tile).
+// A round of moves: each takes a random tile out and puts it back at a random
+// place of the shortened row (the place drawn after the tile). On a circle
+// any turn of the word reads as the word, so rounds follow until it reads
+// otherwise. The list holds only words some order hides (see PlayableWord);
+// the rounds are capped all the same.
 void KG_Wörterbuch_Game::Shuffle() {
-    for (int move = 0; move < shuffleMoves; ++move) {
-        const size_t from = static_cast<size_t>(Random()) % tiles.size();
-        const LetterTile tile = tiles[from];
-        tiles.erase(tiles.begin() + static_cast<std::ptrdiff_t>(from));
-        const size_t to = static_cast<size_t>(Random()) % tiles.size();
-        tiles.insert(tiles.begin() + static_cast<std::ptrdiff_t>(to), tile);
+    for (int round = 0; round < kMaxShuffleRounds && TilesReadAsWord(); ++round) {
+        for (int move = 0; move < shuffleMoves; ++move) {
+            const size_t from = static_cast<size_t>(Random()) % tiles.size();
+            const LetterTile tile = tiles[from];
+            tiles.erase(tiles.begin() + static_cast<std::ptrdiff_t>(from));
+            const size_t to = static_cast<size_t>(Random()) % tiles.size();
+            tiles.insert(tiles.begin() + static_cast<std::ptrdiff_t>(to), tile);
+        }
     }
+}
+
+bool KG_Wörterbuch_Game::TilesReadAsWord() const {
+    const size_t count = tiles.size();
+    for (size_t start = 0; start < count; ++start) {
+        size_t i = 0;
+        while (i < count && tiles[(start + i) % count].letter == Lower(solution[i])) {
+            ++i;
+        }
+        if (i == count) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void KG_Wörterbuch_Game::MarkUsedLetters() {

@@ -13,11 +13,12 @@ struct LetterTile {
 };
 
 // An anagram game. The letters of a word from the word list of the chosen
-// language circle, shuffled, above the screen centre; the player types the
-// word, each typed letter leaving the circle, and confirms with Enter. A right
-// word shows for one second, a wrong one (with the solution blinking) for two,
-// then the next word follows: 5, 7 or 10 words by level. Save file
-// "words.sav". Without a playable word in the list the play fails at once.
+// language circle above the screen centre, shuffled so that they do not read
+// as the word from any of them; the player types the word, each typed letter
+// leaving the circle, and confirms with Enter. A right word shows for one
+// second, a wrong one (with the solution blinking) for two, then the next word
+// follows: 5, 7 or 10 words by level. Save file "words.sav". Without a
+// playable word in the list the play fails at once.
 class KG_Wörterbuch_Game : public TaskGame {
 public:
     static constexpr const char* kSaveFile = "words.sav";
@@ -55,6 +56,8 @@ protected:
 private:
     void ReadWords();
     void Shuffle();
+    // Whether the tiles, read around the circle from one of them, spell the word.
+    bool TilesReadAsWord() const;
     // Gives each typed letter the first free tile of that letter.
     void MarkUsedLetters();
     // The index of the first free tile holding this letter (any case), or kNoTile.

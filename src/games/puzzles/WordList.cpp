@@ -1,13 +1,26 @@
 #include "games/puzzles/WordList.h"
 
+#include <algorithm>
+#include <array>
+
 #include "settings/TokenReader.h"
 
 namespace {
 
-constexpr std::size_t kMinLetters = 2;
 constexpr std::size_t kMaxLetters = 40;
+// Letters that must differ from the word's most frequent one.
+constexpr std::size_t kMinOtherLetters = 2;
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// How many letters of the word (A-Z / a-z only) are not its most frequent letter.
+std::size_t OtherLetters(const std::string& word) {
+    std::array<std::size_t, 26> counts{};
+    for (const char c : word) {
+        ++counts[static_cast<std::size_t>(c >= 'a' ? c - 'a' : c - 'A')];
+    }
+    return word.size() - *std::max_element(counts.begin(), counts.end());
+}
 
 }  // namespace
 
@@ -51,7 +64,7 @@ std::optional<std::string> PlayableWord(std::string_view entry) {
         }
         word.push_back(c);
     }
-    if (word.size() < kMinLetters) {
+    if (OtherLetters(word) < kMinOtherLetters) {
         return std::nullopt;
     }
     return word;

@@ -21,6 +21,9 @@ struct WordList {
 WordList ReadWordList(std::string_view text);
 
 // The word an entry plays: its letters with blanks, tabs and line breaks
-// dropped. Nothing when fewer than 2 or more than 40 letters remain or any
-// other character than A-Z / a-z is left, since only those keys can be typed.
+// dropped. Nothing when more than 40 letters remain or any other character
+// than A-Z / a-z is left, since only those keys can be typed; nothing either
+// when fewer than two of its letters differ from its most frequent one (any
+// case, as in "ab" or "Nun"): every order of such letters, put around a
+// circle, reads as the word from one of them, so no shuffle could hide it.
 std::optional<std::string> PlayableWord(std::string_view entry);

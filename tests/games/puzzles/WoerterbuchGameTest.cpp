@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(WoerterbuchGameTest, OnlyTypableWordsOfTheLanguageArePlayedAndNoneFailsThePlay) {
-    UseWordLists(Entry("Apfel") + Entry("K\xE4se") + Entry("x") + Entry("ice-cream") + Entry("zwei Teile") +
+    UseWordLists(Entry("Apfel") + Entry("K\xE4se") + Entry("x") + Entry("Uhu") + Entry("ice-cream") + Entry("zwei Teile") +
                  "<TEXT_START>\nunclosed");
     EXPECT_EQ(KG_Wörterbuch_Game(0).Words(), (std::vector<std::string>{"Apfel", "zweiTeile"}));
     app->language = 1;
@@ -74,6 +74,29 @@ TEST_F(WoerterbuchGameTest, TheShuffleKeepsTheLettersOfEachWordAndMovesThem) {
         EXPECT_EQ(game.Tally().wrong, moved) << "level " << level;
         EXPECT_EQ(game.Tally().right, game.Tally().tasks - moved);
         EXPECT_GT(moved, 0) << "level " << level;
+    }
+}
+
+// On the turning circle any turn of the word reads as the word, so no task
+// may start with one; short words and repeated letters make turns likely.
+TEST_F(WoerterbuchGameTest, NoTaskStartsWithTheCircleReadingAsTheWord) {
+    UseWordLists(Entry("Eis") + Entry("Ohr") + Entry("Anna") + Entry("Kakao") + Entry("Oboe") + Entry("Banane") +
+                 Entry("Schreibtisch"));
+    for (int level = 0; level < 3; ++level) {
+        for (unsigned seed = 1; seed <= 40; ++seed) {
+            SeedRandom(seed);
+            KG_Wörterbuch_Game game(level);
+            game.StartGame();
+            while (game.GetState() == Knobel_Game::STATE_RUNNING) {
+                std::string letters;
+                for (const LetterTile& tile : game.Tiles()) letters += tile.letter;
+                ASSERT_EQ(letters.size(), game.Solution().size());
+                EXPECT_EQ((letters + letters).find(Lower(game.Solution())), std::string::npos)
+                    << game.Solution() << " as " << letters << ", level " << level << ", seed " << seed;
+                Type(game, letters + "|");
+                RunFrames(game, 1, kFrame, KG_Wörterbuch_Game::kWrongSeconds);
+            }
+        }
     }
 }
 

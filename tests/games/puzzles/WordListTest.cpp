@@ -33,14 +33,18 @@ TEST(WordListTest, UnclosedEntryIsDroppedAndEndsTheList) {
     EXPECT_TRUE(list.entries.empty());
 }
 
-// Umlauts (Windows-1252 or UTF-8), sharp s, signs and digits cannot be typed.
-TEST(WordListTest, PlayableWordKeepsOnlyTypableLetters) {
-    const std::string forty(40, 'a');
+// Umlauts (Windows-1252 or UTF-8), sharp s, signs and digits cannot be typed;
+// of the typable letters at least two must differ from the most frequent one
+// (in any case), or every order around the circle reads as the word.
+TEST(WordListTest, PlayableWordKeepsOnlyTypableLettersThatAShuffleCanHide) {
+    std::string forty;
+    for (int i = 0; i < 20; ++i) forty += "ab";
     const std::pair<std::string, std::optional<std::string>> cases[] = {
-        {" Schule", "Schule"}, {" zwei Teile\t\n", "zweiTeile"}, {" ab", "ab"}, {" " + forty, forty},
-        {" a", std::nullopt}, {"  \n", std::nullopt}, {" " + forty + "a", std::nullopt}, {" K\xE4se", std::nullopt},
-        {" K\xC3\xA4se", std::nullopt}, {" Fu\xDF" "ball", std::nullopt}, {" ice-cream", std::nullopt},
-        {" R2D2", std::nullopt}};
+        {" Schule", "Schule"}, {" zwei Teile\t\n", "zweiTeile"}, {" abc", "abc"}, {" " + forty, forty},
+        {" Anna", "Anna"}, {" abab", "abab"}, {" Abba", "Abba"}, {" ab", std::nullopt}, {" a", std::nullopt},
+        {"  \n", std::nullopt}, {" Nun", std::nullopt}, {" aaab", std::nullopt}, {" Aaa a", std::nullopt},
+        {" " + forty + "a", std::nullopt}, {" K\xE4se", std::nullopt}, {" K\xC3\xA4se", std::nullopt},
+        {" Fu\xDF" "ball", std::nullopt}, {" ice-cream", std::nullopt}, {" R2D2", std::nullopt}};
     for (const auto& [entry, word] : cases) EXPECT_EQ(PlayableWord(entry), word) << entry;
 }
 
