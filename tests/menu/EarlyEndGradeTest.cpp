@@ -40,10 +40,11 @@ void Press(Knobel_Game& game, uint16_t key) {
     game.OnKeyUp(key);
 }
 
-// Types digits and letters (letters with their capital's key) and confirms.
+// Types digits, letters (with their capital's key) and decimal marks, and confirms.
 void TypeAndConfirm(Knobel_Game& game, const std::string& keys) {
     for (const char key : keys) {
-        Press(game, static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(key))));
+        const int code = key == ',' ? platform::vk::OemComma : std::toupper(static_cast<unsigned char>(key));
+        Press(game, static_cast<uint16_t>(code));
     }
     Press(game, platform::vk::Return);
 }

@@ -62,3 +62,13 @@ TEST(TextFormatTest, FormatsTheLanguageTextAtAnIndex) {
     EXPECT_EQ(FormatText(1, 4, 5), "");  // no text there
     DestroyAppState();
 }
+
+// German texts show decimal commas; only the numbers shown change, never the
+// files (their writers do not format through here).
+TEST(TextFormatTest, DoublesTakeTheDecimalMarkOfTheLanguageShown) {
+    LoadLanguage(0);
+    EXPECT_EQ(FormatText("Note %.2f, %g s, %d", 1.4, 0.25, 3), "Note 1,40, 0,25 s, 3");
+    LoadLanguage(1);
+    EXPECT_EQ(FormatText("Grade %.2f", 1.4), "Grade 1.40");
+    DestroyAppState();
+}

@@ -75,8 +75,8 @@ KG_Umrechnen_Game::~KG_Umrechnen_Game() = default;
 void KG_Umrechnen_Game::NextTask() {
     input.clear();
     task = UnitTask::Draw(ratioLimit, lowestExponent, highestExponent);
-    sourceText = units::DecimalText(task.sourceValue);
-    targetText = units::DecimalText(task.targetValue);
+    sourceText = units::DecimalText(task.sourceValue, app->decimalMark);
+    targetText = units::DecimalText(task.targetValue, app->decimalMark);
 }
 
 void KG_Umrechnen_Game::OnKeyDown(uint16_t key) {

@@ -52,7 +52,7 @@ int NameText(int family, int unit) { return kFirstNameText + kNameTextsPerFamily
 
 double Convert(int family, double value, int from, int to) { return value * Factor(family, to) / Factor(family, from); }
 
-std::string DecimalText(double value) {
+std::string DecimalText(double value, char decimalMark) {
     int places = kPlaces;
     if (value > 0.0 && value < 1.0) {
         // 0.05 has its first significant digit at the second place.
@@ -72,6 +72,7 @@ std::string DecimalText(double value) {
             text.pop_back();
         }
     }
+    std::replace(text.begin(), text.end(), '.', decimalMark);
     return text;
 }
 

@@ -21,8 +21,8 @@ double Convert(int family, double value, int from, int to);
 
 // A value as plain decimals: at least six places, and as many more as three
 // significant digits need, then without trailing zeros and without a bare
-// decimal point ("0.3", "50", "0.00000000005").
-std::string DecimalText(double value);
+// decimal point ("0.3", "50", "0.00000000005"), with the decimal mark given.
+std::string DecimalText(double value, char decimalMark = '.');
 
 }  // namespace units
 

@@ -74,6 +74,8 @@ TEST_F(UmrechnenTest, ValuesAreShownAsPlainDecimalsWithThreeSignificantDigitsAtL
         {0.3, "0.3"}, {50, "50"}, {39.37007874015748, "39.370079"}, {5e-11, "0.00000000005"},
         {2.7777777777777776e-10, "0.000000000278"}, {3240000000.0, "3240000000"}};
     for (const auto& c : cases) EXPECT_EQ(units::DecimalText(c.value), c.text);
+    EXPECT_EQ(units::DecimalText(0.3, ','), "0,3");
+    EXPECT_EQ(units::DecimalText(3240000000.0, ','), "3240000000");
 }
 
 TEST_F(UmrechnenTest, TwentyCharactersWithCommaOrStopAsThePoint) {
