@@ -99,27 +99,48 @@ void GameRulesTest::InputHasNoEffectBeforeTheStartWhilePausedOrAfterTheEnd() {
         auto game = Create(level);
         ASSERT_NE(game, nullptr);
 
+        // Input in the countdown: what it draws then, and, for a game that
+        // sets up the same play from the same seed, what the play draws once
+        // it runs, against a twin that had no input.
+        auto twin = Create(level);
         const std::string beforeStart = DrawList(*recorder, *game);
         Burst(*game);
         EXPECT_EQ(beforeStart, DrawList(*recorder, *game)) << "input in the countdown";
         EXPECT_EQ(game->GetState(), Knobel_Game::STATE_RUNNING);
+        auto untouched = Create(level);
+        for (Knobel_Game* started : {game.get(), twin.get(), untouched.get()}) {
+            started->StartGame();
+            RunFrames(*started, 0.5);
+        }
+        if (DrawList(*recorder, *twin) == DrawList(*recorder, *untouched)) {
+            EXPECT_EQ(DrawList(*recorder, *untouched), DrawList(*recorder, *game)) << "input in the countdown";
+        }
 
-        game->StartGame();
-        RunFrames(*game, 0.5);
+        // Input in the pause: drawn paused, and once running again.
+        const std::string running = DrawList(*recorder, *game);
         game->SetState(Knobel_Game::STATE_PAUSED);
         const std::string paused = DrawList(*recorder, *game);
         Burst(*game);
         EXPECT_EQ(paused, DrawList(*recorder, *game)) << "input in the pause";
         EXPECT_EQ(game->GetState(), Knobel_Game::STATE_PAUSED);
+        game->SetState(Knobel_Game::STATE_RUNNING);
+        EXPECT_EQ(running, DrawList(*recorder, *game)) << "input in the pause";
 
+        // Input after the end: drawn, graded and told alike.
         for (const int end : {Knobel_Game::STATE_FINISHED, Knobel_Game::STATE_FAILED, Knobel_Game::STATE_ABORTED}) {
             auto ended = Create(level);
             ended->StartGame();
             RunFrames(*ended, 0.5);
             ended->SetState(end);
             const std::string atEnd = DrawList(*recorder, *ended);
+            ended->ComputeGrade();
+            const double grade = ended->GetGrade();
+            const std::string result = ended->GetResultText();
             Burst(*ended);
             EXPECT_EQ(atEnd, DrawList(*recorder, *ended)) << "input after end state " << end;
+            ended->ComputeGrade();
+            EXPECT_EQ(grade, ended->GetGrade()) << "input after end state " << end;
+            EXPECT_EQ(result, ended->GetResultText()) << "input after end state " << end;
             ended->SetState(Knobel_Game::STATE_RUNNING);
             RunFrames(*ended, 1.0);
             EXPECT_EQ(ended->GetState(), end) << "an end state must stay";

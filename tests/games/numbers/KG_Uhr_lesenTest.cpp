@@ -18,7 +18,8 @@ protected:
 TEST_F(UhrLesenTest, TypedDigitsAreMinutesUpTo99AndHoursAndMinutesFrom100) {
     // The hour 0 shows as a blank.
     const struct { const char* digits; int minutes; const char* shown; } cases[] = {
-        {"", 0, " :00"}, {"99", 99, " :99"}, {"130", 90, "1:30"}, {"0030", 30, " :30"}, {"2359", 1439, "23:59"}};
+        {"", 0, " :00"}, {"99", 99, " :99"}, {"100", 60, "1:00"}, {"130", 90, "1:30"}, {"0030", 30, " :30"},
+        {"2359", 1439, "23:59"}};
     for (const auto& c : cases) {
         EXPECT_EQ(KG_Uhr_lesen::TypedMinutes(c.digits), c.minutes) << c.digits;
         EXPECT_EQ(KG_Uhr_lesen::TypedTimeText(c.digits), c.shown) << c.digits;

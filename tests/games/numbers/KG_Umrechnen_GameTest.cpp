@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <set>
 #include <string>
 #include <utility>
@@ -28,14 +29,28 @@ protected:
     }
 };
 
-TEST_F(UmrechnenTest, EveryFamilyConvertsByTheFactorsOfItsUnits) {
-    // To and from each family's first unit, and between two others.
-    const struct { int family, from, to; double value, expected; } cases[] = {
-        {0, 1, 0, 1, 1000}, {0, 0, 6, 1, 1000}, {0, 5, 7, 2.54, 1}, {1, 4, 0, 1, 500},  {2, 0, 3, 1, 1e6},
-        {3, 3, 4, 1, 1000}, {4, 3, 2, 1, 3600}, {5, 1, 2, 1, 365},  {5, 4, 5, 1, 1000}};
+// Every unit, by its English name, against the first unit of its family in
+// the round values the help text gives.
+TEST_F(UmrechnenTest, EveryUnitConvertsToTheFirstOfItsFamilyByItsValue) {
+    const struct { int family, unit; const char* name; double inFirst; } cases[] = {
+        {0, 0, "m", 1},           {0, 1, "km", 1000},         {0, 2, "naut. miles", 1850}, {0, 3, "miles", 1600},
+        {0, 4, "dm", 0.1},        {0, 5, "cm", 0.01},         {0, 6, "mm", 0.001},        {0, 7, "inches", 0.0254},
+        {0, 8, "feet", 0.305},    {1, 0, "g", 1},             {1, 1, "t", 1e6},           {1, 2, "kg", 1000},
+        {1, 3, "mg", 0.001},      {1, 4, "metric pounds", 500}, {2, 0, "m\xB2", 1},      {2, 1, "km\xB2", 1e6},
+        {2, 2, "cm\xB2", 1e-4},  {2, 3, "mm\xB2", 1e-6},    {2, 4, "hectares", 1e4},    {2, 5, "ares", 100},
+        {3, 0, "m\xB3", 1},      {3, 1, "cm\xB3", 1e-6},    {3, 2, "mm\xB3", 1e-9},    {3, 3, "litres", 1e-3},
+        {3, 4, "ml", 1e-6},       {4, 0, "kJ", 1},            {4, 1, "kWh", 3600},        {4, 2, "J", 0.001},
+        {4, 3, "Wh", 3.6},        {5, 0, "hours", 1},         {5, 1, "years", 8760},      {5, 2, "days", 24},
+        {5, 3, "minutes", 1.0 / 60}, {5, 4, "seconds", 1.0 / 3600}, {5, 5, "milliseconds", 1.0 / 3.6e6}};
+    LoadLanguage(1);
+    int units = 0;
+    for (int family = 0; family < units::kFamilies; ++family) units += units::UnitCount(family);
+    EXPECT_EQ(units, static_cast<int>(std::size(cases)));
     for (const auto& c : cases) {
-        EXPECT_NEAR(units::Convert(c.family, c.value, c.from, c.to), c.expected, c.expected * 1e-9)
-            << "family " << c.family << ", unit " << c.from << " to " << c.to;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(GetTextOrEmpty(units::NameText(c.family, c.unit)), std::string(" ") + c.name);
+        EXPECT_NEAR(units::Convert(c.family, 1.0, c.unit, 0), c.inFirst, c.inFirst * 1e-9);
+        EXPECT_NEAR(units::Convert(c.family, c.inFirst, 0, c.unit), 1.0, 1e-9);
     }
 }
 

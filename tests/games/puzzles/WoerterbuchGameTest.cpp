@@ -121,4 +121,31 @@ TEST_F(WoerterbuchGameTest, TypingTakesOneFreeTilePerLetterAndEnterJudgesAFullWo
     }
 }
 
+// Finished: a point for all words wrong and one for every two minutes;
+// ended early: the wrong share counts double and 80 s cost a point, never
+// better than the words left typed wrong.
+TEST_F(WoerterbuchGameTest, TheGradeWeighsWrongWordsAndTime) {
+    const struct { int level, typed, wrong; double seconds, grade; } cases[] = {
+        {0, 5, 1, 60.0, 1.0 / 5.0 * 5.0 + 1.0 + 60.0 / 120.0},
+        {2, 10, 0, 240.0, 1.0 + 240.0 / 120.0},
+        {2, 9, 1, 40.0, 1.0 / 9.0 * 10.0 + 1.0 + 40.0 / 80.0},
+        {1, 2, 0, 40.0, 5.0 / 7.0 * 5.0 + 1.0 + 40.0 / 120.0},
+    };
+    for (const auto& c : cases) {
+        UseWordLists(Entry("Fenster") + Entry("Tisch") + Entry("Garten"));
+        KG_Wörterbuch_Game game(c.level);
+        game.StartGame();
+        RunFrames(game, 1, c.seconds, c.seconds);
+        for (int word = 0; word < c.typed; ++word) {
+            std::string answer = game.Solution();
+            if (word < c.wrong) std::swap(answer.front(), answer.back());
+            Type(game, answer + "|");
+            while (game.FeedbackTimer() > 0.0) RunFrames(game, 1, kFrame, kFrame);
+        }
+        if (game.GetState() == Knobel_Game::STATE_RUNNING) game.SetState(Knobel_Game::STATE_ABORTED);
+        game.ComputeGrade();
+        EXPECT_NEAR(game.GetGrade(), std::min(c.grade, 6.0), 1e-9) << "level " << c.level << ", " << c.typed;
+    }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,40 @@ TEST_F(ReactionGamesTest, TheShareOfTargetsIsWhatTheRealDigitsShow) {
             EXPECT_EQ(game->Hits() + game->FalseAlarms(), 0);
         }
         EXPECT_NEAR(static_cast<double>(targets) / digits, share, 0.04) << targets << " of " << digits;
+    }
+}
+
+// The digits the games draw themselves: in the first game the red digit is
+// the green target or a neighbour, and a target holds for 5 digits or more; in
+// the second each digit lies within 2 of the one before. Never twice the same.
+TEST_F(ReactionGamesTest, TheRealDigitsFollowEachGamesRule) {
+    SeedRandom(77);
+    KG_Reaktion first(2);
+    Start(first);
+    int sinceChange = 0;
+    bool firstTarget = true;  // it holds for 3 digits only
+    for (int digit = 0; digit < 300 && first.GetState() == Knobel_Game::STATE_RUNNING; ++digit) {
+        const int shown = first.ShownDigit();
+        const int target = first.TargetDigit();
+        // The first digit is drawn at random like the first target.
+        EXPECT_TRUE(digit == 0 || std::abs(shown - target) <= 1) << "digit " << digit;
+        NextDigit(first);
+        if (first.GetState() != Knobel_Game::STATE_RUNNING) break;
+        EXPECT_NE(first.ShownDigit(), shown);
+        ++sinceChange;
+        if (first.TargetDigit() != target) {
+            EXPECT_TRUE(firstTarget || sinceChange >= 5) << sinceChange << " digits";
+            firstTarget = false;
+            sinceChange = 0;
+        }
+    }
+    KG_ReaktionII second(2);
+    Start(second);
+    for (int digit = 0; digit < 300 && second.GetState() == Knobel_Game::STATE_RUNNING; ++digit) {
+        NextDigit(second);
+        if (second.GetState() != Knobel_Game::STATE_RUNNING) break;
+        const int step = std::abs(second.ShownDigit() - second.PreviousDigit());
+        EXPECT_TRUE(step >= 1 && step <= 2) << "digit " << digit;
     }
 }
 
