@@ -71,6 +71,9 @@ void MainMenu::LaunchGame(int index) {
     if (!game) {
         return;
     }
+    if (testMode) {
+        game->SetTest(testStartTime);
+    }
     countdown = kCountdownSeconds;
     gameIndex = index;
     ShowPage(PAGE_NONE);
@@ -98,7 +101,11 @@ void MainMenu::CloseGame() {
             return;
         }
     }
-    // The test is over.
+    // The test is over: a graded one adds its line after those of its games.
+    if (testGraded) {
+        RecordTestInHistory(state == Knobel_Game::STATE_ABORTED);
+        testGraded = false;
+    }
     ShowPage(PAGE_MAIN);
     app->runState = 0;
     countdown = -1.0;

@@ -132,6 +132,10 @@ public:
     std::unique_ptr<TestEntry> pendingTest;
     bool shiftHeld = false;
     double testSeconds = 0.0;
+    // When the running test started, as the history writes it, and whether
+    // it has its overall grade (testFinal).
+    std::string testStartTime;
+    bool testGraded = false;
     double testBest = Knobel_Game::kWorstGrade;
     double testWorst = 1.0;
     double testGradeSum = 0.0;
@@ -169,6 +173,8 @@ private:
     void HandleAbortedGame();
     // The test's accounting of the game just left, then the next game or the end.
     void CountTestGame();
+    // Adds the finished test's line, with its overall grade, to the history.
+    void RecordTestInHistory(bool endedEarly) const;
     // The first game from `index` on that can be created, or kGameCount.
     static int NextGameIndex(int index);
 

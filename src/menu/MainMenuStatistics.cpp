@@ -4,11 +4,14 @@
 
 #include "app/AppState.h"
 #include "games/base/GlobalStatistics.h"
+#include "games/base/PlayHistory.h"
 #include "games/base/RecordsSummary.h"
 #include "games/base/TimePanel.h"
 #include "menu/GameTable.h"
 #include "menu/MainMenu.h"
+#include "settings/FileLocations.h"
 #include "settings/LanguageTexts.h"
+#include "settings/SaveFailure.h"
 #include "settings/TextFormat.h"
 
 namespace {
@@ -29,6 +32,8 @@ int DifficultyText(int difficulty) {
 
 void MainMenu::StartTest() {
     testMode = true;
+    testStartTime = history::LocalTimeNow();
+    testGraded = false;
     testBest = Knobel_Game::kWorstGrade;
     testWorst = 1.0;
     testGradeSum = 0.0;
@@ -63,6 +68,7 @@ void MainMenu::CountTestGame() {
     }
     overall = Knobel_Game::ClampGrade(overall);
     testFinal = overall;
+    testGraded = true;
     if (app->statistics && app->statistics->Qualifies(overall)) {
         pendingTest = std::make_unique<TestEntry>();
         pendingTest->grade = overall;
@@ -71,6 +77,21 @@ void MainMenu::CountTestGame() {
         pendingTest->worst = testWorst;
     } else {
         CloseGame();  // ends the test; its result page is not seen
+    }
+}
+
+void MainMenu::RecordTestInHistory(bool endedEarly) const {
+    history::Play play;
+    play.time = history::LocalTimeNow();
+    play.game = history::kTestGame;
+    play.level = level;
+    play.inTest = true;
+    play.test = testStartTime;
+    play.grade = testFinal;
+    play.seconds = testSeconds;
+    play.end = endedEarly ? "ended" : "finished";
+    if (!history::Append(SaveFileForWriting(history::kFileName), play)) {
+        ReportSaveFailure(*app, history::kFileName);
     }
 }
 

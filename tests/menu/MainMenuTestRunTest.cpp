@@ -2,6 +2,7 @@
 
 #include "MenuFixture.h"
 #include "games/base/GlobalStatistics.h"
+#include "games/base/PlayHistory.h"
 #include "platform/KeyMap.h"
 #include "settings/TextFormat.h"
 
@@ -69,6 +70,16 @@ TEST_F(TestRun, ATestOfGamesAllGradedTwoEndsWithTwoAndItsEntry) {
     ASSERT_EQ(App().statistics->bestList.Count(), 1);
     EXPECT_EQ(App().statistics->bestList.GetAt(0)->name, "Max");
     EXPECT_EQ(App().statistics->gamesPlayed, 23);
+    // The history holds every play of the test under its start time, then the test.
+    const history::Contents history = history::Read(driver->Folder().Path(history::kFileName));
+    ASSERT_EQ(history.plays.size(), 24u);
+    for (const history::Play& play : history.plays) {
+        EXPECT_TRUE(play.inTest && play.test == history.plays.front().test && play.level == 1);
+        EXPECT_DOUBLE_EQ(play.grade, 2.0);
+    }
+    EXPECT_EQ(history.plays.front().game, HostedGameSaveFile(0));
+    EXPECT_EQ(history.plays.back().game, history::kTestGame);
+    EXPECT_EQ(history.plays.back().end, "finished");
     // The statistics page shows the test in its list with its difficulty, and
     // the time played in hours past a day, minutes and seconds.
     App().statistics->totalTime = 61 * 3600.0 + 62.0;

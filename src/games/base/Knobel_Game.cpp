@@ -7,9 +7,11 @@
 #include "app/Font.h"
 #include "app/TextRenderer.h"
 #include "games/base/GlobalStatistics.h"
+#include "games/base/PlayHistory.h"
 #include "games/base/RecordsSummary.h"
 #include "games/base/TimePanel.h"
 #include "platform/Renderer.h"
+#include "settings/FileLocations.h"
 #include "settings/SaveFailure.h"
 #include "settings/TextFormat.h"
 
@@ -53,9 +55,25 @@ Knobel_Game::~Knobel_Game() {
                 app->statistics->AddSolved();
             }
         }
+        RecordInHistory();
     }
     if (!records.Save(saveFileName)) {
         ReportSaveFailure(*app, saveFileName);
+    }
+}
+
+void Knobel_Game::RecordInHistory() const {
+    history::Play play;
+    play.time = history::LocalTimeNow();
+    play.game = saveFileName;
+    play.level = level;
+    play.inTest = !testStartTime.empty();
+    play.test = testStartTime;
+    play.grade = grade;
+    play.seconds = playSeconds;
+    play.end = state == STATE_FINISHED ? "finished" : state == STATE_FAILED ? "failed" : "ended";
+    if (!history::Append(SaveFileForWriting(history::kFileName), play)) {
+        ReportSaveFailure(*app, history::kFileName);
     }
 }
 

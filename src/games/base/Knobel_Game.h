@@ -88,6 +88,9 @@ public:
     void ResetRecords();
     // Destruction will then record nothing (the save file is still written).
     void DisableRecording() { recordOnExit = false; }
+    // The play belongs to the test started at that time (as the history
+    // writes it); a play without one is training.
+    void SetTest(const std::string& startTime) { testStartTime = startTime; }
 
 protected:
     // Sets the grade, held to the scale by ClampGrade.
@@ -115,10 +118,14 @@ protected:
     std::string statisticsText;
 
 private:
+    // Adds the play's line to the history file.
+    void RecordInHistory() const;
+
     int state = STATE_RUNNING;
     double playSeconds = 0.0;
     bool started = false;
     bool recordOnExit = true;
     const std::string saveFileName;
+    std::string testStartTime;
     double grade = kWorstGrade;
 };

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "QuizGame.h"
+#include "games/base/PlayHistory.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -82,6 +83,13 @@ TEST_F(KnobelGameTest, APlayIsRecordedInTheSaveFileAndTheGlobalStatisticsOnDestr
     }
     EXPECT_EQ(SavedRecords()->gamesPlayed, 2);
     EXPECT_EQ(app->statistics->gamesPlayed, 2);
+    // And each play is a line of the history.
+    const history::Contents history = history::Read(folder.Path(history::kFileName));
+    ASSERT_EQ(history.plays.size(), 2u);
+    EXPECT_TRUE(history.plays[0].game == QuizGame::kSaveFile && !history.plays[0].inTest);
+    EXPECT_EQ(history.plays[0].end, "finished");
+    EXPECT_DOUBLE_EQ(history.plays[0].seconds, 50.0);
+    EXPECT_DOUBLE_EQ(history.plays[1].grade, 3.0);
 }
 
 TEST_F(KnobelGameTest, ASaveThatFailsIsReportedOnceAndLosesNothingElse) {
