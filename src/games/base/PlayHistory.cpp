@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -11,7 +12,6 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <sstream>
 
 namespace history {
 
@@ -109,6 +109,14 @@ std::string FormatLine(const Play& play) {
 }
 
 std::optional<Play> ParseLine(std::string_view line) {
+    Play play;
+    if (!ParseLineInto(line, play)) {
+        return std::nullopt;
+    }
+    return play;
+}
+
+bool ParseLineInto(std::string_view line, Play& play) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
@@ -117,7 +125,7 @@ std::optional<Play> ParseLine(std::string_view line) {
     for (size_t start = 0;; ++count) {
         const size_t comma = line.find(',', start);
         if (count >= fields.size()) {
-            return std::nullopt;
+            return false;
         }
         fields[count] = line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         if (comma == std::string_view::npos) {
@@ -126,7 +134,6 @@ std::optional<Play> ParseLine(std::string_view line) {
         }
         start = comma + 1;
     }
-    Play play;
     const std::string_view mode = fields[3];
     if (count != kColumns || !IsTime(fields[0]) || !IsGameKey(fields[1]) || !ReadNumber(fields[2], play.level) ||
         play.level < 0 || play.level > 2 || (mode != "training" && mode != "test") ||
@@ -134,14 +141,14 @@ std::optional<Play> ParseLine(std::string_view line) {
         !ReadNumber(fields[5], play.grade) || !(play.grade >= 1.0 && play.grade <= 6.0) ||
         !ReadNumber(fields[6], play.seconds) || !(play.seconds >= 0.0 && std::isfinite(play.seconds)) ||
         !IsEnd(fields[7])) {
-        return std::nullopt;
+        return false;
     }
     play.time = fields[0];
     play.game = fields[1];
     play.inTest = mode == "test";
     play.test = fields[4];
     play.end = fields[7];
-    return play;
+    return true;
 }
 
 bool Append(const std::string& path, const Play& play) {
@@ -165,16 +172,23 @@ bool Append(const std::string& path, const Play& play) {
 
 Contents ReadText(std::string_view text) {
     Contents contents;
+    size_t lines = 0;
+    for (size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
+        ++lines;
+    }
+    contents.plays.reserve(lines + 1);
     while (!text.empty()) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.empty() || line == kHeader || line == std::string(kHeader) + '\r') {
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (line.empty() || line == kHeader) {
             continue;
         }
-        if (auto play = ParseLine(line)) {
-            contents.plays.push_back(std::move(*play));
-        } else {
+        if (!ParseLineInto(line, contents.plays.emplace_back())) {
+            contents.plays.pop_back();
             ++contents.skipped;
         }
     }
@@ -182,13 +196,15 @@ Contents ReadText(std::string_view text) {
 }
 
 Contents Read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) {
         return {};
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    Contents contents = ReadText(text.str());
+    std::string text(static_cast<size_t>(std::max<std::streamoff>(file.tellg(), 0)), '\0');
+    file.seekg(0);
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(file.gcount()));
+    Contents contents = ReadText(text);
     if (contents.skipped > 0) {
         std::fprintf(stderr, "Knobelkiste: %d damaged lines of %s skipped\n", contents.skipped, path.c_str());
     }

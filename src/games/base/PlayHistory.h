@@ -37,6 +37,8 @@ std::string FormatLine(const Play& play);
 // The play of a line, or nothing for a line that is damaged, of another kind
 // or the header.
 std::optional<Play> ParseLine(std::string_view line);
+// The same into a play; false (the play partly filled) for a line it is not.
+bool ParseLineInto(std::string_view line, Play& play);
 
 // Appends the play's line to the file, after the header when the file is new
 // or empty, and after a line end when the file stops within a line (a line
