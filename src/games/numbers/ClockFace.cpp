@@ -1,5 +1,6 @@
 #include "games/numbers/ClockFace.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/AppState.h"
@@ -8,6 +9,7 @@
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
 #include "platform/Renderer.h"
+#include "settings/LanguageTexts.h"
 
 namespace {
 
@@ -19,8 +21,12 @@ const SheetRegion kDial{"clock dial", {600, 500, 800, 700}};
 const SheetRegion kMinuteHand{"minute hand", {800, 500, 1000, 700}};
 const SheetRegion kHourHand{"hour hand", {800, 300, 1000, 500}};
 const SheetRegion kDisplay{"digital clock", {600, 400, 800, 500}};
-// "am" and "pm" stand this far below the dial's centre.
-constexpr float kNoonMarkDrop = 30.0f;
+// Before or after noon, in the language's words ("am", "vorm."), small and
+// between the dial's centre and its 6, as part of its radius.
+constexpr int kBeforeNoonText = 198;
+constexpr int kAfterNoonText = 199;
+constexpr float kNoonMarkDrop = 0.3f;
+constexpr double kNoonMarkSize = 18.0;
 
 }  // namespace
 
@@ -42,13 +48,13 @@ std::string ClockFace::TimeText(int hours, int minutes, const char* separator) {
 
 void ClockFace::Draw(Font* font) const {
     if (analog) {
-        DrawAnalog(font);
+        DrawAnalog();
     } else {
         DrawDigital(font);
     }
 }
 
-void ClockFace::DrawAnalog(Font* font) const {
+void ClockFace::DrawAnalog() const {
     const AppState* app = GetAppState();
     const platform::Texture* misc1 = app->textures[TEX_MISC1].get();
     const float s = static_cast<float>(scale);
@@ -56,8 +62,12 @@ void ClockFace::DrawAnalog(Font* font) const {
     const Vec2 scaling{s, s};
     const Vec2 corner{position.x - half, position.y - half};
     DrawSprite(misc1, kDial, &scaling, nullptr, 0.0, &corner, kWhite);
-    GetTextRenderer()->DrawTextAt(hours < 12 ? "am" : "pm", position.x, position.y + kNoonMarkDrop, kBlack,
-                                  platform::dt::Center, font);
+    // Language texts begin with the blank that parts them from their index.
+    const std::string& noon = GetTextOrEmpty(hours < 12 ? kBeforeNoonText : kAfterNoonText);
+    TextRenderer* text = GetTextRenderer();
+    text->DrawTextAt(noon.substr(std::min(noon.find_first_not_of(' '), noon.size())), position.x,
+                     position.y + kNoonMarkDrop * half, kBlack, platform::dt::Center,
+                     text->AddFont("Arial", kNoonMarkSize));
 
     const double minuteDegrees = minutes / 60.0 * 360.0;
     const double hourDegrees = hours / 12.0 * 360.0 + minuteDegrees / 12.0;

@@ -31,7 +31,7 @@ public:
     static std::string TimeText(int hours, int minutes, const char* separator = ":");
 
 private:
-    void DrawAnalog(Font* font) const;
+    void DrawAnalog() const;
     void DrawDigital(Font* font) const;
 
     double scale = 1.0;

@@ -12,7 +12,7 @@ namespace {
 
 class UhrLesenTest : public ArithmeticGameFixture {
 protected:
-    UhrLesenTest() : ArithmeticGameFixture("<TEXT_START> 50 Grade %.2f|") {}
+    UhrLesenTest() : ArithmeticGameFixture("<TEXT_START> 50 Grade %.2f|<TEXT_START> 198 am|<TEXT_START> 199 pm|") {}
 };
 
 TEST_F(UhrLesenTest, TypedDigitsAreMinutesUpTo99AndHoursAndMinutesFrom100) {
