@@ -51,9 +51,16 @@ KG_MMaster::KG_MMaster(int level)
 }
 
 void KG_MMaster::ReturnPegInHand() {
-    if (inHand != nullptr) {
+    if (inHand == nullptr) {
+        return;
+    }
+    // The palette holds one peg of each colour: a peg taken out of a hole,
+    // whose colour the palette has again, goes back to the heap.
+    const int colour = inHand->Colour();
+    if (std::none_of(palette.begin(), palette.end(), [&](const auto& peg) { return peg->Colour() == colour; })) {
         palette.push_back(std::move(inHand));
     }
+    inHand.reset();
 }
 
 void KG_MMaster::OnMouseMove(int x, int y) {

@@ -187,24 +187,26 @@ TEST_F(MMasterTest, PegsAreNeverLost) {
     Carry(2, 20.0f, 300.0f);
     EXPECT_EQ(game->Palette().size(), 6u);
     EXPECT_EQ(first.Colour(), 0);
-    // A peg taken out of its hole and dropped outside makes the palette grow.
+    // A peg taken out of its hole and dropped outside goes back to the heap:
+    // the palette keeps one peg of each colour.
     Press(first.X(), first.Y());
     Release(20.0f, 300.0f);
     Settle();
     EXPECT_FALSE(first.IsFull());
-    EXPECT_EQ(game->Palette().size(), 7u);
+    EXPECT_EQ(game->Palette().size(), 6u);
+    for (int colour = 0; colour < Peg::kCodeColours; ++colour) EXPECT_NE(PalettePeg(colour), nullptr);
     // A press while a peg is held (its release went elsewhere) returns it first.
     Press(PalettePeg(1)->X(), PalettePeg(1)->Y());
     const Peg* green = PalettePeg(2);
     Press(green->X(), green->Y());
     EXPECT_EQ(game->PegInHand(), green);
-    EXPECT_EQ(game->Palette().size(), 6u);
+    EXPECT_EQ(game->Palette().size(), 5u);
     // A release in the pause ends the carrying: the peg goes back to the palette.
     game->SetState(Knobel_Game::STATE_PAUSED);
     Release(first.X(), first.Y());
     EXPECT_EQ(game->PegInHand(), nullptr);
     EXPECT_FALSE(first.IsFull());
-    EXPECT_EQ(game->Palette().size(), 7u);
+    EXPECT_EQ(game->Palette().size(), 6u);
 }
 
 }  // namespace
