@@ -240,3 +240,18 @@ std::string FormatChecked(std::string_view format, std::span<const FormatArgumen
     appendPlain(format.substr(pos));
     return out;
 }
+
+std::string FormatAverage(int index, double sum, int count) {
+    const std::string_view format = GetTextOrEmpty(index);
+    if (count > 0) {
+        return FormatText(format, sum / count);
+    }
+    // The number's conversion gives way to an en dash (Windows-1252 0x96).
+    for (const FormatConversion& c : ParseConversions(format)) {
+        if (c.valid && c.kind == FormatArgument::Kind::Double) {
+            const std::string dashed = std::string(format.substr(0, c.begin)) + '\x96' + std::string(format.substr(c.end));
+            return FormatChecked(dashed, {});
+        }
+    }
+    return FormatChecked(format, {});
+}

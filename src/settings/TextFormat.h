@@ -73,3 +73,7 @@ template <typename... Args>
 std::string FormatText(int index, const Args&... args) {
     return FormatText(std::string_view(GetTextOrEmpty(index)), args...);
 }
+
+// The language text at index with one number, an average, or a dash in the
+// number's place when nothing was there to average (count 0).
+std::string FormatAverage(int index, double sum, int count);

@@ -72,3 +72,12 @@ TEST(TextFormatTest, DoublesTakeTheDecimalMarkOfTheLanguageShown) {
     EXPECT_EQ(FormatText("Grade %.2f", 1.4), "Grade 1.40");
     DestroyAppState();
 }
+
+// An average of nothing shows a dash, not a zero that reads as a result.
+TEST(TextFormatTest, AnAverageOfNothingIsADash) {
+    AppState& app = *GetAppState();
+    app.texts.Add(new std::string(" Zeit im Schnitt: %.1f s"));
+    EXPECT_EQ(FormatAverage(0, 7.5, 3), " Zeit im Schnitt: 2.5 s");
+    EXPECT_EQ(FormatAverage(0, 0.0, 0), " Zeit im Schnitt: \x96 s");
+    DestroyAppState();
+}

@@ -209,11 +209,9 @@ const std::string& KG_Quadrat_addieren::GetHelpText() { return GetTextOrEmpty(kH
 const std::string& KG_Quadrat_addieren::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
 const std::string& KG_Quadrat_addieren::GetResultText() {
-    const int answered = tally.Answered();
-    const double average = answered > 0 ? GetPlaySeconds() / answered : 0.0;
     resultText = PlayTimeText() + "\n" + FormatText(kRightText, tally.right) + "\n" +
                  FormatText(kWrongText, tally.wrong) + "\n" + FormatText(kPercentText, tally.PercentRight()) +
-                 "\n\n" + FormatText(kAverageText, average) + "\n" + GradeText();
+                 "\n\n" + FormatAverage(kAverageText, GetPlaySeconds(), tally.Answered()) + "\n" + GradeText();
     return resultText;
 }
 

@@ -134,8 +134,8 @@ const std::string& KG_Waage_Game::GetTitle() { return GetTextOrEmpty(kTitleText)
 
 const std::string& KG_Waage_Game::GetResultText() {
     ComputeGrade();
-    const double average = tally.right > 0 ? solvedTime / tally.right : 0.0;
-    resultText = PlayTimeText(kPlayTimeText) + "\n" + tally.RightWrongLines() + "\n" + FormatText(kAverageText, average) + "\n\n" + GradeText();
+    resultText = PlayTimeText(kPlayTimeText) + "\n" + tally.RightWrongLines() + "\n" +
+                 FormatAverage(kAverageText, solvedTime, tally.right) + "\n\n" + GradeText();
     return resultText;
 }
 

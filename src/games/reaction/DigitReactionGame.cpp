@@ -148,7 +148,7 @@ const std::string& DigitReactionGame::GetResultText() {
     ComputeGrade();
     resultText = PlayTimeText(kPlayTimeText) + "\n" + FormatText(kHitsText, hits) + "\n" +
                  FormatText(kFalseAlarmsText, falseAlarms) + "\n" + FormatText(kMissesText, misses) + "\n" +
-                 FormatText(kReactionTimeText, AverageReactionTime()) + "\n\n" + GradeText();
+                 FormatAverage(kReactionTimeText, reactionTimeSum, hits) + "\n\n" + GradeText();
     return resultText;
 }
 

@@ -15,8 +15,8 @@ constexpr int kHelpText = 121;
 constexpr int kAscendingText = 122;
 constexpr int kDescendingText = 123;
 constexpr int kWrongClicksText = 124;
-constexpr int kPerfectRoundsText = 30;
-constexpr int kFailedRoundsText = 31;
+constexpr int kPerfectRoundsText = 118;
+constexpr int kFailedRoundsText = 119;
 constexpr int kPerfectShareText = 32;
 constexpr int kRoundSecondsText = 41;
 
@@ -139,16 +139,12 @@ const std::string& KG_Zahlen_klicken::GetHelpText() { return GetTextOrEmpty(kHel
 
 const std::string& KG_Zahlen_klicken::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
-double KG_Zahlen_klicken::AverageRoundSeconds() const {
-    return rounds.Answered() > 0 ? GetPlaySeconds() / rounds.Answered() : 0.0;
-}
-
 const std::string& KG_Zahlen_klicken::GetResultText() {
     // Seven lines, as many as the result page holds below its title.
     resultText = PlayTimeText() + "\n" + FormatText(kWrongClicksText, wrongClicks) + "\n" +
                  FormatText(kPerfectRoundsText, rounds.right) + "\n" + FormatText(kFailedRoundsText, rounds.wrong) +
                  "\n" + FormatText(kPerfectShareText, rounds.PercentRight()) + "\n" +
-                 FormatText(kRoundSecondsText, AverageRoundSeconds()) + "\n" + GradeText();
+                 FormatAverage(kRoundSecondsText, GetPlaySeconds(), rounds.Answered()) + "\n" + GradeText();
     return resultText;
 }
 

@@ -45,8 +45,6 @@ private:
     enum OrderMode { ALWAYS_ASCENDING, ALWAYS_DESCENDING, RANDOM_ORDER };
 
     void SetUpRound();
-    // Seconds per finished round; 0 before the first.
-    double AverageRoundSeconds() const;
 
     const OrderMode orderMode;
     const int gridSize;

@@ -92,7 +92,7 @@ TEST_F(QuadratAddierenTest, TenAnswersEndThePlayAndTheGradeWeighsMistakesAndTime
         {4, 10, 120.0, 4.0, " Rate 60%", " Average 12.0 s"},
         {1, 3, 60.0, 8.0 / 10.0 * 5.0 + 1.5, " Rate 66%", " Average 20.0 s"},
         {2, 9, 60.0, 2.0 / 9.0 * 10.0 + 1.5, " Rate 77%", " Average 6.7 s"},
-        {0, 0, 60.0, 6.0, " Rate 0%", " Average 0.0 s"}};
+        {0, 0, 60.0, 6.0, " Rate 0%", " Average \x96 s"}};
     for (const auto& c : cases) {
         SeedRandom(17);
         KG_Quadrat_addieren game(1);
