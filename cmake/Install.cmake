@@ -9,7 +9,6 @@ include(GNUInstallDirs)
 # The desktop entry, the icons, the metadata and the program's window class
 # all carry this id, so the desktop matches a running window to its menu entry.
 set(KNOBEL_APP_ID de.knobelkiste.Knobelkiste)
-set(KNOBEL_HOMEPAGE https://knobelkiste.de/)
 set(KNOBEL_EXECUTABLE knobelkiste)
 target_compile_definitions(knobel_program PRIVATE KNOBEL_APP_ID="${KNOBEL_APP_ID}")
 target_compile_definitions(knobelkiste PRIVATE KNOBEL_VERSION="${PROJECT_VERSION}")
@@ -53,7 +52,9 @@ Mental arithmetic, clocks, calendar arithmetic, change, units, balance
 scales, Sudoku, a sliding puzzle, memory games, code breaking, reaction
 tests, a word game and more, each graded on the school scale from 1.0
 to 6.0, with best lists, a test of all games and statistics.]=])
-set(CPACK_PACKAGE_HOMEPAGE_URL ${KNOBEL_HOMEPAGE})
+# MIT (the SPDX id the metadata names too); LICENSE holds its text.
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
