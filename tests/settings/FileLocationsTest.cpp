@@ -73,6 +73,26 @@ TEST(FileLocationsTest, DataIsSearchedBesideTheProgramThenInItsShareFolderThenIn
     }
 }
 
+TEST(FileLocationsTest, AnInstalledProgramFindsItsDataInTheShareFolderBesideItsOwnFolder) {
+    // Debian keeps games in /usr/games, other installations in bin/; both
+    // lie beside share/.
+    for (const char* programFolder : {"games", "bin"}) {
+        SCOPED_TRACE(programFolder);
+        TempFolder prefix;
+        std::filesystem::create_directories(prefix.Path(programFolder));
+        std::filesystem::create_directories(prefix.Path("share/knobelkiste"));
+        std::filesystem::create_directories(prefix.Path("work"));
+        prefix.Write("share/knobelkiste/sport.gob", "data");
+        const std::string executableFolder = prefix.Path(programFolder) + "/";
+        WorkingDirectoryScope scope(prefix.Path("work"));
+        const std::string found =
+            FindFileInFolders(DataFolders(executableFolder, FakeFileSystem({}, {}, {})), "sport.gob");
+        ASSERT_FALSE(found.empty());
+        EXPECT_TRUE(std::filesystem::equivalent(found, prefix.Path("share/knobelkiste/sport.gob")));
+        EXPECT_TRUE(IsInstalledLocation(found, executableFolder));
+    }
+}
+
 TEST(FileLocationsTest, XdgVariablesThatAreUnsetEmptyOrRelativeFallBackToTheirDefaults) {
     const std::vector<std::string> standard{"/usr/local/share/", "/usr/share/"};
     struct Case {
