@@ -1,5 +1,6 @@
 #include "settings/FileLocations.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -41,16 +42,25 @@ bool IsRegularFile(const std::string& path) {
 
 bool runsInstalled = false;
 
-// An absolute folder from the environment with "knobelkiste/" appended; the
-// XDG rules ignore relative ones.
-void AddDataFolder(std::vector<std::string>& folders, const std::string& base) {
-    if (base.empty() || base.front() != '/') {
-        return;
-    }
-    const std::string folder = JoinPath(base, "knobelkiste/");
+constexpr const char* kOwnFolder = "knobelkiste/";
+
+// The XDG rules take absolute paths only; a relative one counts as unset.
+bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() == '/'; }
+
+void AddOnce(std::vector<std::string>& folders, const std::string& folder) {
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
         folders.push_back(folder);
     }
+}
+
+// The user's data folder, made with its parents (private, as the XDG rules
+// ask of folders they make); a failure shows when the file is written.
+std::string MakeUserDataFolder() {
+    const std::string folder = UserDataFolder(RealFileSystem());
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1)) {
+        ::mkdir(folder.substr(0, slash).c_str(), 0700);
+    }
+    return folder;
 }
 
 }  // namespace
@@ -91,23 +101,47 @@ std::string FindFileInFolders(const std::vector<std::string>& folders, const std
     return std::string();
 }
 
+std::string UserDataHome(const FileSystemQueries& queries) {
+    const std::string dataHome = queries.env("XDG_DATA_HOME");
+    if (IsAbsolute(dataHome)) {
+        return dataHome;
+    }
+    const std::string home = queries.env("HOME");
+    return IsAbsolute(home) ? JoinPath(home, ".local/share") : std::string();
+}
+
+std::vector<std::string> SystemDataDirs(const FileSystemQueries& queries) {
+    const std::string dataDirs = queries.env("XDG_DATA_DIRS");
+    std::vector<std::string> folders;
+    for (std::size_t start = 0; start <= dataDirs.size();) {
+        const std::size_t end = std::min(dataDirs.find(':', start), dataDirs.size());
+        if (const std::string folder = dataDirs.substr(start, end - start); IsAbsolute(folder)) {
+            AddOnce(folders, folder);
+        }
+        start = end + 1;
+    }
+    if (folders.empty()) {
+        folders = {"/usr/local/share/", "/usr/share/"};
+    }
+    return folders;
+}
+
+std::string UserDataFolder(const FileSystemQueries& queries) {
+    const std::string dataHome = UserDataHome(queries);
+    return dataHome.empty() ? std::string() : JoinPath(dataHome, kOwnFolder);
+}
+
 std::vector<std::string> DataFolders(const std::string& executableFolder, const FileSystemQueries& queries) {
     std::vector<std::string> folders{""};
     if (!executableFolder.empty()) {
         folders.push_back(executableFolder);
         folders.push_back(JoinPath(executableFolder, "../share/knobelkiste/"));
     }
-    const std::string dataHome = queries.env("XDG_DATA_HOME");
-    const std::string home = queries.env("HOME");
-    AddDataFolder(folders, !dataHome.empty() ? dataHome : home.empty() ? "" : JoinPath(home, ".local/share"));
-    std::string dataDirs = queries.env("XDG_DATA_DIRS");
-    if (dataDirs.empty()) {
-        dataDirs = "/usr/local/share/:/usr/share/";
+    if (const std::string own = UserDataFolder(queries); !own.empty()) {
+        AddOnce(folders, own);
     }
-    for (std::size_t start = 0; start <= dataDirs.size();) {
-        const std::size_t end = std::min(dataDirs.find(':', start), dataDirs.size());
-        AddDataFolder(folders, dataDirs.substr(start, end - start));
-        start = end + 1;
+    for (const std::string& base : SystemDataDirs(queries)) {
+        AddOnce(folders, JoinPath(base, kOwnFolder));
     }
     return folders;
 }
@@ -151,9 +185,9 @@ std::string ChooseSaveFilePath(const std::string& workingFolder, bool installed,
 void SetRunsInstalled(bool installed) { runsInstalled = installed; }
 
 std::string SaveFileForWriting(const std::string& name) {
-    return ChooseSaveFilePath("", runsInstalled, platform::PreferencesDirectory, name, false, RealFileSystem());
+    return ChooseSaveFilePath("", runsInstalled, MakeUserDataFolder, name, false, RealFileSystem());
 }
 
 std::string SaveFileForReading(const std::string& name) {
-    return ChooseSaveFilePath("", runsInstalled, platform::PreferencesDirectory, name, true, RealFileSystem());
+    return ChooseSaveFilePath("", runsInstalled, MakeUserDataFolder, name, true, RealFileSystem());
 }

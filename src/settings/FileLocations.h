@@ -25,10 +25,21 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // any spelling that differs only in ASCII letter case; "" when none does.
 std::string FindFileInFolders(const std::vector<std::string>& folders, const std::string& name);
 
+// The XDG base folders of data. The user's: $XDG_DATA_HOME, or
+// $HOME/.local/share when that is unset, empty or relative; "" without an
+// absolute $HOME. The system's: the absolute folders of $XDG_DATA_DIRS, or
+// /usr/local/share/ and /usr/share/ when it is unset, empty or names none.
+std::string UserDataHome(const FileSystemQueries& queries);
+std::vector<std::string> SystemDataDirs(const FileSystemQueries& queries);
+
+// knobelkiste/ below UserDataHome(), where the program writes its files when
+// it does not write to the working directory; "" when there is no such folder.
+std::string UserDataFolder(const FileSystemQueries& queries);
+
 // The folders read-only data is looked up in, in this order: the working
 // directory (""), the executable's folder (when known), its
-// ../share/knobelkiste, then knobelkiste/ in $XDG_DATA_HOME (~/.local/share)
-// and in each folder of $XDG_DATA_DIRS (/usr/local/share:/usr/share).
+// ../share/knobelkiste, then knobelkiste/ in UserDataHome() and in each of
+// SystemDataDirs().
 std::vector<std::string> DataFolders(const std::string& executableFolder, const FileSystemQueries& queries);
 
 // A read-only data file (language files, the archive, the intro), searched in
@@ -53,7 +64,7 @@ std::string ChooseSaveFilePath(const std::string& workingFolder, bool installed,
 // start-up, false until then.
 void SetRunsInstalled(bool installed);
 
-// ChooseSaveFilePath with the working directory, the user's data folder and
-// the real disk.
+// ChooseSaveFilePath with the working directory, the user's data folder
+// (created when asked for) and the real disk.
 std::string SaveFileForWriting(const std::string& name);
 std::string SaveFileForReading(const std::string& name);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -56,6 +58,10 @@ TEST(FileLocationsTest, DataIsSearchedBesideTheProgramThenInItsShareFolderThenIn
         {}, {}, {{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "/data"}, {"XDG_DATA_DIRS", "/a/:rel::/b:/data"}});
     EXPECT_EQ(DataFolders("", xdg),
               (std::vector<std::string>{"", "/data/knobelkiste/", "/a/knobelkiste/", "/b/knobelkiste/"}));
+    const FileSystemQueries relative =
+        FakeFileSystem({}, {}, {{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "data"}, {"XDG_DATA_DIRS", "/a"}});
+    EXPECT_EQ(DataFolders("", relative),
+              (std::vector<std::string>{"", "/home/anna/.local/share/knobelkiste/", "/a/knobelkiste/"}));
     EXPECT_EQ(DataFolders("", FakeFileSystem({}, {}, {})),
               (std::vector<std::string>{"", "/usr/local/share/knobelkiste/", "/usr/share/knobelkiste/"}));
 
@@ -64,6 +70,68 @@ TEST(FileLocationsTest, DataIsSearchedBesideTheProgramThenInItsShareFolderThenIn
              {"sport.gob", false}, {"/opt/k/bin/sport.gob", false}, {"", false},
              {"/opt/k/bin/../share/knobelkiste/sport.gob", true}, {"/usr/share/knobelkiste/sport.gob", true}}) {
         EXPECT_EQ(IsInstalledLocation(path, "/opt/k/bin/"), installed) << path;
+    }
+}
+
+TEST(FileLocationsTest, AnInstalledProgramFindsItsDataInTheShareFolderBesideItsOwnFolder) {
+    // Debian keeps games in /usr/games, other installations in bin/; both
+    // lie beside share/.
+    for (const char* programFolder : {"games", "bin"}) {
+        SCOPED_TRACE(programFolder);
+        TempFolder prefix;
+        std::filesystem::create_directories(prefix.Path(programFolder));
+        std::filesystem::create_directories(prefix.Path("share/knobelkiste"));
+        std::filesystem::create_directories(prefix.Path("work"));
+        prefix.Write("share/knobelkiste/sport.gob", "data");
+        const std::string executableFolder = prefix.Path(programFolder) + "/";
+        WorkingDirectoryScope scope(prefix.Path("work"));
+        const std::string found =
+            FindFileInFolders(DataFolders(executableFolder, FakeFileSystem({}, {}, {})), "sport.gob");
+        ASSERT_FALSE(found.empty());
+        EXPECT_TRUE(std::filesystem::equivalent(found, prefix.Path("share/knobelkiste/sport.gob")));
+        EXPECT_TRUE(IsInstalledLocation(found, executableFolder));
+    }
+}
+
+TEST(FileLocationsTest, XdgVariablesThatAreUnsetEmptyOrRelativeFallBackToTheirDefaults) {
+    const std::vector<std::string> standard{"/usr/local/share/", "/usr/share/"};
+    struct Case {
+        std::map<std::string, std::string> env;
+        std::string userFolder;
+        std::vector<std::string> systemFolders;
+    };
+    const Case cases[] = {
+        {{{"HOME", "/home/anna"}}, "/home/anna/.local/share/knobelkiste/", standard},
+        {{{"HOME", "/home/anna/"}, {"XDG_DATA_HOME", ""}, {"XDG_DATA_DIRS", ""}},
+         "/home/anna/.local/share/knobelkiste/", standard},
+        {{{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "daten"}, {"XDG_DATA_DIRS", "share:./other"}},
+         "/home/anna/.local/share/knobelkiste/", standard},
+        {{{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "/srv/anna"}, {"XDG_DATA_DIRS", "/opt/share:rel:/usr/share/"}},
+         "/srv/anna/knobelkiste/", {"/opt/share", "/usr/share/"}},
+        {{{"XDG_DATA_HOME", "/srv/anna/"}, {"XDG_DATA_DIRS", "/opt/share"}}, "/srv/anna/knobelkiste/", {"/opt/share"}},
+        // Without an absolute home there is no user folder.
+        {{}, "", standard},
+        {{{"HOME", ""}, {"XDG_DATA_HOME", ""}}, "", standard},
+        {{{"HOME", "anna"}, {"XDG_DATA_HOME", "x"}}, "", standard},
+    };
+    for (const Case& c : cases) {
+        std::string env;
+        for (const auto& [name, value] : c.env) {
+            env += name + "='" + value + "' ";
+        }
+        SCOPED_TRACE(env);
+        const FileSystemQueries queries = FakeFileSystem({}, {}, c.env);
+        EXPECT_EQ(UserDataFolder(queries), c.userFolder);
+        EXPECT_EQ(SystemDataDirs(queries), c.systemFolders);
+        // The data search asks the same folders, after the working directory.
+        std::vector<std::string> searched{""};
+        if (!c.userFolder.empty()) {
+            searched.push_back(c.userFolder);
+        }
+        for (const std::string& folder : c.systemFolders) {
+            searched.push_back(JoinPath(folder, "knobelkiste/"));
+        }
+        EXPECT_EQ(DataFolders("", queries), searched);
     }
 }
 
@@ -110,4 +178,52 @@ TEST(FileLocationsTest, SaveFilesStayInTheWorkingFolderUnlessItIsReadOnlyOrThePr
     ChooseSaveFilePath("w", false, count, "stats.sav", false, FakeFileSystem({}, {"w"}, {}));
     ChooseSaveFilePath("w", true, count, "stats.sav", true, FakeFileSystem({"w/knobel.cfg"}, {"w"}, {}));
     EXPECT_EQ(asked, 0);
+}
+
+namespace {
+
+// Sets an environment variable (unsets it for nullptr) until the object goes.
+class EnvironmentScope {
+public:
+    EnvironmentScope(const char* name, const char* value) : name(name) {
+        if (const char* old = std::getenv(name); old != nullptr) {
+            previous = old;
+        }
+        value == nullptr ? ::unsetenv(name) : ::setenv(name, value, 1);
+    }
+    ~EnvironmentScope() { previous ? ::setenv(name, previous->c_str(), 1) : ::unsetenv(name); }
+    EnvironmentScope(const EnvironmentScope&) = delete;
+    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
+
+private:
+    const char* name;
+    std::optional<std::string> previous;
+};
+
+}  // namespace
+
+TEST(FileLocationsTest, AnInstalledRunWritesBelowTheXdgDataHomeItMakesEvenWhenTheVariableIsEmptyOrRelative) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.Path("work"));
+    const std::string home = folder.Path("home");
+    const std::string data = folder.Path("data");
+    const std::pair<const char*, std::string> cases[] = {
+        {nullptr, home + "/.local/share/knobelkiste/"},
+        {"", home + "/.local/share/knobelkiste/"},
+        {"relative/data", home + "/.local/share/knobelkiste/"},
+        {data.c_str(), data + "/knobelkiste/"},
+    };
+    WorkingDirectoryScope scope(folder.Path("work"));
+    EnvironmentScope homeScope("HOME", home.c_str());
+    SetRunsInstalled(true);
+    for (const auto& [dataHome, expected] : cases) {
+        SCOPED_TRACE(dataHome == nullptr ? "unset" : dataHome);
+        EnvironmentScope dataHomeScope("XDG_DATA_HOME", dataHome);
+        EXPECT_EQ(SaveFileForWriting("stats.sav"), expected + "stats.sav");
+        EXPECT_TRUE(std::filesystem::is_directory(expected));
+        EXPECT_EQ(SaveFileForReading("knobel.cfg"), expected + "knobel.cfg");
+    }
+    SetRunsInstalled(false);
+    // Nothing went to the working folder or below it.
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path("work")));
 }
