@@ -1,4 +1,5 @@
-// The intro video (intro.avi): the decoder reads a file by its path.
+// The intro video (intro.avi): the decoder reads the bytes from memory, as
+// it would read them from the file.
 #include "FuzzTargets.h"
 #include "platform/VideoDecoder.h"
 
@@ -11,8 +12,7 @@ constexpr int kDecodedFrames = 30;
 }  // namespace
 
 bool FuzzVideo(const uint8_t* data, size_t size) {
-    const std::string path = FuzzInputFile("video", data, size);
-    auto decoder = platform::VideoDecoder::Open(path);
+    auto decoder = platform::VideoDecoder::OpenMemory({data, size});
     if (!decoder) {
         return true;
     }

@@ -12,8 +12,11 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 namespace platform {
 
@@ -50,7 +53,88 @@ bool UsableSize(int width, int height, uint64_t fileSize) {
            static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= fileSize * kMaxPixelsPerFileByte;
 }
 
+// Bytes in memory read as if they were a file: libav's custom input over a
+// copy of the bytes, with a read and a seek callback.
+class MemoryInput {
+public:
+    MemoryInput(const uint8_t* data, size_t size) {
+        if (size > 0) {
+            bytes_.assign(reinterpret_cast<const char*>(data), size);
+        }
+    }
+    ~MemoryInput() {
+        if (context_ != nullptr) {
+            av_freep(&context_->buffer);
+            avio_context_free(&context_);
+        }
+    }
+    MemoryInput(const MemoryInput&) = delete;
+    MemoryInput& operator=(const MemoryInput&) = delete;
+
+    // The context for AVFormatContext::pb; null when it cannot be made.
+    AVIOContext* Context() {
+        if (context_ == nullptr) {
+            auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
+            if (buffer == nullptr) {
+                return nullptr;
+            }
+            context_ = avio_alloc_context(buffer, kBufferSize, 0, this, &MemoryInput::Read, nullptr,
+                                          &MemoryInput::Seek);
+            if (context_ == nullptr) {
+                av_free(buffer);
+            }
+        }
+        return context_;
+    }
+
+private:
+    static constexpr int kBufferSize = 16384;
+
+    static int Read(void* opaque, uint8_t* target, int size) {
+        auto& self = *static_cast<MemoryInput*>(opaque);
+        const size_t left = self.bytes_.size() - self.position_;
+        if (left == 0) {
+            return AVERROR_EOF;
+        }
+        const size_t count = std::min(left, static_cast<size_t>(std::max(size, 0)));
+        std::memcpy(target, self.bytes_.data() + self.position_, count);
+        self.position_ += count;
+        return static_cast<int>(count);
+    }
+
+    // Positions outside the bytes are refused; AVSEEK_SIZE asks for the size.
+    static int64_t Seek(void* opaque, int64_t offset, int whence) {
+        auto& self = *static_cast<MemoryInput*>(opaque);
+        const auto size = static_cast<int64_t>(self.bytes_.size());
+        int64_t base = 0;
+        switch (whence & ~AVSEEK_FORCE) {
+            case AVSEEK_SIZE:
+                return size;
+            case SEEK_SET:
+                break;
+            case SEEK_CUR:
+                base = static_cast<int64_t>(self.position_);
+                break;
+            case SEEK_END:
+                base = size;
+                break;
+            default:
+                return AVERROR(EINVAL);
+        }
+        if (offset < -base || offset > size - base) {
+            return AVERROR(EINVAL);
+        }
+        self.position_ = static_cast<size_t>(base + offset);
+        return base + offset;
+    }
+
+    std::string bytes_;
+    size_t position_ = 0;
+    AVIOContext* context_ = nullptr;
+};
+
 struct State {
+    std::unique_ptr<MemoryInput> memory;  // the input when it is not a file; outlives `format`
     AVFormatContext* format = nullptr;
     AVCodecContext* video = nullptr;
     AVCodecContext* audio = nullptr;
@@ -196,17 +280,9 @@ private:
     std::unique_ptr<State> state_;
 };
 
-std::unique_ptr<VideoDecoder> OpenLibavDecoder(const std::string& path) {
-    av_log_set_level(AV_LOG_QUIET);
-    auto state = std::make_unique<State>();
-    std::error_code error;
-    state->fileSize = std::filesystem::file_size(path, error);
-    if (error) {
-        return nullptr;
-    }
-    if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) {
-        return nullptr;
-    }
+// Opens the streams of state->format, which avformat_open_input read either
+// from a file or from memory; null when there is no decodable video stream.
+std::unique_ptr<VideoDecoder> OpenStreams(std::unique_ptr<State> state) {
     if (avformat_find_stream_info(state->format, nullptr) < 0) {
         return nullptr;
     }
@@ -229,6 +305,40 @@ std::unique_ptr<VideoDecoder> OpenLibavDecoder(const std::string& path) {
         return nullptr;
     }
     return std::make_unique<LibavVideoDecoder>(std::move(state));
+}
+
+std::unique_ptr<VideoDecoder> OpenLibavFile(const std::string& path) {
+    av_log_set_level(AV_LOG_QUIET);
+    auto state = std::make_unique<State>();
+    std::error_code error;
+    state->fileSize = std::filesystem::file_size(path, error);
+    if (error) {
+        return nullptr;
+    }
+    if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) {
+        return nullptr;
+    }
+    return OpenStreams(std::move(state));
+}
+
+std::unique_ptr<VideoDecoder> OpenLibavMemory(const uint8_t* data, size_t size) {
+    av_log_set_level(AV_LOG_QUIET);
+    auto state = std::make_unique<State>();
+    state->fileSize = size;
+    state->memory = std::make_unique<MemoryInput>(data, size);
+    state->format = avformat_alloc_context();
+    if (state->format == nullptr) {
+        return nullptr;
+    }
+    state->format->pb = state->memory->Context();
+    if (state->format->pb == nullptr) {
+        return nullptr;
+    }
+    // On failure avformat_open_input frees the format context, not the input.
+    if (avformat_open_input(&state->format, nullptr, nullptr, nullptr) < 0) {
+        return nullptr;
+    }
+    return OpenStreams(std::move(state));
 }
 
 bool LibavVideoDecoder::NextFrame(VideoFrame& out, std::vector<int16_t>& audio) {
@@ -274,7 +384,13 @@ bool LibavVideoDecoder::NextFrame(VideoFrame& out, std::vector<int16_t>& audio) 
 
 }  // namespace platform
 
-// The one symbol the program looks up after loading this module.
+// The two symbols the program looks up after loading this module: a video
+// from a file, and one from bytes in memory (copied; the caller keeps its own).
 extern "C" __attribute__((visibility("default"))) platform::VideoDecoder* knobel_open_video(const char* path) {
-    return path != nullptr ? platform::OpenLibavDecoder(path).release() : nullptr;
+    return path != nullptr ? platform::OpenLibavFile(path).release() : nullptr;
+}
+
+extern "C" __attribute__((visibility("default"))) platform::VideoDecoder* knobel_open_video_memory(
+    const uint8_t* data, size_t size) {
+    return data != nullptr || size == 0 ? platform::OpenLibavMemory(data, size).release() : nullptr;
 }
