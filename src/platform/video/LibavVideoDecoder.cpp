@@ -283,6 +283,22 @@ private:
 // Opens the streams of state->format, which avformat_open_input read either
 // from a file or from memory; null when there is no decodable video stream.
 std::unique_ptr<VideoDecoder> OpenStreams(std::unique_ptr<State> state) {
+    // The picture sizes the container already states are checked before
+    // libav decodes anything to learn the rest: a damaged header whose every
+    // video claims a huge picture costs no memory.
+    bool anyVideo = false;
+    bool anyUsable = false;
+    for (unsigned i = 0; i < state->format->nb_streams; ++i) {
+        const AVCodecParameters* stream = state->format->streams[i]->codecpar;
+        if (stream->codec_type == AVMEDIA_TYPE_VIDEO) {
+            anyVideo = true;
+            anyUsable = anyUsable || stream->width <= 0 || stream->height <= 0 ||
+                        UsableSize(stream->width, stream->height, state->fileSize);
+        }
+    }
+    if (anyVideo && !anyUsable) {
+        return nullptr;
+    }
     if (avformat_find_stream_info(state->format, nullptr) < 0) {
         return nullptr;
     }
