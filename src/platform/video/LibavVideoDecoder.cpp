@@ -17,31 +17,13 @@ extern "C" {
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
 constexpr double kDefaultFrameDuration = 1.0 / 25.0;
-
-// A decoder for one stream of the file; null when the stream cannot be decoded.
-AVCodecContext* OpenStreamDecoder(const AVStream* stream) {
-    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
-    if (codec == nullptr) {
-        return nullptr;
-    }
-    AVCodecContext* context = avcodec_alloc_context3(codec);
-    if (context == nullptr) {
-        return nullptr;
-    }
-    context->thread_count = 1;
-    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
-        avcodec_open2(context, codec, nullptr) < 0) {
-        avcodec_free_context(&context);
-        return nullptr;
-    }
-    return context;
-}
 
 // A picture may not claim more pixels than this per byte of the file: no real
 // video compresses that far, and a few damaged bytes cannot make the decoder
@@ -52,6 +34,34 @@ bool UsableSize(int width, int height, uint64_t fileSize) {
     return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
            static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= fileSize * kMaxPixelsPerFileByte;
 }
+
+int64_t MaxPixels(uint64_t fileSize) {
+    const auto side = static_cast<uint64_t>(kMaxImageSide);
+    return static_cast<int64_t>(std::min(side * side, fileSize * kMaxPixelsPerFileByte));
+}
+
+// A decoder for one stream of the file; null when the stream cannot be
+// decoded. The decoder itself refuses a picture beyond the limits above
+// before it allocates the picture's memory.
+AVCodecContext* OpenStreamDecoder(const AVStream* stream, uint64_t fileSize) {
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (codec == nullptr) {
+        return nullptr;
+    }
+    AVCodecContext* context = avcodec_alloc_context3(codec);
+    if (context == nullptr) {
+        return nullptr;
+    }
+    context->thread_count = 1;
+    context->max_pixels = MaxPixels(fileSize);
+    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
+        avcodec_open2(context, codec, nullptr) < 0) {
+        avcodec_free_context(&context);
+        return nullptr;
+    }
+    return context;
+}
+
 
 // Bytes in memory read as if they were a file: libav's custom input over a
 // copy of the bytes, with a read and a seek callback.
@@ -168,7 +178,7 @@ struct State {
 };
 
 bool State::OpenAudio(int stream) {
-    audio = OpenStreamDecoder(format->streams[stream]);
+    audio = OpenStreamDecoder(format->streams[stream], fileSize);
     if (audio == nullptr || audio->ch_layout.nb_channels <= 0 || audio->sample_rate <= 0) {
         avcodec_free_context(&audio);
         return false;
@@ -299,14 +309,23 @@ std::unique_ptr<VideoDecoder> OpenStreams(std::unique_ptr<State> state) {
     if (anyVideo && !anyUsable) {
         return nullptr;
     }
-    if (avformat_find_stream_info(state->format, nullptr) < 0) {
+    // The decoders that look into the streams keep to the same limit.
+    std::vector<AVDictionary*> options(state->format->nb_streams, nullptr);
+    for (AVDictionary*& streamOptions : options) {
+        av_dict_set_int(&streamOptions, "max_pixels", MaxPixels(state->fileSize), 0);
+    }
+    const int found = avformat_find_stream_info(state->format, options.data());
+    for (AVDictionary*& streamOptions : options) {
+        av_dict_free(&streamOptions);
+    }
+    if (found < 0) {
         return nullptr;
     }
     const int videoStream = av_find_best_stream(state->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (videoStream < 0) {
         return nullptr;
     }
-    state->video = OpenStreamDecoder(state->format->streams[videoStream]);
+    state->video = OpenStreamDecoder(state->format->streams[videoStream], state->fileSize);
     if (state->video == nullptr || !UsableSize(state->video->width, state->video->height, state->fileSize)) {
         return nullptr;
     }
