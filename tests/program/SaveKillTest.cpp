@@ -95,9 +95,10 @@ public:
         folder_.Write(kGameFile, kOldGameRecords);
     }
 
-    // Starts the program on the files in its folder, asks it to end once it runs, and
-    // kills it `micros` microseconds after its save began (with
-    // `beforeSave`: after the request to end, not waiting for the save).
+    // Starts the program on the files in its folder, asks it to end once it
+    // handles SIGTERM, and kills it `micros` microseconds after its save
+    // began (with `beforeSave`: after the request to end, not waiting for
+    // the save).
     // With `micros` negative the program ends on its own, and `saveTime` gets
     // the microseconds from the save's start until the statistics, saved
     // last, are in place. False with `problem` set when the run did not go
