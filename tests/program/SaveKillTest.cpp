@@ -253,7 +253,7 @@ private:
 
 #if defined(__SANITIZE_ADDRESS__)
 // Each start of the program is several times slower under the sanitizers.
-constexpr int kKills = 50;
+constexpr int kKills = 100;
 #else
 constexpr int kKills = 200;
 #endif
