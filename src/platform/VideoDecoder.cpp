@@ -10,14 +10,20 @@ namespace {
 
 constexpr const char* kModuleName = "knobel_video.so";
 
-using OpenFunction = VideoDecoder* (*)(const char* path);
+using OpenFileFunction = VideoDecoder* (*)(const char* path);
+using OpenMemoryFunction = VideoDecoder* (*)(const uint8_t* data, size_t size);
 
-// The module's entry, loaded once; null when no module could be loaded. The
-// module stays loaded until the process ends.
-OpenFunction LoadModule() {
+// The module's two entries; both null when no module could be loaded.
+struct Module {
+    OpenFileFunction openFile = nullptr;
+    OpenMemoryFunction openMemory = nullptr;
+};
+
+// Loads the module once; it stays loaded until the process ends.
+Module LoadModule() {
     const std::string here = ExecutableDirectory();
     if (here.empty()) {
-        return nullptr;
+        return {};
     }
     // Beside the program in a build, in the library folder once installed.
     for (const std::string& folder : {here, here + KNOBEL_MODULE_DIR_FROM_BIN "/"}) {
@@ -25,19 +31,32 @@ OpenFunction LoadModule() {
         if (module == nullptr) {
             continue;
         }
-        if (void* entry = dlsym(module, "knobel_open_video"); entry != nullptr) {
-            return reinterpret_cast<OpenFunction>(entry);
+        void* openFile = dlsym(module, "knobel_open_video");
+        void* openMemory = dlsym(module, "knobel_open_video_memory");
+        if (openFile != nullptr && openMemory != nullptr) {
+            return {reinterpret_cast<OpenFileFunction>(openFile), reinterpret_cast<OpenMemoryFunction>(openMemory)};
         }
         dlclose(module);
     }
-    return nullptr;
+    return {};
+}
+
+const Module& LoadedModule() {
+    static const Module module = LoadModule();
+    return module;
 }
 
 }  // namespace
 
 std::unique_ptr<VideoDecoder> VideoDecoder::Open(const std::string& path) {
-    static const OpenFunction openVideo = LoadModule();
-    return std::unique_ptr<VideoDecoder>(openVideo != nullptr ? openVideo(path.c_str()) : nullptr);
+    const Module& module = LoadedModule();
+    return std::unique_ptr<VideoDecoder>(module.openFile != nullptr ? module.openFile(path.c_str()) : nullptr);
+}
+
+std::unique_ptr<VideoDecoder> VideoDecoder::OpenMemory(std::span<const uint8_t> bytes) {
+    const Module& module = LoadedModule();
+    return std::unique_ptr<VideoDecoder>(module.openMemory != nullptr ? module.openMemory(bytes.data(), bytes.size())
+                                                                      : nullptr);
 }
 
 }  // namespace platform

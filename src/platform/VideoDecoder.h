@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ public:
     // the first call from beside the executable or from the installation's
     // library folder; without it no video opens.
     static std::unique_ptr<VideoDecoder> Open(const std::string& path);
+    // The same for a whole file's bytes in memory (the decoder keeps a copy),
+    // with the same limits; decodes the same frames as Open() of that file.
+    static std::unique_ptr<VideoDecoder> OpenMemory(std::span<const uint8_t> bytes);
     virtual ~VideoDecoder() = default;
 
     virtual int Width() const = 0;

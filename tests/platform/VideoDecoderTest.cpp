@@ -4,6 +4,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <span>
+#include <vector>
 
 #include "support/TempFolder.h"
 
@@ -27,6 +29,71 @@ int CountFrames(platform::VideoDecoder& decoder) {
     }
     EXPECT_FALSE(decoder.NextFrame(frame, audio));
     return frames;
+}
+
+std::unique_ptr<platform::VideoDecoder> OpenBytes(const std::string& bytes) {
+    return platform::VideoDecoder::OpenMemory(
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+}
+
+// Decodes both to the end in step, frame against frame; the number of frames.
+int ExpectSameDecoding(platform::VideoDecoder& fromFile, platform::VideoDecoder& fromMemory) {
+    EXPECT_EQ(fromMemory.Width(), fromFile.Width());
+    EXPECT_EQ(fromMemory.Height(), fromFile.Height());
+    EXPECT_EQ(fromMemory.HasAudio(), fromFile.HasAudio());
+    EXPECT_EQ(fromMemory.FrameDuration(), fromFile.FrameDuration());
+    platform::VideoFrame fileFrame;
+    platform::VideoFrame memoryFrame;
+    std::vector<int16_t> fileAudio;
+    std::vector<int16_t> memoryAudio;
+    int frames = 0;
+    for (;; ++frames) {
+        const bool more = fromFile.NextFrame(fileFrame, fileAudio);
+        EXPECT_EQ(fromMemory.NextFrame(memoryFrame, memoryAudio), more) << "frame " << frames;
+        if (!more) {
+            break;
+        }
+        EXPECT_EQ(memoryFrame.seconds, fileFrame.seconds) << "frame " << frames;
+        EXPECT_EQ(memoryFrame.image.width, fileFrame.image.width) << "frame " << frames;
+        EXPECT_TRUE(memoryFrame.image.pixels == fileFrame.image.pixels) << "frame " << frames;
+    }
+    EXPECT_TRUE(memoryAudio == fileAudio);
+    EXPECT_FALSE(fromMemory.NextFrame(memoryFrame, memoryAudio));
+    return frames;
+}
+
+// The intro whole, cut in the middle, and cut early: from memory every frame,
+// every time stamp and every sample is the file's.
+TEST(VideoDecoderTest, BytesInMemoryDecodeAsTheFileHoldingThem) {
+    TempFolder folder;
+    const std::string shipped = ReadFile(kShippedIntro);
+    ASSERT_GT(shipped.size(), 100000u);
+    const struct {
+        const char* name;
+        size_t size;
+        int minimumFrames;
+    } cuts[] = {{"whole.avi", shipped.size(), 20}, {"half.avi", shipped.size() / 2, 10}, {"head.avi", 50000, 1}};
+    for (const auto& cut : cuts) {
+        SCOPED_TRACE(cut.name);
+        const std::string bytes = shipped.substr(0, cut.size);
+        folder.Write(cut.name, bytes);
+        auto fromFile = platform::VideoDecoder::Open(folder.Path(cut.name));
+        auto fromMemory = OpenBytes(bytes);
+        ASSERT_NE(fromFile, nullptr);
+        ASSERT_NE(fromMemory, nullptr);
+        EXPECT_GE(ExpectSameDecoding(*fromFile, *fromMemory), cut.minimumFrames);
+    }
+}
+
+TEST(VideoDecoderTest, BytesThatAreNoVideoOpenNothingFromMemory) {
+    const std::string shipped = ReadFile(kShippedIntro);
+    ASSERT_GT(shipped.size(), 100000u);
+    const std::string inputs[] = {"", std::string(100000, '\x33'), shipped.substr(0, 64)};
+    for (size_t i = 0; i < std::size(inputs); ++i) {
+        SCOPED_TRACE("input " + std::to_string(i));
+        EXPECT_EQ(OpenBytes(inputs[i]), nullptr);
+    }
+    EXPECT_EQ(platform::VideoDecoder::OpenMemory({}), nullptr);
 }
 
 TEST(VideoDecoderTest, DamagedFilesEndTheDecoding) {

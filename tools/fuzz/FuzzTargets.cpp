@@ -1,25 +1,9 @@
 #include "FuzzTargets.h"
 
+#include <sys/mman.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <set>
-
-namespace {
-
-// Removes the input files when the process ends.
-struct InputFiles {
-    std::set<std::string> paths;
-    ~InputFiles() {
-        for (const std::string& path : paths) {
-            std::remove(path.c_str());
-        }
-    }
-};
-
-}  // namespace
+#include <map>
 
 std::span<const FuzzTarget> FuzzTargets() {
     static constexpr FuzzTarget kTargets[] = {
@@ -39,12 +23,24 @@ std::span<const FuzzTarget> FuzzTargets() {
 }
 
 std::string FuzzInputFile(const char* tag, const uint8_t* data, size_t size) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("knobel-fuzz-" + std::to_string(getpid()) + "-" + tag);
-    static InputFiles files;
-    files.paths.insert(path.string());
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    file.close();
-    return file ? path.string() : std::string();
+    // One file in memory per tag (no disk, nothing to remove at the end),
+    // emptied and written again for each input; readers open it by its path
+    // under /proc.
+    static std::map<std::string, int> files;
+    auto [file, created] = files.try_emplace(tag, -1);
+    if (created) {
+        file->second = ::memfd_create((std::string("knobel-fuzz-") + tag).c_str(), MFD_CLOEXEC);
+    }
+    const int fd = file->second;
+    if (fd < 0 || ::ftruncate(fd, 0) != 0) {
+        return std::string();
+    }
+    for (size_t written = 0; written < size;) {
+        const ssize_t count = ::pwrite(fd, data + written, size - written, static_cast<off_t>(written));
+        if (count <= 0) {
+            return std::string();
+        }
+        written += static_cast<size_t>(count);
+    }
+    return "/proc/self/fd/" + std::to_string(fd);
 }

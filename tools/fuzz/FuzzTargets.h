@@ -37,7 +37,7 @@ inline std::string FuzzText(const uint8_t* data, size_t size) {
     return std::string(reinterpret_cast<const char*>(data), size);
 }
 
-// Writes the bytes to a file of this process's own in the temporary folder
-// (the same file on every call for the same tag) and gives its path; "" when
-// it cannot be written. For readers that take a path.
+// Writes the bytes to a file of this process's own, kept in memory (the same
+// file on every call for the same tag), and gives its path; "" when it cannot
+// be written. For readers that take a path.
 std::string FuzzInputFile(const char* tag, const uint8_t* data, size_t size);

@@ -12,33 +12,18 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
 constexpr double kDefaultFrameDuration = 1.0 / 25.0;
-
-// A decoder for one stream of the file; null when the stream cannot be decoded.
-AVCodecContext* OpenStreamDecoder(const AVStream* stream) {
-    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
-    if (codec == nullptr) {
-        return nullptr;
-    }
-    AVCodecContext* context = avcodec_alloc_context3(codec);
-    if (context == nullptr) {
-        return nullptr;
-    }
-    context->thread_count = 1;
-    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
-        avcodec_open2(context, codec, nullptr) < 0) {
-        avcodec_free_context(&context);
-        return nullptr;
-    }
-    return context;
-}
 
 // A picture may not claim more pixels than this per byte of the file: no real
 // video compresses that far, and a few damaged bytes cannot make the decoder
@@ -50,7 +35,116 @@ bool UsableSize(int width, int height, uint64_t fileSize) {
            static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= fileSize * kMaxPixelsPerFileByte;
 }
 
+int64_t MaxPixels(uint64_t fileSize) {
+    const auto side = static_cast<uint64_t>(kMaxImageSide);
+    return static_cast<int64_t>(std::min(side * side, fileSize * kMaxPixelsPerFileByte));
+}
+
+// A decoder for one stream of the file; null when the stream cannot be
+// decoded. The decoder itself refuses a picture beyond the limits above
+// before it allocates the picture's memory.
+AVCodecContext* OpenStreamDecoder(const AVStream* stream, uint64_t fileSize) {
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (codec == nullptr) {
+        return nullptr;
+    }
+    AVCodecContext* context = avcodec_alloc_context3(codec);
+    if (context == nullptr) {
+        return nullptr;
+    }
+    context->thread_count = 1;
+    context->max_pixels = MaxPixels(fileSize);
+    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
+        avcodec_open2(context, codec, nullptr) < 0) {
+        avcodec_free_context(&context);
+        return nullptr;
+    }
+    return context;
+}
+
+
+// Bytes in memory read as if they were a file: libav's custom input over a
+// copy of the bytes, with a read and a seek callback.
+class MemoryInput {
+public:
+    MemoryInput(const uint8_t* data, size_t size) {
+        if (size > 0) {
+            bytes_.assign(reinterpret_cast<const char*>(data), size);
+        }
+    }
+    ~MemoryInput() {
+        if (context_ != nullptr) {
+            av_freep(&context_->buffer);
+            avio_context_free(&context_);
+        }
+    }
+    MemoryInput(const MemoryInput&) = delete;
+    MemoryInput& operator=(const MemoryInput&) = delete;
+
+    // The context for AVFormatContext::pb; null when it cannot be made.
+    AVIOContext* Context() {
+        if (context_ == nullptr) {
+            auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
+            if (buffer == nullptr) {
+                return nullptr;
+            }
+            context_ = avio_alloc_context(buffer, kBufferSize, 0, this, &MemoryInput::Read, nullptr,
+                                          &MemoryInput::Seek);
+            if (context_ == nullptr) {
+                av_free(buffer);
+            }
+        }
+        return context_;
+    }
+
+private:
+    static constexpr int kBufferSize = 16384;
+
+    static int Read(void* opaque, uint8_t* target, int size) {
+        auto& self = *static_cast<MemoryInput*>(opaque);
+        const size_t left = self.bytes_.size() - self.position_;
+        if (left == 0) {
+            return AVERROR_EOF;
+        }
+        const size_t count = std::min(left, static_cast<size_t>(std::max(size, 0)));
+        std::memcpy(target, self.bytes_.data() + self.position_, count);
+        self.position_ += count;
+        return static_cast<int>(count);
+    }
+
+    // Positions outside the bytes are refused; AVSEEK_SIZE asks for the size.
+    static int64_t Seek(void* opaque, int64_t offset, int whence) {
+        auto& self = *static_cast<MemoryInput*>(opaque);
+        const auto size = static_cast<int64_t>(self.bytes_.size());
+        int64_t base = 0;
+        switch (whence & ~AVSEEK_FORCE) {
+            case AVSEEK_SIZE:
+                return size;
+            case SEEK_SET:
+                break;
+            case SEEK_CUR:
+                base = static_cast<int64_t>(self.position_);
+                break;
+            case SEEK_END:
+                base = size;
+                break;
+            default:
+                return AVERROR(EINVAL);
+        }
+        if (offset < -base || offset > size - base) {
+            return AVERROR(EINVAL);
+        }
+        self.position_ = static_cast<size_t>(base + offset);
+        return base + offset;
+    }
+
+    std::string bytes_;
+    size_t position_ = 0;
+    AVIOContext* context_ = nullptr;
+};
+
 struct State {
+    std::unique_ptr<MemoryInput> memory;  // the input when it is not a file; outlives `format`
     AVFormatContext* format = nullptr;
     AVCodecContext* video = nullptr;
     AVCodecContext* audio = nullptr;
@@ -84,7 +178,7 @@ struct State {
 };
 
 bool State::OpenAudio(int stream) {
-    audio = OpenStreamDecoder(format->streams[stream]);
+    audio = OpenStreamDecoder(format->streams[stream], fileSize);
     if (audio == nullptr || audio->ch_layout.nb_channels <= 0 || audio->sample_rate <= 0) {
         avcodec_free_context(&audio);
         return false;
@@ -196,25 +290,42 @@ private:
     std::unique_ptr<State> state_;
 };
 
-std::unique_ptr<VideoDecoder> OpenLibavDecoder(const std::string& path) {
-    av_log_set_level(AV_LOG_QUIET);
-    auto state = std::make_unique<State>();
-    std::error_code error;
-    state->fileSize = std::filesystem::file_size(path, error);
-    if (error) {
+// Opens the streams of state->format, which avformat_open_input read either
+// from a file or from memory; null when there is no decodable video stream.
+std::unique_ptr<VideoDecoder> OpenStreams(std::unique_ptr<State> state) {
+    // The picture sizes the container already states are checked before
+    // libav decodes anything to learn the rest: a damaged header whose every
+    // video claims a huge picture costs no memory.
+    bool anyVideo = false;
+    bool anyUsable = false;
+    for (unsigned i = 0; i < state->format->nb_streams; ++i) {
+        const AVCodecParameters* stream = state->format->streams[i]->codecpar;
+        if (stream->codec_type == AVMEDIA_TYPE_VIDEO) {
+            anyVideo = true;
+            anyUsable = anyUsable || stream->width <= 0 || stream->height <= 0 ||
+                        UsableSize(stream->width, stream->height, state->fileSize);
+        }
+    }
+    if (anyVideo && !anyUsable) {
         return nullptr;
     }
-    if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) {
-        return nullptr;
+    // The decoders that look into the streams keep to the same limit.
+    std::vector<AVDictionary*> options(state->format->nb_streams, nullptr);
+    for (AVDictionary*& streamOptions : options) {
+        av_dict_set_int(&streamOptions, "max_pixels", MaxPixels(state->fileSize), 0);
     }
-    if (avformat_find_stream_info(state->format, nullptr) < 0) {
+    const int found = avformat_find_stream_info(state->format, options.data());
+    for (AVDictionary*& streamOptions : options) {
+        av_dict_free(&streamOptions);
+    }
+    if (found < 0) {
         return nullptr;
     }
     const int videoStream = av_find_best_stream(state->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (videoStream < 0) {
         return nullptr;
     }
-    state->video = OpenStreamDecoder(state->format->streams[videoStream]);
+    state->video = OpenStreamDecoder(state->format->streams[videoStream], state->fileSize);
     if (state->video == nullptr || !UsableSize(state->video->width, state->video->height, state->fileSize)) {
         return nullptr;
     }
@@ -229,6 +340,40 @@ std::unique_ptr<VideoDecoder> OpenLibavDecoder(const std::string& path) {
         return nullptr;
     }
     return std::make_unique<LibavVideoDecoder>(std::move(state));
+}
+
+std::unique_ptr<VideoDecoder> OpenLibavFile(const std::string& path) {
+    av_log_set_level(AV_LOG_QUIET);
+    auto state = std::make_unique<State>();
+    std::error_code error;
+    state->fileSize = std::filesystem::file_size(path, error);
+    if (error) {
+        return nullptr;
+    }
+    if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) {
+        return nullptr;
+    }
+    return OpenStreams(std::move(state));
+}
+
+std::unique_ptr<VideoDecoder> OpenLibavMemory(const uint8_t* data, size_t size) {
+    av_log_set_level(AV_LOG_QUIET);
+    auto state = std::make_unique<State>();
+    state->fileSize = size;
+    state->memory = std::make_unique<MemoryInput>(data, size);
+    state->format = avformat_alloc_context();
+    if (state->format == nullptr) {
+        return nullptr;
+    }
+    state->format->pb = state->memory->Context();
+    if (state->format->pb == nullptr) {
+        return nullptr;
+    }
+    // On failure avformat_open_input frees the format context, not the input.
+    if (avformat_open_input(&state->format, nullptr, nullptr, nullptr) < 0) {
+        return nullptr;
+    }
+    return OpenStreams(std::move(state));
 }
 
 bool LibavVideoDecoder::NextFrame(VideoFrame& out, std::vector<int16_t>& audio) {
@@ -274,7 +419,13 @@ bool LibavVideoDecoder::NextFrame(VideoFrame& out, std::vector<int16_t>& audio) 
 
 }  // namespace platform
 
-// The one symbol the program looks up after loading this module.
+// The two symbols the program looks up after loading this module: a video
+// from a file, and one from bytes in memory (copied; the caller keeps its own).
 extern "C" __attribute__((visibility("default"))) platform::VideoDecoder* knobel_open_video(const char* path) {
-    return path != nullptr ? platform::OpenLibavDecoder(path).release() : nullptr;
+    return path != nullptr ? platform::OpenLibavFile(path).release() : nullptr;
+}
+
+extern "C" __attribute__((visibility("default"))) platform::VideoDecoder* knobel_open_video_memory(
+    const uint8_t* data, size_t size) {
+    return data != nullptr || size == 0 ? platform::OpenLibavMemory(data, size).release() : nullptr;
 }
