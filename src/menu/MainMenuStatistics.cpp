@@ -1,6 +1,7 @@
 // Tests (every game in a row for one overall grade), the statistics page and
 // the reset of all statistics.
 #include <algorithm>
+#include <utility>
 
 #include "app/AppState.h"
 #include "games/base/GlobalStatistics.h"
@@ -9,9 +10,7 @@
 #include "games/base/TimePanel.h"
 #include "menu/GameTable.h"
 #include "menu/MainMenu.h"
-#include "settings/FileLocations.h"
 #include "settings/LanguageTexts.h"
-#include "settings/SaveFailure.h"
 #include "settings/TextFormat.h"
 
 namespace {
@@ -82,7 +81,6 @@ void MainMenu::CountTestGame() {
 
 void MainMenu::RecordTestInHistory(bool endedEarly) const {
     history::Play play;
-    play.time = history::LocalTimeNow();
     play.game = history::kTestGame;
     play.level = level;
     play.inTest = true;
@@ -90,9 +88,7 @@ void MainMenu::RecordTestInHistory(bool endedEarly) const {
     play.grade = testFinal;
     play.seconds = testSeconds;
     play.end = endedEarly ? "ended" : "finished";
-    if (!history::Append(SaveFileForWriting(history::kFileName), play)) {
-        ReportSaveFailure(*app, history::kFileName);
-    }
+    history::Record(std::move(play));
 }
 
 void MainMenu::ResetAllStatistics() {

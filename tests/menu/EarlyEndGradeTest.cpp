@@ -28,6 +28,7 @@
 #include "menu/GameTable.h"
 #include "platform/KeyMap.h"
 #include "settings/LanguageTexts.h"
+#include "support/InputBurst.h"
 #include "support/ScreenDriver.h"
 
 namespace {
@@ -35,18 +36,10 @@ namespace {
 constexpr double kFrame = 0.05;
 constexpr double kThinkSeconds = 4.0;
 
-void Press(Knobel_Game& game, uint16_t key) {
-    game.OnKeyDown(key);
-    game.OnKeyUp(key);
-}
-
-// Types digits, letters (with their capital's key) and decimal marks, and confirms.
+// Types digits, letters and decimal marks, and confirms.
 void TypeAndConfirm(Knobel_Game& game, const std::string& keys) {
-    for (const char key : keys) {
-        const int code = key == ',' ? platform::vk::OemComma : std::toupper(static_cast<unsigned char>(key));
-        Press(game, static_cast<uint16_t>(code));
-    }
-    Press(game, platform::vk::Return);
+    TypeKeys(game, keys);
+    PressKey(game, platform::vk::Return);
 }
 
 void Click(Knobel_Game& game, Vec2 at) {
@@ -109,8 +102,8 @@ const GameRow kRows[] = {
      [](Knobel_Game& g, bool right) {
          const auto& game = As<KG_Operation_einsetzen>(g);
          constexpr uint16_t kKeys[] = {'A', 'S', 'M', 'D'};
-         Press(g, right ? kKeys[game.TaskOperator()] : WrongOperatorKey(game));
-         Press(g, platform::vk::Return);
+         PressKey(g, right ? kKeys[game.TaskOperator()] : WrongOperatorKey(game));
+         PressKey(g, platform::vk::Return);
      },
      ShowsVerdict},
     {"KG_Uhr_lesen", &CreateGame<KG_Uhr_lesen>,

@@ -1,8 +1,24 @@
 #include "support/InputBurst.h"
 
+#include <cctype>
 #include <cstdint>
 
 #include "app/MyControl.h"
+#include "platform/KeyMap.h"
+
+void PressKey(MyControl& target, uint16_t key) {
+    target.OnKeyDown(key);
+    target.OnKeyUp(key);
+}
+
+void TypeKeys(MyControl& target, std::string_view keys) {
+    for (const char key : keys) {
+        const int code = key == '.' ? platform::vk::OemPeriod
+                         : key == ',' ? platform::vk::OemComma
+                                      : std::toupper(static_cast<unsigned char>(key));
+        PressKey(target, static_cast<uint16_t>(code));
+    }
+}
 
 void InputBurst(MyControl& target, int restX, int restY, int step) {
     for (int y = 16; y < 768; y += 48 * step) {

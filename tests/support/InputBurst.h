@@ -1,6 +1,15 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 class MyControl;
+
+// One key pressed and released.
+void PressKey(MyControl& target, uint16_t key);
+// Presses the key of each character: a letter's capital, a digit's own,
+// '.' and ',' with the full-stop and comma keys.
+void TypeKeys(MyControl& target, std::string_view keys);
 
 // Every kind of input a player can give, all over the screen: moves, clicks,
 // drags, double clicks, right clicks, wheel notches, digits, letters, Enter,

@@ -8,20 +8,10 @@
 #include "app/Random.h"
 #include "games/numbers/KG_Datum_Game.h"
 #include "games/numbers/KG_Uhr_lesen.h"
+#include "support/InputBurst.h"
 #include "support/ScreenFixture.h"
 
 namespace {
-
-void Press(Knobel_Game& game, uint16_t key) {
-    game.OnKeyDown(key);
-    game.OnKeyUp(key);
-}
-
-void Type(Knobel_Game& game, const std::string& keys) {
-    for (const char key : keys) {
-        Press(game, static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(key))));
-    }
-}
 
 void Step(Knobel_Game& game, double seconds) {
     AppState* app = GetAppState();
@@ -46,23 +36,23 @@ TEST_P(ClockDateShots, Clocks) {
     KG_Uhr_lesen game(2);
     game.StartGame();
     Step(game, 37.0);
-    Type(game, "135");
+    TypeKeys(game, "135");
     ShootGame(game, Name("uhr_typing"));
-    Press(game, 8);
-    Press(game, 8);
-    Press(game, 8);
-    Type(game, std::to_string(game.Answer() / 60 * 100 + game.Answer() % 60));
-    Press(game, 13);
+    PressKey(game, 8);
+    PressKey(game, 8);
+    PressKey(game, 8);
+    TypeKeys(game, std::to_string(game.Answer() / 60 * 100 + game.Answer() % 60));
+    PressKey(game, 13);
     ShootGame(game, Name("uhr_right"));
     Step(game, 2.0);
-    Type(game, "2400");
-    Press(game, 13);
+    TypeKeys(game, "2400");
+    PressKey(game, 13);
     ShootGame(game, Name("uhr_wrong"));
 
     SeedRandom(8);
     KG_Uhr_lesen easy(0);
     easy.StartGame();
-    Type(easy, "45");
+    TypeKeys(easy, "45");
     ShootGame(easy, Name("uhr_easy"));
 }
 
@@ -75,9 +65,9 @@ TEST_P(ClockDateShots, Dates) {
         }
         game.StartGame();
         Step(game, 83.0);
-        Type(game, "050320");
+        TypeKeys(game, "050320");
         ShootGame(game, Name("datum_typing"));
-        Press(game, 13);
+        PressKey(game, 13);
         ShootGame(game, Name("datum_wrong"));
         break;
     }
@@ -88,7 +78,7 @@ TEST_P(ClockDateShots, Dates) {
             continue;
         }
         game.StartGame();
-        Type(game, "donnerstag");
+        TypeKeys(game, "donnerstag");
         ShootGame(game, Name("datum_weekday"));
         break;
     }
@@ -102,8 +92,8 @@ TEST_P(ClockDateShots, Dates) {
         const Datum& t = easy.TargetDate();
         char digits[16];
         std::snprintf(digits, sizeof digits, "%02d%02d%04d", t.day, t.month, t.year);
-        Type(easy, digits);
-        Press(easy, 13);
+        TypeKeys(easy, digits);
+        PressKey(easy, 13);
         ShootGame(easy, Name("datum_right"));
         break;
     }

@@ -7,22 +7,12 @@
 #include "app/Random.h"
 #include "games/numbers/KG_Dreieck_rechnen.h"
 #include "games/numbers/KG_Umrechnen_Game.h"
+#include "support/InputBurst.h"
 #include "support/ScreenFixture.h"
 
 namespace {
 
 constexpr uint16_t kEnter = 13;
-
-void Press(Knobel_Game& game, uint16_t key) {
-    game.OnKeyDown(key);
-    game.OnKeyUp(key);
-}
-
-void Type(Knobel_Game& game, const std::string& text) {
-    for (const char c : text) {
-        Press(game, c == '.' ? 190 : static_cast<uint16_t>(c));
-    }
-}
 
 class UnitTriangleShots : public ScreenFixture, public ::testing::WithParamInterface<int> {
 public:
@@ -45,18 +35,18 @@ TEST_P(UnitTriangleShots, Units) {
         KG_Umrechnen_Game game(level);
         game.StartGame();
         Frame(game, 75.0);
-        Type(game, "12.5");
+        TypeKeys(game, "12.5");
         ShootGame(game, Name("units_typing_l" + std::to_string(level)));
-        Press(game, 8);
-        Press(game, 8);
-        Press(game, 8);
-        Press(game, 8);
-        Type(game, game.TargetText());
-        Press(game, kEnter);
+        PressKey(game, 8);
+        PressKey(game, 8);
+        PressKey(game, 8);
+        PressKey(game, 8);
+        TypeKeys(game, game.TargetText());
+        PressKey(game, kEnter);
         ShootGame(game, Name("units_right_l" + std::to_string(level)));
         Frame(game, 1.0);
-        Type(game, "7");
-        Press(game, kEnter);
+        TypeKeys(game, "7");
+        PressKey(game, kEnter);
         ShootGame(game, Name("units_wrong_l" + std::to_string(level)));
     }
 }
@@ -74,8 +64,8 @@ TEST_P(UnitTriangleShots, UnitsLongNames) {
                 continue;
             }
             game.StartGame();
-            Type(game, game.TargetText());
-            Press(game, kEnter);
+            TypeKeys(game, game.TargetText());
+            PressKey(game, kEnter);
             ShootGame(game, Name("units_long_" + std::to_string(family)));
             break;
         }
@@ -88,16 +78,16 @@ TEST_P(UnitTriangleShots, Triangle) {
         KG_Dreieck_rechnen game(level);
         game.StartGame();
         Frame(game, 42.0);
-        Type(game, "12");
+        TypeKeys(game, "12");
         ShootGame(game, Name("triangle_typing_l" + std::to_string(level)));
-        Press(game, 8);
-        Press(game, 8);
-        Type(game, std::to_string(game.Triangle().Root().value));
-        Press(game, kEnter);
+        PressKey(game, 8);
+        PressKey(game, 8);
+        TypeKeys(game, std::to_string(game.Triangle().Root().value));
+        PressKey(game, kEnter);
         ShootGame(game, Name("triangle_right_l" + std::to_string(level)));
         Frame(game, 2.0);
-        Type(game, "999");
-        Press(game, kEnter);
+        TypeKeys(game, "999");
+        PressKey(game, kEnter);
         ShootGame(game, Name("triangle_wrong_l" + std::to_string(level)));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/AppState.h"
 #include "app/Font.h"
@@ -11,7 +12,6 @@
 #include "games/base/RecordsSummary.h"
 #include "games/base/TimePanel.h"
 #include "platform/Renderer.h"
-#include "settings/FileLocations.h"
 #include "settings/SaveFailure.h"
 #include "settings/TextFormat.h"
 
@@ -64,7 +64,6 @@ Knobel_Game::~Knobel_Game() {
 
 void Knobel_Game::RecordInHistory() const {
     history::Play play;
-    play.time = history::LocalTimeNow();
     play.game = saveFileName;
     play.level = level;
     play.inTest = !testStartTime.empty();
@@ -72,9 +71,7 @@ void Knobel_Game::RecordInHistory() const {
     play.grade = grade;
     play.seconds = playSeconds;
     play.end = state == STATE_FINISHED ? "finished" : state == STATE_FAILED ? "failed" : "ended";
-    if (!history::Append(SaveFileForWriting(history::kFileName), play)) {
-        ReportSaveFailure(*app, history::kFileName);
-    }
+    history::Record(std::move(play));
 }
 
 // smallFont is one of the text renderer's fonts, which the device reset

@@ -13,6 +13,10 @@
 #include <ctime>
 #include <fstream>
 
+#include "app/AppState.h"
+#include "settings/FileLocations.h"
+#include "settings/SaveFailure.h"
+
 namespace history {
 
 namespace {
@@ -168,6 +172,13 @@ bool Append(const std::string& path, const Play& play) {
     // One write for the line, then to the disk before the play is over.
     ok = ok && WriteAll(fd, text) && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
+}
+
+void Record(Play play) {
+    play.time = LocalTimeNow();
+    if (!Append(SaveFileForWriting(kFileName), play)) {
+        ReportSaveFailure(*GetAppState(), kFileName);
+    }
 }
 
 Contents ReadText(std::string_view text) {

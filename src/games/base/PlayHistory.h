@@ -45,6 +45,10 @@ bool ParseLineInto(std::string_view line, Play& play);
 // cut short stays as it is). False when the line could not be written whole.
 bool Append(const std::string& path, const Play& play);
 
+// Stamps the play with the time now and appends it to the history beside
+// the save files; a failure is reported as a failed save is.
+void Record(Play play);
+
 struct Contents {
     std::vector<Play> plays;  // in the file's order
     int skipped = 0;          // damaged or unknown lines, left in the file
