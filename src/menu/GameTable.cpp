@@ -28,31 +28,31 @@
 namespace {
 
 // In the order of the game list. Wiring a game in: its header above and
-// CreateGame<ClassName> as the factory of its line.
+// Entry<ClassName>(label text) as its line.
 GameTableEntry gameTable[kGameCount] = {
-    {20, &CreateGame<KG_Bilder_Basteln>},  // KG_Bilder_Basteln
-    {105, &CreateGame<KG_CrazyQuader>},  // KG_CrazyQuader
-    {170, &CreateGame<KG_Datum_Game>},  // KG_Datum_Game
-    {42, &CreateGame<KG_Dreieck_rechnen>},  // KG_Dreieck_rechnen
-    {18, &CreateGame<KG_Gedächtnis>},  // KG_Gedächtnis
-    {53, &CreateGame<KG_KartenMemory>},  // KG_KartenMemory
-    {19, &CreateGame<KG_Memory>},  // KG_Memory
-    {125, &CreateGame<KG_MMaster>},  // KG_MMaster
-    {130, &CreateGame<KG_Ordo>},  // KG_Ordo
-    {21, &CreateGame<KG_Quadrat_merken>},  // KG_Quadrat_merken
-    {100, &CreateGame<KG_Quadrat_addieren>},  // KG_Quadrat_addieren
-    {15, &CreateGame<KG_Reaktion>},  // KG_Reaktion
-    {16, &CreateGame<KG_ReaktionII>},  // KG_ReaktionII
-    {200, &CreateGame<KG_Operation_einsetzen>},  // KG_Operation_einsetzen
-    {13, &CreateGame<KG_Rechenspiel>},  // KG_Rechenspiel
-    {17, &CreateGame<KG_Schiebe_Puzzle>},  // KG_Schiebe_Puzzle
-    {14, &CreateGame<KG_Sudoku9x9>},  // KG_Sudoku9x9
-    {110, &CreateGame<KG_Uhr_lesen>},  // KG_Uhr_lesen
-    {160, &CreateGame<KG_Umrechnen_Game>},  // KG_Umrechnen_Game
-    {115, &CreateGame<KG_Waage_Game>},  // KG_Waage_Game
-    {140, &CreateGame<KG_Wechselgeld_Game>},  // KG_Wechselgeld_Game
-    {150, &CreateGame<KG_Wörterbuch_Game>},  // KG_Wörterbuch_Game
-    {120, &CreateGame<KG_Zahlen_klicken>},  // KG_Zahlen_klicken
+    Entry<KG_Bilder_Basteln>(20),
+    Entry<KG_CrazyQuader>(105),
+    Entry<KG_Datum_Game>(170),
+    Entry<KG_Dreieck_rechnen>(42),
+    Entry<KG_Gedächtnis>(18),
+    Entry<KG_KartenMemory>(53),
+    Entry<KG_Memory>(19),
+    Entry<KG_MMaster>(125),
+    Entry<KG_Ordo>(130),
+    Entry<KG_Quadrat_merken>(21),
+    Entry<KG_Quadrat_addieren>(100),
+    Entry<KG_Reaktion>(15),
+    Entry<KG_ReaktionII>(16),
+    Entry<KG_Operation_einsetzen>(200),
+    Entry<KG_Rechenspiel>(13),
+    Entry<KG_Schiebe_Puzzle>(17),
+    Entry<KG_Sudoku9x9>(14),
+    Entry<KG_Uhr_lesen>(110),
+    Entry<KG_Umrechnen_Game>(160),
+    Entry<KG_Waage_Game>(115),
+    Entry<KG_Wechselgeld_Game>(140),
+    Entry<KG_Wörterbuch_Game>(150),
+    Entry<KG_Zahlen_klicken>(120),
 };
 
 }  // namespace

@@ -12,6 +12,7 @@ using GameFactory = std::unique_ptr<Knobel_Game> (*)(int level);
 // no factory: the list still shows its label, and choosing it creates nothing.
 struct GameTableEntry {
     int labelText;
+    const char* saveFile;  // the game's save file, which names it in the history
     GameFactory create;
 };
 
@@ -21,6 +22,12 @@ inline constexpr int kGameCount = 23;
 template <class GameClass>
 std::unique_ptr<Knobel_Game> CreateGame(int level) {
     return std::make_unique<GameClass>(level);
+}
+
+// The table's entry of a game class.
+template <class GameClass>
+constexpr GameTableEntry Entry(int labelText) {
+    return {labelText, GameClass::kSaveFile, &CreateGame<GameClass>};
 }
 
 // The entry of a game by its index 0..22 (the list's order), or null.

@@ -17,6 +17,7 @@ constexpr PagePlace kPageSlots[] = {
     {MainMenu::PAGE_PICTURE, 3},      {MainMenu::PAGE_STATISTICS, 4},     {MainMenu::PAGE_PAUSE, 5},
     {MainMenu::PAGE_GAME_HELP, 6},    {MainMenu::PAGE_GAME_STATISTICS, 7}, {MainMenu::PAGE_RESULT, 8},
     {MainMenu::PAGE_DIFFICULTY, 9},   {MainMenu::PAGE_TEST_RESULT, 10},   {MainMenu::PAGE_HELP, 11},
+    {MainMenu::PAGE_PROGRESS, 12},    {MainMenu::PAGE_RESET, 13},
 };
 
 constexpr const char* kMenuFace = "Comic Sans MS";

@@ -8,6 +8,7 @@
 #include "games/base/Knobel_Game.h"
 #include "games/base/RecordEntry.h"
 #include "games/base/TestEntry.h"
+#include "menu/ProgressPage.h"
 
 class Font;
 class TextRenderer;
@@ -39,6 +40,8 @@ public:
     static constexpr int PAGE_GAME_STATISTICS = 59;
     static constexpr int PAGE_RESULT = 62;
     static constexpr int PAGE_TEST_RESULT = 64;
+    static constexpr int PAGE_PROGRESS = 66;
+    static constexpr int PAGE_RESET = 71;
 
     // The element slot that holds a page, or -1 for an id that is no page.
     static int PageSlot(int pageId);
@@ -83,6 +86,8 @@ public:
     void OwnerDraw9(GUIElement*, int, int, int, int, float, float, float, float) override;
     void OwnerDraw10(GUIElement*, int, int, int, int, float, float, float, float) override;
     void OwnerDraw11(GUIElement*, int, int, int, int, float, float, float, float) override;
+    void OwnerDraw12(GUIElement*, int, int, int, int, float, float, float, float) override;
+    void OwnerDraw13(GUIElement*, int, int, int, int, float, float, float, float) override;
 
     void OnLostDevice() override;
     void OnResetDevice() override;
@@ -144,6 +149,7 @@ public:
     double testFinal = Knobel_Game::kWorstGrade;
     int backgroundIndex = 4;
     bool resultHandled = false;
+    ProgressPage progressPage;
 
 private:
     void BuildPages();
@@ -157,6 +163,9 @@ private:
     // A click on the result page's (63) or test result page's (65) button.
     void LeaveResultPage();
     void LeaveTestResultPage();
+    // A key pressed on a page of the statistics: the chooser's arrows, Escape
+    // back to the statistics page.
+    void StatisticsKeyDown(uint16_t key);
     // A key pressed while a result page's entry is being named.
     void NameEntryKeyDown(uint16_t key);
     bool NamingEntry() const;

@@ -4,6 +4,7 @@
 
 #include "app/AppState.h"
 #include "games/base/GlobalStatistics.h"
+#include "games/base/PlayHistory.h"
 #include "gui/GUIElement.h"
 #include "media/Sound.h"
 #include "menu/GameTable.h"
@@ -127,7 +128,27 @@ void MainMenu::ClickAction(int id) {
         BuildGameList();
         break;
     case 49:
+        ShowPage(PAGE_RESET);
+        break;
+    case 67:
+    case 74:
+        ShowPage(PAGE_STATISTICS);
+        break;
+    case 68:
+    case 69:
+        progressPage.Step(id == 68 ? -1 : 1);
+        break;
+    case 70:
+        progressPage.Open();
+        ShowPage(PAGE_PROGRESS);
+        break;
+    case 72:
+    case 73:
         ResetAllStatistics();
+        if (id == 73) {
+            history::ClearRecorded();
+        }
+        ShowPage(PAGE_STATISTICS);
         break;
     case 53:
         Resume();
@@ -198,6 +219,16 @@ void MainMenu::OnKeyDown(uint16_t key) {
     }
     if (HostedGame()) {
         game->OnKeyDown(key);
+    } else {
+        StatisticsKeyDown(key);
+    }
+}
+
+void MainMenu::StatisticsKeyDown(uint16_t key) {
+    if (currentPage == PAGE_PROGRESS && (key == platform::vk::Left || key == platform::vk::Right)) {
+        progressPage.Step(key == platform::vk::Left ? -1 : 1);
+    } else if ((currentPage == PAGE_PROGRESS || currentPage == PAGE_RESET) && key == platform::vk::Escape) {
+        ShowPage(PAGE_STATISTICS);
     }
 }
 

@@ -25,11 +25,12 @@ const SheetRegion kVeilRegion{"veil", {500, 0, 550, 50}};
 constexpr float kVeilSize = 50.0f;
 
 // Pages in drawing order, by element slot.
-constexpr int kDrawOrder[] = {0, 1, 2, 3, 4, 9, 11, 5, 6, 7, 8, 10};
+constexpr int kDrawOrder[] = {0, 1, 2, 3, 4, 9, 11, 12, 13, 5, 6, 7, 8, 10};
 
 // The texture of each slot's panel.
-constexpr TextureSlot kPanelTexture[] = {TEX_MENU1, TEX_MENU1, TEX_MENU3, TEX_MENU1, TEX_MENU2, TEX_MENU1,
-                                         TEX_MENU2, TEX_MENU2, TEX_MENU1, TEX_MENU1, TEX_MENU1, TEX_MENU2};
+constexpr TextureSlot kPanelTexture[] = {TEX_MENU1, TEX_MENU1, TEX_MENU3, TEX_MENU1, TEX_MENU2,
+                                         TEX_MENU1, TEX_MENU2, TEX_MENU2, TEX_MENU1, TEX_MENU1,
+                                         TEX_MENU1, TEX_MENU2, TEX_MENU2, TEX_MENU1};
 
 // The pointer's animation frames, each 50 x 50, with the tip at (8, 14).
 constexpr int kPointerFrames = 9;
@@ -63,6 +64,10 @@ int TitleText(int pageId) {
         return 58;
     case MainMenu::PAGE_TEST_RESULT:
         return 64;
+    case MainMenu::PAGE_PROGRESS:
+        return 356;
+    case MainMenu::PAGE_RESET:
+        return 98;
     default:
         return -1;  // the main page has none; the result page shows the game's title
     }
@@ -157,6 +162,8 @@ KNOBEL_MENU_OWNER_DRAW(8)
 KNOBEL_MENU_OWNER_DRAW(9)
 KNOBEL_MENU_OWNER_DRAW(10)
 KNOBEL_MENU_OWNER_DRAW(11)
+KNOBEL_MENU_OWNER_DRAW(12)
+KNOBEL_MENU_OWNER_DRAW(13)
 #undef KNOBEL_MENU_OWNER_DRAW
 
 void MainMenu::DrawPageElement(int slot, GUIElement* element, int left, int top, int right, int bottom, float x,
@@ -234,6 +241,13 @@ void MainMenu::DrawPageContent(int pageId, GUIElement* panel, int left, int top,
         if (pendingTest) {
             DrawNameLine(pendingTest->name, x, y, width, height);
         }
+        break;
+    case PAGE_PROGRESS:
+        progressPage.Draw(*app, *textRenderer, font30, font20, x, y);
+        break;
+    case PAGE_RESET:
+        textRenderer->DrawText(GetTextOrEmpty(367), ix + 25, static_cast<int>(y + 62.0f), ix + width - 25,
+                               static_cast<int>(y + 128.0f), kBlack, kTextBlock | platform::dt::WordBreak, font20);
         break;
     case PAGE_HELP:
         textRenderer->DrawText(GetTextOrEmpty(76), static_cast<int>(x + 50.0f), static_cast<int>(y + 50.0f),

@@ -22,6 +22,8 @@ constexpr Region kLanguage{600, 600, 624, 624};
 constexpr Region kReset{50, 600, 200, 650};
 constexpr Region kScrollUp{700, 700, 750, 750};
 constexpr Region kScrollDown{750, 700, 800, 750};
+constexpr Region kScrollLeft{650, 600, 700, 650};
+constexpr Region kScrollRight{700, 600, 750, 650};
 
 // Panel regions (menu1, or menu2 for the large panel, menu3 for the list).
 constexpr Region kMainPanel{0, 0, 400, 600};
@@ -39,7 +41,7 @@ struct ButtonLabelText {
 constexpr ButtonLabelText kLabels[] = {
     {2, 6},   {3, 1},   {4, 9},   {5, 11},  {6, 10},  {10, 0},  {11, 59}, {12, 60}, {13, 61},
     {15, 0},  {16, 8},  {17, 7},  {19, 0},  {49, 98}, {53, 3},  {54, 11}, {55, 9},  {56, 4},
-    {61, 99},
+    {61, 99},  {70, 356}, {72, 368}, {73, 369}, {74, 0},
 };
 
 }  // namespace
@@ -82,7 +84,11 @@ void MainMenu::BuildPages() {
     };
     static const Page kLaterPages[] = {
         {PAGE_PICTURE, kTallPanel, 175, 200, {{46, kSquare, 10, 332}}},
-        {PAGE_STATISTICS, kLargePanel, 400, 300, {{48, kSquare, 50, 525}, {49, kReset, 600, 525}}},
+        {PAGE_STATISTICS, kLargePanel, 400, 300,
+         {{48, kSquare, 50, 525}, {70, kWide, 250, 525}, {49, kReset, 600, 525}}},
+        {PAGE_PROGRESS, kLargePanel, 400, 300,
+         {{67, kSquare, 50, 525}, {68, kScrollLeft, 100, 75}, {69, kScrollRight, 650, 75}}},
+        {PAGE_RESET, kSmallPanel, 200, 150, {{72, kWide, 50, 130}, {73, kWide, 50, 185}, {74, kWide, 50, 240}}},
         {PAGE_PAUSE, kTallPanel, 175, 200,
          {{53, kWide, 25, 75}, {54, kWide, 25, 150}, {55, kWide, 25, 225}, {56, kWide, 25, 300}}},
         {PAGE_GAME_HELP, kLargePanel, 400, 300, {{58, kSquare, 50, 525}}},

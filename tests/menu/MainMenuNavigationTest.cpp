@@ -18,6 +18,8 @@ TEST_F(Navigation, EveryPageIsReachedAndLeftWithTheMouse) {
         {2, MainMenu::PAGE_DIFFICULTY}, {10, MainMenu::PAGE_MAIN},      {2, MainMenu::PAGE_DIFFICULTY},
         {13, MainMenu::PAGE_MODE},      {15, MainMenu::PAGE_DIFFICULTY}, {12, MainMenu::PAGE_MODE},
         {17, MainMenu::PAGE_GAME_LIST}, {19, MainMenu::PAGE_MAIN},      {4, MainMenu::PAGE_STATISTICS},
+        {70, MainMenu::PAGE_PROGRESS},  {67, MainMenu::PAGE_STATISTICS}, {49, MainMenu::PAGE_RESET},
+        {74, MainMenu::PAGE_STATISTICS},
         {48, MainMenu::PAGE_MAIN},      {5, MainMenu::PAGE_HELP},       {51, MainMenu::PAGE_MAIN},
         {6, MainMenu::PAGE_PICTURE},    {46, MainMenu::PAGE_MAIN},
     };

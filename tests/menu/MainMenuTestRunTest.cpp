@@ -139,16 +139,28 @@ TEST_F(TestRun, MissingGamesAreSkippedAndAFinalSixNeverEntersTheList) {
     EXPECT_FALSE(Menu().testMode);
 }
 
-TEST_F(TestRun, AStatisticsResetRewritesEverySaveFile) {
+TEST_F(TestRun, AStatisticsResetAsksFirstThenRewritesEverySaveFileAndClearsTheHistoryOnlyWhenAsked) {
     table.HostAll();
     for (int index = 0; index < kGameCount; ++index) {
         driver->Folder().Write(HostedGameSaveFile(index),
                                "ANZ_SPIELE:\t4\nERGS:\t9\nEINTRAG_START\tNAME:\tOld\tERG:\t2\tEINTRAG_ENDE\n");
     }
+    const std::string history = std::string(history::kHeader) +
+                                "\n2026-12-01T10:00:00,rechnen.sav,0,training,,2.00,60.0,finished\n";
+    driver->Folder().Write(history::kFileName, history);
     App().statistics->gamesPlayed = 40;
     App().statistics->totalTime = 500.0;
     Click(4);
+    // Going back from the question keeps everything.
     Click(49);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_RESET);
+    Click(74);
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_STATISTICS);
+    EXPECT_EQ(App().statistics->gamesPlayed, 40);
+    EXPECT_NE(driver->Folder().Read(HostedGameSaveFile(0)).find("Old"), std::string::npos);
+
+    Click(49);
+    Click(72);  // keep the history
     EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_STATISTICS);
     EXPECT_EQ(App().runState, 0);
     EXPECT_EQ(Menu().game, nullptr);
@@ -159,6 +171,12 @@ TEST_F(TestRun, AStatisticsResetRewritesEverySaveFile) {
     }
     EXPECT_EQ(App().statistics->gamesPlayed, 0);
     EXPECT_EQ(App().statistics->totalTime, 0.0);
+    EXPECT_EQ(driver->Folder().Read(history::kFileName), history);
+
+    Click(49);
+    Click(73);  // clear it too
+    EXPECT_EQ(Menu().currentPage, MainMenu::PAGE_STATISTICS);
+    EXPECT_EQ(driver->Folder().Read(history::kFileName), std::string(history::kHeader) + "\n");
 }
 
 }  // namespace

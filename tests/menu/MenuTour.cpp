@@ -1,10 +1,14 @@
 #include "MenuTour.h"
 
+#include <algorithm>
+#include <ctime>
 #include <memory>
+#include <string>
 
 #include "HostedGame.h"
 #include "app/AppState.h"
 #include "games/base/GlobalStatistics.h"
+#include "games/base/PlayHistory.h"
 #include "menu/MainMenu.h"
 #include "platform/KeyMap.h"
 #include "support/ScreenDriver.h"
@@ -26,6 +30,32 @@ void FillStatistics(ScreenDriver& driver) {
     }
     statistics.AddSolved();
     statistics.totalTime = 2 * 3600 + 17 * 60 + 5;
+
+    // Seven weeks of arithmetic, a few plays most days, getting better; a
+    // test now and then. The arithmetic comes last: the progress page opens on it.
+    std::string text = std::string(history::kHeader) + "\n";
+    const std::time_t now = std::time(nullptr);
+    unsigned noise = 7;
+    for (int play = 0; play < 130; ++play) {
+        noise = noise * 1103515245u + 12345u;
+        const int daysAgo = 49 - play * 49 / 130;
+        history::Play line;
+        line.time = history::LocalTime(now - daysAgo * 86400 + play * 600);
+        line.game = "rechnen.sav";
+        line.level = play < 60 ? 0 : (noise >> 8) % 3 == 0 ? 2 : 1;
+        line.grade = std::clamp(3.6 - play * 0.018 + ((noise >> 12) % 100) / 60.0 - 0.8, 1.0, 6.0);
+        line.seconds = 90.0;
+        line.end = "finished";
+        if (play % 40 == 20) {
+            history::Play test = line;
+            test.game = history::kTestGame;
+            test.inTest = true;
+            test.test = line.time;
+            text += history::FormatLine(test) + "\n";
+        }
+        text += history::FormatLine(line) + "\n";
+    }
+    driver.Folder().Write(history::kFileName, text);
 }
 
 void TourMenuPages(ScreenDriver& driver, const TourStop& stop) {
@@ -45,7 +75,15 @@ void TourMenuPages(ScreenDriver& driver, const TourStop& stop) {
     stop("picture", 46);
     driver.ClickElement(46);
     driver.ClickElement(4);
-    stop("statistics", 49);
+    stop("statistics", 70);
+    driver.ClickElement(70);
+    stop("progress", 69);
+    driver.ClickElement(69);
+    stop("progress-empty", 67);
+    driver.ClickElement(67);
+    driver.ClickElement(49);
+    stop("reset", 73);
+    driver.ClickElement(74);
     driver.ClickElement(48);
     driver.ClickElement(5);
     stop("help", -1);

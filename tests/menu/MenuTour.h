@@ -11,7 +11,8 @@ class ScreenDriver;
 using TourStop = std::function<void(const std::string& page, int hoverId)>;
 
 // Walks the menu as a player does through every page of its own: main,
-// difficulty, mode, both ends of the game list, picture, statistics, help.
+// difficulty, mode, both ends of the game list, picture, statistics with its
+// progress page (a game with plays, one without) and reset question, help.
 void TourMenuPages(ScreenDriver& driver, const TourStop& stop);
 
 // Walks every page over hosted games (countdown, pause, game help, game
@@ -19,5 +20,6 @@ void TourMenuPages(ScreenDriver& driver, const TourStop& stop);
 // result page. Hosts games at table indices 14 and 15.
 void TourHostedPages(ScreenDriver& driver, GameTableScope& table, const TourStop& stop);
 
-// Some history, so that the statistics pages have something to show.
+// Some results and a history of plays, so that the statistics pages and the
+// progress page have something to show.
 void FillStatistics(ScreenDriver& driver);

@@ -133,6 +133,12 @@ void AddMenus(MapBuilder& m) {
     m.AddButton("scroll up", {700, 700, 750, 750});
     m.AddButton("scroll down", {750, 700, 800, 750});
     m.Add("plain", {400, 600, 600, 650}, Coverage::Body);
+    m.AddButton("scroll left", {650, 600, 700, 650});
+    m.AddButton("scroll right", {700, 600, 750, 650});
+    // The progress chart's pieces, white to take the colour they are drawn in.
+    m.AddTinted("chart dot", {752, 602, 776, 626}, Coverage::Shape);
+    m.AddTinted("chart block", {780, 602, 796, 618}, Coverage::Opaque);
+    m.AddTinted("chart line", {752, 632, 784, 640}, Coverage::Free);
 
     m.Sheet("menu3.PNG", true);
     m.Add("game list panel", {0, 0, 400, 700}, Coverage::Body);

@@ -97,11 +97,12 @@ bool EndsWithLineEnd(int fd, off_t size) {
 
 }  // namespace
 
-std::string LocalTimeNow() {
-    const std::time_t now = std::time(nullptr);
+std::string LocalTimeNow() { return LocalTime(std::time(nullptr)); }
+
+std::string LocalTime(std::time_t when) {
     std::tm local{};
     char text[32] = "1970-01-01T00:00:00";
-    if (localtime_r(&now, &local) != nullptr) {
+    if (localtime_r(&when, &local) != nullptr) {
         std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
     }
     return text;
@@ -174,6 +175,21 @@ bool Append(const std::string& path, const Play& play) {
     return ::close(fd) == 0 && ok;
 }
 
+bool Clear(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = WriteAll(fd, std::string(kHeader) + '\n') && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+void ClearRecorded() {
+    if (!Clear(SaveFileForWriting(kFileName))) {
+        ReportSaveFailure(*GetAppState(), kFileName);
+    }
+}
+
 void Record(Play play) {
     play.time = LocalTimeNow();
     if (!Append(SaveFileForWriting(kFileName), play)) {
@@ -221,5 +237,7 @@ Contents Read(const std::string& path) {
     }
     return contents;
 }
+
+Contents ReadRecorded() { return Read(SaveFileForReading(kFileName)); }
 
 }  // namespace history

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,8 +29,9 @@ struct Play {
     std::string end;    // "finished", "failed" or "ended" (early, by the player)
 };
 
-// The local date and time now, as the time column holds it.
+// The local date and time now, or at a moment, as the time column holds it.
 std::string LocalTimeNow();
+std::string LocalTime(std::time_t when);
 
 // One line of the file, without its line end; the grade and the seconds with a
 // decimal point, whatever the language.
@@ -45,9 +47,15 @@ bool ParseLineInto(std::string_view line, Play& play);
 // cut short stays as it is). False when the line could not be written whole.
 bool Append(const std::string& path, const Play& play);
 
+// Empties the file down to its header line (which keeps an empty history
+// from falling back to an older copy); false when that failed.
+bool Clear(const std::string& path);
+
 // Stamps the play with the time now and appends it to the history beside
 // the save files; a failure is reported as a failed save is.
 void Record(Play play);
+// Clears the history beside the save files, reporting a failure as Record does.
+void ClearRecorded();
 
 struct Contents {
     std::vector<Play> plays;  // in the file's order
@@ -57,5 +65,7 @@ struct Contents {
 Contents Read(const std::string& path);
 // The same from the file's text.
 Contents ReadText(std::string_view text);
+// The history beside the save files.
+Contents ReadRecorded();
 
 }  // namespace history

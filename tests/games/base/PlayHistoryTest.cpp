@@ -88,6 +88,18 @@ TEST(PlayHistoryTest, DamagedAndCutLinesAreSkippedAndKept) {
 TEST(PlayHistoryTest, AFullDiskOrAnUnwritableFolderIsAFailure) {
     EXPECT_FALSE(history::Append("/dev/full", Play("uhr.sav", false, 2.0, "failed")));
     EXPECT_FALSE(history::Append("/nonexistent-folder/history.csv", Play("uhr.sav", false, 2.0, "failed")));
+    EXPECT_FALSE(history::Clear("/dev/full"));
+    EXPECT_FALSE(history::Clear("/nonexistent-folder/history.csv"));
+}
+
+TEST(PlayHistoryTest, ClearingLeavesTheHeaderAndTheNextPlayFollowsIt) {
+    TempFolder folder;
+    const std::string path = folder.Path(history::kFileName);
+    ASSERT_TRUE(history::Append(path, Play("uhr.sav", false, 2.0, "failed")));
+    ASSERT_TRUE(history::Clear(path));
+    EXPECT_EQ(folder.Read(history::kFileName), std::string(history::kHeader) + "\n");
+    ASSERT_TRUE(history::Append(path, Play("datum.sav", false, 3.0, "finished")));
+    EXPECT_EQ(Games(history::Read(path)), std::vector<std::string>{"datum.sav"});
 }
 
 }  // namespace

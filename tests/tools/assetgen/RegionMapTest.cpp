@@ -93,7 +93,7 @@ TEST(PaintedRegions, MeetTheirCoverageHaveInkAndTintedOnesAreGrey) {
                 << what;
         }
     }
-    EXPECT_EQ(tinted, 6);  // cell, peg and the four shapes
+    EXPECT_EQ(tinted, 9);  // cell, peg, the four shapes and the three chart pieces
 }
 
 TEST(PaintedRegions, HighlightedCopiesStandOutFromTheNormalOnes) {

@@ -2,6 +2,7 @@
 #include "sheets/Sheets.h"
 
 #include <functional>
+#include <numbers>
 #include <string>
 
 #include "Palette.h"
@@ -29,6 +30,41 @@ void ButtonPair(cairo_t* cr, const std::string& name, const widgets::ButtonLook&
     }
 }
 
+// A dot with a darker rim, a solid block and a line with soft long edges,
+// all white: the chart draws them in its colours.
+void PaintChartPieces(cairo_t* cr) {
+    {
+        const Rect r = RegionRect(kSheet, "chart dot");
+        RegionScope scope(cr, r);
+        const double c = r.Width() / 2.0;
+        cairo_arc(cr, c, c, c - 1.5, 0, 2 * std::numbers::pi);
+        cairo_set_source_rgb(cr, 0.55, 0.55, 0.55);
+        cairo_fill(cr);
+        cairo_arc(cr, c, c, c - 4.0, 0, 2 * std::numbers::pi);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_fill(cr);
+    }
+    {
+        // White beyond the block as well: stretched far, its edge texels blend
+        // with their neighbours, which must not fade it.
+        const Rect r = RegionRect(kSheet, "chart block");
+        cairo_rectangle(cr, r.left - 2, r.top - 2, r.Width() + 4, r.Height() + 4);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_fill(cr);
+    }
+    {
+        // Rows: clear, half, four solid, half, clear; beyond both ends as well,
+        // so that segments drawn end to end join without a gap.
+        const Rect r = RegionRect(kSheet, "chart line");
+        const double alpha[] = {0, 0.5, 1, 1, 1, 1, 0.5, 0};
+        for (int row = 0; row < r.Height(); ++row) {
+            cairo_rectangle(cr, r.left - 2, r.top + row, r.Width() + 4, 1);
+            cairo_set_source_rgba(cr, 1, 1, 1, alpha[row]);
+            cairo_fill(cr);
+        }
+    }
+}
+
 }  // namespace
 
 void PaintMenu2(Canvas& canvas) {
@@ -48,6 +84,17 @@ void PaintMenu2(Canvas& canvas) {
     ButtonPair(cr, "scroll down", widgets::NormalLook(), [](cairo_t* c, double w, double h) {
         widgets::ArrowIcon(c, w / 2, h / 2 - 1.5, 24, false, palette::kInk);
     });
+    // The chooser's arrows: the scroll arrow turned a quarter either way.
+    for (const auto& [name, turn] : {std::pair{"scroll left", -0.5}, std::pair{"scroll right", 0.5}}) {
+        ButtonPair(cr, name, widgets::NormalLook(), [turn](cairo_t* c, double w, double h) {
+            cairo_save(c);
+            cairo_translate(c, w / 2, h / 2 - 1.5);
+            cairo_rotate(c, turn * std::numbers::pi);
+            widgets::ArrowIcon(c, 0, 0, 24, true, palette::kInk);
+            cairo_restore(c);
+        });
+    }
+    PaintChartPieces(cr);
     {
         const Rect r = RegionRect(kSheet, "plain");
         RegionScope scope(cr, r);
