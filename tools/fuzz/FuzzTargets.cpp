@@ -18,6 +18,7 @@ std::span<const FuzzTarget> FuzzTargets() {
         {"language", FuzzLanguageTexts},
         {"textformat", FuzzTextFormat},
         {"video", FuzzVideo},
+        {"history", FuzzHistory},
     };
     return kTargets;
 }

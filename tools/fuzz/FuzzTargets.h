@@ -21,6 +21,7 @@ bool FuzzGlobalStatistics(const uint8_t* data, size_t size);
 bool FuzzLanguageTexts(const uint8_t* data, size_t size);
 bool FuzzTextFormat(const uint8_t* data, size_t size);
 bool FuzzVideo(const uint8_t* data, size_t size);
+bool FuzzHistory(const uint8_t* data, size_t size);
 
 using FuzzFunction = bool (*)(const uint8_t*, size_t);
 

@@ -1,6 +1,7 @@
 #include "games/base/PlayHistory.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,9 +12,9 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 
 #include "app/AppState.h"
+#include "platform/LargePages.h"
 #include "settings/FileLocations.h"
 #include "settings/SaveFailure.h"
 
@@ -95,6 +96,12 @@ bool EndsWithLineEnd(int fd, off_t size) {
     return size == 0 || (::pread(fd, &last, 1, size - 1) == 1 && last == '\n');
 }
 
+std::string HeaderLine() {
+    std::string line = kHeader;
+    line += '\n';
+    return line;
+}
+
 }  // namespace
 
 std::string LocalTimeNow() { return LocalTime(std::time(nullptr)); }
@@ -165,11 +172,12 @@ bool Append(const std::string& path, const Play& play) {
     bool ok = ::fstat(fd, &info) == 0;
     std::string text;
     if (ok && info.st_size == 0) {
-        text = std::string(kHeader) + '\n';
+        text = HeaderLine();
     } else if (ok && !EndsWithLineEnd(fd, info.st_size)) {
-        text = "\n";
+        text.push_back('\n');
     }
-    text += FormatLine(play) + '\n';
+    text += FormatLine(play);
+    text += '\n';
     // One write for the line, then to the disk before the play is over.
     ok = ok && WriteAll(fd, text) && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
@@ -180,7 +188,7 @@ bool Clear(const std::string& path) {
     if (fd < 0) {
         return false;
     }
-    const bool ok = WriteAll(fd, std::string(kHeader) + '\n') && ::fsync(fd) == 0;
+    const bool ok = WriteAll(fd, HeaderLine()) && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
 }
 
@@ -204,6 +212,7 @@ Contents ReadText(std::string_view text) {
         ++lines;
     }
     contents.plays.reserve(lines + 1);
+    platform::AdviseLargePages(contents.plays.data(), contents.plays.capacity() * sizeof(Play));
     while (!text.empty()) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -223,15 +232,23 @@ Contents ReadText(std::string_view text) {
 }
 
 Contents Read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return {};
     }
-    std::string text(static_cast<size_t>(std::max<std::streamoff>(file.tellg(), 0)), '\0');
-    file.seekg(0);
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(file.gcount()));
-    Contents contents = ReadText(text);
+    struct stat info {};
+    Contents contents;
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+        // Mapped with its pages in at once: no copy of the text, and no page
+        // fault for each of its pages.
+        const auto size = static_cast<size_t>(info.st_size);
+        void* text = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (text != MAP_FAILED) {
+            contents = ReadText(std::string_view(static_cast<const char*>(text), size));
+            ::munmap(text, size);
+        }
+    }
+    ::close(fd);
     if (contents.skipped > 0) {
         std::fprintf(stderr, "Knobelkiste: %d damaged lines of %s skipped\n", contents.skipped, path.c_str());
     }
