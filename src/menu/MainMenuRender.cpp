@@ -134,6 +134,12 @@ void MainMenu::DrawHostedGameOverlays() const {
     if (guiEnabled[PageSlot(PAGE_RESULT)]) {
         DrawVeil(TEX_MISC2, kHalfDark);
     }
+    // The pause, help and statistics pages of a paused game stand out from
+    // the board they hide.
+    if (guiEnabled[PageSlot(PAGE_PAUSE)] || guiEnabled[PageSlot(PAGE_GAME_HELP)] ||
+        guiEnabled[PageSlot(PAGE_GAME_STATISTICS)]) {
+        DrawVeil(TEX_MISC1, kHalfDark);
+    }
 }
 
 void MainMenu::DrawCursor() {

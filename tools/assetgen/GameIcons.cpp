@@ -72,6 +72,31 @@ void Tick(cairo_t* cr, double cx, double cy, double size) {
     shapes::Outline(cr, kGreen.Mix(kWhite, 0.45), size * 0.05);
 }
 
+// The two strokes of a cross, as one path.
+void CrossPath(cairo_t* cr, double cx, double cy, double s) {
+    cairo_move_to(cr, cx - s * 0.32, cy - s * 0.32);
+    cairo_line_to(cr, cx + s * 0.32, cy + s * 0.32);
+    cairo_move_to(cr, cx + s * 0.32, cy - s * 0.32);
+    cairo_line_to(cr, cx - s * 0.32, cy + s * 0.32);
+}
+
+void Cross(cairo_t* cr, double cx, double cy, double size) {
+    auto path = [&](cairo_t* c) {
+        CrossPath(c, cx, cy, size);
+        cairo_set_line_width(c, size * 0.30);
+        cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(c);
+    };
+    const int area = static_cast<int>(size * 1.6);
+    DrawSoftShadow(cr, cx - area / 2.0, cy - area / 2.0, area, area, path, 1, 2, 3, kShadow.WithAlpha(0.35));
+    CrossPath(cr, cx, cy, size);
+    shapes::Outline(cr, kInk, size * 0.30);
+    CrossPath(cr, cx, cy, size);
+    shapes::Outline(cr, kRed, size * 0.17);
+    CrossPath(cr, cx - size * 0.02, cy - size * 0.03, size * 0.92);
+    shapes::Outline(cr, kRed.Mix(kWhite, 0.45), size * 0.05);
+}
+
 void OperatorPlate(cairo_t* cr, double size, bool lit) {
     const double c = size / 2;
     const double r = size * 0.44;

@@ -9,6 +9,8 @@ namespace icons {
 
 // The green tick of a right answer, about `size` across, centred on (cx, cy).
 void Tick(cairo_t* cr, double cx, double cy, double size);
+// The red cross beside a wrong answer, drawn like the tick.
+void Cross(cairo_t* cr, double cx, double cy, double size);
 
 // The round plate of the operator place, filling a size x size region: a
 // light face for a black sign, or the lit (green) face of the blinking hint.

@@ -53,6 +53,7 @@ void AddMisc1(MapBuilder& m) {
     m.Add("weight", {416, 353, 482, 481}, Coverage::Shape);
     m.Add("beam", {500, 320, 700, 360}, Coverage::Shape);
     m.Add("tick", {0, 450, 50, 500}, Coverage::Shape);
+    m.Add("cross", {900, 0, 950, 50}, Coverage::Shape);
     m.Add("operator box", {50, 450, 100, 500}, Coverage::Shape);
     m.Add("text box", {100, 450, 150, 500}, Coverage::Body);
     m.Add("pan", {502, 445, 598, 498}, Coverage::Shape);

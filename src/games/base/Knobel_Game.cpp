@@ -158,6 +158,4 @@ std::string Knobel_Game::PlayTimeText(int textIndex) const { return FormatMinute
 
 std::string Knobel_Game::GradeText() const { return FormatText(kGradeText, grade); }
 
-void Knobel_Game::DrawTimePanel(Font* font, const std::string& secondLine) const {
-    ::DrawTimePanel(playSeconds, font != nullptr ? font : smallFont, secondLine);
-}
+void Knobel_Game::DrawTimePanel(const std::string& status) const { ::DrawTimePanel(playSeconds, status); }

@@ -105,8 +105,9 @@ protected:
     std::string PlayTimeText(int textIndex = 22) const;
     // Language text 50 with the grade: the last line of every result text.
     std::string GradeText() const;
-    // The time panel at the top centre with the play time; null font: smallFont.
-    void DrawTimePanel(Font* font = nullptr, const std::string& secondLine = std::string()) const;
+    // The time panel at the top centre with the play time, and the status
+    // under it when there is one.
+    void DrawTimePanel(const std::string& status = std::string()) const;
 
     const int level;
     TextRenderer* const textRenderer;

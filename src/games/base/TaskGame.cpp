@@ -8,13 +8,13 @@
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
+#include "games/base/VerdictMark.h"
 #include "media/Sound.h"
 #include "platform/KeyMap.h"
 #include "platform/Renderer.h"
 
 namespace {
 
-constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 
 const SheetRegion kAnswerBox{"text box", {100, 450, 150, 500}};
 constexpr float kBoxHalf = 25.0f;
@@ -75,8 +75,6 @@ void TaskGame::ComputeGrade() {
                          secondsPerGradePointEnded));
 }
 
-bool TaskGame::VerdictBlinkOn() const { return static_cast<int>(feedbackTimer * 10.0) % 4 < 2; }
-
 void TaskGame::JudgeTypedAnswer(bool right, double verdictSeconds) {
     PlaySound(right ? SOUND_KLICK_GAME : SOUND_LAMP1, 1.0f);
     CountAnswer(right, verdictSeconds);
@@ -105,12 +103,6 @@ void TaskGame::CountAnswer(bool right, double verdictSeconds) {
     feedbackTimer = verdictSeconds;
 }
 
-void TaskGame::DrawTick(float x, float y) const {
-    static const SheetRegion kTick{"tick", {0, 450, 50, 500}};
-    const Vec2 corner{x, y};
-    DrawSprite(app->textures[TEX_MISC1].get(), kTick, nullptr, nullptr, 0.0, &corner, kWhite);
-}
-
 void TaskGame::DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight,
                           const std::string& correction) const {
     const float scale = std::max(1.0f, static_cast<float>(typed.size()) * 0.5f);
@@ -123,16 +115,11 @@ void TaskGame::DrawAnswer(float x, float y, float widthScale, const std::string&
     const Vec2 boxCorner{x - kBoxHalf * widthScale, y - kBoxHalf};
     DrawSprite(app->textures[TEX_MISC1].get(), kAnswerBox, &scaling, nullptr, 0.0, &boxCorner, kWhite);
 
-    const bool verdict = ShowsVerdict();
-    if (!verdict || shownIsRight) {
-        textRenderer->DrawTextAt(shown, x, y, kBlack, kCentred, font);
-    }
-    if (!verdict) {
-        return;
-    }
-    if (shownIsRight) {
-        DrawTick(x + kBoxHalf * widthScale, y - kBoxHalf);
-    } else if (VerdictBlinkOn()) {
-        textRenderer->DrawTextAt(correction, x, y, kCorrectionColour, kCentred, font);
+    const bool wrongVerdict = ShowsVerdict() && !shownIsRight;
+    textRenderer->DrawTextAt(wrongVerdict ? correction : shown, x, y, wrongVerdict ? verdict::kSolutionColour : kBlack,
+                             kCentred, font);
+    if (ShowsVerdict()) {
+        verdict::DrawMarkBeside(shownIsRight, x - kBoxHalf * widthScale, y - kBoxHalf, x + kBoxHalf * widthScale,
+                                y + kBoxHalf);
     }
 }

@@ -40,8 +40,6 @@ public:
 protected:
     // The verdict on the last answer is shown.
     bool ShowsVerdict() const { return feedbackTimer > 0.0; }
-    // A blinking verdict is on: 0.2 s on, 0.2 s off from its start.
-    bool VerdictBlinkOn() const;
     // Counts an answer and shows its verdict for the given seconds.
     void CountAnswer(bool right, double verdictSeconds);
     // A typed answer is judged: the game's click when right, the lamp sound
@@ -56,12 +54,11 @@ protected:
     static int DigitsValue(std::string_view digits);
     // A verdict ran out and tasks remain.
     virtual void NextTask() = 0;
-    // The tick of a right answer, its top-left corner at (x, y).
-    void DrawTick(float x, float y) const;
     // The typed answer centred on (x, y) in the box (100, 450)-(150, 500) of
     // misc1, stretched sideways by half the typed length (never narrower than
     // it is). During a verdict: a right answer stays with the tick beside the
-    // box; for a wrong one the correction blinks in its place instead.
+    // box; for a wrong one the correction shows in its place, in the
+    // solution's colour, with the cross beside the box.
     void DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight, const std::string& correction) const;
     // The same with the shown text, the box stretched sideways by widthScale
     // and the texts in the given font.

@@ -131,7 +131,7 @@ void KG_Gedächtnis::Render() {
         const int length = static_cast<int>(sequence.size());
         const std::string status =
             showing ? FormatText(kWatchText, position, length) : FormatText(kYourTurnText, position + 1, length);
-        DrawTimePanel(nullptr, status);
+        DrawTimePanel(status);
     }
     for (const RecallSymbol& symbol : symbols) {
         symbol.Draw();

@@ -7,6 +7,7 @@
 #include "app/Colours.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
+#include "games/base/VerdictMark.h"
 #include "settings/LanguageTexts.h"
 #include "settings/TextFormat.h"
 
@@ -26,6 +27,7 @@ constexpr int kLabelDrop = 75;
 constexpr int kLegendY = 105;
 constexpr float kSampleSize = 30.0f;
 constexpr float kSampleY = 90.0f;
+constexpr float kMarkGap = 8.0f;
 
 struct LevelSet {
     int side;
@@ -141,10 +143,12 @@ void KG_Quadrat_addieren::OnLeftButtonDown(int x, int y) {
     if (!IsRunning() || resultTimer > 0.0) {
         return;
     }
-    for (const SquareGrid& answer : answers) {
+    for (size_t j = 0; j < answers.size(); ++j) {
+        const SquareGrid& answer = answers[j];
         if (!answer.Hit(static_cast<float>(x), static_cast<float>(y))) {
             continue;
         }
+        chosenIndex = static_cast<int>(j);
         lastAnswerRight = answers[static_cast<size_t>(sumIndex)].Equals(answer);
         ++(lastAnswerRight ? tally.right : tally.wrong);
         resultTimer = kResultSeconds;
@@ -200,8 +204,24 @@ void KG_Quadrat_addieren::Render() {
             answer.Draw();
         }
     } else {
-        answers[static_cast<size_t>(sumIndex)].Draw();
+        // The right answer with the tick; a wrong choice stays beside it with the cross.
+        const SquareGrid& sum = answers[static_cast<size_t>(sumIndex)];
+        sum.Draw();
+        DrawMarkBesideGrid(true, sum);
+        if (!lastAnswerRight) {
+            const SquareGrid& chosen = answers[static_cast<size_t>(chosenIndex)];
+            chosen.Draw();
+            DrawMarkBesideGrid(false, chosen);
+        }
     }
+}
+
+void KG_Quadrat_addieren::DrawMarkBesideGrid(bool right, const SquareGrid& grid) {
+    const GridSquare& first = grid.Square(0);
+    const GridSquare& last = grid.Square(grid.Count() - 1);
+    const auto size = static_cast<float>(last.Size());
+    verdict::DrawMarkBeside(right, first.Position().x, first.Position().y, last.Position().x + size,
+                            last.Position().y + size, kMarkGap);
 }
 
 const std::string& KG_Quadrat_addieren::GetHelpText() { return GetTextOrEmpty(kHelpText); }

@@ -53,6 +53,8 @@ private:
     void MakeDecoys();
     // Moves a random lit square of the grid to a random unlit place.
     void MoveSquare(SquareGrid& grid) const;
+    // The verdict's tick or cross beside an answer.
+    static void DrawMarkBesideGrid(bool right, const SquareGrid& grid);
 
     std::vector<SquareGrid> addends;
     std::vector<SquareGrid> answers;
@@ -65,6 +67,7 @@ private:
     AnswerTally tally{kRounds};
     double resultTimer = 0.0;
     bool lastAnswerRight = false;
+    int chosenIndex = 0;
     GridSquare litSample;
     GridSquare unlitSample;
 };

@@ -19,7 +19,6 @@ constexpr int kWatchText = 51;
 constexpr int kYourTurnText = 52;
 constexpr int kGridSize = 200;
 constexpr int kGap = 3;
-constexpr int kStatusY = 70;
 
 struct LevelSet {
     int patterns;
@@ -33,7 +32,6 @@ constexpr LevelSet kLevels[] = {{5, 3, 3.0}, {6, 3, 2.0}, {6, 4, 4.0}};
 
 KG_Quadrat_merken::KG_Quadrat_merken(int level)
     : Knobel_Game(level, kSaveFile),
-      font(textRenderer->AddFont("Arial", 30)),
       showSeconds(kLevels[this->level].showSeconds) {
     const LevelSet set = kLevels[this->level];
     const int type = Random() % GridSquare::kTypes;
@@ -93,20 +91,16 @@ void KG_Quadrat_merken::Render() {
     if (!IsStarted()) {
         return;
     }
-    std::string status;
     if (IsRunning()) {
-        DrawTimePanel();
         const size_t index = static_cast<size_t>(position);
         if (showing) {
             patterns[index].Draw();
-            status = FormatText(kWatchText, position + 1, PatternCount());
+            DrawTimePanel(FormatText(kWatchText, position + 1, PatternCount()));
         } else {
             answers[index].Draw();
-            status = FormatText(kYourTurnText, position + 1, PatternCount());
+            DrawTimePanel(FormatText(kYourTurnText, position + 1, PatternCount()));
         }
     }
-    textRenderer->DrawTextAt(status, static_cast<float>(app->screenWidth / 2), static_cast<float>(kStatusY), kBlack,
-                             platform::dt::Center, font);
 }
 
 const std::string& KG_Quadrat_merken::GetHelpText() { return GetTextOrEmpty(kHelpText); }

@@ -6,7 +6,6 @@
 #include "games/base/Knobel_Game.h"
 #include "games/base/SquareGrid.h"
 
-class Font;
 
 // The square recall game: 5 or 6 random patterns of lit squares (3 x 3 or
 // 4 x 4 by level) are shown one after another; then the player rebuilds them
@@ -46,7 +45,6 @@ public:
 private:
     std::vector<SquareGrid> patterns;
     std::vector<SquareGrid> answers;
-    Font* const font;
     int position = 0;
     bool showing = true;
     double stepTimer = kFirstShowSeconds;

@@ -1,3 +1,4 @@
+#include "games/base/VerdictMark.h"
 #include "games/numbers/KG_Datum_Game.h"
 
 #include <algorithm>
@@ -34,7 +35,6 @@ constexpr bool kShiftedStarts[] = {false, true, true};
 constexpr double kSecondsPerGradePoint = 240.0;
 constexpr double kFontSize = 25.0;
 
-constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 
 constexpr float kBoxHalf = 25.0f;
 // The answer box widens by this much per character shown in it.
@@ -248,17 +248,15 @@ std::string KG_Datum_Game::BoxText() const {
 
 void KG_Datum_Game::DrawAnswer(float x, float y) const {
     const bool wrongVerdict = ShowsVerdict() && !lastAnswerRight;
-    if (wrongVerdict && !VerdictBlinkOn()) {
-        return;
-    }
     const std::string text = BoxText();
     const float scale = std::max(1.0f, kBoxPerCharacter * static_cast<float>(text.size()));
     // A long answer widens the box several times over: its frame is cut in
     // nine parts, so that its sides keep their width.
     DrawCentredTextBox(x, y, 2.0f * kBoxHalf * scale, 2.0f * kBoxHalf);
-    textRenderer->DrawTextAt(text, x, y, wrongVerdict ? kCorrectionColour : kBlack, kCentred, smallFont);
-    if (ShowsVerdict() && lastAnswerRight) {
-        DrawTick(x + kBoxHalf * scale, y - kBoxHalf);
+    textRenderer->DrawTextAt(text, x, y, wrongVerdict ? verdict::kSolutionColour : kBlack, kCentred, smallFont);
+    if (ShowsVerdict()) {
+        verdict::DrawMarkBeside(lastAnswerRight, x - kBoxHalf * scale, y - kBoxHalf, x + kBoxHalf * scale,
+                                y + kBoxHalf);
     }
 }
 

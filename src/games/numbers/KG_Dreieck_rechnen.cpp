@@ -68,7 +68,7 @@ void KG_Dreieck_rechnen::Render() {
     const int w = app->screenWidth;
     const int h = app->screenHeight;
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel(bigFont.get());
+        DrawTimePanel();
     }
     textRenderer->DrawTextAt("=", static_cast<float>(w / 2), static_cast<float>(h / 2 + 50), kBlack, kCentred,
                              bigFont.get());

@@ -1,3 +1,4 @@
+#include "games/base/VerdictMark.h"
 #include "games/numbers/KG_Operation_einsetzen.h"
 
 #include <algorithm>
@@ -148,12 +149,11 @@ void KG_Operation_einsetzen::DrawOperatorPlace(float x, float y) const {
     const float left = x - kSpriteHalf;
     const float top = y - kSpriteHalf;
     if (ShowsVerdict()) {
-        if (chosenOperator == taskOperator) {
-            DrawAt(misc2, OperatorPicture(chosenOperator, kOperatorRow), left, top);
-            DrawTick(x + kSpriteHalf, top);
-        } else if (VerdictBlinkOn()) {
-            DrawAt(misc2, OperatorPicture(taskOperator, kHighlightedRow), left, top);
-        }
+        // The right operator either way; after a wrong choice in the colours
+        // of a solution, beside the cross.
+        const bool right = chosenOperator == taskOperator;
+        DrawAt(misc2, OperatorPicture(taskOperator, right ? kOperatorRow : kHighlightedRow), left, top);
+        verdict::DrawMark(right, x + kSpriteHalf, top);
     } else if (chosenOperator != kNoOperator) {
         DrawAt(misc2, OperatorPicture(chosenOperator, kOperatorRow), left, top);
     } else {

@@ -48,7 +48,7 @@ void KG_Rechenspiel::Render() {
     const int w = app->screenWidth;
     const int h = app->screenHeight;
     if (IsRunning()) {
-        DrawTimePanel(bigFont.get());
+        DrawTimePanel();
     }
     textRenderer->DrawText(term->Text(), w / 2 - 300, h / 2 - 100, w / 2 + 300, h / 2, kBlack,
                            kCentred | platform::dt::WordBreak, bigFont.get());

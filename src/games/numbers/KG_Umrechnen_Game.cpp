@@ -8,6 +8,7 @@
 #include "app/Colours.h"
 #include "app/Font.h"
 #include "app/Sprite.h"
+#include "games/base/VerdictMark.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
 #include "games/base/TextBox.h"
@@ -35,7 +36,6 @@ constexpr double kSecondsPerPointEnded = 120.0;
 constexpr double kBigFontSize = 30.0;
 constexpr double kHelpFontSize = 18.0;
 
-constexpr uint32_t kCorrectionColour = 0xFFFF7F7Fu;
 
 // The plate under "=" between the two quantities.
 const SheetRegion kPlate{"tile", {50, 350, 100, 400}};
@@ -108,7 +108,7 @@ void KG_Umrechnen_Game::Render() {
     const float w = static_cast<float>(app->screenWidth);
     const float h = static_cast<float>(app->screenHeight);
     if (IsRunning()) {
-        DrawTimePanel(bigFont.get());
+        DrawTimePanel();
     }
     DrawQuantity(sourceText, task.sourceUnit, w / 2 - kBoxGap, true, kBlack, true);
 
@@ -119,12 +119,12 @@ void KG_Umrechnen_Game::Render() {
     const float answerLeft = w / 2 + kBoxGap;
     if (!ShowsVerdict()) {
         DrawQuantity(input, task.targetUnit, answerLeft, false, kBlack, true);
-    } else if (lastAnswerRight) {
-        const float right = DrawQuantity(targetText, task.targetUnit, answerLeft, false, kBlack, true);
-        DrawTick(right + kTickGap, h / 2 - kBoxHeight / 2);
-    } else {
-        DrawQuantity(targetText, task.targetUnit, answerLeft, false, kCorrectionColour, VerdictBlinkOn());
+        return;
     }
+    const float right = DrawQuantity(targetText, task.targetUnit, answerLeft, false,
+                                     lastAnswerRight ? kBlack : verdict::kSolutionColour, true);
+    verdict::DrawMarkBeside(lastAnswerRight, answerLeft, h / 2 - kBoxHeight / 2, right, h / 2 + kBoxHeight / 2,
+                            kTickGap);
 }
 
 float KG_Umrechnen_Game::DrawQuantity(const std::string& value, int unit, float edge, bool alignRight,

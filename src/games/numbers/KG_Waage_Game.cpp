@@ -35,9 +35,6 @@ constexpr double kSecondsPerPointFinished = 90.0;
 constexpr double kSecondsPerPointEnded = 60.0;
 
 // The line with the time left for the task, under the time panel.
-constexpr int kTimeLeftHalfWidth = 150;
-constexpr int kTimeLeftTop = 50;
-constexpr int kTimeLeftBottom = 100;
 
 }  // namespace
 
@@ -119,11 +116,7 @@ void KG_Waage_Game::Render() {
         return;
     }
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel();
-        const int centre = app->screenWidth / 2;
-        textRenderer->DrawText(FormatMinutesSeconds(kTimeLeftText, taskTimeLeft), centre - kTimeLeftHalfWidth,
-                               kTimeLeftTop, centre + kTimeLeftHalfWidth, kTimeLeftBottom, kBlack,
-                               platform::dt::Center | platform::dt::VCenter, smallFont);
+        DrawTimePanel(FormatMinutesSeconds(kTimeLeftText, taskTimeLeft));
     }
     balance->Draw();
 }

@@ -23,8 +23,6 @@ constexpr int kHelpText = 65;
 constexpr uint32_t kTargetColour = 0xFF5F5F5Fu;
 constexpr uint32_t kSelectedColour = 0xFFFF0000u;
 constexpr uint32_t kPieceColour = 0xFFFFFFFFu;
-constexpr uint32_t kTextColour = 0xFF000000u;
-constexpr float kFittedTextY = 70.0f;
 
 // Pieces are placed at least this far from every screen edge.
 constexpr int kPlacementMargin = 100;
@@ -40,7 +38,7 @@ constexpr double kUncoveredPenalty = 5.0;
 }  // namespace
 
 KG_Bilder_Basteln::KG_Bilder_Basteln(int level)
-    : Knobel_Game(level, kSaveFile), font(textRenderer->AddFont("Arial", 30)) {
+    : Knobel_Game(level, kSaveFile) {
     const int first = Random() % kPictureFiles;
     for (int i = 0; i < kPictureFiles; ++i) {
         const int n = (first + i) % kPictureFiles;
@@ -253,9 +251,6 @@ void KG_Bilder_Basteln::CheckFits() {
 }
 
 void KG_Bilder_Basteln::Render() {
-    if (IsRunning()) {
-        DrawTimePanel();
-    }
     if (!IsStarted()) {
         return;
     }
@@ -271,10 +266,9 @@ void KG_Bilder_Basteln::Render() {
     if (selectedPiece != nullptr) {
         selectedPiece->Draw(kSelectedColour);
     }
-    if (!targets.empty()) {
-        textRenderer->DrawTextAt(FormatText(kFittedText, fitted, static_cast<int>(targets.size())),
-                                 static_cast<float>(app->screenWidth / 2), kFittedTextY, kTextColour,
-                                 platform::dt::Center, font);
+    // Over the pieces, so that none lying there hides the time or the count.
+    if (IsRunning()) {
+        DrawTimePanel(FormatText(kFittedText, fitted, static_cast<int>(targets.size())));
     }
 }
 

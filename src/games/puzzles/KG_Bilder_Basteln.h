@@ -7,7 +7,6 @@
 #include "games/base/Knobel_Game.h"
 #include "games/puzzles/PictureShape.h"
 
-class Font;
 
 // The picture building game: a picture of simple shapes, read from one of the
 // archive's picture files, shows as grey silhouettes; the same shapes lie
@@ -85,7 +84,6 @@ private:
     PictureShape* lastMovedPiece = nullptr;
     int moves = 0;
     bool buttonDown = false;
-    Font* font;
     int fitted = 0;
     int pictureNumber = -1;
 };

@@ -214,19 +214,21 @@ void KG_MMaster::Render() {
             hole.Draw(true);
         }
     }
+    // Once the code is found or the rows are used up, no row waits for a guess.
+    const int openRow = endTimer > 0.0 || GetState() != STATE_RUNNING ? -1 : currentRow;
     for (int r = 0; r < rowCount; ++r) {
         for (const PegHole& hole : guessRows[static_cast<size_t>(r)]) {
-            hole.Draw(r == currentRow);
+            hole.Draw(r == openRow);
         }
     }
     for (int r = 0; r < rowCount; ++r) {
-        scores[static_cast<size_t>(r)].Draw(r == currentRow);
+        scores[static_cast<size_t>(r)].Draw(r == openRow);
     }
     for (const auto& peg : palette) {
-        peg->Draw(true);
+        peg->Draw();
     }
     if (inHand != nullptr) {
-        inHand->Draw(true);
+        inHand->Draw();
     }
 }
 

@@ -29,9 +29,6 @@ constexpr int kCentreCell = 3;
 constexpr int kNearLampDistance = 220;
 constexpr int kFarLampDistance = 270;
 // The status line, above the board.
-constexpr int kStatusHalfWidth = 250;
-constexpr int kStatusTop = 50;
-constexpr int kStatusBottom = 100;
 // The check button, at the bottom centre.
 constexpr int kButtonHalfWidth = 100;
 constexpr int kButtonAboveBottom = 75;
@@ -283,11 +280,7 @@ void KG_Ordo::Render() {
         return;
     }
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel();
-        const int centre = app->screenWidth / 2;
-        textRenderer->DrawText(FormatText(kStatusText, atomCount, markCount), centre - kStatusHalfWidth, kStatusTop,
-                               centre + kStatusHalfWidth, kStatusBottom, kBlack,
-                               platform::dt::Center | platform::dt::VCenter, smallFont);
+        DrawTimePanel(FormatText(kStatusText, atomCount, markCount));
     }
     for (int i = 0; i < kBoardSize; ++i) {
         for (int j = 0; j < kBoardSize; ++j) {

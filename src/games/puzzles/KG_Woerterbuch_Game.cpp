@@ -1,3 +1,4 @@
+#include "games/base/VerdictMark.h"
 #include "games/puzzles/KG_Woerterbuch_Game.h"
 
 #include <algorithm>
@@ -36,7 +37,6 @@ constexpr double kSecondsPerPointFinished = 120.0;
 constexpr double kSecondsPerPointEarly = 80.0;
 constexpr double kLetterFontSize = 35.0;
 
-constexpr uint32_t kSolutionColour = 0xFFFF7F7Fu;
 
 const SheetRegion kTile{"tile", {50, 350, 100, 400}};
 constexpr float kTileHalf = 25.0f;
@@ -243,22 +243,17 @@ void KG_Wörterbuch_Game::DrawLetterCircle() const {
 }
 
 // The typed word in its box; after a right answer with a tick beside it,
-// after a wrong one the solution instead, blinking.
+// after a wrong one the solution instead, with the cross.
 void KG_Wörterbuch_Game::DrawAnswerLine() const {
     const float x = static_cast<float>(app->screenWidth) / 2;
     const float y = static_cast<float>(app->screenHeight) * 15 / 20;
-    if (ShowsVerdict() && !lastAnswerRight) {
-        DrawCentredTextBox(x, y, BoxWidth(solution), kBoxHeight);
-        if (VerdictBlinkOn()) {
-            textRenderer->DrawTextAt(solution, x, y, kSolutionColour, kCentred, bigFont.get());
-        }
-        return;
-    }
-    const float width = BoxWidth(typed);
+    const bool wrongVerdict = ShowsVerdict() && !lastAnswerRight;
+    const std::string& shown = wrongVerdict ? solution : typed;
+    const float width = BoxWidth(shown);
     DrawCentredTextBox(x, y, width, kBoxHeight);
-    textRenderer->DrawTextAt(typed, x, y, kBlack, kCentred, bigFont.get());
+    textRenderer->DrawTextAt(shown, x, y, wrongVerdict ? verdict::kSolutionColour : kBlack, kCentred, bigFont.get());
     if (ShowsVerdict()) {
-        DrawTick(x + width / 2, y - kBoxHeight / 2);
+        verdict::DrawMarkBeside(lastAnswerRight, x - width / 2, y - kBoxHeight / 2, x + width / 2, y + kBoxHeight / 2);
     }
 }
 

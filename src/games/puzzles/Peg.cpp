@@ -21,26 +21,16 @@ constexpr uint32_t kTints[] = {
     0xFF000000u,  // black score peg
 };
 constexpr int kTintCount = static_cast<int>(sizeof kTints / sizeof kTints[0]);
-constexpr float kHalfSize = 20.0f;
 constexpr int kHitRadius = 20;
 const SheetRegion kPegRegion{"peg", {605, 5, 645, 45}};
-
-uint32_t TwoThirds(uint32_t tint, int shift) {
-    const uint32_t component = (tint >> shift) & 0xFFu;
-    return (component * 2 / 3) << shift;
-}
 
 }  // namespace
 
 Peg::Peg(float x, float y, int colour) : x(x), y(y), targetX(x), targetY(y), colour(colour) {}
 
-uint32_t Peg::Tint(int colour, bool highlighted) {
-    const uint32_t tint = kTints[std::clamp(colour, 0, kTintCount - 1)];
-    if (highlighted || colour == kWhite || colour == kBlack) {
-        return tint;
-    }
-    return (tint & 0xFF000000u) | TwoThirds(tint, 16) | TwoThirds(tint, 8) | TwoThirds(tint, 0);
-}
+Peg::Peg(float x, float y, int colour, float side) : Peg(x, y, colour) { this->side = side; }
+
+uint32_t Peg::Tint(int colour) { return kTints[std::clamp(colour, 0, kTintCount - 1)]; }
 
 void Peg::SetTarget(float px, float py) {
     targetX = px;
@@ -67,8 +57,8 @@ bool Peg::HitTest(int px, int py) const {
     return std::fabs(static_cast<float>(px) - x) <= kHitRadius && std::fabs(static_cast<float>(py) - y) <= kHitRadius;
 }
 
-void Peg::Draw(bool highlighted) const {
-    const Vec2 at{x - kHalfSize, y - kHalfSize};
-    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), kPegRegion, nullptr, nullptr, 0.0, &at,
-               Tint(colour, highlighted));
+void Peg::Draw() const {
+    const Vec2 scale{side / kSide, side / kSide};
+    const Vec2 at{x - side / 2, y - side / 2};
+    DrawSprite(GetAppState()->textures[TEX_MISC1].get(), kPegRegion, &scale, nullptr, 0.0, &at, Tint(colour));
 }

@@ -17,9 +17,14 @@ public:
 
     Peg(float x, float y, int colour);
 
-    // The ARGB tint of a colour code; dimmed to two thirds (alpha kept) when
-    // not highlighted, except for the black and white score pegs.
-    static uint32_t Tint(int colour, bool highlighted);
+    // The full width of a peg as the board and the palette show it.
+    static constexpr float kSide = 40.0f;
+
+    Peg(float x, float y, int colour, float side);
+
+    // The ARGB tint of a colour code, the same in every row, so that a peg
+    // always matches its colour in the palette.
+    static uint32_t Tint(int colour);
 
     void SetTarget(float x, float y);
     void MoveTarget(float dx, float dy);
@@ -28,14 +33,15 @@ public:
     void Glide(double seconds);
     // Whether the point lies within 20 pixels of the centre on both axes.
     bool HitTest(int px, int py) const;
-    // The disc centred on the position, tinted by its colour.
-    void Draw(bool highlighted) const;
+    // The disc centred on the position, tinted by its colour, at its side.
+    void Draw() const;
 
     int Colour() const { return colour; }
     float X() const { return x; }
     float Y() const { return y; }
     float TargetX() const { return targetX; }
     float TargetY() const { return targetY; }
+    float Side() const { return side; }
 
 private:
     float x;
@@ -43,4 +49,5 @@ private:
     float targetX;
     float targetY;
     int colour;
+    float side = kSide;
 };

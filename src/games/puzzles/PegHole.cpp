@@ -37,6 +37,6 @@ void PegHole::Glide(double seconds) {
 void PegHole::Draw(bool highlighted) const {
     DrawBoardSquare(x, y, highlighted ? kBright : kDim);
     if (peg != nullptr) {
-        peg->Draw(highlighted);
+        peg->Draw();
     }
 }

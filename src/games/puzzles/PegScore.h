@@ -5,12 +5,15 @@
 
 #include "games/puzzles/Peg.h"
 
-// The score box at the right end of a guess row: black and white score pegs
-// in a 2 x 2 square, over invisible placeholders.
+// The score box at the right end of a guess row: up to five small black and
+// white score pegs laid out like the five of a die, over invisible
+// placeholders.
 class PegScore {
 public:
     // Placeholders the box starts with.
     static constexpr int kPlaceholders = 5;
+    // The side of a score peg: five of them lie apart in the 50-pixel box.
+    static constexpr float kPegSide = 15.0f;
 
     PegScore(float x, float y);
 

@@ -25,9 +25,6 @@ constexpr float kCellStep = 54.0f;
 constexpr double kRestSeconds = 1.0;
 constexpr double kSecondsPerGradePoint = 60.0;
 
-constexpr int kInstructionHalfWidth = 150;
-constexpr int kInstructionTop = 50;
-constexpr int kInstructionBottom = 100;
 
 }  // namespace
 
@@ -123,12 +120,7 @@ void KG_Zahlen_klicken::Render() {
         return;
     }
     if (IsRunning()) {
-        DrawTimePanel();
-        const int w = app->screenWidth;
-        textRenderer->DrawText(GetTextOrEmpty(ascending ? kAscendingText : kDescendingText),
-                               w / 2 - kInstructionHalfWidth, kInstructionTop, w / 2 + kInstructionHalfWidth,
-                               kInstructionBottom, 0xFF000000u, platform::dt::Center | platform::dt::VCenter,
-                               smallFont);
+        DrawTimePanel(GetTextOrEmpty(ascending ? kAscendingText : kDescendingText));
     }
     for (const NumberTile& tile : tiles) {
         tile.Draw();

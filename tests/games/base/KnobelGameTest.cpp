@@ -1,4 +1,5 @@
 #include "games/base/Knobel_Game.h"
+#include "games/base/TimePanel.h"
 
 #include <gtest/gtest.h>
 
@@ -191,7 +192,21 @@ TEST_F(KnobelGameTest, TheTimePanelShowsThePlayTimeCentred) {
     ASSERT_EQ(renderer->texts.size(), 1u);
     EXPECT_EQ(renderer->texts[0].text, " Time: 1:05");
     EXPECT_EQ(renderer->texts[0].rect.left + renderer->texts[0].rect.right, app->screenWidth);
+    const int timeHeight = renderer->texts[0].height;
     game.DisableRecording();
+
+    // A status shows on a plate of its own below, as every game shows it;
+    // the time keeps its size.
+    renderer->texts.clear();
+    renderer->sprites.clear();
+    DrawTimePanel(5.0, "Shapes in place: 2 of 10");
+    ASSERT_EQ(renderer->texts.size(), 2u);
+    EXPECT_EQ(renderer->texts[0].height, timeHeight);
+    EXPECT_EQ(renderer->texts[1].text, "Shapes in place: 2 of 10");
+    EXPECT_GE(renderer->texts[1].rect.top, renderer->texts[0].rect.bottom);
+    EXPECT_EQ(renderer->texts[1].rect.left + renderer->texts[1].rect.right, app->screenWidth);
+    ASSERT_EQ(renderer->sprites.size(), 2u);
+    EXPECT_EQ(renderer->sprites[1].name, renderer->sprites[0].name);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "ArithmeticGameFixture.h"
 #include "app/Random.h"
+#include "games/base/VerdictMark.h"
 #include "games/numbers/KG_Datum_Game.h"
 
 namespace {
@@ -110,9 +111,9 @@ TEST_F(DatumGameTest, TypingVerdictsAndTheGradeOfAPlay) {
         Type(game, right ? RightAnswer(game, true) : (weekday ? "x" : "00"));
         Press(game, 13);
         EXPECT_EQ(game.FeedbackTimer(), right ? KG_Datum_Game::kRightSeconds : KG_Datum_Game::kWrongSeconds);
-        Draw(game);  // the right answer comes last, red after a wrong one
+        Draw(game);  // the right answer comes last, in the solution's colour after a wrong one
         EXPECT_EQ(renderer->texts.back().text, right && weekday ? game.Input() : RightAnswer(game, false));
-        EXPECT_EQ(renderer->texts.back().colour, right ? 0xFF000000u : 0xFFFF7F7Fu);
+        EXPECT_EQ(renderer->texts.back().colour, right ? 0xFF000000u : verdict::kSolutionColour);
         RunFrames(game, 1, 2.0);
     }
     EXPECT_EQ(game.GetState(), Knobel_Game::STATE_FINISHED);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ArithmeticGameFixture.h"
+#include "games/base/VerdictMark.h"
 #include "games/numbers/KG_Rechenspiel.h"
 
 namespace {
@@ -54,7 +55,7 @@ TEST_F(RechenspielTest, AVerdictHoldsTheInputForTwoSecondsOfPlayThatDoNotCount) 
     RunFrames(game, 1, 0.5);
     EXPECT_EQ(game.Input(), "");
     EXPECT_DOUBLE_EQ(game.GetPlaySeconds(), 2.0);
-    // A wrong value counts as wrong and the right value shows in red instead of it.
+    // A wrong value counts as wrong and the right value shows instead of it, as a solution.
     const int next = game.CurrentTerm().Value();
     TypeNumber(game, next + 10);
     Press(game, platform::vk::Return);
@@ -63,7 +64,7 @@ TEST_F(RechenspielTest, AVerdictHoldsTheInputForTwoSecondsOfPlayThatDoNotCount) 
     EXPECT_TRUE(TextsReading(std::to_string(next + 10)).empty());
     const auto shown = TextsReading(std::to_string(next));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].colour, 0xFFFF7F7Fu);
+    EXPECT_EQ(shown[0].colour, verdict::kSolutionColour);
 }
 
 TEST_F(RechenspielTest, TheGradeWeighsTheWrongShareDoubleWhenEndedEarlyAndTheTime) {

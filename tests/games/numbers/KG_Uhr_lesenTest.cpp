@@ -6,6 +6,7 @@
 #include "ArithmeticGameFixture.h"
 #include "app/Random.h"
 #include "app/TextRenderer.h"
+#include "games/base/VerdictMark.h"
 #include "games/numbers/KG_Uhr_lesen.h"
 
 namespace {
@@ -79,9 +80,10 @@ TEST_F(UhrLesenTest, TheLevelSetsRowsAndClocksAndEveryRowIsAnsweredOnceWithEnter
             Press(game, 13);
             Press(game, 13);
             EXPECT_EQ(game.Tally().Answered(), row + 1);
-            if (!right) {  // the row's time blinks in red
+            if (!right) {  // the row's time shows as the solution
                 Draw(game);
-                EXPECT_EQ(TextsReading(ClockFace::TimeText(answer / 60, answer % 60, " : ")).at(0).colour, 0xFFFF7F7Fu);
+                EXPECT_EQ(TextsReading(ClockFace::TimeText(answer / 60, answer % 60, " : ")).at(0).colour,
+                          verdict::kSolutionColour);
             }
             RunFrames(game, 1, KG_Uhr_lesen::kFeedbackSeconds);
         }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -145,12 +147,15 @@ TEST_F(BilderBastelnTest, APressTakesTheTopmostPieceWhoseOutlineHoldsThePoint) {
         game->OnRightButtonUp(0, 0);  // nothing chosen
         EXPECT_EQ(press(c.x, c.y), c.piece) << c.where;
     }
-    // Chosen, the square lies on top: drawn last, and taken first.
+    // Chosen, the square lies on top: drawn last of the pieces (only the time
+    // panel comes after them), and taken first.
     EXPECT_EQ(press(456, 356), 0);
     renderer->sprites.clear();
     game->Render();
-    ASSERT_FALSE(renderer->sprites.empty());
-    EXPECT_EQ(renderer->sprites.back().colour, 0xFFFF0000u);
+    const auto lastPiece = std::find_if(renderer->sprites.rbegin(), renderer->sprites.rend(),
+                                        [](const auto& sprite) { return sprite.name != "wide"; });
+    ASSERT_NE(lastPiece, renderer->sprites.rend());
+    EXPECT_EQ(lastPiece->colour, 0xFFFF0000u);
     game->Piece(0).x = 500;
     game->Piece(0).y = 400;
     game->OnLeftButtonDown(520, 400);

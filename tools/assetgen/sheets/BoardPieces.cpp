@@ -71,6 +71,11 @@ void TickRegion(cairo_t* cr) {
     icons::Tick(cr, 25, 25, 38);
 }
 
+void CrossRegion(cairo_t* cr) {
+    RegionScope scope(cr, RegionRect(kSheet, "cross"));
+    icons::Cross(cr, 25, 25, 38);
+}
+
 void OperatorBox(cairo_t* cr) {
     RegionScope scope(cr, RegionRect(kSheet, "operator box"));
     icons::OperatorPlate(cr, 50, false);
@@ -116,6 +121,7 @@ void PaintBoardPieces(cairo_t* cr) {
     // The doubt badge sits in a corner, so the lamp's ray colour stays visible.
     Mark(cr, "mark doubtful", icons::DoubtMark, 37, 13, 22);
     TickRegion(cr);
+    CrossRegion(cr);
     OperatorBox(cr);
     TextBox(cr);
     LetterTile(cr);
