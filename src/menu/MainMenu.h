@@ -112,8 +112,11 @@ public:
     // values (each save file is rewritten); the page stays.
     void ResetAllStatistics();
 
-    // The texts of the statistics page and of the test result page.
-    std::string StatisticsPageText() const;
+    // The texts of the statistics page: the best tests under their heading
+    // (nothing while there is none), the totals of all plays; and the text of
+    // the test result page.
+    std::string BestTestsText() const;
+    std::string TotalsText() const;
     std::string TestResultText() const;
 
     int listOffset = 0;

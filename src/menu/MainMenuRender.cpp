@@ -215,8 +215,11 @@ void MainMenu::DrawPageContent(int pageId, GUIElement* panel, int left, int top,
         break;
     }
     case PAGE_STATISTICS:
-        textRenderer->DrawText(StatisticsPageText(), ix, static_cast<int>(y + 50.0f), static_cast<int>(x + width),
-                               static_cast<int>(y + height - 70.0f), kBlack, kTextBlock, font30);
+        // The best tests in the smaller face under the title, the totals below.
+        textRenderer->DrawText(BestTestsText(), ix, static_cast<int>(y + 75.0f), static_cast<int>(x + width),
+                               static_cast<int>(y + 320.0f), kBlack, platform::dt::Center, font20);
+        textRenderer->DrawText(TotalsText(), ix, static_cast<int>(y + 320.0f), static_cast<int>(x + width),
+                               static_cast<int>(y + height - 75.0f), kBlack, kTextBlock, font30);
         break;
     case PAGE_GAME_HELP:
         if (game) {
@@ -256,9 +259,10 @@ void MainMenu::DrawPageContent(int pageId, GUIElement* panel, int left, int top,
                                static_cast<int>(y + 128.0f), kBlack, kTextBlock | platform::dt::WordBreak, font20);
         break;
     case PAGE_HELP:
-        textRenderer->DrawText(GetTextOrEmpty(76), static_cast<int>(x + 50.0f), static_cast<int>(y + 50.0f),
-                               static_cast<int>(x + width - 50.0f), static_cast<int>(y + height - 70.0f), kBlack,
-                               kTextBlock | platform::dt::WordBreak, font20);
+        textRenderer->DrawText(SpacedParagraphs(GetTextOrEmpty(76)), static_cast<int>(x + 50.0f),
+                               static_cast<int>(y + 60.0f), static_cast<int>(x + width - 50.0f),
+                               static_cast<int>(y + height - 70.0f), kBlack,
+                               platform::dt::Left | platform::dt::VCenter | platform::dt::WordBreak, font20);
         break;
     default:
         break;

@@ -15,6 +15,9 @@
 
 namespace {
 
+// The heading of the best list of tests.
+constexpr int kBestTestsText = 370;
+
 // A test broken off before this many games is graded up to 4 points worse.
 constexpr double kFullTestGames = 11.0;
 constexpr double kAbortPenalty = 4.0;
@@ -110,21 +113,23 @@ void MainMenu::ResetAllStatistics() {
     app->runState = 0;
 }
 
-std::string MainMenu::StatisticsPageText() const {
-    std::string text;
+std::string MainMenu::BestTestsText() const {
     GlobalStatistics* statistics = app->statistics.get();
-    if (statistics == nullptr) {
-        return text;
+    if (statistics == nullptr || statistics->bestList.Count() == 0) {
+        return std::string();
     }
-    // Always ten lines for the best list of tests, empty where it has no entry.
+    std::string text = GetTextOrEmpty(kBestTestsText);
     for (int place = 0; place < GlobalStatistics::kListedEntries; ++place) {
         if (const TestEntry* entry = statistics->bestList.GetAt(place)) {
-            text += FormatText(62, place + 1, entry->name, entry->grade, entry->best, entry->worst);
+            text += "\n" + FormatText(62, place + 1, entry->name, entry->grade, entry->best, entry->worst);
             text += GetTextOrEmpty(DifficultyText(entry->difficulty));
         }
-        text += "\n";
     }
-    return text + RecordsSummary(*statistics);
+    return text;
+}
+
+std::string MainMenu::TotalsText() const {
+    return app->statistics ? RecordsSummary(*app->statistics) : std::string();
 }
 
 std::string MainMenu::TestResultText() const {

@@ -255,3 +255,24 @@ std::string FormatAverage(int index, double sum, int count) {
     }
     return FormatChecked(format, {});
 }
+
+std::string SpacedParagraphs(std::string_view text) {
+    std::string spaced;
+    bool pendingBreak = false;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.remove_suffix(1);
+        if (line.empty()) {
+            continue;
+        }
+        if (pendingBreak) {
+            spaced += "\n\n";
+        }
+        spaced += line;
+        pendingBreak = true;
+    }
+    return spaced;
+}

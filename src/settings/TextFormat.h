@@ -77,3 +77,8 @@ std::string FormatText(int index, const Args&... args) {
 // The language text at index with one number, an average, or a dash in the
 // number's place when nothing was there to average (count 0).
 std::string FormatAverage(int index, double sum, int count);
+
+// A help text laid out to be read left-aligned: each line without the blanks
+// it starts or ends with, and an empty line between paragraphs (runs of empty
+// lines become one).
+std::string SpacedParagraphs(std::string_view text);

@@ -81,3 +81,9 @@ TEST(TextFormatTest, AnAverageOfNothingIsADash) {
     EXPECT_EQ(FormatAverage(0, 0.0, 0), " Zeit im Schnitt: \x96 s");
     DestroyAppState();
 }
+
+TEST(TextFormatTest, HelpParagraphsStandApartWithoutTheirLeadingBlanks) {
+    EXPECT_EQ(SpacedParagraphs(" Lay the pieces.\n Drag one.\r\n\n\n  A and D turn it. \n"),
+              "Lay the pieces.\n\nDrag one.\n\nA and D turn it.");
+    EXPECT_EQ(SpacedParagraphs(" \n"), "");
+}

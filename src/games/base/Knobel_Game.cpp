@@ -117,9 +117,10 @@ void Knobel_Game::DrawHelpText(GUIElement* /*element*/, int left, int top, int r
                                float /*scaleX*/, float /*scaleY*/, Font* font) {
     const float width = static_cast<float>(right - left);
     const float height = static_cast<float>(bottom - top);
-    textRenderer->DrawText(GetHelpText(), static_cast<int>(x + kHelpMargin), static_cast<int>(y + kHelpMargin),
-                           static_cast<int>(x + width - kHelpMargin), static_cast<int>(y + height - kHelpBottomMargin),
-                           0xFF000000u, platform::dt::Center | platform::dt::VCenter | platform::dt::WordBreak, font);
+    textRenderer->DrawText(SpacedParagraphs(GetHelpText()), static_cast<int>(x + kHelpMargin),
+                           static_cast<int>(y + kHelpMargin), static_cast<int>(x + width - kHelpMargin),
+                           static_cast<int>(y + height - kHelpBottomMargin), 0xFF000000u,
+                           platform::dt::Left | platform::dt::VCenter | platform::dt::WordBreak, font);
 }
 
 bool Knobel_Game::HasHelp() { return true; }

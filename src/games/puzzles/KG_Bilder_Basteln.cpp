@@ -22,7 +22,9 @@ constexpr int kHelpText = 65;
 
 constexpr uint32_t kTargetColour = 0xFF5F5F5Fu;
 constexpr uint32_t kSelectedColour = 0xFFFF0000u;
-constexpr uint32_t kPieceColour = 0xFFFFFFFFu;
+// Loose pieces in a light blue, apart from the dark outlines to fill and the
+// red piece in hand.
+constexpr uint32_t kPieceColour = 0xFF8EC5F0u;
 
 // Pieces are placed at least this far from every screen edge.
 constexpr int kPlacementMargin = 100;
