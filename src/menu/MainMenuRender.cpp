@@ -122,6 +122,10 @@ void MainMenu::DrawHostedGameOverlays() const {
         const float centreY = static_cast<float>(app->screenHeight / 2);
         textRenderer->DrawTextAt(text, centreX + 3.0f, centreY + 3.0f, kBlack, kTextBlock, font80);
         textRenderer->DrawTextAt(text, centreX, centreY, kWhite, kTextBlock, font80);
+        // What is about to start, above the count.
+        const std::string& title = game->GetTitle();
+        textRenderer->DrawTextAt(title, centreX + 2.0f, centreY - 88.0f, kBlack, kTextBlock, font40);
+        textRenderer->DrawTextAt(title, centreX, centreY - 90.0f, kWhite, kTextBlock, font40);
     }
     if (endDelay >= 0.0) {
         // Fades towards half dark while the end delay runs out; while the game
@@ -298,8 +302,9 @@ void MainMenu::DrawButton(GUIElement* button, int left, int top, int right, int 
         return;
     }
     if (id == 49 || id == 61) {
+        // The narrow reset buttons: the smaller face keeps the label off their edges.
         textRenderer->DrawText(GetTextOrEmpty(label), static_cast<int>(x), static_cast<int>(y),
-                               static_cast<int>(x + width), static_cast<int>(y + height), kBlack, kTextBlock, font30);
+                               static_cast<int>(x + width), static_cast<int>(y + height), kBlack, kTextBlock, font20);
         return;
     }
     textRenderer->DrawTextAt(GetTextOrEmpty(label), x + static_cast<float>(width / 2), y + 10.0f,

@@ -105,7 +105,10 @@ void TaskGame::CountAnswer(bool right, double verdictSeconds) {
 
 void TaskGame::DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight,
                           const std::string& correction) const {
-    const float scale = std::max(1.0f, static_cast<float>(typed.size()) * 0.5f);
+    // Wide enough for the longer of the typed text and the correction that
+    // may take its place, with room on both sides.
+    const auto length = static_cast<float>(std::max(typed.size(), correction.size()));
+    const float scale = std::max(1.0f, 0.4f + 0.45f * length);
     DrawAnswer(x, y, scale, typed, typedIsRight, correction, bigFont.get());
 }
 

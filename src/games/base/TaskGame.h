@@ -55,8 +55,8 @@ protected:
     // A verdict ran out and tasks remain.
     virtual void NextTask() = 0;
     // The typed answer centred on (x, y) in the box (100, 450)-(150, 500) of
-    // misc1, stretched sideways by half the typed length (never narrower than
-    // it is). During a verdict: a right answer stays with the tick beside the
+    // misc1, stretched sideways to hold the typed text or the correction,
+    // whichever is longer (never narrower than it is). During a verdict: a right answer stays with the tick beside the
     // box; for a wrong one the correction shows in its place, in the
     // solution's colour, with the cross beside the box.
     void DrawAnswer(float x, float y, const std::string& typed, bool typedIsRight, const std::string& correction) const;

@@ -28,6 +28,8 @@ constexpr int kLegendY = 105;
 constexpr float kSampleSize = 30.0f;
 constexpr float kSampleY = 90.0f;
 constexpr float kMarkGap = 8.0f;
+// The plus and equals signs between the patterns.
+constexpr double kSignSize = 40.0;
 
 struct LevelSet {
     int side;
@@ -183,9 +185,10 @@ void KG_Quadrat_addieren::Render() {
     DrawTimePanel();
     textRenderer->DrawTextAt(FormatText(kLegendText), w / 2, static_cast<float>(kLegendY), kBlack, kCentred,
                              smallFont);
-    textRenderer->DrawTextAt("=", w / 2, h / 2, kBlack, kCentred, smallFont);
+    Font* signs = textRenderer->AddFont("Arial", kSignSize);
+    textRenderer->DrawTextAt("=", w / 2, h / 2, kBlack, kCentred, signs);
     for (const Vec2& plus : plusPositions) {
-        textRenderer->DrawTextAt("+", plus.x, plus.y, kBlack, kCentred, smallFont);
+        textRenderer->DrawTextAt("+", plus.x, plus.y, kBlack, kCentred, signs);
     }
     const bool choosing = resultTimer <= 0.0;
     if (choosing) {

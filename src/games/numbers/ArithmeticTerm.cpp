@@ -35,6 +35,26 @@ char Sign(int op) {
     return (op >= kAdd && op <= kDivide) ? kSigns[op] : '?';
 }
 
+std::string Printed(std::string_view term, int language) {
+    std::string printed;
+    for (const char c : term) {
+        switch (c) {
+            case '*':
+                printed += '\xD7';
+                break;
+            case '/':
+                printed += language == 0 ? ':' : '\xF7';
+                break;
+            case '-':
+                printed += '\x96';
+                break;
+            default:
+                printed += c;
+        }
+    }
+    return printed;
+}
+
 }  // namespace arithmetic
 
 namespace {

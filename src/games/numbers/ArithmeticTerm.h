@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The four operators by index, and the rule by which expressions choose
 // among them.
@@ -20,6 +21,9 @@ int FirstAllowedOperator(int a, int b, int largestProduct);
 int Apply(int op, int a, int b);
 // '+', '-', '*' or '/'.
 char Sign(int op);
+// A term as a pupil writes it, in Windows-1252: times as "×", divided by as
+// ":" (German, language 0) or "÷", minus as a dash; everything else as it is.
+std::string Printed(std::string_view term, int language);
 
 }  // namespace arithmetic
 

@@ -82,7 +82,8 @@ void KG_Dreieck_rechnen::DrawNode(const TriangleNode& node) const {
     const Vec2 corner{node.x - kBoxHalf, node.y - kBoxHalf};
     DrawSprite(app->textures[TEX_MISC1].get(), top ? kNumberBox : kOperatorBox, nullptr, nullptr, 0.0, &corner,
                kWhite);
-    const std::string label = top ? std::to_string(node.value) : std::string(1, arithmetic::Sign(node.op));
+    const std::string label = top ? std::to_string(node.value)
+                                  : arithmetic::Printed(std::string(1, arithmetic::Sign(node.op)), app->language);
     textRenderer->DrawTextAt(label, node.x, node.y, kBlack, kCentred, bigFont.get());
     if (!top) {
         DrawNode(*node.left);

@@ -33,6 +33,8 @@ constexpr int kOperatorRow = 350;
 constexpr int kHighlightedRow = 400;
 // A text box is 20 pixels a character wide, at least 50, and 50 high.
 constexpr float kBoxPerCharacter = 20.0f;
+// Room inside the box on both sides of its text together.
+constexpr float kBoxPadding = 24.0f;
 constexpr float kBoxHeight = 50.0f;
 
 // The operator a key chooses, or kNoOperator.
@@ -129,8 +131,8 @@ void KG_Operation_einsetzen::Render() {
     if (GetState() == STATE_RUNNING) {
         DrawTimePanel();
     }
-    DrawBoxedText(leftText, w / 2, 0.4f * h);
-    DrawBoxedText(rightText, w / 2, 0.6f * h);
+    DrawBoxedText(arithmetic::Printed(leftText, app->language), w / 2, 0.4f * h);
+    DrawBoxedText(arithmetic::Printed(rightText, app->language), w / 2, 0.6f * h);
     DrawAt(app->textures[TEX_MISC1].get(), kOperatorBox, w / 2 - kSpriteHalf, 0.7f * h - kSpriteHalf);
     textRenderer->DrawTextAt("=", w / 2, 0.7f * h, kBlack, kCentred, bigFont.get());
     DrawBoxedText(resultValueText, w / 2, 0.8f * h);
@@ -138,7 +140,8 @@ void KG_Operation_einsetzen::Render() {
 }
 
 void KG_Operation_einsetzen::DrawBoxedText(const std::string& text, float x, float y) const {
-    const float width = std::max(static_cast<float>(kSpriteSize), kBoxPerCharacter * static_cast<float>(text.size()));
+    const float width =
+        std::max(static_cast<float>(kSpriteSize), kBoxPadding + kBoxPerCharacter * static_cast<float>(text.size()));
     DrawCentredTextBox(x, y, width, kBoxHeight);
     textRenderer->DrawTextAt(text, x, y, kBlack, kCentred, bigFont.get());
 }

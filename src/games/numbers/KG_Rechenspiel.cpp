@@ -50,7 +50,7 @@ void KG_Rechenspiel::Render() {
     if (IsRunning()) {
         DrawTimePanel();
     }
-    textRenderer->DrawText(term->Text(), w / 2 - 300, h / 2 - 100, w / 2 + 300, h / 2, kBlack,
+    textRenderer->DrawText(arithmetic::Printed(term->Text(), app->language), w / 2 - 300, h / 2 - 100, w / 2 + 300, h / 2, kBlack,
                            kCentred | platform::dt::WordBreak, bigFont.get());
     textRenderer->DrawTextAt("=", static_cast<float>(w / 2), static_cast<float>(h / 2 + 50), kBlack, kCentred,
                              bigFont.get());

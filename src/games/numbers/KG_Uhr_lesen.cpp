@@ -20,6 +20,8 @@ constexpr int kClockCounts[] = {2, 2, 3};
 constexpr int kTasks[] = {5, 10, 15};
 // Each clock of a row chooses its own kind from level 1 on.
 constexpr int kMixedDisplays = 2;
+// The plus, minus and equals signs between the clocks.
+constexpr double kSignSize = 40.0;
 constexpr double kClockSize = 200.0;
 // The play time that costs one grade point.
 constexpr double kSecondsPerGradePoint = 120.0;
@@ -114,7 +116,7 @@ void KG_Uhr_lesen::Render() {
     for (const ClockFace& clock : clocks) {
         clock.Draw(bigFont.get());
     }
-    textRenderer->DrawTextAt("=", w / 2, h / 2 + 50, kBlack, kCentred, smallFont);
+    textRenderer->DrawTextAt("=", w / 2, h / 2 + 50, kBlack, kCentred, textRenderer->AddFont("Arial", kSignSize));
     const std::string correct = ClockFace::TimeText(answer / kMinutesPerHour, answer % kMinutesPerHour, " : ");
     DrawAnswer(w / 2, h / 2 + 150, kAnswerBoxWidth, TypedTimeText(input), InputIsRight(), correct, smallFont);
 }
@@ -122,7 +124,8 @@ void KG_Uhr_lesen::Render() {
 void KG_Uhr_lesen::DrawSign(const Sign& sign) const {
     const Vec2 corner{sign.position.x - kBoxHalf, sign.position.y - kBoxHalf};
     DrawSprite(app->textures[TEX_MISC1].get(), kBox, nullptr, nullptr, 0.0, &corner, kWhite);
-    textRenderer->DrawTextAt(sign.minus ? "-" : "+", sign.position.x, sign.position.y, kBlack, kCentred, smallFont);
+    textRenderer->DrawTextAt(sign.minus ? "\x96" : "+", sign.position.x, sign.position.y, kBlack, kCentred,
+                             textRenderer->AddFont("Arial", kSignSize));
 }
 
 const std::string& KG_Uhr_lesen::GetHelpText() { return GetTextOrEmpty(kHelpText); }

@@ -43,6 +43,8 @@ constexpr float kPlateHalf = 25.0f;
 // Quantity boxes: 17 pixels a character, at least 50 wide, 50 high, 50 away
 // from the centre; the tick 25 to the right of the answer's box.
 constexpr float kBoxPerCharacter = 17.0f;
+// Room inside the box on both sides of its text together.
+constexpr float kBoxPadding = 24.0f;
 constexpr float kBoxMinWidth = 50.0f;
 constexpr float kBoxHeight = 50.0f;
 constexpr float kBoxGap = 50.0f;
@@ -136,7 +138,7 @@ float KG_Umrechnen_Game::DrawQuantity(const std::string& value, int unit, float 
     if (!name.empty()) {
         text += (name.front() == ' ' ? "" : " ") + name;
     }
-    const float width = std::max(kBoxMinWidth, kBoxPerCharacter * static_cast<float>(text.size()));
+    const float width = std::max(kBoxMinWidth, kBoxPadding + kBoxPerCharacter * static_cast<float>(text.size()));
     const float left = alignRight ? edge - width : edge;
     const float top = static_cast<float>(app->screenHeight) / 2 - kBoxHeight / 2;
     DrawTextBox(left, top, width, kBoxHeight);

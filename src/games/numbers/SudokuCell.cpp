@@ -12,11 +12,13 @@ namespace {
 
 const SheetRegion kCellRegion{"cell", {550, 0, 600, 50}};
 constexpr double kRegionSize = 50.0;
-constexpr uint32_t kSelectedTint = 0xFFFFAFAFu;
+// The chosen cell in light blue: red stays for digits that clash.
+constexpr uint32_t kSelectedTint = 0xFFB8D8FFu;
 constexpr uint32_t kPlainTint = 0xFFFFFFFFu;
 constexpr uint32_t kConflictColour = 0xFFFF0000u;
-constexpr uint32_t kGivenColour = 0xFF4F4F4Fu;
-constexpr uint32_t kEnteredColour = 0xFF000000u;
+// Given digits in ink, the player's own in blue, as on paper.
+constexpr uint32_t kGivenColour = 0xFF1A1A1Au;
+constexpr uint32_t kEnteredColour = 0xFF1F5FBFu;
 // The first font of the program: the main menu's "Comic Sans MS" 30.
 constexpr int kDigitFontId = 0;
 

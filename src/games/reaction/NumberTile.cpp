@@ -14,8 +14,8 @@ const SheetRegion kSquare{"cell", {550, 0, 600, 50}};
 constexpr uint32_t kPlainColour = 0xFF000000u;
 constexpr uint32_t kCorrectColour = 0xFF00FF00u;
 constexpr uint32_t kWrongColour = 0xFFFF0000u;
-// The text renderer's default font.
-constexpr int kNumberFont = -1;
+// Digits large in their 50-pixel tile, easy to find at a glance.
+constexpr double kNumberSize = 30.0;
 
 }  // namespace
 
@@ -28,5 +28,5 @@ void NumberTile::Draw() const {
     DrawSprite(GetAppState()->textures[TEX_MISC1].get(), kSquare, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
     const uint32_t colour = !clicked ? kPlainColour : (correct ? kCorrectColour : kWrongColour);
     GetTextRenderer()->DrawTextAt(std::to_string(number), x, y, colour, platform::dt::Center | platform::dt::VCenter,
-                                  kNumberFont);
+                                  GetTextRenderer()->AddFont("Arial", kNumberSize));
 }

@@ -55,3 +55,8 @@ TEST(ArithmeticTermTest, TheOperatorRuleTakesTheFirstAllowedOperatorForAnyProduc
         EXPECT_EQ(FirstAllowedOperator(c.a, c.b, c.largestProduct), c.op) << c.a << ", " << c.b << ", " << c.largestProduct;
     }
 }
+
+TEST(ArithmeticTermTest, TermsArePrintedWithThePupilsSigns) {
+    EXPECT_EQ(arithmetic::Printed("3 * (12 / 4) - 2 + 1", 0), "3 \xD7 (12 : 4) \x96 2 + 1");
+    EXPECT_EQ(arithmetic::Printed("12 / 4", 1), "12 \xF7 4");
+}
