@@ -1,5 +1,7 @@
 #include "games/base/TimePanel.h"
 
+#include <algorithm>
+
 #include "app/AppState.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
@@ -17,6 +19,11 @@ constexpr int kStatusHeight = static_cast<int>(kPanelHeight * kStatusScale);
 constexpr const char* kFace = "Arial";
 constexpr double kTimeSize = 26.0;
 constexpr double kStatusSize = 22.0;
+// The status plate's width: room per character of the status and on its sides.
+constexpr int kStatusCharacter = 11;
+constexpr int kStatusPadding = 30;
+// The plate's rounded ends, drawn unstretched.
+constexpr int kCap = 20;
 // Far beyond any time played, and safe to convert to an integer.
 constexpr double kLongestTime = 1e15;
 
@@ -47,10 +54,25 @@ void DrawTimePanel(double playSeconds, const std::string& status) {
     if (status.empty()) {
         return;
     }
-    const Vec2 scale{1.0f, kStatusScale};
-    const Vec2 below{static_cast<float>(left), static_cast<float>(kStatusTop)};
-    DrawSprite(sheet, region, &scale, nullptr, 0.0, &below, 0xFFFFFFFFu);
-    text->DrawText(status, left, kStatusTop, left + kPanelWidth, kStatusTop + kStatusHeight, 0xFF000000u,
+    // As wide as the status needs, never narrower than the panel: the plate's
+    // rounded ends keep their shape and its middle stretches.
+    const int width = std::clamp(kStatusPadding + kStatusCharacter * static_cast<int>(status.size()), kPanelWidth,
+                                 app->screenWidth - 2 * kStatusPadding);
+    const int statusLeft = app->screenWidth / 2 - width / 2;
+    const auto top = static_cast<float>(kStatusTop);
+    const Vec2 capScale{1.0f, kStatusScale};
+    const Vec2 leftAt{static_cast<float>(statusLeft), top};
+    DrawSprite(sheet, SheetRegion{"wide", {0, 700, kCap, 700 + kPanelHeight}}, &capScale, nullptr, 0.0, &leftAt,
+               0xFFFFFFFFu);
+    const Vec2 middleScale{static_cast<float>(width - 2 * kCap) / static_cast<float>(kPanelWidth - 2 * kCap),
+                           kStatusScale};
+    const Vec2 middleAt{static_cast<float>(statusLeft + kCap), top};
+    DrawSprite(sheet, SheetRegion{"wide", {kCap, 700, kPanelWidth - kCap, 700 + kPanelHeight}}, &middleScale,
+               nullptr, 0.0, &middleAt, 0xFFFFFFFFu);
+    const Vec2 rightAt{static_cast<float>(statusLeft + width - kCap), top};
+    DrawSprite(sheet, SheetRegion{"wide", {kPanelWidth - kCap, 700, kPanelWidth, 700 + kPanelHeight}}, &capScale,
+               nullptr, 0.0, &rightAt, 0xFFFFFFFFu);
+    text->DrawText(status, statusLeft, kStatusTop, statusLeft + width, kStatusTop + kStatusHeight, 0xFF000000u,
                    platform::dt::Center | platform::dt::VCenter | platform::dt::SingleLine,
                    text->AddFont(kFace, kStatusSize));
 }

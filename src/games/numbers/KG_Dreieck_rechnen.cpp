@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kTitleText = 42;
 constexpr int kHelpText = 66;
+// What to do, under the time.
+constexpr int kPromptText = 373;
 // Numbers in the top row and triangles per play, by level.
 constexpr int kRowSizes[] = {3, 3, 4};
 constexpr int kTasks[] = {10, 20, 20};
@@ -68,7 +70,7 @@ void KG_Dreieck_rechnen::Render() {
     const int w = app->screenWidth;
     const int h = app->screenHeight;
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     textRenderer->DrawTextAt("=", static_cast<float>(w / 2), static_cast<float>(h / 2 + 50), kBlack, kCentred,
                              bigFont.get());

@@ -18,6 +18,8 @@ namespace {
 
 constexpr int kTitleText = 200;
 constexpr int kHelpText = 201;
+// What to do, under the time.
+constexpr int kPromptText = 372;
 // Expression depth and number of tasks by level.
 constexpr int kDepths[] = {1, 2, 3};
 constexpr int kTasks[] = {10, 15, 20};
@@ -129,7 +131,7 @@ void KG_Operation_einsetzen::Render() {
     const float w = static_cast<float>(app->screenWidth);
     const float h = static_cast<float>(app->screenHeight);
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     DrawBoxedText(arithmetic::Printed(leftText, app->language), w / 2, 0.4f * h);
     DrawBoxedText(arithmetic::Printed(rightText, app->language), w / 2, 0.6f * h);

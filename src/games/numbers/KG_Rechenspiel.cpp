@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kTitleText = 13;
 constexpr int kHelpText = 73;
+// What to do, under the time.
+constexpr int kPromptText = 371;
 // Expression depth and number of tasks by level.
 constexpr int kDepths[] = {3, 4, 5};
 constexpr int kTasks[] = {10, 15, 20};
@@ -48,7 +50,7 @@ void KG_Rechenspiel::Render() {
     const int w = app->screenWidth;
     const int h = app->screenHeight;
     if (IsRunning()) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     textRenderer->DrawText(arithmetic::Printed(term->Text(), app->language), w / 2 - 300, h / 2 - 100, w / 2 + 300, h / 2, kBlack,
                            kCentred | platform::dt::WordBreak, bigFont.get());

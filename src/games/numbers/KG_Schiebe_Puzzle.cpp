@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kTitleText = 17;
 constexpr int kHelpText = 74;
+// What to do, under the time.
+constexpr int kPromptText = 378;
 constexpr int kMovesText = 27;
 constexpr int kInvalidClicksText = 28;
 constexpr int kShuffleMovesText = 29;
@@ -162,7 +164,7 @@ void KG_Schiebe_Puzzle::Render() {
         }
     }
     if (IsRunning()) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
 }
 

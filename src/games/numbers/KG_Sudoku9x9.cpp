@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kTitleText = 14;
 constexpr int kHelpText = 75;
+// What to do, under the time.
+constexpr int kPromptText = 377;
 constexpr int kMistakesText = 40;
 constexpr int kSecondsPerMoveText = 41;
 constexpr int kHolesByLevel[] = {10, 20, 30};
@@ -185,7 +187,7 @@ void KG_Sudoku9x9::Update() {
 
 void KG_Sudoku9x9::Render() {
     if (IsRunning()) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     for (const auto& column : cells) {
         for (const auto& cell : column) {

@@ -21,6 +21,8 @@ namespace {
 
 constexpr int kTitleText = 160;
 constexpr int kHelpText = 161;
+// What to do, under the time.
+constexpr int kPromptText = 374;
 constexpr int kLargestErrorText = 162;
 constexpr int kAverageErrorText = 163;
 
@@ -110,7 +112,7 @@ void KG_Umrechnen_Game::Render() {
     const float w = static_cast<float>(app->screenWidth);
     const float h = static_cast<float>(app->screenHeight);
     if (IsRunning()) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     DrawQuantity(sourceText, task.sourceUnit, w / 2 - kBoxGap, true, kBlack, true);
 

@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kTitleText = 105;
 constexpr int kHelpText = 106;
+// What to do, under the time.
+constexpr int kPromptText = 379;
 constexpr int kScrambleText = 29;
 constexpr int kMovesText = 27;
 constexpr double kSecondsPerGradePoint = 240.0;
@@ -190,7 +192,7 @@ void KG_CrazyQuader::Render() {
     if (!IsRunning()) {
         return;
     }
-    DrawTimePanel();
+    DrawTimePanel(GetTextOrEmpty(kPromptText));
     for (const SquareGrid& button : buttons) {
         button.Draw();
     }

@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kTitleText = 125;
 constexpr int kHelpText = 126;
+// What to do, under the time.
+constexpr int kPromptText = 376;
 constexpr int kRows = 8;
 constexpr int kCodeLengthByLevel[] = {4, 4, 5};
 constexpr double kColumnStep = 52.0;
@@ -207,7 +209,7 @@ void KG_MMaster::Render() {
         return;
     }
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     if (endTimer > 0.0) {
         for (const PegHole& hole : codeHoles) {

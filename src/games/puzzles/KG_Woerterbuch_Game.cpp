@@ -23,6 +23,8 @@ namespace {
 
 constexpr int kTitleText = 150;
 constexpr int kHelpText = 151;
+// What to do, under the time.
+constexpr int kPromptText = 375;
 constexpr const char* kGermanWords = "words_d";
 constexpr const char* kEnglishWords = "words_e";
 
@@ -213,7 +215,7 @@ void KG_Wörterbuch_Game::Render() {
         return;
     }
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     DrawLetterCircle();
     DrawAnswerLine();

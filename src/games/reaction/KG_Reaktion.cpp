@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kTitleText = 15;
 constexpr int kHelpText = 71;
+// What to do, under the time.
+constexpr int kPromptText = 380;
 constexpr DigitReactionGame::Timing kTimings[] = {{45.0, 0.5}, {60.0, 0.4}, {75.0, 0.3}};
 constexpr double kFinishedErrorWeight = 10.0;
 // A new target holds for 5 to 14 digit changes.
@@ -49,7 +51,7 @@ void KG_Reaktion::RenderPlay() {
     }
     const int w = app->screenWidth;
     const int h = app->screenHeight;
-    DrawTimePanel();
+    DrawTimePanel(GetTextOrEmpty(kPromptText));
     const platform::Texture* misc1 = app->textures[TEX_MISC1].get();
     // The right card is drawn mirrored: it reaches back to the left from its
     // translation by its width.

@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kTitleText = 16;
 constexpr int kHelpText = 72;
+// What to do, under the time.
+constexpr int kPromptText = 381;
 constexpr DigitReactionGame::Timing kTimings[] = {{45.0, 0.75}, {60.0, 0.66}, {75.0, 0.4}};
 constexpr double kFinishedErrorWeight = 5.0;
 // A next digit lies at most this far from the one before.
@@ -41,7 +43,7 @@ void KG_ReaktionII::RenderPlay() {
     }
     const int w = app->screenWidth;
     const int h = app->screenHeight;
-    DrawTimePanel();
+    DrawTimePanel(GetTextOrEmpty(kPromptText));
     const Vec2 at{static_cast<float>(w / 2 - kCardHalfWidth), static_cast<float>(h / 2 - kCardHalfHeight)};
     DrawSprite(app->textures[TEX_MISC1].get(), kCard, nullptr, nullptr, 0.0, &at, 0xFFFFFFFFu);
     if (!InBlank()) {

@@ -205,8 +205,20 @@ TEST_F(KnobelGameTest, TheTimePanelShowsThePlayTimeCentred) {
     EXPECT_EQ(renderer->texts[1].text, "Shapes in place: 2 of 10");
     EXPECT_GE(renderer->texts[1].rect.top, renderer->texts[0].rect.bottom);
     EXPECT_EQ(renderer->texts[1].rect.left + renderer->texts[1].rect.right, app->screenWidth);
-    ASSERT_EQ(renderer->sprites.size(), 2u);
-    EXPECT_EQ(renderer->sprites[1].name, renderer->sprites[0].name);
+    ASSERT_GE(renderer->sprites.size(), 2u);
+    for (const auto& sprite : renderer->sprites) {
+        EXPECT_EQ(sprite.name, renderer->sprites[0].name);
+    }
+
+    // A long status widens its plate to hold it, within the screen.
+    renderer->texts.clear();
+    const std::string longer(60, 'x');
+    DrawTimePanel(5.0, longer);
+    ASSERT_EQ(renderer->texts.size(), 2u);
+    const auto& rect = renderer->texts[1].rect;
+    EXPECT_GE(rect.right - rect.left, 60 * 10);
+    EXPECT_GE(rect.left, 0);
+    EXPECT_LE(rect.right, app->screenWidth);
 }
 
 }  // namespace
