@@ -36,17 +36,19 @@ void MemoryCard::Draw() const {
 
     const SheetRegion face{"card face", {0, kDiscTop, kDiscSize, kDiscTop + kDiscSize}};
     const Vec2 shadowAt{topLeft.x + kShadowOffset, topLeft.y + kShadowOffset};
-    DrawSprite(discs, face, &scaling, nullptr, 0.0, &shadowAt, kShadow);
+    if (!IsFound()) {
+        DrawSprite(discs, face, &scaling, nullptr, 0.0, &shadowAt, kShadow);
+    }
 
     if (IsFaceUp()) {
-        DrawSprite(discs, face, &scaling, nullptr, 0.0, &topLeft, kWhite);
+        DrawSprite(discs, face, &scaling, nullptr, 0.0, &topLeft, FaceTint());
         const int n = PairNumber();
         const int left = kPictureCell * (n % kPicturesPerRow);
         const int top = kPictureCell * (n / kPicturesPerRow);
         const SheetRegion picture{"picture " + std::to_string(n), {left, top, left + kPictureCell, top + kPictureCell}};
         const float pictureHalf = static_cast<float>(kPictureCell / 2.0 * scale);
         const Vec2 pictureAt{centre.x - pictureHalf, centre.y - pictureHalf};
-        DrawSprite(app->textures[TEX_MEMORY_MUSTER].get(), picture, &scaling, nullptr, 0.0, &pictureAt, kWhite);
+        DrawSprite(app->textures[TEX_MEMORY_MUSTER].get(), picture, &scaling, nullptr, 0.0, &pictureAt, FaceTint());
     } else {
         const int left = kDiscSize * backDesign + kDiscSize;
         const SheetRegion back{"card back " + std::to_string(backDesign),

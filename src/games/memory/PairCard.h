@@ -13,6 +13,13 @@ public:
     void TurnUp() { faceUp = true; }
     void TurnDown() { faceUp = false; }
     bool IsFaceUp() const { return faceUp; }
+    // A card of a pair found stays face up, faded back, so that it never looks
+    // like a pair turned just now.
+    void MarkFound() { found = true; }
+    bool IsFound() const { return found; }
+    // The colour its face is drawn in: see-through once found.
+    unsigned FaceTint() const { return found ? kFoundTint : 0xFFFFFFFFu; }
+    static constexpr unsigned kFoundTint = 0x70FFFFFFu;
 
     int PairKey() const { return pairKey; }
     bool SamePair(const PairCard& other) const { return pairKey == other.pairKey; }
@@ -25,4 +32,5 @@ public:
 private:
     const int pairKey;
     bool faceUp = false;
+    bool found = false;
 };

@@ -59,6 +59,7 @@ PairCard* PairsGame::OpenCardAt(float x, float y) const {
 
 void PairsGame::KeepPair() {
     for (PairCard* card : {firstCard, secondCard}) {
+        card->MarkFound();
         openCards.erase(std::remove(openCards.begin(), openCards.end(), card), openCards.end());
     }
     firstCard = nullptr;

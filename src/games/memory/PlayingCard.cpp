@@ -34,10 +34,12 @@ void PlayingCard::Draw() const {
     const Vec2 scaling{size.x / kCellWidth, size.y / kCellHeight};
 
     const Vec2 shadowAt{position.x + kShadowOffset, position.y + kShadowOffset};
-    DrawSprite(backSheet, kBackCell, &scaling, nullptr, 0.0, &shadowAt, kShadow);
+    if (!IsFound()) {
+        DrawSprite(backSheet, kBackCell, &scaling, nullptr, 0.0, &shadowAt, kShadow);
+    }
     if (IsFaceUp()) {
         const SheetRegion cell{"face " + std::to_string(Face()), FaceCell(Face())};
-        DrawSprite(app->textures[FaceSheet(Face())].get(), cell, &scaling, nullptr, 0.0, &position, kWhite);
+        DrawSprite(app->textures[FaceSheet(Face())].get(), cell, &scaling, nullptr, 0.0, &position, FaceTint());
     } else {
         DrawSprite(backSheet, kBackCell, &scaling, nullptr, 0.0, &position, kWhite);
     }

@@ -33,6 +33,8 @@ TEST_F(PairsTurnTest, AClickBesideTheCardsTheFirstCardAgainAndAFoundCardDoNothin
     EXPECT_EQ(game.Mistakes(), 0);
     EXPECT_EQ(game.FoundCards(), 4);
     EXPECT_EQ(FaceUpCount(game), 4);
+    EXPECT_TRUE(game.Card(0).IsFound() && game.Card(partner).IsFound());
+    EXPECT_NE(game.Card(0).FaceTint(), 0xFFFFFFFFu) << "a found pair fades";
 }
 
 TEST_F(PairsTurnTest, AWrongPairShowsForTwoSecondsOfUpdatedTimeAndHoldsBackClicks) {
@@ -51,6 +53,9 @@ TEST_F(PairsTurnTest, AWrongPairShowsForTwoSecondsOfUpdatedTimeAndHoldsBackClick
     EXPECT_FALSE(game.Card(other).IsFaceUp()) << "a third card while a wrong pair shows";
     EXPECT_TRUE(game.Card(first).IsFaceUp());
     EXPECT_TRUE(game.Card(wrong).IsFaceUp());
+    // Shown in full, unlike a pair found.
+    EXPECT_FALSE(game.Card(first).IsFound() || game.Card(wrong).IsFound());
+    EXPECT_EQ(game.Card(wrong).FaceTint(), 0xFFFFFFFFu);
     Frames(game, 1, 0.25);
     EXPECT_EQ(FaceUpCount(game), 0);
     EXPECT_EQ(game.OpenCards(), 24);
