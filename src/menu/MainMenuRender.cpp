@@ -17,7 +17,11 @@
 
 namespace {
 
-constexpr uint32_t kRed = 0xFFFF0000u;
+// A hovered button's label: a deep red, clear without glaring.
+constexpr uint32_t kRed = 0xFFC62828u;
+// The name being typed for a best list.
+constexpr uint32_t kNameColour = 0xFF1F4E9Au;
+constexpr int kNameHintText = 382;
 constexpr uint32_t kHalfDark = 0x7F000000u;
 
 // The solid block that, stretched over the screen, makes a veil.
@@ -274,9 +278,15 @@ void MainMenu::DrawPageContent(int pageId, GUIElement* panel, int left, int top,
 }
 
 void MainMenu::DrawNameLine(const std::string& name, float x, float y, int width, int height) const {
-    textRenderer->DrawText(FormatText(54, name), static_cast<int>(x), static_cast<int>(y + height - 150.0f),
-                           static_cast<int>(x + width), static_cast<int>(y + height - 70.0f), kRed, kTextBlock,
-                           font30);
+    // The name with a caret where the next letter goes; while it is empty, a
+    // line under it says what to do.
+    const int top = static_cast<int>(y + height - 150.0f);
+    textRenderer->DrawText(FormatText(54, name) + "_", static_cast<int>(x), top, static_cast<int>(x + width),
+                           top + 60, kNameColour, kTextBlock, font30);
+    if (name.empty()) {
+        textRenderer->DrawText(GetTextOrEmpty(kNameHintText), static_cast<int>(x), top + 50,
+                               static_cast<int>(x + width), top + 80, kBlack, kTextBlock, font20);
+    }
 }
 
 void MainMenu::DrawButton(GUIElement* button, int left, int top, int right, int bottom, float x, float y,
