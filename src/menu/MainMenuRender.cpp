@@ -22,6 +22,7 @@ constexpr uint32_t kRed = 0xFFC62828u;
 // The name being typed for a best list.
 constexpr uint32_t kNameColour = 0xFF1F4E9Au;
 constexpr int kNameHintText = 382;
+constexpr uint32_t kDimText = 0xFF505050u;
 constexpr uint32_t kHalfDark = 0x7F000000u;
 
 // The solid block that, stretched over the screen, makes a veil.
@@ -216,9 +217,11 @@ void MainMenu::DrawPageContent(int pageId, GUIElement* panel, int left, int top,
     case PAGE_PICTURE: {
         textRenderer->DrawTextAt(GetTextOrEmpty(56), x + static_cast<float>(width / 2), y + 70.0f, kBlack,
                                  platform::dt::Center, font30);
+        textRenderer->DrawTextAt(std::string("Version ") + KNOBEL_VERSION, x + static_cast<float>(width / 2),
+                                 y + 226.0f, kDimText, platform::dt::Center, font20);
         const SheetRegion& image = app->language == 1 ? kPictureEnglish : kPictureGerman;
         const Vec2 scale{scaleX, scaleY};
-        const Vec2 at{x + 60.0f, y + 325.0f};
+        const Vec2 at{x + 45.0f, y + 258.0f};
         DrawSprite(Texture(app, TEX_MENU1), image, &scale, nullptr, 0.0, &at, kWhite);
         break;
     }

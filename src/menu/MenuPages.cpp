@@ -83,7 +83,7 @@ void MainMenu::BuildPages() {
          {{11, kWide, 50, 75}, {12, kWide, 50, 125}, {13, kWide, 50, 175}, {10, kShort, 50, 225}}},
     };
     static const Page kLaterPages[] = {
-        {PAGE_PICTURE, kTallPanel, 175, 200, {{46, kSquare, 10, 332}}},
+        {PAGE_PICTURE, kTallPanel, 175, 200, {{46, kSquare, 150, 338}}},
         {PAGE_STATISTICS, kLargePanel, 400, 300,
          {{48, kSquare, 50, 525}, {70, kWide, 250, 525}, {49, kReset, 600, 525}}},
         {PAGE_PROGRESS, kLargePanel, 400, 300,

@@ -250,7 +250,11 @@ void KG_Wörterbuch_Game::DrawAnswerLine() const {
     const float x = static_cast<float>(app->screenWidth) / 2;
     const float y = static_cast<float>(app->screenHeight) * 15 / 20;
     const bool wrongVerdict = ShowsVerdict() && !lastAnswerRight;
-    const std::string& shown = wrongVerdict ? solution : typed;
+    // Typed as the word is written: a German noun with its capital.
+    std::string shown = wrongVerdict ? solution : typed;
+    if (app->language == 0 && !shown.empty()) {
+        shown[0] = Upper(shown[0]);
+    }
     const float width = BoxWidth(shown);
     DrawCentredTextBox(x, y, width, kBoxHeight);
     textRenderer->DrawTextAt(shown, x, y, wrongVerdict ? verdict::kSolutionColour : kBlack, kCentred, bigFont.get());
