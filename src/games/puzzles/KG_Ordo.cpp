@@ -9,6 +9,7 @@
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
+#include "games/base/VerdictMark.h"
 #include "games/puzzles/BoardSquare.h"
 #include "platform/Renderer.h"
 #include "settings/LanguageTexts.h"
@@ -41,8 +42,10 @@ const SheetRegion kDoubtSign{"mark doubtful", {750, 0, 800, 50}};
 // Cell colours.
 constexpr uint32_t kPlain = 0xFFFFFFFFu;
 constexpr uint32_t kMarked = KG_Ordo::kMarkColour;
-constexpr uint32_t kFoundAtom = 0xFF00FF00u;
-constexpr uint32_t kMissedAtom = 0xFF7F7F7Fu;
+// The reveal marks each atom: a tick where it was found, a cross where it
+// was missed (colours would mix with the rays'); the line under the board
+// counts them.
+constexpr int kRevealText = 383;
 // The help panel: a picture on the right, the text in a column on the left.
 const SheetRegion kHelpPicture{"atoms help", {0, 0, 300, 340}};
 constexpr float kPictureFromRight = 350.0f;
@@ -286,11 +289,11 @@ void KG_Ordo::Render() {
         for (int j = 0; j < kBoardSize; ++j) {
             const bool atom = atoms[Index(i)][Index(j)];
             const bool marked = marks[Index(i)][Index(j)];
-            uint32_t colour = marked ? kMarked : kPlain;
-            if (Revealing() && atom) {
-                colour = marked ? kFoundAtom : kMissedAtom;
+            const bool reveal = Revealing() && atom;
+            DrawBoardSquare(CellX(i), CellY(j), marked && !reveal ? kMarked : kPlain);
+            if (reveal) {
+                verdict::DrawMark(marked, CellX(i) - verdict::kMarkSide / 2, CellY(j) - verdict::kMarkSide / 2);
             }
-            DrawBoardSquare(CellX(i), CellY(j), colour);
         }
     }
     for (const RayLamp& lamp : lamps) {
@@ -306,7 +309,17 @@ void KG_Ordo::Render() {
             DrawBoardSign(kDoubtSign, lamp.x, lamp.y);
         }
     }
-    if (!Revealing()) {
+    if (Revealing()) {
+        int found = 0;
+        for (int i = 0; i < kBoardSize; ++i) {
+            for (int j = 0; j < kBoardSize; ++j) {
+                found += atoms[Index(i)][Index(j)] && marks[Index(i)][Index(j)] ? 1 : 0;
+            }
+        }
+        const int top = app->screenHeight - kButtonAboveBottom;
+        textRenderer->DrawText(FormatText(kRevealText, found, atomCount), 0, top, app->screenWidth, top + kButtonHeight,
+                               kBlack, platform::dt::Center | platform::dt::VCenter, smallFont);
+    } else {
         const int left = app->screenWidth / 2 - kButtonHalfWidth;
         const int top = app->screenHeight - kButtonAboveBottom;
         const Vec2 at{static_cast<float>(left), static_cast<float>(top)};
