@@ -4,7 +4,9 @@
 #include "games/numbers/ArithmeticTerm.h"
 
 NumberTriangle::NumberTriangle(int rowSize, int screenWidth) {
-    float originX = static_cast<float>(screenWidth / 2 - (rowSize / 2) * static_cast<int>(kColumnStep));
+    // The top row centred on the screen, whether it has an odd or an even
+    // number of boxes.
+    float originX = static_cast<float>(screenWidth) / 2 - static_cast<float>(rowSize - 1) * kColumnStep / 2;
     float originY = static_cast<float>(screenWidth / 2 - (rowSize + 2) * static_cast<int>(kRowStep));
     std::size_t rowStart = 0;
     for (int row = 0; row < rowSize; ++row) {

@@ -18,6 +18,8 @@ TEST_F(DreieckTest, EveryTriangleHoldsWholeValuesOfAtLeastOneWithAThreeDigitResu
             SeedRandom(seed);
             const NumberTriangle triangle(rowSize, 1024);
             ASSERT_EQ(triangle.Nodes().size(), static_cast<std::size_t>(rowSize * (rowSize + 1) / 2));
+            // The triangle stands in the middle of the screen.
+            ASSERT_FLOAT_EQ(triangle.Root().x, 512.0f) << rowSize;
             for (const auto& node : triangle.Nodes()) {
                 const int top = node->InTopRow() ? 20 : 999;
                 ASSERT_TRUE(node->value >= 1 && node->value <= top) << node->value << ", seed " << seed;
