@@ -67,8 +67,13 @@ int GroupOf(int code) {
     return static_cast<int>(UnitOf(code));
 }
 
+// Day, month and year parted as the language writes them: 14.3.2072 in
+// German, 14/3/2072 in (British) English.
+char DateSeparator() { return GetAppState()->language == 1 ? '/' : '.'; }
+
 std::string DateText(const Datum& date) {
-    return std::to_string(date.day) + "." + std::to_string(date.month) + "." + std::to_string(date.year);
+    const char separator = DateSeparator();
+    return std::to_string(date.day) + separator + std::to_string(date.month) + separator + std::to_string(date.year);
 }
 
 // Small letters without blanks.
@@ -240,7 +245,7 @@ std::string KG_Datum_Game::BoxText() const {
     for (std::size_t i = 0; i < input.size(); ++i) {
         shown += input[i];
         if (i == 1 || i == 3) {
-            shown += '.';
+            shown += DateSeparator();
         }
     }
     return shown;
