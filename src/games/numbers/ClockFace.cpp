@@ -63,7 +63,7 @@ void ClockFace::DrawAnalog() const {
     const Vec2 corner{position.x - half, position.y - half};
     DrawSprite(misc1, kDial, &scaling, nullptr, 0.0, &corner, kWhite);
     // Language texts begin with the blank that parts them from their index.
-    const std::string& noon = GetTextOrEmpty(hours < 12 ? kBeforeNoonText : kAfterNoonText);
+    const std::string& noon = span ? std::string() : GetTextOrEmpty(hours < 12 ? kBeforeNoonText : kAfterNoonText);
     TextRenderer* text = GetTextRenderer();
     text->DrawTextAt(noon.substr(std::min(noon.find_first_not_of(' '), noon.size())), position.x,
                      position.y + kNoonMarkDrop * half, kBlack, platform::dt::Center,

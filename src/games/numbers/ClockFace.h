@@ -22,6 +22,8 @@ public:
     int Hours() const { return hours; }
     int Minutes() const { return minutes; }
     bool IsAnalog() const { return analog; }
+    // The clock shows a span of time, not a time of day: no before or after noon.
+    void ShowSpan() { span = true; }
     Vec2 Position() const { return position; }
 
     // Draws the clock with its time in the font.
@@ -39,4 +41,5 @@ private:
     int minutes = 0;
     Vec2 position;
     bool analog = false;
+    bool span = false;
 };

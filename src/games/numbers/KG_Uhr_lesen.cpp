@@ -20,6 +20,12 @@ constexpr int kClockCounts[] = {2, 2, 3};
 constexpr int kTasks[] = {5, 10, 15};
 // Each clock of a row chooses its own kind from level 1 on.
 constexpr int kMixedDisplays = 2;
+// What to do, and the label of a span.
+constexpr int kPromptText = 384;
+constexpr int kSpanText = 385;
+// Under the clock: a dial is taller than a display.
+constexpr float kDigitalLabelDrop = 75.0f;
+constexpr float kAnalogLabelDrop = 115.0f;
 // The plus, minus and equals signs between the clocks.
 constexpr double kSignSize = 40.0;
 constexpr double kClockSize = 200.0;
@@ -56,6 +62,7 @@ void KG_Uhr_lesen::NextTask() {
     for (int i = 0; i < clockCount; ++i) {
         clocks.emplace_back(position, displayMode, kClockSize);
         if (i > 0) {
+            clocks.back().ShowSpan();
             const bool minus = Random() % 2 == 1;
             signs.push_back({{position.x - step / 2, position.y}, minus});
         }
@@ -108,13 +115,20 @@ void KG_Uhr_lesen::Render() {
     const float w = static_cast<float>(app->screenWidth);
     const float h = static_cast<float>(app->screenHeight);
     if (GetState() == STATE_RUNNING) {
-        DrawTimePanel();
+        DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
     for (const Sign& sign : signs) {
         DrawSign(sign);
     }
-    for (const ClockFace& clock : clocks) {
-        clock.Draw(bigFont.get());
+    // The first clock tells a time of day, every later one a span to add or
+    // take away: each span says so under it.
+    for (size_t i = 0; i < clocks.size(); ++i) {
+        clocks[i].Draw(bigFont.get());
+        if (i > 0) {
+            const Vec2 at = clocks[i].Position();
+            const float drop = clocks[i].IsAnalog() ? kAnalogLabelDrop : kDigitalLabelDrop;
+            textRenderer->DrawTextAt(GetTextOrEmpty(kSpanText), at.x, at.y + drop, kBlack, kCentred, smallFont);
+        }
     }
     textRenderer->DrawTextAt("=", w / 2, h / 2 + 50, kBlack, kCentred, textRenderer->AddFont("Arial", kSignSize));
     const std::string correct = ClockFace::TimeText(answer / kMinutesPerHour, answer % kMinutesPerHour, " : ");
