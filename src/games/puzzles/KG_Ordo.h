@@ -28,8 +28,8 @@ public:
     // Seconds the atoms are shown after a check that found them all, or not.
     static constexpr double kSolvedSeconds = 2.0;
     static constexpr double kFailedSeconds = 4.0;
-    // The colour of a marked cell.
-    static constexpr uint32_t kMarkColour = 0xFF7F0000u;
+    // The colour of a marked cell: a dark slate no ray colour comes near.
+    static constexpr uint32_t kMarkColour = 0xFF34495Eu;
 
     explicit KG_Ordo(int level);
     ~KG_Ordo() override = default;
