@@ -114,7 +114,7 @@ void KG_Umrechnen_Game::Render() {
     if (IsRunning()) {
         DrawTimePanel(GetTextOrEmpty(kPromptText));
     }
-    DrawQuantity(sourceText, task.sourceUnit, w / 2 - kBoxGap, true, kBlack, true);
+    DrawQuantity(units::Grouped(sourceText, app->decimalMark), task.sourceUnit, w / 2 - kBoxGap, true, kBlack, true);
 
     const Vec2 plateCorner{w / 2 - kPlateHalf, h / 2 - kPlateHalf};
     DrawSprite(app->textures[TEX_MISC1].get(), kPlate, nullptr, nullptr, 0.0, &plateCorner, kWhite);
@@ -125,7 +125,7 @@ void KG_Umrechnen_Game::Render() {
         DrawQuantity(input, task.targetUnit, answerLeft, false, kBlack, true);
         return;
     }
-    const float right = DrawQuantity(targetText, task.targetUnit, answerLeft, false,
+    const float right = DrawQuantity(units::Grouped(targetText, app->decimalMark), task.targetUnit, answerLeft, false,
                                      lastAnswerRight ? kBlack : verdict::kSolutionColour, true);
     verdict::DrawMarkBeside(lastAnswerRight, answerLeft, h / 2 - kBoxHeight / 2, right, h / 2 + kBoxHeight / 2,
                             kTickGap);

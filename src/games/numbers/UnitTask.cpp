@@ -76,6 +76,33 @@ std::string DecimalText(double value, char decimalMark) {
     return text;
 }
 
+std::string Grouped(std::string_view number, char decimalMark) {
+    const size_t mark = number.find(decimalMark);
+    const std::string_view whole = number.substr(0, mark);
+    const std::string_view fraction = mark == std::string_view::npos ? std::string_view() : number.substr(mark + 1);
+    constexpr size_t kGroup = 3;
+    constexpr size_t kLongest = 4;  // digits a side shows without groups
+    std::string grouped;
+    for (size_t i = 0; i < whole.size(); ++i) {
+        const size_t left = whole.size() - i;
+        if (i > 0 && whole.size() > kLongest && left % kGroup == 0) {
+            grouped += ' ';
+        }
+        grouped += whole[i];
+    }
+    if (mark == std::string_view::npos) {
+        return grouped;
+    }
+    grouped += decimalMark;
+    for (size_t i = 0; i < fraction.size(); ++i) {
+        if (i > 0 && fraction.size() > kLongest && i % kGroup == 0) {
+            grouped += ' ';
+        }
+        grouped += fraction[i];
+    }
+    return grouped;
+}
+
 }  // namespace units
 
 UnitTask UnitTask::Draw(double ratioLimit, int lowestExponent, int highestExponent) {

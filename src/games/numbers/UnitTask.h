@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The units the conversion game asks about, in six families (length, mass,
 // area, volume, energy, time). Each unit has a factor relative to the first
@@ -23,6 +24,10 @@ double Convert(int family, double value, int from, int to);
 // significant digits need, then without trailing zeros and without a bare
 // decimal point ("0.3", "50", "0.00000000005"), with the decimal mark given.
 std::string DecimalText(double value, char decimalMark = '.');
+// A number as DecimalText writes it, its digits in groups of three from the
+// decimal mark both ways once a side holds five digits or more
+// ("324 000", "0,000 000 048 6"), so that zeros can be counted at a glance.
+std::string Grouped(std::string_view number, char decimalMark);
 
 }  // namespace units
 

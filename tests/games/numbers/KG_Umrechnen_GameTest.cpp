@@ -91,6 +91,11 @@ TEST_F(UmrechnenTest, ValuesAreShownAsPlainDecimalsWithThreeSignificantDigitsAtL
     for (const auto& c : cases) EXPECT_EQ(units::DecimalText(c.value), c.text);
     EXPECT_EQ(units::DecimalText(0.3, ','), "0,3");
     EXPECT_EQ(units::DecimalText(3240000000.0, ','), "3240000000");
+    // Shown with their digits in threes once a side is long.
+    EXPECT_EQ(units::Grouped("3240000000", ','), "3 240 000 000");
+    EXPECT_EQ(units::Grouped("0,0000000486", ','), "0,000 000 048 6");
+    EXPECT_EQ(units::Grouped("1500.25", '.'), "1500.25");
+    EXPECT_EQ(units::Grouped("12500.5", '.'), "12 500.5");
 }
 
 TEST_F(UmrechnenTest, TwentyCharactersWithCommaOrStopAsThePoint) {
