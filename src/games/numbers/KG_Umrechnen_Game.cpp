@@ -36,7 +36,8 @@ constexpr int kLowestExponents[] = {-1, -2, -3};
 constexpr double kSecondsPerPointFinished = 180.0;
 constexpr double kSecondsPerPointEnded = 120.0;
 constexpr double kBigFontSize = 30.0;
-constexpr double kHelpFontSize = 18.0;
+// The help in the face of every help page, a little smaller for its table of units.
+constexpr double kHelpFontSize = 19.0;
 
 
 // The plate under "=" between the two quantities.
@@ -70,7 +71,7 @@ KG_Umrechnen_Game::KG_Umrechnen_Game(int level)
       ratioLimit(kRatioLimits[this->level]),
       highestExponent(kHighestExponents[this->level]),
       lowestExponent(kLowestExponents[this->level]),
-      helpFont(std::make_unique<Font>("Arial", kHelpFontSize)) {
+      helpFont(std::make_unique<Font>("Comic Sans MS", kHelpFontSize)) {
     NextTask();
 }
 

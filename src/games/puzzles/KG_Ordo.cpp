@@ -81,7 +81,7 @@ constexpr uint32_t kRayColours[] = {
 
 KG_Ordo::KG_Ordo(int level)
     : Knobel_Game(level, kSaveFile),
-      font(std::make_unique<Font>("Comic Sans MS", 17)),
+      font(std::make_unique<Font>("Comic Sans MS", 20)),
       help(this->level == 0),
       atomCount(kAtomsByLevel[this->level]) {
     int placed = 0;
@@ -355,10 +355,8 @@ void KG_Ordo::DrawHelpText(GUIElement* /*element*/, int left, int top, int right
     const Vec2 scaling{scaleX, scaleY};
     const Vec2 at{x + width - kPictureFromRight, y + kPictureTop};
     DrawSprite(app->textures[TEX_MISC2].get(), kHelpPicture, &scaling, nullptr, 0.0, &at, kPlain);
-    // The text is left-aligned, so the blank a language text starts with would show.
-    const std::string& text = GetHelpText();
-    const size_t start = std::min(text.find_first_not_of(' '), text.size());
-    textRenderer->DrawText(text.c_str() + start, static_cast<int>(x + kHelpMargin), static_cast<int>(y + kHelpMargin),
+    textRenderer->DrawText(SpacedParagraphs(GetHelpText()), static_cast<int>(x + kHelpMargin),
+                           static_cast<int>(y + kHelpMargin),
                            static_cast<int>(x + width - kHelpTextFromRight),
                            static_cast<int>(y + height - kHelpTextFromBottom), kBlack,
                            platform::dt::VCenter | platform::dt::WordBreak, font.get());
