@@ -110,8 +110,7 @@ void AddMisc4(MapBuilder& m) {
         const char* kind = piece.cents <= 200 ? "coin " : "note ";
         m.Add(kind + std::to_string(piece.cents), piece.rect, Coverage::Shape);
     }
-    m.Add("frame h", {505, 0, 600, 5}, Coverage::Opaque);
-    m.Add("frame v", {500, 5, 505, 100}, Coverage::Opaque);
+    m.Add("cash tray", {0, 0, 500, 190}, Coverage::Body);
 }
 
 void AddMenus(MapBuilder& m) {
