@@ -43,20 +43,20 @@ void AddMisc1(MapBuilder& m) {
     m.Add("mark reflected", {650, 0, 700, 50}, Coverage::Free);  // a hollow arrow
     m.Add("mark absorbed", {700, 0, 750, 50}, Coverage::Shape);
     m.Add("mark doubtful", {750, 0, 800, 50}, Coverage::Free);  // a badge in the corner
-    m.Add("stand", {800, 0, 884, 100}, Coverage::Shape);
+    m.Add("stand", {800, 50, 910, 200}, Coverage::Shape);
     for (int t = 0; t < 4; ++t) {
         m.AddTinted("shape " + std::to_string(t), {200 * t, 150, 200 * t + 100, 250}, Coverage::Shape);
     }
     m.Add("tile", {50, 350, 100, 400}, Coverage::Shape);
     m.Add("card left", {150, 330, 270, 500}, Coverage::Shape);
     m.Add("card right", {270, 330, 390, 500}, Coverage::Shape);
-    m.Add("weight", {416, 353, 482, 481}, Coverage::Shape);
-    m.Add("beam", {500, 320, 700, 360}, Coverage::Shape);
+    m.Add("weight", {400, 300, 532, 400}, Coverage::Shape);
+    m.Add("beam", {0, 60, 350, 100}, Coverage::Shape);
     m.Add("tick", {0, 450, 50, 500}, Coverage::Shape);
     m.Add("cross", {900, 0, 950, 50}, Coverage::Shape);
     m.Add("operator box", {50, 450, 100, 500}, Coverage::Shape);
     m.Add("text box", {100, 450, 150, 500}, Coverage::Body);
-    m.Add("pan", {502, 445, 598, 498}, Coverage::Shape);
+    m.Add("pan", {360, 60, 610, 116}, Coverage::Shape);
     m.Add("digital clock", {600, 400, 800, 500}, Coverage::Shape);
     m.Add("clock dial", {600, 500, 800, 700}, Coverage::Shape);
     m.Add("hour hand", {800, 300, 1000, 500}, Coverage::Shape);
@@ -110,8 +110,7 @@ void AddMisc4(MapBuilder& m) {
         const char* kind = piece.cents <= 200 ? "coin " : "note ";
         m.Add(kind + std::to_string(piece.cents), piece.rect, Coverage::Shape);
     }
-    m.Add("frame h", {505, 0, 600, 5}, Coverage::Opaque);
-    m.Add("frame v", {500, 5, 505, 100}, Coverage::Opaque);
+    m.Add("cash tray", {0, 0, 500, 190}, Coverage::Body);
 }
 
 void AddMenus(MapBuilder& m) {

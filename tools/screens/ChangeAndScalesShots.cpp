@@ -30,12 +30,17 @@ TEST_P(ChangeAndScalesShots, GivingChange) {
         auto& game = dynamic_cast<KG_Wechselgeld_Game&>(Launch(kWechselgeldIndex, level));
         // Part of the change laid, one more piece on its way.
         const auto pieces = KG_Wechselgeld_Game::FewestPieces(game.Paid() - game.Price(), game.DenominationsUsed());
-        const MoneyTray& tray = game.ChangeTray();
+        // Laid side by side on the felt, as a player lays them out to count,
+        // as many as fit in a line.
+        const ScreenBox felt = game.ChangeTray().PieceArea();
+        float left = felt.left + 6;
         for (size_t i = 0; i + 1 < pieces.size(); ++i) {
             for (const MoneyStack& stack : game.Stacks()) {
-                if (stack.Cents() == pieces[i]) {
-                    const int x = static_cast<int>(tray.Left() + 60 + 70 * i);
-                    const int y = static_cast<int>((tray.Top() + tray.Bottom()) / 2 + (i % 2) * 30 - 15);
+                if (stack.Cents() == pieces[i] && left + stack.Bounds().Width() <= felt.right) {
+                    const float width = stack.Bounds().Width();
+                    const int x = static_cast<int>(left + width / 2);
+                    const int y = static_cast<int>(felt.CentreY() + (i % 2) * 20 - 10);
+                    left += width + 8;
                     game.OnLeftButtonDown(static_cast<int>(stack.X()), static_cast<int>(stack.Y()));
                     game.OnMouseMove(x, y);
                     game.OnLeftButtonUp(x, y);

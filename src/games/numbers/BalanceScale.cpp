@@ -12,25 +12,56 @@
 namespace {
 
 constexpr double kRadiansPerDegree = 0.01745329238474369;
-// The pans hang this far left and right of the beam's pivot.
-constexpr float kArmLength = 100.0f;
+// The beam turns about a pivot this far below the middle of the screen, and
+// the pans stand on its ends this far left and right of the pivot.
+constexpr float kPivotBelowCentre = 56.0f;
+constexpr float kArmLength = 165.0f;
 // The beam eases towards its tilt without ever arriving exactly; this close
-// (a tenth of a pixel at the pans) it is at rest.
+// (under a sixth of a pixel at the pans) it is at rest.
 constexpr double kRestingTilt = 0.05;
-// Weights stand on a pan three to a layer, 40 apart, layers 50 apart.
-constexpr float kWeightStep = 40.0f;
-constexpr float kLayerWidth = 100.0f;
-constexpr float kLayerHeight = 50.0f;
-constexpr float kFirstWeightX = -40.0f;
-constexpr float kFirstWeightY = -32.5f;
+// Weights stand on a pan's plate, this far above the beam end, in layers
+// centred over the pan, each on the top faces of the layer below; a layer is
+// no wider than keeps it clear of the other pan's at the fullest tilt.
+constexpr float kPlateAboveAnchor = 29.5f;
+constexpr float kWeightGap = 6.0f;
+constexpr float kLayerWidth = 266.0f;
+// The table's weights stand in rows centred on the screen, the first this far
+// above its bottom, the others above it; no row is wider than the screen
+// less its margins.
+constexpr float kTableAboveBottom = 26.0f;
+constexpr float kTableMargin = 40.0f;
+constexpr float kTableGap = 12.0f;
+constexpr float kTableRowGap = 8.0f;
 
-const SheetRegion kStandRegion{"stand", {800, 0, 884, 100}};
-const SheetRegion kBeamRegion{"beam", {500, 320, 700, 360}};
-const SheetRegion kPanRegion{"pan", {502, 445, 598, 498}};
-constexpr float kStandHalfWidth = 42.0f;
-constexpr float kStandBelowPivot = 22.5f;
-const Vec2 kBeamPivot{100.0f, 22.5f};
-const Vec2 kPanHook{48.0f, 30.5f};
+const SheetRegion kStandRegion{"stand", {800, 50, 910, 200}};
+const SheetRegion kBeamRegion{"beam", {0, 60, 350, 100}};
+const SheetRegion kPanRegion{"pan", {360, 60, 610, 116}};
+// The stand's top centre, the beam's pivot and the pan's bearing in their pictures.
+constexpr float kStandHalfWidth = 55.0f;
+const Vec2 kBeamPivot{175.0f, 14.0f};
+const Vec2 kPanHook{125.0f, 30.5f};
+
+float WidthOf(const BalanceWeight& weight) { return BalanceWeight::PictureAt(weight.Grams(), 0.0f, 0.0f).Width(); }
+
+float HeightOf(const BalanceWeight& weight) {
+    return BalanceWeight::PictureAt(weight.Grams(), 0.0f, 0.0f).Height();
+}
+
+// How many weights from `first` on stand side by side in a row no wider than
+// `most` (at least one), and that row's width.
+size_t RowOf(const BalanceScale::Weights& weights, size_t first, float most, float gap, float& width) {
+    size_t end = first;
+    width = 0.0f;
+    while (end < weights.size()) {
+        const float wider = width + (end > first ? gap : 0.0f) + WidthOf(*weights[end]);
+        if (end > first && wider > most) {
+            break;
+        }
+        width = wider;
+        ++end;
+    }
+    return end;
+}
 
 bool Chance(double p) { return Random() / static_cast<double>(kRandMax) <= p; }
 
@@ -99,43 +130,61 @@ void BalanceScale::Update(double seconds) {
     }
 }
 
-void BalanceScale::LayOut() {
+BalanceScale::Point BalanceScale::Pivot() {
     const AppState* app = GetAppState();
-    const float centreX = app->screenWidth / 2.0f;
-    const float centreY = app->screenHeight / 2.0f;
+    return Point{app->screenWidth / 2.0f, app->screenHeight / 2.0f + kPivotBelowCentre};
+}
+
+void BalanceScale::LayOut() {
+    const Point pivot = Pivot();
     const double angle = tilt * kRadiansPerDegree;
     const float dx = static_cast<float>(kArmLength * std::cos(angle));
     const float dy = static_cast<float>(kArmLength * std::sin(angle));
-    leftAnchor = {centreX - dx, centreY - dy};
-    rightAnchor = {centreX + dx, centreY + dy};
+    leftAnchor = {pivot.x - dx, pivot.y - dy};
+    rightAnchor = {pivot.x + dx, pivot.y + dy};
     LayOutPan(rightPan, rightAnchor);
     LayOutPan(leftPan, leftAnchor);
 
-    const float count = static_cast<float>(table.size());
-    const float tableY = app->screenHeight * 3 / 4.0f;
-    for (size_t i = 0; i < table.size(); ++i) {
-        table[i]->SetTarget(centreX - count * kWeightStep / 2 + i * kWeightStep, tableY);
+    const AppState* app = GetAppState();
+    const float centreX = app->screenWidth / 2.0f;
+    float foot = app->screenHeight - kTableAboveBottom;
+    for (size_t first = 0; first < table.size();) {
+        float width = 0.0f;
+        const size_t end = RowOf(table, first, app->screenWidth - 2.0f * kTableMargin, kTableGap, width);
+        float left = centreX - width / 2.0f;
+        float height = 0.0f;
+        for (size_t i = first; i < end; ++i) {
+            table[i]->SetTarget(left + WidthOf(*table[i]) / 2.0f, foot);
+            left += WidthOf(*table[i]) + kTableGap;
+            height = std::max(height, HeightOf(*table[i]));
+        }
+        foot -= height + kTableRowGap;
+        first = end;
     }
 }
 
 void BalanceScale::LayOutPan(Weights& pan, Point anchor) {
-    float offsetX = 0.0f;
-    float offsetY = 0.0f;
-    for (const auto& weight : pan) {
-        weight->SetTarget(anchor.x + kFirstWeightX + offsetX, anchor.y + kFirstWeightY + offsetY);
-        offsetX += kWeightStep;
-        if (offsetX > kLayerWidth) {
-            offsetX = 0.0f;
-            offsetY -= kLayerHeight;
+    float foot = anchor.y - kPlateAboveAnchor;
+    for (size_t first = 0; first < pan.size();) {
+        float width = 0.0f;
+        const size_t end = RowOf(pan, first, kLayerWidth, kWeightGap, width);
+        float left = anchor.x - width / 2.0f;
+        float step = 0.0f;
+        for (size_t i = first; i < end; ++i) {
+            pan[i]->SetTarget(left + WidthOf(*pan[i]) / 2.0f, foot);
+            left += WidthOf(*pan[i]) + kWeightGap;
+            step = std::max(step, BalanceWeight::StackHeight(pan[i]->Grams()));
         }
+        foot -= step;
+        first = end;
     }
 }
 
 bool BalanceScale::PickUp(Weights& weights, int x, int y) {
-    for (auto it = weights.begin(); it != weights.end(); ++it) {
-        if ((*it)->Movable() && (*it)->HitTest(x, y)) {
-            held = std::move(*it);
-            weights.erase(it);
+    for (size_t i = weights.size(); i-- > 0;) {
+        if (weights[i]->Movable() && weights[i]->HitTest(x, y)) {
+            held = std::move(weights[i]);
+            weights.erase(weights.begin() + static_cast<std::ptrdiff_t>(i));
             return true;
         }
     }
@@ -149,8 +198,9 @@ void BalanceScale::OnLeftButtonDown(int x, int y) {
     lastMouseX = x;
     lastMouseY = y;
     buttonDown = true;
-    if (!PickUp(leftPan, x, y) && !PickUp(rightPan, x, y)) {
-        PickUp(table, x, y);
+    // The table's weights are drawn over the pans', the left pan's over the right's.
+    if (!PickUp(table, x, y) && !PickUp(leftPan, x, y)) {
+        PickUp(rightPan, x, y);
     }
 }
 
@@ -185,13 +235,11 @@ void BalanceScale::PutDownHeld() {
 bool BalanceScale::IsBalanced() const { return held == nullptr && table.empty() && LeftSum() == RightSum(); }
 
 void BalanceScale::Draw() const {
-    const AppState* app = GetAppState();
-    const platform::Texture* texture = app->textures[TEX_MISC1].get();
-    const float centreX = app->screenWidth / 2.0f;
-    const float centreY = app->screenHeight / 2.0f;
-    const Vec2 stand{centreX - kStandHalfWidth, centreY + kStandBelowPivot};
+    const platform::Texture* texture = GetAppState()->textures[TEX_MISC1].get();
+    const Point pivot = Pivot();
+    const Vec2 stand{pivot.x - kStandHalfWidth, pivot.y};
     DrawSprite(texture, kStandRegion, nullptr, nullptr, 0.0, &stand, kWhite);
-    const Vec2 beam{centreX - kArmLength, centreY};
+    const Vec2 beam{pivot.x - kBeamPivot.x, pivot.y - kBeamPivot.y};
     DrawSprite(texture, kBeamRegion, nullptr, &kBeamPivot, tilt * kRadiansPerDegree, &beam, kWhite);
     for (const Point anchor : {leftAnchor, rightAnchor}) {
         const Vec2 pan{anchor.x - kPanHook.x, anchor.y - kPanHook.y};

@@ -33,8 +33,8 @@ public:
     // One frame: the weights glide, the beam turns towards the tilt of the
     // load, the weights are laid out on the pans and the table.
     void Update(double seconds);
-    // Picks up the first movable weight under the point (left pan, right pan,
-    // then the table); a weight still held is put down first.
+    // Picks up the topmost movable weight drawn under the point; a weight
+    // still held is put down first.
     void OnLeftButtonDown(int x, int y);
     // A held weight moves with the pointer while the button is down.
     void OnMouseMove(int x, int y);
@@ -57,14 +57,17 @@ public:
     const Weights& RightPan() const { return rightPan; }
     const Weights& Table() const { return table; }
     const BalanceWeight* Held() const { return held.get(); }
+    // The point the beam turns about, on the stand's top.
+    static Point Pivot();
 
 private:
     static int Sum(const Weights& weights);
     // A new weight at a random point of the top edge: fixed on the pan with the
     // chance fixedChance, else movable on the table.
     void AddWeight(int grams, Weights& pan, double fixedChance);
-    // Takes the first movable weight under the point out of the list.
+    // Takes the last movable weight under the point (the one drawn on top) out of the list.
     bool PickUp(Weights& weights, int x, int y);
+    // Pans on the beam's ends, weights in layers on the pans and in rows on the table.
     void LayOut();
     void LayOutPan(Weights& pan, Point anchor);
 

@@ -8,6 +8,7 @@
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
+#include "games/numbers/MoneyLayout.h"
 #include "settings/LanguageTexts.h"
 #include "settings/TextFormat.h"
 
@@ -24,13 +25,16 @@ constexpr int kPaymentPiecesByLevel[] = {1, 3, 6};
 constexpr int kDenominationsByLevel[] = {8, 12, 15};
 constexpr int kTasksByLevel[] = {7, 6, 5};
 
-// The trays as shares of the screen: left, top, right, bottom.
-constexpr float kPriceTray[] = {0.15f, 0.15f, 0.4f, 0.45f};
-constexpr float kPaymentTray[] = {0.6f, 0.15f, 0.85f, 0.45f};
-constexpr float kChangeTray[] = {0.25f, 0.55f, 0.75f, 0.8f};
+// The price and the payment lie on the table in the upper half, left and
+// right, below the time panel and this far from the screen's sides and its
+// middle; the cash tray for the change stands under the check button. The
+// supply of stacks fills the bottom of the screen under the cash tray.
+constexpr float kTableTraysTop = 52.0f;
+constexpr float kTableTraysMargin = 16.0f;
+constexpr float kAboveButton = 13.0f;
+constexpr float kBelowButton = 9.0f;
+constexpr float kSupplyAboveBottom = 5.0f;
 enum TrayLabel { kPriceLabel = 0, kPaymentLabel = 1, kChangeLabel = 2 };
-// The row of stacks stands this far above the bottom of the screen.
-constexpr float kStackRowAboveBottom = 75.0f;
 
 // The check button: 200 x 50 in the middle of the screen.
 constexpr int kButtonHalfWidth = 100;
@@ -45,12 +49,21 @@ constexpr double kOptimalWeight = 2.0;
 constexpr double kSecondsPerPointFinished = 120.0;
 constexpr double kSecondsPerPointEnded = 80.0;
 
-std::unique_ptr<MoneyTray> MakeTray(const float (&share)[4], int label, bool framed, bool nameAbove) {
-    const AppState* app = GetAppState();
-    const float w = static_cast<float>(app->screenWidth);
-    const float h = static_cast<float>(app->screenHeight);
-    return std::make_unique<MoneyTray>(share[0] * w, share[1] * h, share[2] * w, share[3] * h, label, framed,
-                                       nameAbove);
+// The trays' boxes on a screen of that size.
+ScreenBox PriceTrayBox(float width, float height) {
+    return ScreenBox{kTableTraysMargin, kTableTraysTop, width / 2.0f - kTableTraysMargin,
+                     height / 2.0f - kButtonHalfHeight - kAboveButton};
+}
+
+ScreenBox PaymentTrayBox(float width, float height) {
+    const ScreenBox price = PriceTrayBox(width, height);
+    return ScreenBox{width - price.right, price.top, width - price.left, price.bottom};
+}
+
+ScreenBox ChangeTrayBox(float width, float height) {
+    const float top = height / 2.0f + kButtonHalfHeight + kBelowButton;
+    return ScreenBox{(width - MoneyTray::kCashTrayWidth) / 2.0f, top, (width + MoneyTray::kCashTrayWidth) / 2.0f,
+                     top + MoneyTray::kCashTrayHeight};
 }
 
 }  // namespace
@@ -83,28 +96,21 @@ std::vector<int> KG_Wechselgeld_Game::FewestPieces(int cents, int used) {
 
 int KG_Wechselgeld_Game::RandomDenomination() const { return kDenominations[Random() % denominationsUsed]; }
 
-void KG_Wechselgeld_Game::AddAtRandom(MoneyTray& tray, int cents) {
-    float x = 0.0f;
-    float y = 0.0f;
-    tray.RandomPoint(x, y);
-    tray.Add(std::make_unique<MoneyPiece>(cents, x, y, false), x, y);
-}
-
 void KG_Wechselgeld_Game::BuildTask() {
     draggedFromStack.reset();
     draggedFromPrice.reset();
     draggedFromPayment.reset();
-    // The price and the payment lie in heaps that would hide a name in their
-    // middle; theirs stand above them.
-    priceTray = MakeTray(kPriceTray, kPriceLabel, false, true);
-    paymentTray = MakeTray(kPaymentTray, kPaymentLabel, false, true);
-    changeTray = MakeTray(kChangeTray, kChangeLabel, true, false);
+    const float w = static_cast<float>(app->screenWidth);
+    const float h = static_cast<float>(app->screenHeight);
+    priceTray = std::make_unique<MoneyTray>(PriceTrayBox(w, h), kPriceLabel, MoneyTray::Look::OnTable);
+    paymentTray = std::make_unique<MoneyTray>(PaymentTrayBox(w, h), kPaymentLabel, MoneyTray::Look::OnTable);
+    changeTray = std::make_unique<MoneyTray>(ChangeTrayBox(w, h), kChangeLabel, MoneyTray::Look::CashTray);
     stacks.clear();
 
     price = 0;
     for (int i = 0; i < pricePieces; ++i) {
         const int cents = RandomDenomination();
-        AddAtRandom(*priceTray, cents);
+        AddToTray(*priceTray, cents);
         price += cents;
     }
 
@@ -123,23 +129,33 @@ void KG_Wechselgeld_Game::BuildTask() {
                         break;
                     }
                 }
-                AddAtRandom(*paymentTray, cents);
+                AddToTray(*paymentTray, cents);
                 paid += cents;
                 rest -= cents;
             }
         } else {
             const int cents = RandomDenomination();
-            AddAtRandom(*paymentTray, cents);
+            AddToTray(*paymentTray, cents);
             paid += cents;
         }
     }
 
-    const float w = static_cast<float>(app->screenWidth);
-    const float y = static_cast<float>(app->screenHeight) - kStackRowAboveBottom;
-    stacks.reserve(denominationsUsed);
-    for (int k = 0; k < denominationsUsed; ++k) {
-        stacks.emplace_back(kDenominations[k], (k + 0.5f) * w / denominationsUsed, y);
+    // Laid out in rows, so that every value the player adds up shows.
+    priceTray->Arrange();
+    paymentTray->Arrange();
+
+    const std::vector<int> supply(kDenominations, kDenominations + denominationsUsed);
+    const std::vector<MoneySpot> spots = LayOutSupply(supply, w, h - kSupplyAboveBottom);
+    stacks.reserve(supply.size());
+    for (size_t k = 0; k < supply.size(); ++k) {
+        stacks.emplace_back(supply[k], spots[k].x, spots[k].y, spots[k].scale);
     }
+}
+
+void KG_Wechselgeld_Game::AddToTray(MoneyTray& tray, int cents) {
+    const ScreenBox area = tray.PieceArea();
+    tray.Add(std::make_unique<MoneyPiece>(cents, area.CentreX(), area.CentreY(), false), area.CentreX(),
+             area.CentreY());
 }
 
 MoneyStack* KG_Wechselgeld_Game::StackOf(int cents) {
@@ -159,12 +175,11 @@ void KG_Wechselgeld_Game::HandBack(std::unique_ptr<MoneyPiece> piece) {
 }
 
 void KG_Wechselgeld_Game::PutBack(MoneyTray& tray, std::unique_ptr<MoneyPiece> piece, int x, int y) {
-    float targetX = static_cast<float>(x);
-    float targetY = static_cast<float>(y);
-    if (!tray.HitTest(targetX, targetY)) {
-        tray.RandomPoint(targetX, targetY);
+    if (tray.HitTest(static_cast<float>(x), static_cast<float>(y))) {
+        tray.Add(std::move(piece), static_cast<float>(x), static_cast<float>(y));
+    } else {
+        tray.Add(std::move(piece), takenFromX, takenFromY);
     }
-    tray.Add(std::move(piece), targetX, targetY);
 }
 
 bool KG_Wechselgeld_Game::Dragging() const {
@@ -187,11 +202,14 @@ void KG_Wechselgeld_Game::ReturnDragged() {
     }
 }
 
+ScreenBox KG_Wechselgeld_Game::ButtonBox() const {
+    const float x = static_cast<float>(app->screenWidth / 2);
+    const float y = static_cast<float>(app->screenHeight / 2);
+    return ScreenBox{x - kButtonHalfWidth, y - kButtonHalfHeight, x + kButtonHalfWidth, y + kButtonHalfHeight};
+}
+
 bool KG_Wechselgeld_Game::ButtonHit(int x, int y) const {
-    const int w = app->screenWidth;
-    const int h = app->screenHeight;
-    return w / 2 - kButtonHalfWidth <= x && x <= w / 2 + kButtonHalfWidth && h / 2 - kButtonHalfHeight <= y &&
-           y <= h / 2 + kButtonHalfHeight;
+    return ButtonBox().Contains(static_cast<float>(x), static_cast<float>(y));
 }
 
 void KG_Wechselgeld_Game::OnMouseMove(int x, int y) {
@@ -226,10 +244,15 @@ void KG_Wechselgeld_Game::OnLeftButtonDown(int x, int y) {
     if ((draggedFromStack = changeTray->TakeTopmost(x, y)) != nullptr) {
         return;
     }
-    if ((draggedFromPrice = priceTray->TakeTopmost(x, y)) != nullptr) {
-        return;
+    if ((draggedFromPrice = priceTray->TakeTopmost(x, y)) == nullptr) {
+        draggedFromPayment = paymentTray->TakeTopmost(x, y);
     }
-    draggedFromPayment = paymentTray->TakeTopmost(x, y);
+    for (const auto* taken : {&draggedFromPrice, &draggedFromPayment}) {
+        if (*taken != nullptr) {
+            takenFromX = (*taken)->TargetX();
+            takenFromY = (*taken)->TargetY();
+        }
+    }
 }
 
 void KG_Wechselgeld_Game::OnLeftButtonUp(int x, int y) {
@@ -318,14 +341,14 @@ void KG_Wechselgeld_Game::Render() {
     for (const MoneyStack& stack : stacks) {
         stack.Draw();
     }
-    // The button lies over the pieces in the tray, as it takes every press.
+    // The button takes every press on it; no tray reaches under it.
     if (IsRunning()) {
-        const int left = app->screenWidth / 2 - kButtonHalfWidth;
-        const int top = app->screenHeight / 2 - kButtonHalfHeight;
-        const Vec2 corner{static_cast<float>(left), static_cast<float>(top)};
+        const ScreenBox button = ButtonBox();
+        const Vec2 corner{button.left, button.top};
         DrawSprite(app->textures[TEX_MENU2].get(), kButtonRegion, nullptr, nullptr, 0.0, &corner, kWhite);
-        textRenderer->DrawText(GetTextOrEmpty(kButtonText), left, top, left + 2 * kButtonHalfWidth,
-                               top + 2 * kButtonHalfHeight, kBlack, platform::dt::Center | platform::dt::VCenter,
+        textRenderer->DrawText(GetTextOrEmpty(kButtonText), static_cast<int>(button.left),
+                               static_cast<int>(button.top), static_cast<int>(button.right),
+                               static_cast<int>(button.bottom), kBlack, platform::dt::Center | platform::dt::VCenter,
                                smallFont);
     }
     for (const auto* dragged : {&draggedFromStack, &draggedFromPayment, &draggedFromPrice}) {

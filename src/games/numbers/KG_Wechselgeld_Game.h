@@ -8,12 +8,12 @@
 #include "games/numbers/MoneyStack.h"
 #include "games/numbers/MoneyTray.h"
 
-// Giving change. The price lies as a heap of coins and notes in the tray on
-// the left, the customer's payment (always more) in the tray on the right.
+// Giving change. The price lies in rows of coins and notes on the left, the
+// customer's payment (always more) on the right, each piece's value in sight.
 // The player drags pieces from the unlimited stacks at the bottom into the
-// framed change tray until it holds the change, and clicks the button in the
-// middle. A task is right when the change is exact, and optimal when it is
-// also made of the fewest pieces (the greedy way).
+// cash tray until it holds the change, and clicks the button in the middle.
+// A task is right when the change is exact, and optimal when it is also made
+// of the fewest pieces (the greedy way).
 class KG_Wechselgeld_Game : public Knobel_Game {
 public:
     static constexpr const char* kSaveFile = "geld.sav";
@@ -54,6 +54,8 @@ public:
     const MoneyTray& PaymentTray() const { return *paymentTray; }
     const MoneyTray& ChangeTray() const { return *changeTray; }
     const std::vector<MoneyStack>& Stacks() const { return stacks; }
+    // The check button in the middle of the screen: where it is drawn and pressed.
+    ScreenBox ButtonBox() const;
     // The piece dragged from a stack or the change tray, from the price tray,
     // from the payment tray; null when none.
     const MoneyPiece* DraggedFromStack() const { return draggedFromStack.get(); }
@@ -63,14 +65,14 @@ public:
 private:
     void BuildTask();
     int RandomDenomination() const;
-    // Adds a piece of the value at a random point of the tray.
-    void AddAtRandom(MoneyTray& tray, int cents);
+    // Adds a piece of the value to the tray (Arrange lays them out).
+    void AddToTray(MoneyTray& tray, int cents);
     // The stack of the value, or null.
     MoneyStack* StackOf(int cents);
     // A player's piece goes back to its stack (it flies there).
     void HandBack(std::unique_ptr<MoneyPiece> piece);
     // A price or payment piece goes back into its tray: at (x, y) when that
-    // lies in the tray, else at a random point of it.
+    // lies in the tray, else where it was taken from.
     void PutBack(MoneyTray& tray, std::unique_ptr<MoneyPiece> piece, int x, int y);
     bool Dragging() const;
     // Puts every dragged piece back where it came from.
@@ -85,6 +87,9 @@ private:
     std::unique_ptr<MoneyTray> priceTray;
     std::unique_ptr<MoneyTray> paymentTray;
     std::vector<MoneyStack> stacks;
+    // Where the price or payment piece being dragged lay.
+    float takenFromX = 0.0f;
+    float takenFromY = 0.0f;
     int pricePieces;
     int paymentPieces;
     int denominationsUsed;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Sprite.h"
-#include "platform/Renderer.h"
+#include "games/numbers/ScreenBox.h"
 
 // The coins and notes of the change game, in cents, from the smallest.
 inline constexpr int kDenominationCount = 15;
@@ -12,11 +12,19 @@ inline constexpr int kLargestCoin = 200;
 inline constexpr double kCoinScale = 0.75;
 inline constexpr double kNoteScale = 0.5;
 
+inline bool IsCoin(int cents) { return cents <= kLargestCoin; }
 // The drawing scale of a coin or note of the value.
 double MoneyScale(int cents);
 // Its picture in misc4, named "coin 50" or "note 500"; an empty region without
 // a name for a value that is no denomination.
 SheetRegion MoneyRegion(int cents);
+// What a coin or note of the value covers when drawn centred on (x, y) at
+// the scale: a coin's disc, a note's paper (an empty box at the point for a
+// value that is no denomination). Drawing, hit tests and layouts all take a
+// piece's place from here.
+ScreenBox MoneyBox(int cents, float x, float y, double scale);
+// Draws the coin or note centred on (x, y) at the scale.
+void DrawMoney(int cents, float x, float y, double scale);
 
 // One coin or note: drawn centred on its position, gliding towards its target.
 class MoneyPiece {
@@ -26,16 +34,22 @@ public:
     // A piece this close to its target has arrived.
     static constexpr float kArrivedDistance = 10.0f;
 
-    // A piece of the value at (x, y), resting there; fromStack is set for the
-    // pieces taken from a stack (the player's), clear for the tray pieces.
+    // A piece of the value at (x, y), resting there at its usual scale;
+    // fromStack is set for the pieces taken from a stack (the player's),
+    // clear for the tray pieces.
     MoneyPiece(int cents, float x, float y, bool fromStack);
 
     void SetTarget(float x, float y);
+    // Puts the piece at (x, y) at once, resting there.
+    void Place(float x, float y);
+    void SetScale(double newScale) { scale = newScale; }
     // One frame: the piece covers the part kGlideSpeed x seconds of the way
     // left, all of it when that part reaches 1 (it never overshoots).
     void Glide(double seconds);
     bool Arrived() const;
-    // Whether the point lies on the piece (its half size times its scale around it).
+    // Where it is drawn now.
+    ScreenBox Bounds() const;
+    // Whether the point lies on the piece as it is drawn.
     bool HitTest(int x, int y) const;
     void Draw() const;
 
@@ -55,6 +69,4 @@ private:
     float targetY;
     int cents;
     double scale;
-    float halfWidth;
-    float halfHeight;
 };

@@ -1,29 +1,12 @@
 #include "games/numbers/MoneyStack.h"
 
-#include <cmath>
+MoneyStack::MoneyStack(int cents, float x, float y, double scale, int count)
+    : positionX(x), positionY(y), count(count), cents(cents), scale(scale) {}
 
-#include "app/AppState.h"
-#include "app/Colours.h"
-#include "app/Sprite.h"
-#include "app/Textures.h"
-
-namespace {
-
-// A stack's picture is drawn with its top left corner this far up and left
-// of its position, before scaling.
-constexpr float kStackHalfSize = 50.0f;
-
-}  // namespace
-
-MoneyStack::MoneyStack(int cents, float x, float y, int count)
-    : positionX(x), positionY(y), count(count), cents(cents), scale(MoneyScale(cents)) {}
+ScreenBox MoneyStack::Bounds() const { return MoneyBox(cents, positionX, positionY, scale); }
 
 bool MoneyStack::HitTest(int x, int y) const {
-    const platform::Rect picture = MoneyRegion(cents).rect;
-    const double left = positionX - kStackHalfSize * scale;
-    const double top = positionY - kStackHalfSize * scale;
-    return x >= left && x <= left + (picture.right - picture.left) * scale && y >= top &&
-           y <= top + (picture.bottom - picture.top) * scale;
+    return Bounds().Contains(static_cast<float>(x), static_cast<float>(y));
 }
 
 std::unique_ptr<MoneyPiece> MoneyStack::TakePiece() {
@@ -31,7 +14,9 @@ std::unique_ptr<MoneyPiece> MoneyStack::TakePiece() {
         if (count >= 1) {
             --count;
         }
-        return std::make_unique<MoneyPiece>(cents, positionX, positionY, true);
+        auto piece = std::make_unique<MoneyPiece>(cents, positionX, positionY, true);
+        piece->SetScale(scale);
+        return piece;
     }
     return nullptr;
 }
@@ -58,11 +43,7 @@ void MoneyStack::Update(double seconds) {
 }
 
 void MoneyStack::Draw() const {
-    const SheetRegion region = MoneyRegion(cents);
-    const float s = static_cast<float>(scale);
-    const Vec2 scaling{s, s};
-    const Vec2 corner{positionX - kStackHalfSize * s, positionY - kStackHalfSize * s};
-    DrawSprite(GetAppState()->textures[TEX_MISC4].get(), region, &scaling, nullptr, 0.0, &corner, kWhite);
+    DrawMoney(cents, positionX, positionY, scale);
     for (const auto& piece : flying) {
         piece->Draw();
     }

@@ -5,7 +5,7 @@
 
 #include "games/numbers/MoneyPiece.h"
 
-// A stack of one denomination in the row at the bottom of the screen. The
+// A stack of one denomination in the supply at the bottom of the screen. The
 // player takes new pieces from it; pieces handed back fly to it and vanish
 // when they get there.
 class MoneyStack {
@@ -13,8 +13,11 @@ public:
     // The count of a stack that never runs out.
     static constexpr int kUnlimited = -1;
 
-    MoneyStack(int cents, float x, float y, int count = kUnlimited);
+    // A stack centred on (x, y), drawn at the scale; its pieces come at that scale.
+    MoneyStack(int cents, float x, float y, double scale, int count = kUnlimited);
 
+    // Where its picture is drawn.
+    ScreenBox Bounds() const;
     // Whether the point lies on the stack's picture as it is drawn.
     bool HitTest(int x, int y) const;
     // A new piece (the player's) at the centre, or null when the stack is empty.
@@ -29,6 +32,7 @@ public:
 
     int Cents() const { return cents; }
     int Count() const { return count; }
+    double Scale() const { return scale; }
     float X() const { return positionX; }
     float Y() const { return positionY; }
     const std::vector<std::unique_ptr<MoneyPiece>>& Flying() const { return flying; }

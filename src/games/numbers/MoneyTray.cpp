@@ -1,46 +1,92 @@
 #include "games/numbers/MoneyTray.h"
 
+#include <algorithm>
+
 #include "app/AppState.h"
 #include "app/Colours.h"
 #include "app/Font.h"
-#include "app/Random.h"
 #include "app/Sprite.h"
 #include "app/TextRenderer.h"
 #include "app/Textures.h"
+#include "games/numbers/MoneyLayout.h"
 #include "settings/LanguageTexts.h"
 
 namespace {
 
 constexpr int kFirstLabelText = 144;
 constexpr double kFontSize = 25.0;
-// The frame: a 95 x 5 bar stretched along the top and bottom, a 5 x 95 bar
-// stretched down the sides.
-const SheetRegion kFrameAcross{"frame h", {505, 0, 600, 5}};
-const SheetRegion kFrameDown{"frame v", {500, 5, 505, 100}};
-constexpr float kFrameLength = 95.0f;
-constexpr float kFrameThickness = 5.0f;
-// A name above the tray stands in this band over its top edge, clear of the
-// pieces lying along that edge.
-constexpr int kNameAboveTop = 80;
-constexpr int kNameAboveBottom = 38;
+// Pieces laid out in rows keep this far apart.
+constexpr float kRowGap = 8.0f;
+
+// The cash tray's picture, and in it the brass plate carrying the name and
+// the felt the pieces lie on, a little in from its edge.
+const SheetRegion kCashTrayRegion{"cash tray", {0, 0, 500, 190}};
+constexpr ScreenBox kCashTrayPlate{16.0f, 9.0f, 484.0f, 39.0f};
+constexpr ScreenBox kCashTrayFelt{16.0f, 46.0f, 484.0f, 172.0f};
+constexpr float kFeltInset = 3.0f;
+
+// A tray on the table: its name in a band along its top, the pieces below.
+constexpr float kNameBandHeight = 34.0f;
+constexpr float kBelowNameBand = 4.0f;
+
+ScreenBox Offset(const ScreenBox& inPicture, const ScreenBox& tray) {
+    return ScreenBox{tray.left + inPicture.left, tray.top + inPicture.top, tray.left + inPicture.right,
+                     tray.top + inPicture.bottom};
+}
+
+// How far to move a box along one axis to bring it between low and high;
+// centred there when it is larger.
+float ShiftInto(float boxLow, float boxHigh, float low, float high) {
+    if (boxHigh - boxLow > high - low) {
+        return (low + high) / 2.0f - (boxLow + boxHigh) / 2.0f;
+    }
+    if (boxLow < low) {
+        return low - boxLow;
+    }
+    return boxHigh > high ? high - boxHigh : 0.0f;
+}
 
 }  // namespace
 
-MoneyTray::MoneyTray(float left, float top, float right, float bottom, int label, bool framed, bool nameAbove)
-    : font(std::make_unique<Font>("Arial", kFontSize)),
-      label(label),
-      framed(framed),
-      nameAbove(nameAbove),
-      left(left),
-      top(top),
-      right(right),
-      bottom(bottom) {}
+MoneyTray::MoneyTray(const ScreenBox& box, int label, Look look)
+    : font(std::make_unique<Font>("Arial", kFontSize)), box(box), label(label), look(look) {}
 
 MoneyTray::~MoneyTray() = default;
 
+ScreenBox MoneyTray::NameBand() const {
+    if (look == Look::CashTray) {
+        return Offset(kCashTrayPlate, box);
+    }
+    return ScreenBox{box.left, box.top, box.right, box.top + kNameBandHeight};
+}
+
+ScreenBox MoneyTray::PieceArea() const {
+    if (look == Look::CashTray) {
+        const ScreenBox felt = Offset(kCashTrayFelt, box);
+        return ScreenBox{felt.left + kFeltInset, felt.top + kFeltInset, felt.right - kFeltInset,
+                         felt.bottom - kFeltInset};
+    }
+    return ScreenBox{box.left, box.top + kNameBandHeight + kBelowNameBand, box.right, box.bottom};
+}
+
 void MoneyTray::Add(std::unique_ptr<MoneyPiece> piece, float x, float y) {
-    piece->SetTarget(x, y);
+    const ScreenBox at = MoneyBox(piece->Cents(), x, y, piece->Scale());
+    const ScreenBox area = PieceArea();
+    piece->SetTarget(x + ShiftInto(at.left, at.right, area.left, area.right),
+                     y + ShiftInto(at.top, at.bottom, area.top, area.bottom));
     pieces.push_back(std::move(piece));
+}
+
+void MoneyTray::Arrange() {
+    std::vector<int> cents;
+    for (const auto& piece : pieces) {
+        cents.push_back(piece->Cents());
+    }
+    const std::vector<MoneySpot> spots = LayOutInRows(cents, PieceArea(), kRowGap);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        pieces[i]->SetScale(spots[i].scale);
+        pieces[i]->Place(spots[i].x, spots[i].y);
+    }
 }
 
 int MoneyTray::Sum() const {
@@ -51,14 +97,7 @@ int MoneyTray::Sum() const {
     return sum;
 }
 
-bool MoneyTray::HitTest(float x, float y) const { return left <= x && x <= right && top <= y && y <= bottom; }
-
-void MoneyTray::RandomPoint(float& x, float& y) const {
-    const double across = Random() / static_cast<double>(kRandMax);
-    const double down = Random() / static_cast<double>(kRandMax);
-    x = static_cast<float>(left + (right - left) * across);
-    y = static_cast<float>(top + (bottom - top) * down);
-}
+bool MoneyTray::HitTest(float x, float y) const { return box.Contains(x, y); }
 
 std::unique_ptr<MoneyPiece> MoneyTray::TakeTopmost(int x, int y) {
     for (size_t i = pieces.size(); i-- > 0;) {
@@ -78,23 +117,16 @@ void MoneyTray::Update(double seconds) {
 }
 
 void MoneyTray::Draw() const {
-    const int nameTop = nameAbove ? static_cast<int>(top) - kNameAboveTop : static_cast<int>(top);
-    const int nameBottom = nameAbove ? static_cast<int>(top) - kNameAboveBottom : static_cast<int>(bottom);
-    GetTextRenderer()->DrawText(GetTextOrEmpty(kFirstLabelText + label), static_cast<int>(left), nameTop,
-                                static_cast<int>(right), nameBottom, kBlack,
-                                platform::dt::Center | platform::dt::VCenter, font.get());
-    if (framed) {
-        const platform::Texture* texture = GetAppState()->textures[TEX_MISC4].get();
-        const Vec2 across{(right - left) / kFrameLength, 1.0f};
-        const Vec2 down{1.0f, (bottom - top) / kFrameLength};
-        const Vec2 topLeft{left, top};
-        const Vec2 bottomLeft{left, bottom - kFrameThickness};
-        const Vec2 topRight{right - kFrameThickness, top};
-        DrawSprite(texture, kFrameAcross, &across, nullptr, 0.0, &topLeft, kWhite);
-        DrawSprite(texture, kFrameAcross, &across, nullptr, 0.0, &bottomLeft, kWhite);
-        DrawSprite(texture, kFrameDown, &down, nullptr, 0.0, &topLeft, kWhite);
-        DrawSprite(texture, kFrameDown, &down, nullptr, 0.0, &topRight, kWhite);
+    if (look == Look::CashTray) {
+        const Vec2 corner{box.left, box.top};
+        DrawSprite(GetAppState()->textures[TEX_MISC4].get(), kCashTrayRegion, nullptr, nullptr, 0.0, &corner,
+                   kWhite);
     }
+    const ScreenBox band = NameBand();
+    GetTextRenderer()->DrawText(GetTextOrEmpty(kFirstLabelText + label), static_cast<int>(band.left),
+                                static_cast<int>(band.top), static_cast<int>(band.right),
+                                static_cast<int>(band.bottom), kBlack,
+                                platform::dt::Center | platform::dt::VCenter, font.get());
     for (const auto& piece : pieces) {
         piece->Draw();
     }

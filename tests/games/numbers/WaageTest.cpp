@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ constexpr double kFrame = 0.25;
 constexpr int kLeftPanX = 300;
 constexpr int kRightPanX = 720;
 constexpr int kAboveTheTable = 300;
+// The time panel and the task's time left take the screen's top lines.
+constexpr float kBelowTheTimeLines = 100.0f;
 
 // The table weights that go onto the left pan (the others onto the right)
 // so that the pans balance, tried over every subset; false when none does.
@@ -149,6 +152,84 @@ TEST_F(WaageTest, AWeightIsPutDownWhereThePointerIsAndNeverLost) {
     EXPECT_EQ(balance.Held(), nullptr);
     EXPECT_EQ(balance.Table().size(), onTable);
     EXPECT_EQ(balance.Table().back().get(), &movable);
+}
+
+// Every weight in sight and its mass readable: on the screen below the time
+// lines, no weight drawn over the mass of one drawn before it (a weight
+// standing on another hides only its knob), the two pans' stacks apart; as a
+// task is set, once solved and with all its table weights on one pan.
+TEST_F(WaageTest, EveryWeightStaysOnTheScreenWithItsMassUncovered) {
+    for (int level = 0; level < 3; ++level) {
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            for (const char* state : {"set", "solved", "all on the left pan"}) {
+                SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed) + " " + state);
+                SeedRandom(seed);
+                KG_Waage_Game game(level);
+                game.StartGame();
+                if (state[0] != 's' || state[1] != 'e') Solve(game, false, state[0] == 'a');
+                Frame(game, 5.0);
+                Frame(game, 5.0);
+                const BalanceScale& balance = game.Balance();
+                // In the order they are drawn.
+                std::vector<const BalanceWeight*> all;
+                for (const auto* list : {&balance.RightPan(), &balance.LeftPan(), &balance.Table()}) {
+                    for (const auto& weight : *list) all.push_back(weight.get());
+                }
+                for (size_t i = 0; i < all.size(); ++i) {
+                    EXPECT_TRUE(all[i]->Bounds().Inside(ScreenBox{0.0f, kBelowTheTimeLines, 1024.0f, 768.0f}))
+                        << all[i]->Grams() << " at " << all[i]->X() << ", " << all[i]->Y();
+                    for (size_t later = i + 1; later < all.size(); ++later) {
+                        EXPECT_FALSE(all[later]->Bounds().Overlaps(all[i]->LabelBox()))
+                            << all[later]->Grams() << " on " << all[i]->Grams();
+                    }
+                }
+                for (const auto& left : balance.LeftPan()) {
+                    for (const auto& right : balance.RightPan()) {
+                        EXPECT_FALSE(left->Bounds().Overlaps(right->Bounds()));
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Where weights stand on each other, a press takes the one drawn on top.
+TEST_F(WaageTest, APressTakesTheWeightDrawnOnTop) {
+    // The same balance each time: every weight carried onto the left pan.
+    const auto stacked = [] {
+        SeedRandom(8);
+        auto balance = std::make_unique<BalanceScale>(12, -1.0, 0.5);  // nothing fixed
+        Settle(*balance);
+        while (!balance->Table().empty()) Carry(*balance, *balance->Table().back(), kLeftPanX, kAboveTheTable);
+        Settle(*balance);
+        return balance;
+    };
+    const size_t count = stacked()->LeftPan().size();
+    ASSERT_GT(count, 6u) << "weights in layers";
+    int onAnother = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const std::unique_ptr<BalanceScale> balance = stacked();
+        const BalanceWeight* weight = balance->LeftPan()[i].get();
+        // Just above its foot, where it may stand on a weight below.
+        const int x = static_cast<int>(weight->X());
+        const int y = static_cast<int>(weight->Y()) - 2;
+        for (const auto& other : balance->LeftPan()) onAnother += other.get() != weight && other->HitTest(x, y);
+        renderer->sprites.clear();
+        balance->Draw();
+        const RecordingRenderer::Sprite* top = nullptr;
+        for (const RecordingRenderer::Sprite& sprite : renderer->sprites) {
+            const platform::Transform2D& t = sprite.transform;
+            const float right = t.dx + (sprite.region.right - sprite.region.left) * t.m11;
+            const float bottom = t.dy + (sprite.region.bottom - sprite.region.top) * t.m22;
+            if (sprite.name == "weight" && t.dx <= x && x <= right && t.dy <= y && y <= bottom) top = &sprite;
+        }
+        ASSERT_NE(top, nullptr);
+        EXPECT_FLOAT_EQ(top->transform.dx, weight->Bounds().left);
+        EXPECT_FLOAT_EQ(top->transform.dy, weight->Bounds().top);
+        balance->OnLeftButtonDown(x, y);
+        EXPECT_EQ(balance->Held(), weight);
+    }
+    EXPECT_GT(onAnother, 3) << "presses where weights lie on each other";
 }
 
 // The beam is the player's feedback: it leans to the heavier pan, never past

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Random.h"
@@ -41,6 +43,13 @@ void LayChange(KG_Wechselgeld_Game& game, const std::vector<int>& pieces) {
     }
 }
 
+// Drags a piece of the value from its stack into the change tray, dropping it at (x, y).
+void LayChangeAt(KG_Wechselgeld_Game& game, int cents, int x, int y) {
+    PressOn(game, StackOf(game, cents));
+    game.OnMouseMove(x, y);
+    game.OnLeftButtonUp(x, y);
+}
+
 // The change with its largest piece laid as smaller ones: exact, but not in
 // the fewest pieces.
 std::vector<int> SplitLargest(std::vector<int> pieces) {
@@ -60,6 +69,18 @@ protected:
         : GameFixture(
               "ANZ_TEXTE: 150 <TEXT_START> 22 Time %d:%02d|<TEXT_START> 50 Grade %.2f|"
               "<TEXT_START> 142 Right %d of %d|<TEXT_START> 143 Fewest %d of %d|") {}
+
+    // The name of the last sprite of the frame drawn over the point.
+    std::string TopmostSpriteAt(float x, float y) const {
+        std::string name;
+        for (const RecordingRenderer::Sprite& sprite : renderer->sprites) {
+            const platform::Transform2D& t = sprite.transform;
+            const float right = t.dx + (sprite.region.right - sprite.region.left) * t.m11;
+            const float bottom = t.dy + (sprite.region.bottom - sprite.region.top) * t.m22;
+            if (t.dx <= x && x <= right && t.dy <= y && y <= bottom) name = sprite.name;
+        }
+        return name;
+    }
 };
 
 TEST_F(WechselgeldTest, TheGreedyDecompositionTakesTheLargestPieceThatFitsEachTime) {
@@ -97,6 +118,71 @@ TEST_F(WechselgeldTest, EachLevelPaysMoreThanThePriceWithPiecesOfItsDenomination
     }
 }
 
+// The player adds up the price and the payment: every piece of them lies in
+// its tray's area, on no other piece and off the names; the trays, the check
+// button and the supply's stacks all lie on the screen, none on another.
+TEST_F(WechselgeldTest, EveryValueShowsAndNothingLeavesTheScreen) {
+    const ScreenBox screen{0.0f, 0.0f, 1024.0f, 768.0f};
+    for (int level = 0; level < 3; ++level) {
+        for (uint32_t seed = 1; seed <= 25; ++seed) {
+            SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed));
+            SeedRandom(seed);
+            KG_Wechselgeld_Game game(level);
+            std::vector<std::pair<std::string, ScreenBox>> parts = {{"button", game.ButtonBox()}};
+            const std::pair<const char*, const MoneyTray*> trays[] = {
+                {"price", &game.PriceTray()}, {"payment", &game.PaymentTray()}, {"change", &game.ChangeTray()}};
+            for (const auto& [name, tray] : trays) {
+                SCOPED_TRACE(name);
+                parts.push_back({name, tray->Box()});
+                EXPECT_TRUE(tray->NameBand().Inside(tray->Box()));
+                EXPECT_TRUE(tray->PieceArea().Inside(tray->Box()));
+                EXPECT_FALSE(tray->NameBand().Overlaps(tray->PieceArea()));
+                const auto& pieces = tray->Pieces();
+                for (size_t i = 0; i < pieces.size(); ++i) {
+                    EXPECT_TRUE(pieces[i]->Bounds().Inside(tray->PieceArea())) << pieces[i]->Cents();
+                    for (size_t j = i + 1; j < pieces.size(); ++j) {
+                        EXPECT_FALSE(pieces[i]->Bounds().Overlaps(pieces[j]->Bounds()))
+                            << pieces[i]->Cents() << " and " << pieces[j]->Cents();
+                    }
+                }
+            }
+            for (const MoneyStack& stack : game.Stacks()) {
+                parts.push_back({"stack " + std::to_string(stack.Cents()), stack.Bounds()});
+            }
+            for (size_t i = 0; i < parts.size(); ++i) {
+                EXPECT_TRUE(parts[i].second.Inside(screen)) << parts[i].first;
+                for (size_t j = i + 1; j < parts.size(); ++j) {
+                    EXPECT_FALSE(parts[i].second.Overlaps(parts[j].second))
+                        << parts[i].first << " / " << parts[j].first;
+                }
+            }
+        }
+    }
+}
+
+// Wherever the player drops change, on the tray's name plate or its edges
+// included, it lands wholly on the felt: the name stays readable.
+TEST_F(WechselgeldTest, ChangeLandsOnTheFeltOffTheName) {
+    SeedRandom(3);
+    KG_Wechselgeld_Game game(2);
+    game.StartGame();
+    const MoneyTray& tray = game.ChangeTray();
+    const ScreenBox box = tray.Box();
+    const ScreenBox band = tray.NameBand();
+    const struct { float x, y; } drops[] = {{band.CentreX(), band.CentreY()}, {box.left, box.top},
+                                             {box.right, box.bottom}, {box.left, box.bottom},
+                                             {box.right, band.bottom + 2}, {box.CentreX(), box.CentreY()}};
+    for (const int cents : {1, 200, 500, 50000}) {
+        for (const auto& drop : drops) LayChangeAt(game, cents, static_cast<int>(drop.x), static_cast<int>(drop.y));
+    }
+    RunFrames(game, 1, 1.0, 1.0);
+    ASSERT_EQ(tray.Pieces().size(), 4 * std::size(drops));
+    for (const auto& piece : tray.Pieces()) {
+        EXPECT_TRUE(piece->Bounds().Inside(tray.PieceArea())) << piece->Cents();
+        EXPECT_FALSE(piece->Bounds().Overlaps(band)) << piece->Cents();
+    }
+}
+
 TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
     SeedRandom(3);
     KG_Wechselgeld_Game game(0);
@@ -128,24 +214,31 @@ TEST_F(WechselgeldTest, DraggedPiecesAreNeverLost) {
     game.OnLeftButtonUp(512, 500);
     EXPECT_EQ(CentsOf(game.ChangeTray()), std::vector<int>{50});
     game.SetState(Knobel_Game::STATE_RUNNING);
-    // A price piece stays in its tray: at the drop point inside it, at a
-    // random point of it otherwise, also when a press comes first.
+    // A price piece stays in its tray: at the drop point inside it, back where
+    // it lay otherwise, also when a press comes first.
     for (const int dropY : {200, 700, -1}) {
         const MoneyPiece& top = *game.PriceTray().Pieces().back();
+        const float fromX = top.TargetX();
+        const float fromY = top.TargetY();
         game.OnLeftButtonDown(static_cast<int>(top.X()), static_cast<int>(top.Y()));
         ASSERT_NE(game.DraggedFromPrice(), nullptr);
         dropY < 0 ? game.OnLeftButtonDown(512, 384) : game.OnLeftButtonUp(200, dropY);
         EXPECT_EQ(game.PriceTray().Sum(), game.Price());
         const MoneyPiece& dropped = *game.PriceTray().Pieces().back();
-        EXPECT_TRUE(game.PriceTray().HitTest(dropped.TargetX(), dropped.TargetY()));
-        EXPECT_EQ(dropped.TargetY() == 200.0f, dropY == 200);
+        if (dropY == 200) {
+            EXPECT_EQ(dropped.TargetY(), 200.0f);
+        } else {
+            EXPECT_EQ(dropped.TargetX(), fromX);
+            EXPECT_EQ(dropped.TargetY(), fromY);
+        }
         RunFrames(game, 1, 1.0, 1.0);
+        EXPECT_TRUE(dropped.Bounds().Inside(game.PriceTray().PieceArea()));
     }
 }
 
-// A press acts on what is drawn under the pointer: a note anywhere on its
-// visible picture (each stack lies over the one before it), and the check
-// button also where a piece in the tray reaches under it.
+// A press acts on what is drawn under the pointer: a stack anywhere on its
+// picture, the piece drawn on top where pieces in the cash tray lie on each
+// other, and the check button, which no tray reaches under.
 TEST_F(WechselgeldTest, APressActsOnWhatIsDrawnUnderThePointer) {
     SeedRandom(3);
     KG_Wechselgeld_Game game(1);
@@ -156,17 +249,29 @@ TEST_F(WechselgeldTest, APressActsOnWhatIsDrawnUnderThePointer) {
         game.OnLeftButtonUp(512, 100);
         return cents;
     };
-    const MoneyStack& twenty = StackOf(game, 2000);
-    const MoneyStack& fifty = StackOf(game, 5000);
-    EXPECT_EQ(taken(fifty.X() + 50, fifty.Y()), 5000) << "the right of the note";
-    EXPECT_EQ(taken(twenty.X() + 40, twenty.Y()), 2000) << "the visible part";
-    EXPECT_EQ(taken(fifty.X() - 20, fifty.Y()), 5000) << "where it lies over the one before";
-    // A coin laid at the top of the tray reaches up under the button.
-    PressOn(game, StackOf(game, 200));
-    game.OnMouseMove(512, 424);
-    game.OnLeftButtonUp(512, 424);
+    for (const MoneyStack& stack : game.Stacks()) {
+        const ScreenBox box = stack.Bounds();
+        EXPECT_EQ(taken(box.left + 1, box.top + 1), stack.Cents()) << "its top left";
+        EXPECT_EQ(taken(box.right - 1, box.bottom - 1), stack.Cents()) << "its bottom right";
+        EXPECT_EQ(taken(box.left - 2, stack.Y()), 0) << "beside it " << stack.Cents();
+    }
+    // A 10-euro note laid half over a 2-euro coin: the note is drawn last.
+    const ScreenBox area = game.ChangeTray().PieceArea();
+    const int y = static_cast<int>(area.CentreY());
+    LayChangeAt(game, 200, static_cast<int>(area.CentreX()), y);
+    LayChangeAt(game, 1000, static_cast<int>(area.CentreX()) + 40, y);
     RunFrames(game, 1, 1.0, 1.0);
-    ASSERT_TRUE(game.ChangeTray().Pieces().at(0)->HitTest(512, 395));
+    game.Render();
+    EXPECT_EQ(TopmostSpriteAt(area.CentreX() + 10, area.CentreY()), "note 1000");
+    game.OnLeftButtonDown(static_cast<int>(area.CentreX()) + 10, y);
+    ASSERT_NE(game.DraggedFromStack(), nullptr);
+    EXPECT_EQ(game.DraggedFromStack()->Cents(), 1000);
+    game.OnLeftButtonUp(static_cast<int>(area.CentreX()) + 40, y);
+    // A coin dropped right under the button lands on the felt, clear of it,
+    // and a press on the button checks the change.
+    LayChangeAt(game, 200, 512, 424);
+    RunFrames(game, 1, 1.0, 1.0);
+    EXPECT_TRUE(game.ChangeTray().Pieces().back()->Bounds().Inside(area));
     game.OnLeftButtonDown(512, 395);
     game.OnLeftButtonUp(512, 395);
     EXPECT_EQ(game.TasksDone(), 1);

@@ -82,3 +82,29 @@ TEST(Clock, HandsPointToTwelveAndTurnAboutTheCellCentre) {
     }
     EXPECT_LT(tips[1], tips[0] - 15);  // the minute hand is the longer one
 }
+
+TEST(Balance, TheBeamIsLevelAboutItsPivotAndTheWeightIsDarkUnderItsMass) {
+    const Image& misc1 = Generated(kMisc1);
+    // The pans stand on the bar's ends, on the pivot's row and as far from it on either side.
+    const Rect beam = RegionRect(kMisc1, "beam");
+    for (const int x : {10, 175, 340}) {
+        EXPECT_EQ(misc1.Alpha(beam.left + x, beam.top + 14), 255) << x;
+    }
+    EXPECT_LT(AlphaMismatches(misc1, beam, [&](double& x, double&) { x = beam.Width() - x; }), 60);
+    // The game writes the mass in light letters on the front: opaque there,
+    // and dark enough for white to stand out at 4.5:1.
+    const Rect label = Part(RegionRect(kMisc1, "weight"), 10, 34, 122, 90);
+    const int opaque = CountPixels(label, [&](int x, int y) { return misc1.Alpha(x, y) == 255; });
+    EXPECT_EQ(opaque, label.Width() * label.Height());
+    const auto relativeLuminance = [&](int x, int y) {
+        double sum = 0;
+        const double weights[] = {0.2126, 0.7152, 0.0722};
+        for (int c = 0; c < 3; ++c) {
+            const double v = misc1.Channel(x, y, c) / 255.0;
+            sum += weights[c] * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    EXPECT_EQ(CountPixels(label, [&](int x, int y) { return (1.0 + 0.05) / (relativeLuminance(x, y) + 0.05) < 4.5; }),
+              0);
+}

@@ -1,14 +1,18 @@
 // misc1.PNG: the beam balance. The game puts the stand's top centre under the
 // beam's pivot, turns the beam about that pivot, stands each pan on a beam
-// end and the weights on the pans:
-//   stand  top centre (42, 0) = pivot
-//   beam   pivot at (100, 22.5); the pans sit on its top corners (0, 0) and (200, 0)
-//   pan    its post ends in a bearing on the beam end at (48, 30.5); weights stand on row 0
-//   weight drawn at half size, foot at (33, 100); the game writes its mass in
-//          white on rows 60 to 94, so the body there is dark
+// end and the weights on the pans and on each other:
+//   stand  top centre (55, 0) = pivot
+//   beam   pivot at (175, 14); the pans' bearings sit on the bar's ends
+//          (10, 14) and (340, 14), level with the pivot
+//   pan    its post ends in a bearing at (125, 30.5) on the beam end; weights
+//          stand on row 1, the plate's top
+//   weight a stacking weight drawn at about half size, foot at (66, 98), the
+//          next weight standing on its top face at row 26; the game writes its
+//          mass in white on its front in the box (10, 34)-(122, 90), so the
+//          front is dark there
 #include "sheets/RegionGroups.h"
 
-#include <utility>
+#include <numbers>
 
 #include "Canvas.h"
 #include "Palette.h"
@@ -46,87 +50,81 @@ void FillCylinder(cairo_t* cr, double x0, double x1) {
 void Stand(cairo_t* cr) {
     RegionScope scope(cr, RegionRect(kSheet, "stand"));
     // the post, from the pivot down into the foot
-    cairo_rectangle(cr, 35, -2, 14, 86);
-    FillCylinder(cr, 35, 49);
+    cairo_rectangle(cr, 48, -2, 14, 126);
+    FillCylinder(cr, 48, 62);
     // a collar half-way down
-    shapes::RoundedRect(cr, 30, 44, 24, 9, 3);
-    FillCylinder(cr, 30, 54);
+    shapes::RoundedRect(cr, 42, 62, 26, 10, 3);
+    FillCylinder(cr, 42, 68);
     // the foot: a stepped base with rounded corners
-    cairo_move_to(cr, 22, 80);
-    cairo_line_to(cr, 62, 80);
-    cairo_line_to(cr, 74, 91);
-    cairo_line_to(cr, 10, 91);
+    cairo_move_to(cr, 36, 120);
+    cairo_line_to(cr, 74, 120);
+    cairo_line_to(cr, 90, 134);
+    cairo_line_to(cr, 20, 134);
     cairo_close_path(cr);
-    FillCylinder(cr, 10, 74);
-    shapes::RoundedRect(cr, 3, 89, 78, 9, 4);
-    FillCylinder(cr, 3, 81);
+    FillCylinder(cr, 20, 90);
+    shapes::RoundedRect(cr, 5, 132, 100, 14, 5);
+    FillCylinder(cr, 5, 105);
 }
 
 void Beam(cairo_t* cr) {
     RegionScope scope(cr, RegionRect(kSheet, "beam"));
-    // the bar tapers from the middle towards both ends
-    auto bar = [](cairo_t* c) {
-        cairo_move_to(c, 8, 2.5);
-        cairo_line_to(c, 100, 1.5);
-        cairo_line_to(c, 192, 2.5);
-        cairo_arc(c, 192, 6.5, 4, -1.5708, 1.5708);
-        cairo_line_to(c, 100, 13);
-        cairo_line_to(c, 8, 10.5);
-        cairo_arc(c, 8, 6.5, 4, 1.5708, 4.7124);
+    const double pivot = 175;
+    const double axis = 14;
+    // the bar tapers from the middle towards both ends, its axis through the pivot
+    auto bar = [&](cairo_t* c) {
+        cairo_move_to(c, 10, axis - 5);
+        cairo_line_to(c, pivot, axis - 7);
+        cairo_line_to(c, 340, axis - 5);
+        cairo_arc(c, 340, axis, 5, -1.5708, 1.5708);
+        cairo_line_to(c, pivot, axis + 7);
+        cairo_line_to(c, 10, axis + 5);
+        cairo_arc(c, 10, axis, 5, 1.5708, 4.7124);
         cairo_close_path(c);
     };
-    // a web joins the bar to the pivot hub
-    cairo_move_to(cr, 78, 9);
-    cairo_line_to(cr, 122, 9);
-    cairo_line_to(cr, 108, 26);
-    cairo_line_to(cr, 92, 26);
-    cairo_close_path(cr);
-    shapes::FillGradient(cr, 9, 26, kBrass, kBrassDark);
-    shapes::Outline(cr, kInk, 2);
     bar(cr);
-    shapes::FillGradient(cr, 1.5, 13, kBrassLight, kBrass);
+    shapes::FillGradient(cr, axis - 7, axis + 7, kBrassLight, kBrass);
     shapes::Outline(cr, kInk, 2);
     // scale marks along the bar
     kBrassDark.Use(cr);
     cairo_set_line_width(cr, 1.2);
-    for (int i = 1; i < 10; ++i) {
-        if (i == 5) {
+    for (int i = -8; i <= 8; ++i) {
+        if (i == 0) {
             continue;
         }
-        const double x = 100 + (i - 5) * 18.0;
-        cairo_move_to(cr, x, 5);
-        cairo_line_to(cr, x, i % 2 == 0 ? 10 : 8);
+        const double x = pivot + i * 18.0;
+        cairo_move_to(cr, x, axis - 3);
+        cairo_line_to(cr, x, i % 2 == 0 ? axis + 3 : axis + 1);
     }
     cairo_stroke(cr);
     // the hub with its pin on the pivot
-    shapes::Circle(cr, 100, 22.5, 12);
-    shapes::RadialGradient(cr, 96, 18, 16, kBrassLight, kBrassDark);
+    shapes::Circle(cr, pivot, axis, 13);
+    shapes::RadialGradient(cr, pivot - 4, axis - 4, 17, kBrassLight, kBrassDark);
     cairo_fill_preserve(cr);
     shapes::Outline(cr, kInk, 2);
-    shapes::Circle(cr, 100, 22.5, 4);
+    shapes::Circle(cr, pivot, axis, 4.5);
     kInk.Use(cr);
     cairo_fill(cr);
 }
 
 void Pan(cairo_t* cr) {
     RegionScope scope(cr, RegionRect(kSheet, "pan"));
-    const double ax = 48;
+    const double ax = 125;
     const double ay = 30.5;
     // post and neck
     cairo_rectangle(cr, ax - 5, 8, 10, ay - 8);
     FillCylinder(cr, ax - 5, ax + 5);
-    cairo_move_to(cr, ax - 16, 8);
-    cairo_line_to(cr, ax + 16, 8);
-    cairo_line_to(cr, ax + 6, 15);
-    cairo_line_to(cr, ax - 6, 15);
+    cairo_move_to(cr, ax - 18, 8);
+    cairo_line_to(cr, ax + 18, 8);
+    cairo_line_to(cr, ax + 6, 16);
+    cairo_line_to(cr, ax - 6, 16);
     cairo_close_path(cr);
-    FillCylinder(cr, ax - 16, ax + 16);
+    FillCylinder(cr, ax - 18, ax + 18);
     // the plate: its top edge is where the weights stand
-    shapes::RoundedRect(cr, 3, 1, 90, 9, 4.5);
+    shapes::RoundedRect(cr, 3, 1, 244, 9, 4.5);
     shapes::FillGradient(cr, 1, 10, kBrassLight, kBrassDark);
     shapes::Outline(cr, kInk, 2);
-    cairo_move_to(cr, 8, 3.5);
-    cairo_line_to(cr, 88, 3.5);
+    cairo_move_to(cr, 9, 3.5);
+    cairo_line_to(cr, 241, 3.5);
     shapes::Outline(cr, kWhite.WithAlpha(0.7), 1.2);
     // the bearing that rests on the beam end
     shapes::Circle(cr, ax, ay, 9);
@@ -138,52 +136,57 @@ void Pan(cairo_t* cr) {
     cairo_fill(cr);
 }
 
+// A stacking weight: a short iron cylinder seen a little from above, with a
+// knob on its top face.
 void Weight(cairo_t* cr) {
     RegionScope scope(cr, RegionRect(kSheet, "weight"));
-    // Drawn at half size: the body reaches four rows past the foot point so
-    // that on screen it touches the pan plate two pixels below the foot.
-    const double bottom = 104;
-    auto body = [bottom](cairo_t* c) {
-        cairo_move_to(c, 12, 40);
-        cairo_line_to(c, 54, 40);
-        cairo_curve_to(c, 58, 40, 60, 44, 60, 48);
-        cairo_line_to(c, 64, bottom - 6);
-        cairo_curve_to(c, 64.5, bottom - 2, 62, bottom, 58, bottom);
-        cairo_line_to(c, 8, bottom);
-        cairo_curve_to(c, 4, bottom, 1.5, bottom - 2, 2, bottom - 6);
-        cairo_line_to(c, 6, 48);
-        cairo_curve_to(c, 6, 44, 8, 40, 12, 40);
+    const double top = 26;
+    const double bottom = 97;
+    auto front = [&](cairo_t* c) {
+        cairo_move_to(c, 2, top);
+        cairo_line_to(c, 2, bottom - 7);
+        cairo_curve_to(c, 2, bottom - 3, 5, bottom, 10, bottom);
+        cairo_line_to(c, 122, bottom);
+        cairo_curve_to(c, 127, bottom, 130, bottom - 3, 130, bottom - 7);
+        cairo_line_to(c, 130, top);
         cairo_close_path(c);
     };
-    // the handle ring: an ink band with a lighter core
-    for (const auto& [colour, width] : {std::pair{kInk, 9.0}, std::pair{kIronLight, 4.5}}) {
-        cairo_save(cr);
-        cairo_translate(cr, 33, 24);
-        cairo_scale(cr, 1, 0.85);
-        shapes::Circle(cr, 0, 0, 15);
-        cairo_restore(cr);
-        shapes::Outline(cr, colour, width);
-    }
-    // neck and body
-    cairo_rectangle(cr, 25, 34, 16, 8);
-    Cylinder(cr, 25, 41, kIronLight, kIron, kIronDark);
-    cairo_fill_preserve(cr);
-    shapes::Outline(cr, kInk, 2);
-    body(cr);
-    Cylinder(cr, 2, 64, kIronLight, kIron, kIronDark);
+    auto topFace = [&](cairo_t* c) {
+        cairo_save(c);
+        cairo_translate(c, 66, top);
+        cairo_scale(c, 64, 9);
+        cairo_arc(c, 0, 0, 1, 0, 2 * std::numbers::pi);
+        cairo_restore(c);
+    };
+    front(cr);
+    Cylinder(cr, 2, 130, kIronLight, kIron, kIronDark);
     cairo_fill_preserve(cr);
     shapes::Outline(cr, kInk, 2.5);
+    // a groove along the foot, below the label
+    cairo_move_to(cr, 4, bottom - 5);
+    cairo_line_to(cr, 128, bottom - 5);
+    shapes::Outline(cr, kIronDark.Mix(kInk, 0.5), 1.5);
     // the top face catches the light
+    topFace(cr);
+    shapes::FillGradient(cr, top - 9, top + 9, kIronLight.Mix(kWhite, 0.35), kIronLight);
+    shapes::Outline(cr, kInk, 2.5);
+    // the knob: a neck and a flattened ball
+    cairo_rectangle(cr, 59, 11, 14, top - 11);
+    Cylinder(cr, 59, 73, kIronLight, kIron, kIronDark);
+    cairo_fill_preserve(cr);
+    shapes::Outline(cr, kInk, 2);
     cairo_save(cr);
-    body(cr);
-    cairo_clip(cr);
-    cairo_rectangle(cr, 0, 40, 66, 9);
-    shapes::VerticalGradient(cr, 40, 49, kIronLight.Mix(kWhite, 0.35), kIronLight.WithAlpha(0));
-    cairo_fill(cr);
-    cairo_move_to(cr, 13, 52);
-    cairo_line_to(cr, 10.5, bottom - 8);
-    shapes::Outline(cr, kWhite.WithAlpha(0.35), 3);
+    cairo_translate(cr, 66, 10);
+    cairo_scale(cr, 13, 8);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
     cairo_restore(cr);
+    shapes::RadialGradient(cr, 62, 7, 14, kIronLight.Mix(kWhite, 0.4), kIronDark);
+    cairo_fill_preserve(cr);
+    shapes::Outline(cr, kInk, 2);
+    // a thin highlight down the left of the front, clear of the label
+    cairo_move_to(cr, 7, top + 12);
+    cairo_line_to(cr, 7, bottom - 10);
+    shapes::Outline(cr, kWhite.WithAlpha(0.3), 2);
 }
 
 }  // namespace

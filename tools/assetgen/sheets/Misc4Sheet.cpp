@@ -1,13 +1,16 @@
-// misc4.PNG: the money of the change-giving game and the frame of its change
-// tray. Coins are drawn at three quarters of their size and notes at half,
-// and the player adds up their values, so each piece carries its value large
-// and has its own colour and size.
+// misc4.PNG: the money of the change-giving game and its cash tray. Coins are
+// drawn at three quarters of their size and notes at half, and the player
+// adds up their values, so each piece carries its value large and has its own
+// colour and size. The cash tray is drawn at its own size; the game writes
+// the tray's name in black on its brass plate (16, 9)-(484, 39) and lays the
+// change on its felt (16, 46)-(484, 172).
 #include "sheets/Sheets.h"
 
 #include <cmath>
 #include <numbers>
 #include <string>
 
+#include "FixedRandom.h"
 #include "Palette.h"
 #include "RegionMap.h"
 #include "Shapes.h"
@@ -164,20 +167,103 @@ void PaintNote(cairo_t* cr, const Note& note) {
     text::Centred(cr, "EURO", w * 0.25, h * 0.82, label);
 }
 
-// A band of `rows` colours across the bar's thickness, the same all along its length.
-void FrameBar(cairo_t* cr, const char* name, bool horizontal) {
-    const Rect r = RegionRect(kSheet, name);
-    RegionScope scope(cr, r);
-    const Colour bands[] = {kInk, kPanelBorder, kSky.Mix(kWhite, 0.3), kPanelBorder, kInk};
-    for (int i = 0; i < 5; ++i) {
-        if (horizontal) {
-            cairo_rectangle(cr, 0, i, r.Width(), 1);
-        } else {
-            cairo_rectangle(cr, i, 0, 1, r.Height());
+const Colour kWood = Colour::Hex(0xC98A4B);
+const Colour kWoodDark = Colour::Hex(0x94592A);
+const Colour kWoodEdge = Colour::Hex(0x5A3518);
+const Colour kFelt = Colour::Hex(0x2F6B4A);
+const Colour kFeltDark = Colour::Hex(0x22553A);
+const Colour kBrassLight = Colour::Hex(0xFFF3CC);
+const Colour kBrass = Colour::Hex(0xEDCF83);
+const Colour kBrassEdge = Colour::Hex(0x8A6424);
+
+// Fine wavy grain across the current clip.
+void WoodGrain(cairo_t* cr, double w, double h) {
+    FixedRandom random(4711);
+    for (double y = 3; y < h; y += random.Range(3.5, 7.5)) {
+        const double phase = random.Range(0, 2 * kPi);
+        const double wave = random.Range(0.6, 1.8);
+        cairo_move_to(cr, 0, y);
+        for (double x = 0; x <= w; x += 5) {
+            cairo_line_to(cr, x, y + wave * std::sin(x / random.Range(28, 40) + phase));
         }
-        bands[i].Use(cr);
+        shapes::Outline(cr, kWoodEdge.WithAlpha(random.Range(0.08, 0.22)), random.Range(0.6, 1.4));
+    }
+}
+
+// Felt: tiny light and dark specks.
+void FeltSpecks(cairo_t* cr, const Rect& area) {
+    FixedRandom random(1234);
+    for (int i = 0; i < area.Width() * area.Height() / 6; ++i) {
+        const double x = random.Range(area.left, area.right);
+        const double y = random.Range(area.top, area.bottom);
+        (random.Unit() < 0.5 ? kWhite : kInk).WithAlpha(0.07).Use(cr);
+        cairo_rectangle(cr, x, y, 1, 1);
         cairo_fill(cr);
     }
+}
+
+void Screw(cairo_t* cr, double x, double y) {
+    shapes::Circle(cr, x, y, 3.2);
+    shapes::RadialGradient(cr, x - 1, y - 1, 4.5, kBrassLight, kBrassEdge);
+    cairo_fill_preserve(cr);
+    shapes::Outline(cr, kWoodEdge, 1);
+    cairo_move_to(cr, x - 2, y + 2);
+    cairo_line_to(cr, x + 2, y - 2);
+    shapes::Outline(cr, kWoodEdge.WithAlpha(0.8), 1);
+}
+
+// The wooden cash tray: a frame with a brass name plate along its top and a
+// felt-lined well below it.
+void CashTray(cairo_t* cr) {
+    const Rect r = RegionRect(kSheet, "cash tray");
+    RegionScope scope(cr, r);
+    const double w = r.Width();
+    const double h = r.Height();
+    auto body = [&](cairo_t* cc) { shapes::RoundedRect(cc, 2, 2, w - 6, h - 6, 14); };
+    DrawSoftShadow(cr, 0, 0, r.Width(), r.Height(), body, 0, 2, 3, kShadow.WithAlpha(0.45));
+    body(cr);
+    shapes::FillGradient(cr, 2, h - 4, kWood, kWoodDark);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    body(cr);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    WoodGrain(cr, w, h);
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    shapes::RoundedRect(cr, 4, 4, w - 10, h - 10, 12);
+    shapes::Outline(cr, kWhite.WithAlpha(0.3), 1.5);
+    body(cr);
+    shapes::Outline(cr, kWoodEdge, 2);
+
+    // the plate
+    shapes::RoundedRect(cr, 16, 9, 468, 30, 6);
+    shapes::FillGradient(cr, 9, 39, kBrassLight, kBrass);
+    shapes::Outline(cr, kBrassEdge, 1.5);
+    shapes::RoundedRect(cr, 19, 12, 462, 24, 4);
+    shapes::Outline(cr, kWhite.WithAlpha(0.5), 1);
+    Screw(cr, 26, 24);
+    Screw(cr, 474, 24);
+
+    // the well: a dark wall, then the felt with the shade of the frame's edge
+    shapes::RoundedRect(cr, 13, 43, 474, 132, 10);
+    shapes::FillGradient(cr, 43, 175, kWoodEdge, kWood.Mix(kWoodEdge, 0.3));
+    cairo_new_path(cr);
+    const Rect felt{16, 46, 484, 172};
+    auto feltPath = [&](cairo_t* cc) {
+        shapes::RoundedRect(cc, felt.left, felt.top, felt.Width(), felt.Height(), 8);
+    };
+    feltPath(cr);
+    shapes::FillGradient(cr, felt.top, felt.bottom, kFelt, kFeltDark);
+    cairo_save(cr);
+    cairo_clip(cr);
+    FeltSpecks(cr, felt);
+    cairo_rectangle(cr, felt.left, felt.top, felt.Width(), 14);
+    shapes::VerticalGradient(cr, felt.top, felt.top + 14, kShadow.WithAlpha(0.45), kShadow.WithAlpha(0));
+    cairo_fill(cr);
+    cairo_restore(cr);
+    feltPath(cr);
+    shapes::Outline(cr, kWoodEdge.WithAlpha(0.8), 1.5);
 }
 
 }  // namespace
@@ -200,6 +286,5 @@ void PaintMisc4(Canvas& canvas) {
     for (const Note& note : notes) {
         PaintNote(cr, note);
     }
-    FrameBar(cr, "frame h", true);
-    FrameBar(cr, "frame v", false);
+    CashTray(cr);
 }
