@@ -22,7 +22,7 @@ for.
 import re
 import sys
 
-TEXT_COUNT = 356
+TEXT_COUNT = 386
 
 # How the program uses each index: (use, argument signature). I = int, F = double, S = char*.
 #   RAW     drawn as it is               FMT   printf format with exactly these arguments
@@ -51,6 +51,16 @@ USES = {
     182: ("STEP", ""), 183: ("STEP", "I"), 184: ("STEP", ""), 185: ("STEP", "I"),
     186: ("STEP", ""), 187: ("STEP", "I"), 188: ("COPY", ""), 189: ("COPY", ""),
     197: ("FMT", "SIII"),
+    # Rounds of number clicking; before and after noon on a dial.
+    118: ("FMT", "I"), 119: ("FMT", "I"), 198: ("RAW", ""), 199: ("RAW", ""),
+    # The progress page, the reset question, the best tests' heading.
+    356: ("RAW", ""), 357: ("RAW", ""), 358: ("RAW", ""), 359: ("FMT", "IFF"), 360: ("FMT", "IF"),
+    361: ("FMT", "IF"), 362: ("FMT", "I"), 363: ("FMT", "II"), 364: ("RAW", ""), 365: ("RAW", ""),
+    366: ("FMT", "I"), 367: ("RAW", ""), 368: ("RAW", ""), 369: ("RAW", ""), 370: ("RAW", ""),
+    # What each game asks, under its time; the name entry's hint; the atoms' count; a clock span.
+    371: ("RAW", ""), 372: ("RAW", ""), 373: ("RAW", ""), 374: ("RAW", ""), 375: ("RAW", ""),
+    376: ("RAW", ""), 377: ("RAW", ""), 378: ("RAW", ""), 379: ("RAW", ""), 380: ("RAW", ""),
+    381: ("RAW", ""), 382: ("RAW", ""), 383: ("FMT", "II"), 384: ("RAW", ""), 385: ("RAW", ""),
 }
 GAME_TITLES = [13, 14, 15, 16, 17, 18, 19, 20, 21, 42, 53, 100, 105, 110, 115, 120, 125, 130,
                140, 150, 160, 170, 200]
@@ -78,7 +88,7 @@ for _index in [22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 35, 36, 37, 38, 39, 4
 for _index in [43, 44, 47, 48]:
     ROOM[_index] = 40
 ROOM[49] = 30
-ROOM[62] = 35
+ROOM[62] = 45  # drawn in the smaller face
 for _index in [173, 175, 176, 177, 178, 179, 180, 181, 182, 183, 184, 185, 186, 187, 188, 189]:
     ROOM[_index] = 40
 for _index in WEEKDAYS:
@@ -90,6 +100,11 @@ for _index in HELP_TEXTS:
 ROOM[131] = 700
 ROOM[161] = 900
 ROOM[76] = 1400
+for _index in [356, 368, 369]:
+    ROOM[_index] = 20
+for _index in range(371, 382):
+    ROOM[_index] = 52
+ROOM[367] = 120
 PICTURE_PAGE_TEXT = 56      # several centred lines on a narrow panel
 PICTURE_PAGE_LINES = (7, 24)
 
