@@ -22,7 +22,7 @@ for.
 import re
 import sys
 
-TEXT_COUNT = 386
+TEXT_COUNT = 387
 
 # How the program uses each index: (use, argument signature). I = int, F = double, S = char*.
 #   RAW     drawn as it is               FMT   printf format with exactly these arguments
@@ -61,6 +61,7 @@ USES = {
     371: ("RAW", ""), 372: ("RAW", ""), 373: ("RAW", ""), 374: ("RAW", ""), 375: ("RAW", ""),
     376: ("RAW", ""), 377: ("RAW", ""), 378: ("RAW", ""), 379: ("RAW", ""), 380: ("RAW", ""),
     381: ("RAW", ""), 382: ("RAW", ""), 383: ("FMT", "II"), 384: ("RAW", ""), 385: ("RAW", ""),
+    386: ("FMT", "I"),
 }
 GAME_TITLES = [13, 14, 15, 16, 17, 18, 19, 20, 21, 42, 53, 100, 105, 110, 115, 120, 125, 130,
                140, 150, 160, 170, 200]

@@ -8,11 +8,14 @@
 #include "app/Random.h"
 #include "games/puzzles/CodeScore.h"
 #include "settings/LanguageTexts.h"
+#include "settings/TextFormat.h"
 
 namespace {
 
 constexpr int kTitleText = 125;
 constexpr int kHelpText = 126;
+// The rows guessed, on the result page.
+constexpr int kGuessesText = 386;
 // What to do, under the time.
 constexpr int kPromptText = 376;
 constexpr int kRows = 8;
@@ -239,7 +242,7 @@ const std::string& KG_MMaster::GetHelpText() { return GetTextOrEmpty(kHelpText);
 const std::string& KG_MMaster::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
 const std::string& KG_MMaster::GetResultText() {
-    resultText = PlayTimeText() + "\n\n" + GradeText();
+    resultText = PlayTimeText() + "\n" + FormatText(kGuessesText, currentRow) + "\n\n" + GradeText();
     return resultText;
 }
 

@@ -310,14 +310,8 @@ void KG_Ordo::Render() {
         }
     }
     if (Revealing()) {
-        int found = 0;
-        for (int i = 0; i < kBoardSize; ++i) {
-            for (int j = 0; j < kBoardSize; ++j) {
-                found += atoms[Index(i)][Index(j)] && marks[Index(i)][Index(j)] ? 1 : 0;
-            }
-        }
         const int top = app->screenHeight - kButtonAboveBottom;
-        textRenderer->DrawText(FormatText(kRevealText, found, atomCount), 0, top, app->screenWidth, top + kButtonHeight,
+        textRenderer->DrawText(FormatText(kRevealText, MarkedAtoms(), atomCount), 0, top, app->screenWidth, top + kButtonHeight,
                                kBlack, platform::dt::Center | platform::dt::VCenter, smallFont);
     } else {
         const int left = app->screenWidth / 2 - kButtonHalfWidth;
@@ -333,8 +327,18 @@ const std::string& KG_Ordo::GetHelpText() { return GetTextOrEmpty(kHelpText); }
 
 const std::string& KG_Ordo::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
+int KG_Ordo::MarkedAtoms() const {
+    int found = 0;
+    for (int i = 0; i < kBoardSize; ++i) {
+        for (int j = 0; j < kBoardSize; ++j) {
+            found += atoms[Index(i)][Index(j)] && marks[Index(i)][Index(j)] ? 1 : 0;
+        }
+    }
+    return found;
+}
+
 const std::string& KG_Ordo::GetResultText() {
-    resultText = PlayTimeText() + "\n\n" + GradeText();
+    resultText = PlayTimeText() + "\n" + FormatText(kRevealText, MarkedAtoms(), atomCount) + "\n\n" + GradeText();
     return resultText;
 }
 

@@ -50,6 +50,8 @@ public:
                       float scaleX, float scaleY, Font* font) override;
 
     int Atoms() const { return atomCount; }
+    // The atoms the player's marks cover (wrong marks not counted against them).
+    int MarkedAtoms() const;
     int Marks() const { return markCount; }
     int Rays() const { return rays; }
     bool HasHelpLevel() const { return help; }
