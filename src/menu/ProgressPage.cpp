@@ -81,6 +81,12 @@ progress::Box Moved(const progress::Box& box, float x, float y) {
     return {box.left + x, box.top + y, box.right + x, box.bottom + y};
 }
 
+// The history name of a choice: a game's save file, or the tests' name.
+std::string KeyOf(int choice) {
+    const GameTableEntry* entry = GameAt(choice);
+    return entry != nullptr ? entry->saveFile : history::kTestGame;
+}
+
 // The local time the given days before the time now.
 std::string DaysBefore(int days) { return history::LocalTime(std::time(nullptr) - days * 24 * 60 * 60); }
 
@@ -90,14 +96,10 @@ void ProgressPage::Open() {
     all = history::ReadRecorded().plays;
     since = DaysBefore(progress::kChangeDays);
     int latest = 0;
-    if (!all.empty()) {
-        const std::string& key = all.back().game;
-        for (int index = 0; index < kChoices; ++index) {
-            choice = index;
-            if (ChoiceKey() == key) {
-                latest = index;
-                break;
-            }
+    for (int index = 0; !all.empty() && index < kChoices; ++index) {
+        if (KeyOf(index) == all.back().game) {
+            latest = index;
+            break;
         }
     }
     Choose(latest);
@@ -105,10 +107,7 @@ void ProgressPage::Open() {
 
 void ProgressPage::Step(int delta) { Choose(((choice + delta) % kChoices + kChoices) % kChoices); }
 
-std::string ProgressPage::ChoiceKey() const {
-    const GameTableEntry* entry = GameAt(choice);
-    return entry != nullptr ? entry->saveFile : history::kTestGame;
-}
+std::string ProgressPage::ChoiceKey() const { return KeyOf(choice); }
 
 void ProgressPage::Choose(int index) {
     choice = index;
