@@ -113,6 +113,7 @@ void ProgressPage::Choose(int index) {
     choice = index;
     plays = progress::PlaysOf(all, ChoiceKey());
     summary = progress::Summarise(plays, since);
+    chart = progress::BuildChart(plays, kChartBox, kDateSpacing);
 }
 
 void ProgressPage::Draw(AppState& app, TextRenderer& text, Font* font30, Font* font20, float x, float y) const {
@@ -146,21 +147,23 @@ void ProgressPage::DrawChart(AppState& app, TextRenderer& text, Font* font20, fl
     text.DrawTextAt(GetTextOrEmpty(kSolvedText), box.left + 4.0f, solvedY - 12.0f, kSolvedLine,
                     platform::dt::Left | platform::dt::VCenter, font20);
 
-    const progress::Chart chart = progress::BuildChart(plays, box, kDateSpacing);
+    // The chart was worked out on the panel when the choice was made.
+    const auto onScreen = [x, y](progress::Point point) { return progress::Point{point.x + x, point.y + y}; };
     const std::string& pattern = GetTextOrEmpty(kDatePatternText);
     for (const progress::DateMark& mark : chart.dates) {
-        Fill(app, std::round(mark.x), box.bottom, std::round(mark.x) + 1.0f, box.bottom + 6.0f, kDimText);
-        text.DrawTextAt(progress::FormatDate(pattern, mark.day, mark.month), mark.x, box.bottom + 8.0f, kDimText,
+        const float markX = mark.x + x;
+        Fill(app, std::round(markX), box.bottom, std::round(markX) + 1.0f, box.bottom + 6.0f, kDimText);
+        text.DrawTextAt(progress::FormatDate(pattern, mark.day, mark.month), markX, box.bottom + 8.0f, kDimText,
                         platform::dt::Center, font20);
     }
     // Dots no wider than their share of the width, within 6 and 12 pixels.
     const float share = (box.right - box.left) / static_cast<float>(chart.plays.size());
     const float side = std::clamp(share * 0.9f, 6.0f, 12.0f);
     for (size_t i = 1; i < chart.average.size(); ++i) {
-        Segment(app, chart.average[i - 1], chart.average[i], 2.5f, kAverageLine);
+        Segment(app, onScreen(chart.average[i - 1]), onScreen(chart.average[i]), 2.5f, kAverageLine);
     }
     for (const progress::PlayPoint& play : chart.plays) {
-        Dot(app, play.at, side, kLevelColours[std::clamp(play.level, 0, 2)]);
+        Dot(app, onScreen(play.at), side, kLevelColours[std::clamp(play.level, 0, 2)]);
     }
 }
 

@@ -45,6 +45,8 @@ private:
     std::vector<history::Play> all;
     std::vector<history::Play> plays;
     progress::Summary summary;
+    // In the panel's own coordinates: drawing only moves it to the panel.
+    progress::Chart chart;
     std::string since;
     int choice = 0;
 };

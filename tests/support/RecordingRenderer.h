@@ -45,6 +45,13 @@ public:
         platform::Transform2D transform;
         uint32_t colour;
         std::string name;  // the region's name in the art, when the draw gave one
+
+        // Whether the point lies on the drawn region (for a sprite that is not turned).
+        bool Covers(float x, float y) const {
+            const float right = transform.dx + static_cast<float>(region.right - region.left) * transform.m11;
+            const float bottom = transform.dy + static_cast<float>(region.bottom - region.top) * transform.m22;
+            return transform.dx <= x && x <= right && transform.dy <= y && y <= bottom;
+        }
     };
 
     struct Text {

@@ -52,26 +52,6 @@ void SignPath(cairo_t* cr, int op, double cx, double cy, double size) {
     }
 }
 
-}  // namespace
-
-void Tick(cairo_t* cr, double cx, double cy, double size) {
-    auto path = [&](cairo_t* c) {
-        TickPath(c, cx, cy, size);
-        cairo_set_line_width(c, size * 0.30);
-        cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
-        cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke(c);  // the mask's default source is opaque black
-    };
-    const int area = static_cast<int>(size * 1.6);
-    DrawSoftShadow(cr, cx - area / 2.0, cy - area / 2.0, area, area, path, 1, 2, 3, kShadow.WithAlpha(0.35));
-    TickPath(cr, cx, cy, size);
-    shapes::Outline(cr, kInk, size * 0.30);
-    TickPath(cr, cx, cy, size);
-    shapes::Outline(cr, kGreen, size * 0.17);
-    TickPath(cr, cx - size * 0.02, cy - size * 0.03, size * 0.92);
-    shapes::Outline(cr, kGreen.Mix(kWhite, 0.45), size * 0.05);
-}
-
 // The two strokes of a cross, as one path.
 void CrossPath(cairo_t* cr, double cx, double cy, double s) {
     cairo_move_to(cr, cx - s * 0.32, cy - s * 0.32);
@@ -80,22 +60,32 @@ void CrossPath(cairo_t* cr, double cx, double cy, double s) {
     cairo_line_to(cr, cx - s * 0.32, cy + s * 0.32);
 }
 
-void Cross(cairo_t* cr, double cx, double cy, double size) {
-    auto path = [&](cairo_t* c) {
-        CrossPath(c, cx, cy, size);
+// A verdict mark: the path stroked thick in ink over a soft shadow, then in
+// its colour, with a lighter line along its top.
+void VerdictIcon(cairo_t* cr, void (*path)(cairo_t*, double, double, double), double cx, double cy, double size,
+                 const Colour& colour) {
+    auto mask = [&](cairo_t* c) {
+        path(c, cx, cy, size);
         cairo_set_line_width(c, size * 0.30);
         cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(c);
+        cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke(c);  // the mask's default source is opaque black
     };
     const int area = static_cast<int>(size * 1.6);
-    DrawSoftShadow(cr, cx - area / 2.0, cy - area / 2.0, area, area, path, 1, 2, 3, kShadow.WithAlpha(0.35));
-    CrossPath(cr, cx, cy, size);
+    DrawSoftShadow(cr, cx - area / 2.0, cy - area / 2.0, area, area, mask, 1, 2, 3, kShadow.WithAlpha(0.35));
+    path(cr, cx, cy, size);
     shapes::Outline(cr, kInk, size * 0.30);
-    CrossPath(cr, cx, cy, size);
-    shapes::Outline(cr, kRed, size * 0.17);
-    CrossPath(cr, cx - size * 0.02, cy - size * 0.03, size * 0.92);
-    shapes::Outline(cr, kRed.Mix(kWhite, 0.45), size * 0.05);
+    path(cr, cx, cy, size);
+    shapes::Outline(cr, colour, size * 0.17);
+    path(cr, cx - size * 0.02, cy - size * 0.03, size * 0.92);
+    shapes::Outline(cr, colour.Mix(kWhite, 0.45), size * 0.05);
 }
+
+}  // namespace
+
+void Tick(cairo_t* cr, double cx, double cy, double size) { VerdictIcon(cr, TickPath, cx, cy, size, kGreen); }
+
+void Cross(cairo_t* cr, double cx, double cy, double size) { VerdictIcon(cr, CrossPath, cx, cy, size, kRed); }
 
 void OperatorPlate(cairo_t* cr, double size, bool lit) {
     const double c = size / 2;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // One card of a pairs game: it lies face down or face up, and matches the one
 // other card that carries the same pair key. How a card is hit and drawn
 // depends on its kind (round cards, playing cards).
@@ -18,8 +20,8 @@ public:
     void MarkFound() { found = true; }
     bool IsFound() const { return found; }
     // The colour its face is drawn in: see-through once found.
-    unsigned FaceTint() const { return found ? kFoundTint : 0xFFFFFFFFu; }
-    static constexpr unsigned kFoundTint = 0x70FFFFFFu;
+    uint32_t FaceTint() const { return found ? kFoundTint : 0xFFFFFFFFu; }
+    static constexpr uint32_t kFoundTint = 0x70FFFFFFu;
 
     int PairKey() const { return pairKey; }
     bool SamePair(const PairCard& other) const { return pairKey == other.pairKey; }

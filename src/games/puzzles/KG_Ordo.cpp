@@ -121,16 +121,16 @@ void KG_Ordo::SetAtoms(const AtomGrid& grid) {
     }
 }
 
-int KG_Ordo::FoundAtoms() const {
-    int found = 0;
+int KG_Ordo::FoundAtoms() const { return std::max(0, CountMarks(true) - CountMarks(false)); }
+
+int KG_Ordo::CountMarks(bool onAtoms) const {
+    int count = 0;
     for (int i = 0; i < kBoardSize; ++i) {
         for (int j = 0; j < kBoardSize; ++j) {
-            if (marks[Index(i)][Index(j)]) {
-                found += atoms[Index(i)][Index(j)] ? 1 : -1;
-            }
+            count += marks[Index(i)][Index(j)] && atoms[Index(i)][Index(j)] == onAtoms ? 1 : 0;
         }
     }
-    return std::max(0, found);
+    return count;
 }
 
 float KG_Ordo::CellX(int column) const {
@@ -311,8 +311,8 @@ void KG_Ordo::Render() {
     }
     if (Revealing()) {
         const int top = app->screenHeight - kButtonAboveBottom;
-        textRenderer->DrawText(FormatText(kRevealText, MarkedAtoms(), atomCount), 0, top, app->screenWidth, top + kButtonHeight,
-                               kBlack, platform::dt::Center | platform::dt::VCenter, smallFont);
+        textRenderer->DrawText(FormatText(kRevealText, CountMarks(true), atomCount), 0, top, app->screenWidth,
+                               top + kButtonHeight, kBlack, platform::dt::Center | platform::dt::VCenter, smallFont);
     } else {
         const int left = app->screenWidth / 2 - kButtonHalfWidth;
         const int top = app->screenHeight - kButtonAboveBottom;
@@ -327,18 +327,8 @@ const std::string& KG_Ordo::GetHelpText() { return GetTextOrEmpty(kHelpText); }
 
 const std::string& KG_Ordo::GetTitle() { return GetTextOrEmpty(kTitleText); }
 
-int KG_Ordo::MarkedAtoms() const {
-    int found = 0;
-    for (int i = 0; i < kBoardSize; ++i) {
-        for (int j = 0; j < kBoardSize; ++j) {
-            found += atoms[Index(i)][Index(j)] && marks[Index(i)][Index(j)] ? 1 : 0;
-        }
-    }
-    return found;
-}
-
 const std::string& KG_Ordo::GetResultText() {
-    resultText = PlayTimeText() + "\n" + FormatText(kRevealText, MarkedAtoms(), atomCount) + "\n\n" + GradeText();
+    resultText = PlayTimeText() + "\n" + FormatText(kRevealText, CountMarks(true), atomCount) + "\n\n" + GradeText();
     return resultText;
 }
 

@@ -50,8 +50,6 @@ public:
                       float scaleX, float scaleY, Font* font) override;
 
     int Atoms() const { return atomCount; }
-    // The atoms the player's marks cover (wrong marks not counted against them).
-    int MarkedAtoms() const;
     int Marks() const { return markCount; }
     int Rays() const { return rays; }
     bool HasHelpLevel() const { return help; }
@@ -81,6 +79,8 @@ private:
     bool Revealing() const { return endTimer > 0.0; }
     // The atoms that carry a mark less the marks on empty cells, at least 0.
     int FoundAtoms() const;
+    // The marks on atoms, or on empty cells.
+    int CountMarks(bool onAtoms) const;
 
     std::unique_ptr<Font> font;
     double endTimer = 0.0;

@@ -218,10 +218,7 @@ TEST_F(WaageTest, APressTakesTheWeightDrawnOnTop) {
         balance->Draw();
         const RecordingRenderer::Sprite* top = nullptr;
         for (const RecordingRenderer::Sprite& sprite : renderer->sprites) {
-            const platform::Transform2D& t = sprite.transform;
-            const float right = t.dx + (sprite.region.right - sprite.region.left) * t.m11;
-            const float bottom = t.dy + (sprite.region.bottom - sprite.region.top) * t.m22;
-            if (sprite.name == "weight" && t.dx <= x && x <= right && t.dy <= y && y <= bottom) top = &sprite;
+            if (sprite.name == "weight" && sprite.Covers(static_cast<float>(x), static_cast<float>(y))) top = &sprite;
         }
         ASSERT_NE(top, nullptr);
         EXPECT_FLOAT_EQ(top->transform.dx, weight->Bounds().left);

@@ -74,10 +74,7 @@ protected:
     std::string TopmostSpriteAt(float x, float y) const {
         std::string name;
         for (const RecordingRenderer::Sprite& sprite : renderer->sprites) {
-            const platform::Transform2D& t = sprite.transform;
-            const float right = t.dx + (sprite.region.right - sprite.region.left) * t.m11;
-            const float bottom = t.dy + (sprite.region.bottom - sprite.region.top) * t.m22;
-            if (t.dx <= x && x <= right && t.dy <= y && y <= bottom) name = sprite.name;
+            if (sprite.Covers(x, y)) name = sprite.name;
         }
         return name;
     }
