@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <span>
@@ -94,6 +95,77 @@ TEST(VideoDecoderTest, BytesThatAreNoVideoOpenNothingFromMemory) {
         EXPECT_EQ(OpenBytes(inputs[i]), nullptr);
     }
     EXPECT_EQ(platform::VideoDecoder::OpenMemory({}), nullptr);
+}
+
+// The intro with every `from` in its header made `to`.
+std::string Retagged(std::string bytes, const std::string& from, const std::string& to) {
+    for (size_t at = bytes.find(from); at != std::string::npos && at < 8192; at = bytes.find(from, at + 1)) {
+        bytes.replace(at, from.size(), to);
+    }
+    return bytes;
+}
+
+// The intro with its sound's stream format changed: `bytes` written at
+// `offset` after the format's start (tag at 8, channels at 10, rate at 12).
+std::string WithSoundFormat(std::string intro, size_t offset, const std::string& bytes) {
+    const size_t format = intro.find("strf", intro.find("auds"));
+    EXPECT_LT(format, 8192u);
+    intro.replace(format + offset, bytes.size(), bytes);
+    return intro;
+}
+
+// Only what the intro holds is decoded: an AVI with MPEG-4 pictures and PCM
+// sound. Pictures of another codec refuse the file. Sound of another codec, or
+// claiming a rate or channel count no sound has, is left out and the pictures play.
+TEST(VideoDecoderTest, OnlyTheIntrosCodecsAndUsableSoundAreDecoded) {
+    const std::string shipped = ReadFile(kShippedIntro);
+    ASSERT_GT(shipped.size(), 100000u);
+    auto intro = OpenBytes(shipped);
+    ASSERT_NE(intro, nullptr);
+    EXPECT_TRUE(intro->HasAudio());
+    EXPECT_EQ(OpenBytes(Retagged(shipped, "FMP4", "MJPG")), nullptr);
+    const struct {
+        const char* name;
+        size_t offset;
+        std::string bytes;
+    } sounds[] = {
+        {"MP3", 8, std::string("\x55\0", 2)},
+        {"99 channels", 10, std::string("\x63\0", 2)},
+        {"a billion samples a second", 12, std::string("\0\xCA\x9A\x3B", 4)},
+        {"1,000 samples a second", 12, std::string("\xE8\x03\0\0", 4)},
+    };
+    for (const auto& sound : sounds) {
+        SCOPED_TRACE(sound.name);
+        auto silent = OpenBytes(WithSoundFormat(shipped, sound.offset, sound.bytes));
+        ASSERT_NE(silent, nullptr);
+        EXPECT_FALSE(silent->HasAudio());
+        EXPECT_GT(CountFrames(*silent), 20);
+    }
+}
+
+// A header stating a smaller picture than the stream holds: no picture
+// larger than the stated size comes out (the decoding ends instead).
+TEST(VideoDecoderTest, NoPictureIsLargerThanTheHeaderStates) {
+    std::string shrunk = ReadFile(kShippedIntro);
+    ASSERT_GT(shrunk.size(), 100000u);
+    // The picture format after the video's stream header: size, then width and height.
+    const size_t format = shrunk.find("strf", shrunk.find("vids"));
+    ASSERT_LT(format, 8192u);
+    int32_t side[2];
+    std::memcpy(side, shrunk.data() + format + 12, sizeof side);
+    ASSERT_GT(side[0], 100);
+    side[0] /= 2;
+    side[1] /= 2;
+    std::memcpy(shrunk.data() + format + 12, side, sizeof side);
+    auto decoder = OpenBytes(shrunk);
+    ASSERT_NE(decoder, nullptr);
+    EXPECT_EQ(decoder->Width(), side[0]);
+    platform::VideoFrame frame;
+    std::vector<int16_t> audio;
+    while (decoder->NextFrame(frame, audio)) {
+        EXPECT_LE(frame.image.width, side[0]);
+        EXPECT_LE(frame.image.height, side[1]);
+    }
 }
 
 TEST(VideoDecoderTest, DamagedFilesEndTheDecoding) {

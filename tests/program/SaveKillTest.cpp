@@ -1,35 +1,38 @@
-// The program killed (SIGKILL) at many moments while it saves its files on
-// the way out: every file afterwards holds either its old or its new complete
-// contents, and the program starts again. Runs go in parallel lanes, each
-// with its own working folder. A lane starts the program with its intro on,
-// waits until it handles SIGTERM, asks it to end with that signal (closing
-// during the intro saves, and the intro comes before the costly loading of
-// the art, so that a run is short), watches the folder for the save's first
-// temporary file and kills the program a varied number of microseconds later.
-#include <fcntl.h>
+// The program killed (SIGKILL) at many moments while it saves: every file
+// afterwards holds either its old or its new complete contents, and the
+// program starts again. Runs go in parallel lanes, each with its own working
+// folder.
+//
+// The way out: a lane starts the program with its intro on, waits until it
+// handles SIGTERM, asks it to end with that signal (closing during the intro
+// saves, and the intro comes before the costly loading of the art, so that a
+// run is short), watches the folder for the save's first temporary file and
+// kills the program a varied number of microseconds later.
+//
+// A play's end: the program takes no scripted input, so a player process runs
+// its menu, game and save code (tests/program/player): it ends an arithmetic
+// game, which appends to the history and saves the game's records, and then
+// saves the settings and statistics as the way out does. The lane kills it a
+// varied time after it opens the history.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/inotify.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
+#include "KillLanes.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // Old contents the program rewrites on the way out, in a form it reads but
 // does not write: the volume above 100 is saved as 100, the statistics come
@@ -53,39 +56,58 @@ const std::string kOldGameRecords =
     "LEVEL_ZEIT:\t95.5\nGEL\xD6ST:\t2\nBEST_ERG:\t1.25\nSCHL_ERG:\t5\nANZ_SPIELE:\t4\nERGS:\t12.5\n"
     "EINTRAG_START\tNAME:\tAnne\tDATUM:\t1\t2\t2007\tERG:\t1.25\tEINTRAG_ENDE\n";
 
-// What one kill left: which files were already new.
-struct Outcome {
-    bool settingsNew = false;
-    bool statisticsNew = false;
-};
+const std::string kOldHistory =
+    "time,game,level,mode,test,grade,seconds,end\n"
+    "2026-11-30T18:00:00,uhr.sav,1,training,,2.50,61.5,finished\n"
+    "2026-12-01T09:00:00,rechnen.sav,0,training,,1.75,88.0,finished\n";
 
-class Lane {
+// The program's environment: headless, its data home inside the lane.
+std::vector<std::string> Environment(const std::string& home, const std::string& temporary) {
+    return {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + home, "XDG_DATA_DIRS=" + home,
+            "HOME=" + home, "TMPDIR=" + temporary};
+}
+
+// Old or new contents of one file: "" when whole, else the fault.
+std::string CompareFile(const std::string& name, const std::string& contents, const std::string& old,
+                        const std::string& fresh, Outcome& outcome) {
+    outcome[name] = contents == fresh;
+    return contents == fresh || contents == old ? "" : name + " holds [" + contents + "]\n";
+}
+
+// Waits until the process catches SIGTERM (its "SigCgt" mask in /proc);
+// before that the signal would end it unsaved.
+bool AwaitTermHandler(pid_t child, KillClock::duration limit) {
+    const std::string status = "/proc/" + std::to_string(child) + "/status";
+    const unsigned long long term = 1ull << (SIGTERM - 1);
+    const KillClock::time_point end = KillClock::now() + limit;
+    while (KillClock::now() < end) {
+        std::ifstream file(status);
+        std::string line;
+        bool alive = false;
+        while (std::getline(file, line)) {
+            alive = true;
+            if (line.rfind("SigCgt:", 0) == 0 && (std::strtoull(line.c_str() + 7, nullptr, 16) & term) != 0) {
+                return true;
+            }
+        }
+        if (!alive) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    return false;
+}
+
+// The program itself, ended by SIGTERM and killed during its save on the way out.
+class ExitLane : public KillLane {
 public:
-    explicit Lane(const std::string& program) : program_(program) {
-        watch_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        if (watch_ >= 0) {
-            inotify_add_watch(watch_, folder_.Path().c_str(), IN_CREATE | IN_MOVED_TO);
-        }
-        // Everything the child needs is made here: between fork and exec a
-        // threaded process may only make system calls.
-        for (const std::string& entry :
-             {std::string("SDL_VIDEODRIVER=dummy"), std::string("SDL_AUDIODRIVER=dummy"),
-              "XDG_DATA_HOME=" + home_.Path(), "XDG_DATA_DIRS=" + home_.Path(), "HOME=" + home_.Path()}) {
-            environment_.push_back(entry);
-        }
+    explicit ExitLane(std::string program) : program_(std::move(program)) {
+        watch_.Add(folder_.Path(), IN_CREATE | IN_MOVED_TO);
     }
-    ~Lane() {
-        if (watch_ >= 0) {
-            ::close(watch_);
-        }
-    }
-    Lane(const Lane&) = delete;
-    Lane& operator=(const Lane&) = delete;
-
-    bool Ready() const { return watch_ >= 0; }
+    bool Ready() const override { return watch_.Ready(); }
     const TempFolder& Folder() const { return folder_; }
 
-    void WriteOldFiles() const {
+    void WriteOldFiles() override {
         std::error_code ignored;
         for (const char* name : {"knobel.cfg.tmp", "stats.sav.tmp"}) {
             std::filesystem::remove(folder_.Path(name), ignored);
@@ -95,63 +117,33 @@ public:
         folder_.Write(kGameFile, kOldGameRecords);
     }
 
-    // Starts the program on the files in its folder, asks it to end once it
-    // handles SIGTERM, and kills it `micros` microseconds after its save
-    // began (with `beforeSave`: after the request to end, not waiting for
-    // the save).
-    // With `micros` negative the program ends on its own, and `saveTime` gets
-    // the microseconds from the save's start until the statistics, saved
-    // last, are in place. False with `problem` set when the run did not go
-    // as planned.
-    bool Run(long micros, bool beforeSave, bool& killed, long& saveTime, std::string& problem) {
-        const pid_t child = Launch();
-        if (child <= 0 || !AwaitTermHandler(child, std::chrono::seconds(60))) {
+    bool Run(long micros, bool early, bool& killed, long& saveTime, std::string& problem) override {
+        ChildProcess child({program_}, Environment(home_.Path(), home_.Path()), folder_.Path(), false);
+        if (child.Pid() <= 0 || !AwaitTermHandler(child.Pid(), std::chrono::seconds(60))) {
             problem = "SIGTERM never handled";
-            Finish(child);
             return false;
         }
-        Drain();
-        ::kill(child, SIGTERM);
-        Clock::time_point saveStart = Clock::now();
-        if (!beforeSave) {
-            if (!AwaitEvent(IN_CREATE, ".tmp", std::chrono::seconds(30))) {
+        watch_.Drain();
+        ::kill(child.Pid(), SIGTERM);
+        KillClock::time_point saveStart = KillClock::now();
+        if (!early) {
+            if (!watch_.Await(IN_CREATE, ".tmp", std::chrono::seconds(30))) {
                 problem = "no save began";
-                Finish(child);
                 return false;
             }
-            saveStart = Clock::now();
-        }
-        // A busy wait: a sleep this short would mostly be the scheduler's.
-        while (micros >= 0 && Clock::now() - saveStart < std::chrono::microseconds(micros)) {
+            saveStart = KillClock::now();
         }
         if (micros >= 0) {
-            ::kill(child, SIGKILL);
-        } else if (AwaitEvent(IN_MOVED_TO, "stats.sav", std::chrono::seconds(30))) {
-            saveTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - saveStart).count();
+            child.KillAt(saveStart, micros);
+        } else if (watch_.Await(IN_MOVED_TO, "stats.sav", std::chrono::seconds(30))) {
+            saveTime = std::chrono::duration_cast<std::chrono::microseconds>(KillClock::now() - saveStart).count();
         }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-        if (!killed && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
-            problem = "ended with status " + std::to_string(status);
-            return false;
-        }
-        return true;
+        return child.Reap(killed, problem);
     }
 
-    // Compares every file with its two versions; "" when each is whole.
-    std::string CheckFiles(Outcome& outcome) const {
-        std::string faults;
-        const std::string settings = folder_.Read("knobel.cfg");
-        outcome.settingsNew = settings == kNewSettings;
-        if (!outcome.settingsNew && settings != kOldSettings) {
-            faults += "knobel.cfg holds [" + settings + "]\n";
-        }
-        const std::string statistics = folder_.Read("stats.sav");
-        outcome.statisticsNew = statistics == kNewStatistics;
-        if (!outcome.statisticsNew && statistics != kOldStatistics) {
-            faults += "stats.sav holds [" + statistics + "]\n";
-        }
+    std::string CheckFiles(Outcome& outcome) override {
+        std::string faults = CompareFile("knobel.cfg", folder_.Read("knobel.cfg"), kOldSettings, kNewSettings, outcome);
+        faults += CompareFile("stats.sav", folder_.Read("stats.sav"), kOldStatistics, kNewStatistics, outcome);
         if (folder_.Read(kGameFile) != kOldGameRecords) {
             faults += kGameFile + " changed\n";
         }
@@ -159,96 +151,120 @@ public:
     }
 
 private:
-    pid_t Launch() {
-        std::vector<char*> environment;
-        for (std::string& entry : environment_) {
-            environment.push_back(entry.data());
-        }
-        environment.push_back(nullptr);
-        std::string name = program_;
-        char* argv[] = {name.data(), nullptr};
-        const std::string& folder = folder_.Path();
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const int quiet = ::open("/dev/null", O_WRONLY);
-            if (quiet < 0 || ::dup2(quiet, 1) < 0 || ::dup2(quiet, 2) < 0 || ::chdir(folder.c_str()) != 0) {
-                _exit(120);
-            }
-            ::execve(argv[0], argv, environment.data());
-            _exit(122);
-        }
-        return child;
-    }
-
-    // Waits until the process catches SIGTERM (its "SigCgt" mask in
-    // /proc); before that the signal would end it unsaved.
-    static bool AwaitTermHandler(pid_t child, Clock::duration limit) {
-        const std::string status = "/proc/" + std::to_string(child) + "/status";
-        const unsigned long long term = 1ull << (SIGTERM - 1);
-        const Clock::time_point end = Clock::now() + limit;
-        while (Clock::now() < end) {
-            std::ifstream file(status);
-            std::string line;
-            while (std::getline(file, line)) {
-                if (line.rfind("SigCgt:", 0) == 0 && (std::strtoull(line.c_str() + 7, nullptr, 16) & term) != 0) {
-                    return true;
-                }
-            }
-            if (::waitpid(child, nullptr, WNOHANG) == child) {
-                return false;
-            }
-            std::this_thread::sleep_for(std::chrono::microseconds(500));
-        }
-        return false;
-    }
-
-    void Drain() {
-        pending_.clear();
-        alignas(inotify_event) char events[4096];
-        while (::read(watch_, events, sizeof events) > 0) {
-        }
-    }
-
-    // Waits for an event of `kind` (IN_CREATE, IN_MOVED_TO) on a file of the
-    // folder whose name ends in `ending`; the events read after it wait for
-    // the next call.
-    bool AwaitEvent(uint32_t kind, const std::string& ending, Clock::duration limit) {
-        const Clock::time_point end = Clock::now() + limit;
-        alignas(inotify_event) char events[4096];
-        for (;;) {
-            while (!pending_.empty()) {
-                const auto [mask, name] = pending_.front();
-                pending_.pop_front();
-                if ((mask & kind) != 0 && name.size() >= ending.size() &&
-                    name.compare(name.size() - ending.size(), ending.size(), ending) == 0) {
-                    return true;
-                }
-            }
-            if (Clock::now() >= end) {
-                return false;
-            }
-            const ssize_t count = ::read(watch_, events, sizeof events);
-            for (ssize_t at = 0; at < count;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
-                pending_.emplace_back(event->mask, event->len > 0 ? event->name : "");
-                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-            }
-        }
-    }
-
-    static void Finish(pid_t child) {
-        if (child > 0) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, nullptr, 0);
-        }
-    }
-
     std::string program_;
     TempFolder folder_;
     TempFolder home_;
-    std::vector<std::string> environment_;
-    int watch_ = -1;
-    std::deque<std::pair<uint32_t, std::string>> pending_;
+    FolderWatch watch_;
+};
+
+// The new contents of a play's end, from a run left to end on its own.
+struct PlayedFiles {
+    std::string settings;
+    std::string statistics;
+    std::string records;
+    std::string historyLine;  // the play's line without its time
+};
+
+// The history line without its first field, the time.
+std::string WithoutTime(const std::string& line) {
+    const size_t comma = line.find(',');
+    return comma == std::string::npos ? line : line.substr(comma);
+}
+
+// The player, killed while it saves the end of a play and then its exit files.
+class PlayLane : public KillLane {
+public:
+    PlayLane(std::string player, const PlayedFiles* played) : player_(std::move(player)), played_(played) {
+        std::filesystem::create_directory(Start());
+    }
+    bool Ready() const override { return watch_.Ready(); }
+    // The working folder of the last run.
+    const std::string& Working() const { return working_; }
+    // Microseconds from the request to play to the history's opening, in the last run that saw it.
+    long OpenDelay() const { return openDelay_; }
+
+    void WriteOldFiles() override {
+        const std::string start = Start();
+        std::ofstream(start + "/knobel.cfg", std::ios::binary) << kOldSettings;
+        std::ofstream(start + "/stats.sav", std::ios::binary) << kOldStatistics;
+        std::ofstream(start + "/" + kGameFile, std::ios::binary) << kOldGameRecords;
+        std::ofstream(start + "/history.csv", std::ios::binary) << kOldHistory;
+    }
+
+    // With `early` the kill counts from the request to play, not from the
+    // history's opening.
+    bool Run(long micros, bool early, bool& killed, long& saveTime, std::string& problem) override {
+        std::error_code ignored;
+        std::filesystem::remove_all(working_, ignored);
+        // The player works in a folder of its own under TMPDIR and names it.
+        ChildProcess child({player_, Start()}, Environment(home_.Path(), folder_.Path()), ".", true);
+        if (child.Pid() <= 0 || !child.ReadLine(working_, std::chrono::seconds(60)) ||
+            !watch_.Add(working_, IN_OPEN)) {
+            problem = "the player did not start";
+            return false;
+        }
+        watch_.Drain();
+        child.WriteLine("go");
+        const KillClock::time_point go = KillClock::now();
+        if (early && micros >= 0) {
+            child.KillAt(go, micros);
+            return child.Reap(killed, problem);
+        }
+        if (!watch_.Await(IN_OPEN, "history.csv", std::chrono::seconds(30))) {
+            problem = "the play's end saved nothing";
+            return false;
+        }
+        const KillClock::time_point saveStart = KillClock::now();
+        openDelay_ = std::chrono::duration_cast<std::chrono::microseconds>(saveStart - go).count();
+        std::string saved;
+        if (micros >= 0) {
+            child.KillAt(saveStart, micros);
+        } else if (child.ReadLine(saved, std::chrono::seconds(30)) && saved == "saved") {
+            saveTime = std::chrono::duration_cast<std::chrono::microseconds>(KillClock::now() - saveStart).count();
+        }
+        return child.Reap(killed, problem);
+    }
+
+    std::string CheckFiles(Outcome& outcome) override {
+        std::string faults = CompareFile("knobel.cfg", Read("knobel.cfg"), kOldSettings, played_->settings, outcome);
+        faults += CompareFile("stats.sav", Read("stats.sav"), kOldStatistics, played_->statistics, outcome);
+        faults += CompareFile(kGameFile, Read(kGameFile), kOldGameRecords, played_->records, outcome);
+        // The history is appended to: the old lines, then the play's line whole or nothing.
+        const std::string history = Read("history.csv");
+        const std::string added = history.rfind(kOldHistory, 0) == 0 ? history.substr(kOldHistory.size()) : history;
+        outcome["history.csv"] = !added.empty();
+        if (history.rfind(kOldHistory, 0) != 0 ||
+            !(added.empty() || (added.back() == '\n' && added.find('\n') == added.size() - 1 &&
+                                WithoutTime(added.substr(0, added.size() - 1)) == played_->historyLine))) {
+            faults += "history.csv holds [" + history + "]\n";
+        }
+        return faults;
+    }
+
+    // The new files of a run left to end on its own.
+    PlayedFiles Played() const {
+        const std::string history = Read("history.csv");
+        std::string line = history.size() > kOldHistory.size() ? history.substr(kOldHistory.size()) : "";
+        if (!line.empty() && line.back() == '\n') {
+            line.pop_back();
+        }
+        return {Read("knobel.cfg"), Read("stats.sav"), Read(kGameFile), WithoutTime(line)};
+    }
+
+private:
+    std::string Start() const { return folder_.Path("start"); }
+    std::string Read(const std::string& name) const {
+        std::ifstream file(working_ + "/" + name, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    }
+
+    std::string player_;
+    const PlayedFiles* played_;
+    TempFolder folder_;
+    TempFolder home_;
+    FolderWatch watch_;
+    std::string working_;
+    long openDelay_ = 0;
 };
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -262,13 +278,29 @@ constexpr int kKills = 200;
 constexpr int kRuns = kKills * 6;
 constexpr int kLanes = 4;
 
-TEST(SaveKillTest, AKillAtAnyMomentOfTheSaveLeavesEveryFileOldOrNewAndWhole) {
+// Every file was seen both old and new after a kill: the kills fell before
+// and after each file's replacement.
+void ExpectKillsOnBothSides(const KillTally& tally, long saveTime, long window) {
+    for (const std::string& fault : tally.faults) {
+        ADD_FAILURE() << fault;
+    }
+    std::printf("%d kills, save %ld us, kills within %ld us; new after:", tally.kills, saveTime, window);
+    for (const auto& [file, count] : tally.newAfter) {
+        std::printf(" %s %d", file.c_str(), count);
+        EXPECT_GT(count, 0) << file;
+        EXPECT_LT(count, tally.kills) << file;
+    }
+    std::printf("\n");
+    EXPECT_GE(tally.kills, kKills);
+}
+
+TEST(SaveKillTest, AKillAtAnyMomentOfTheExitSaveLeavesEveryFileOldOrNewAndWhole) {
     const std::string program = KNOBEL_PROGRAM;
     ASSERT_TRUE(std::filesystem::exists(program)) << program;
 
     // A run left to end on its own: how long its save takes, and the new
     // files it writes.
-    Lane calibration(program);
+    ExitLane calibration(program);
     ASSERT_TRUE(calibration.Ready());
     bool killed = false;
     long saveTime = -1;
@@ -278,72 +310,18 @@ TEST(SaveKillTest, AKillAtAnyMomentOfTheSaveLeavesEveryFileOldOrNewAndWhole) {
     ASSERT_GE(saveTime, 0);
     Outcome outcome;
     ASSERT_EQ(calibration.CheckFiles(outcome), "");
-    ASSERT_TRUE(outcome.settingsNew && outcome.statisticsNew);
+    ASSERT_TRUE(outcome["knobel.cfg"] && outcome["stats.sav"]);
     // Kills spread from the save's start to twice its length (a loaded
-    // machine saves more slowly).
+    // machine saves more slowly); every eighth comes soon after the request
+    // to end, the others from the save's start on, in a scattered order.
     const long window = 2 * saveTime + 200;
-
-    std::mutex mutex;
-    std::vector<std::string> faults;
-    int kills = 0;
-    int settingsNew = 0;
-    int statisticsNew = 0;
-    std::vector<std::thread> lanes;
-    for (int l = 0; l < kLanes; ++l) {
-        lanes.emplace_back([&, l] {
-            Lane lane(program);
-            for (int i = l; i < kRuns && lane.Ready(); i += kLanes) {
-                {
-                    std::lock_guard<std::mutex> lock(mutex);
-                    if (kills >= kKills) {
-                        break;
-                    }
-                }
-                // Every eighth kill comes soon after the request to end, the
-                // others from the save's start on, in a scattered order.
-                const bool beforeSave = i % 8 == 7;
-                const long micros = beforeSave ? (i * 37) % 3000 : (static_cast<long>(i) * 7919) % window;
-                bool wasKilled = false;
-                long ignored = 0;
-                std::string trouble;
-                lane.WriteOldFiles();
-                const bool ran = lane.Run(micros, beforeSave, wasKilled, ignored, trouble);
-                Outcome result;
-                const std::string broken = lane.CheckFiles(result);
-                std::lock_guard<std::mutex> lock(mutex);
-                if (!ran) {
-                    faults.push_back("run " + std::to_string(i) + ": " + trouble);
-                }
-                if (!broken.empty()) {
-                    faults.push_back("kill " + std::to_string(i) + " after " + std::to_string(micros) +
-                                     " us: " + broken);
-                }
-                if (wasKilled) {
-                    ++kills;
-                    settingsNew += result.settingsNew ? 1 : 0;
-                    statisticsNew += result.statisticsNew ? 1 : 0;
-                }
-            }
-            if (!lane.Ready()) {
-                std::lock_guard<std::mutex> lock(mutex);
-                faults.push_back("lane " + std::to_string(l) + " cannot watch its folder");
-            }
+    const KillTally tally = RunKillLanes(
+        kKills, kRuns, kLanes, [&] { return std::make_unique<ExitLane>(program); },
+        [window](int i) {
+            return i % 8 == 7 ? std::pair<long, bool>{(i * 37) % 3000, true}
+                              : std::pair<long, bool>{(static_cast<long>(i) * 7919) % window, false};
         });
-    }
-    for (std::thread& lane : lanes) {
-        lane.join();
-    }
-    for (const std::string& fault : faults) {
-        ADD_FAILURE() << fault;
-    }
-    // The kills fall both before and after each file's replacement.
-    std::printf("%d kills, save %ld us, kills within %ld us: knobel.cfg new after %d, stats.sav after %d\n", kills,
-                saveTime, window, settingsNew, statisticsNew);
-    EXPECT_GE(kills, kKills);
-    EXPECT_GT(settingsNew, 0);
-    EXPECT_LT(settingsNew, kills);
-    EXPECT_GT(statisticsNew, 0);
-    EXPECT_LT(statisticsNew, kills);
+    ExpectKillsOnBothSides(tally, saveTime, window);
 
     // Killed in the middle of its save, the program starts again on what the
     // kill left, and saves as usual.
@@ -354,7 +332,60 @@ TEST(SaveKillTest, AKillAtAnyMomentOfTheSaveLeavesEveryFileOldOrNewAndWhole) {
     ASSERT_TRUE(calibration.Run(-1, false, killed, ignored, problem)) << problem;
     EXPECT_FALSE(killed);
     EXPECT_EQ(calibration.CheckFiles(outcome), "");
-    EXPECT_TRUE(outcome.settingsNew && outcome.statisticsNew);
+    EXPECT_TRUE(outcome["knobel.cfg"] && outcome["stats.sav"]);
+}
+
+TEST(SaveKillTest, AKillAtAnyMomentOfAPlaysEndLeavesEveryFileOldOrNewAndWhole) {
+    const std::string player = KNOBEL_SAVE_PLAYER;
+    const std::string program = KNOBEL_PROGRAM;
+    ASSERT_TRUE(std::filesystem::exists(player)) << player;
+
+    // A play left to end on its own: how long its saves take, and its files.
+    PlayedFiles played;
+    PlayLane calibration(player, &played);
+    ASSERT_TRUE(calibration.Ready());
+    bool killed = false;
+    long saveTime = -1;
+    std::string problem;
+    calibration.WriteOldFiles();
+    ASSERT_TRUE(calibration.Run(-1, false, killed, saveTime, problem)) << problem;
+    ASSERT_GE(saveTime, 0);
+    played = calibration.Played();
+    ASSERT_NE(played.historyLine.find(",rechnen.sav,0,training,,"), std::string::npos) << played.historyLine;
+    for (const std::string* fresh : {&played.settings, &played.statistics, &played.records}) {
+        EXPECT_FALSE(fresh->empty());
+    }
+    EXPECT_NE(played.statistics, kOldStatistics);
+    EXPECT_NE(played.records, kOldGameRecords);
+    Outcome outcome;
+    ASSERT_EQ(calibration.CheckFiles(outcome), "");
+
+    // Most kills from the history's opening on, up to twice the saves'
+    // length; every fourth from the request to play up to a little past the
+    // opening, so that some fall before the history's line is written.
+    const long window = 2 * saveTime + 200;
+    const long earlyWindow = calibration.OpenDelay() + calibration.OpenDelay() / 4 + 200;
+    const KillTally tally = RunKillLanes(
+        kKills, kRuns, kLanes, [&] { return std::make_unique<PlayLane>(player, &played); },
+        [window, earlyWindow](int i) {
+            return i % 4 == 3 ? std::pair<long, bool>{(static_cast<long>(i) * 7919) % earlyWindow, true}
+                              : std::pair<long, bool>{(static_cast<long>(i) * 7919) % window, false};
+        });
+    ExpectKillsOnBothSides(tally, saveTime, window);
+
+    // The program itself starts on what a kill in the middle left, and saves
+    // as usual on its way out.
+    calibration.WriteOldFiles();
+    ASSERT_TRUE(calibration.Run(window / 2, false, killed, saveTime, problem)) << problem;
+    EXPECT_EQ(calibration.CheckFiles(outcome), "");
+    ExitLane restart(program);
+    for (const char* name : {"knobel.cfg", "stats.sav", "rechnen.sav", "history.csv"}) {
+        std::filesystem::copy_file(calibration.Working() + "/" + name, restart.Folder().Path(name));
+    }
+    long ignored = 0;
+    ASSERT_TRUE(restart.Run(-1, false, killed, ignored, problem)) << problem;
+    EXPECT_FALSE(killed);
+    EXPECT_EQ(restart.Folder().Read("stats.sav").rfind("GAME_ZEIT:\t", 0), 0u);
 }
 
 }  // namespace

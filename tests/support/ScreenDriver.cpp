@@ -45,8 +45,18 @@ GUIElement* FindIn(GUIElement* element, int id) {
 
 }  // namespace
 
-ScreenDriver::ScreenDriver(Mode mode, int language) : buildDirectory_(std::filesystem::current_path().string()) {
+ScreenDriver::ScreenDriver(Mode mode, int language, const std::string& startFiles)
+    : buildDirectory_(std::filesystem::current_path().string()) {
     folder_.Write("knobel.cfg", "FULLSCREEN:\t0\nSPRACHE:\t" + std::to_string(language) + "\nINTRO:\t0\n");
+    if (!startFiles.empty()) {
+        std::error_code error;
+        std::filesystem::copy(startFiles, folder_.Path(),
+                              std::filesystem::copy_options::overwrite_existing | std::filesystem::copy_options::recursive,
+                              error);
+        if (error) {
+            problem_ = "the start files cannot be copied: " + error.message();  // Ready() stays false
+        }
+    }
     workingDirectory_ = std::make_unique<WorkingDirectoryScope>(folder_.Path());
     // A tool run from the build directory (the screenshots) has the language
     // files there rather than beside itself.

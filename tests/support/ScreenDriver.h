@@ -41,7 +41,9 @@ public:
     static constexpr double kFrameSeconds = 1.0 / 60.0;
 
     // language: 0 German, 1 English (written to knobel.cfg before start-up).
-    explicit ScreenDriver(Mode mode, int language = 0);
+    // The files of startFiles, when given, are copied into the working folder
+    // before start-up; a knobel.cfg among them replaces the driver's.
+    explicit ScreenDriver(Mode mode, int language = 0, const std::string& startFiles = {});
     // Ends the run as the shell does: the menu first, then fonts, textures,
     // renderer and sound; settings and statistics are saved into the folder.
     ~ScreenDriver();

@@ -25,6 +25,12 @@ namespace {
 
 constexpr double kDefaultFrameDuration = 1.0 / 25.0;
 
+// The intro is an AVI file holding MPEG-4 pictures and PCM sound, and nothing
+// else is read: none of libav's many other demuxers and decoders sees a file
+// from the data folder, and none spends time probing it.
+constexpr const char* kContainer = "avi";
+constexpr const char* kDecoders = "mpeg4,pcm_s16le";
+
 // A picture may not claim more pixels than this per byte of the file: no real
 // video compresses that far, and a few damaged bytes cannot make the decoder
 // allocate hundreds of megabytes.
@@ -35,15 +41,12 @@ bool UsableSize(int width, int height, uint64_t fileSize) {
            static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= fileSize * kMaxPixelsPerFileByte;
 }
 
-int64_t MaxPixels(uint64_t fileSize) {
-    const auto side = static_cast<uint64_t>(kMaxImageSide);
-    return static_cast<int64_t>(std::min(side * side, fileSize * kMaxPixelsPerFileByte));
-}
-
 // A decoder for one stream of the file; null when the stream cannot be
-// decoded. The decoder itself refuses a picture beyond the limits above
-// before it allocates the picture's memory.
-AVCodecContext* OpenStreamDecoder(const AVStream* stream, uint64_t fileSize) {
+// decoded or its codec is not one the intro uses. A picture decoder refuses a
+// picture much larger than the stream's stated size before it allocates the
+// picture's memory. libav checks the size of its buffers, which add edges and
+// alignment to the picture: 256 pixels more each way leave room for them.
+AVCodecContext* OpenStreamDecoder(const AVStream* stream) {
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (codec == nullptr) {
         return nullptr;
@@ -53,8 +56,11 @@ AVCodecContext* OpenStreamDecoder(const AVStream* stream, uint64_t fileSize) {
         return nullptr;
     }
     context->thread_count = 1;
-    context->max_pixels = MaxPixels(fileSize);
-    if (avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
+    if (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
+        context->max_pixels = (int64_t{stream->codecpar->width} + 256) * (int64_t{stream->codecpar->height} + 256);
+    }
+    context->codec_whitelist = av_strdup(kDecoders);
+    if (context->codec_whitelist == nullptr || avcodec_parameters_to_context(context, stream->codecpar) < 0 ||
         avcodec_open2(context, codec, nullptr) < 0) {
         avcodec_free_context(&context);
         return nullptr;
@@ -158,6 +164,8 @@ struct State {
     bool finished = false;
     double lastSeconds = -1.0;
     uint64_t fileSize = 0;
+    int width = 0;  // the picture size the header states; no picture is larger
+    int height = 0;
 
     ~State() {
         av_frame_free(&frame);
@@ -177,9 +185,18 @@ struct State {
     double FrameDuration() const;
 };
 
+// Sound of a usable rate and channel count, converted to the output's format.
+// Rates between these are what sound files use; a header claiming another is
+// damaged, and converting from it could take a resampler of millions of
+// coefficients, built before the first frame shows.
+constexpr int kMinSoundRate = 8000;
+constexpr int kMaxSoundRate = 192000;
+constexpr int kMaxSoundChannels = 8;
+
 bool State::OpenAudio(int stream) {
-    audio = OpenStreamDecoder(format->streams[stream], fileSize);
-    if (audio == nullptr || audio->ch_layout.nb_channels <= 0 || audio->sample_rate <= 0) {
+    audio = OpenStreamDecoder(format->streams[stream]);
+    if (audio == nullptr || audio->ch_layout.nb_channels <= 0 || audio->ch_layout.nb_channels > kMaxSoundChannels ||
+        audio->sample_rate < kMinSoundRate || audio->sample_rate > kMaxSoundRate) {
         avcodec_free_context(&audio);
         return false;
     }
@@ -226,7 +243,7 @@ void State::ConvertAudio(std::vector<int16_t>& out) {
 }
 
 bool State::ConvertVideo(VideoFrame& out) {
-    if (!UsableSize(frame->width, frame->height, fileSize)) {
+    if (frame->width <= 0 || frame->height <= 0 || frame->width > width || frame->height > height) {
         return false;
     }
     scaler = sws_getCachedContext(scaler, frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
@@ -280,8 +297,8 @@ class LibavVideoDecoder final : public VideoDecoder {
 public:
     explicit LibavVideoDecoder(std::unique_ptr<State> state) : state_(std::move(state)) {}
 
-    int Width() const override { return state_->video->width; }
-    int Height() const override { return state_->video->height; }
+    int Width() const override { return state_->width; }
+    int Height() const override { return state_->height; }
     bool HasAudio() const override { return state_->audio != nullptr; }
     double FrameDuration() const override { return state_->FrameDuration(); }
     bool NextFrame(VideoFrame& frame, std::vector<int16_t>& audio) override;
@@ -290,43 +307,24 @@ private:
     std::unique_ptr<State> state_;
 };
 
-// Opens the streams of state->format, which avformat_open_input read either
-// from a file or from memory; null when there is no decodable video stream.
+// Opens the video stream of state->format, which avformat_open_input read
+// either from a file or from memory, and its sound when it has one; null when
+// there is no decodable video stream. The AVI header states the picture's
+// size, and a size beyond the limits refuses the file before a decoder is
+// opened: a damaged header costs no memory.
 std::unique_ptr<VideoDecoder> OpenStreams(std::unique_ptr<State> state) {
-    // The picture sizes the container already states are checked before
-    // libav decodes anything to learn the rest: a damaged header whose every
-    // video claims a huge picture costs no memory.
-    bool anyVideo = false;
-    bool anyUsable = false;
-    for (unsigned i = 0; i < state->format->nb_streams; ++i) {
-        const AVCodecParameters* stream = state->format->streams[i]->codecpar;
-        if (stream->codec_type == AVMEDIA_TYPE_VIDEO) {
-            anyVideo = true;
-            anyUsable = anyUsable || stream->width <= 0 || stream->height <= 0 ||
-                        UsableSize(stream->width, stream->height, state->fileSize);
-        }
-    }
-    if (anyVideo && !anyUsable) {
-        return nullptr;
-    }
-    // The decoders that look into the streams keep to the same limit.
-    std::vector<AVDictionary*> options(state->format->nb_streams, nullptr);
-    for (AVDictionary*& streamOptions : options) {
-        av_dict_set_int(&streamOptions, "max_pixels", MaxPixels(state->fileSize), 0);
-    }
-    const int found = avformat_find_stream_info(state->format, options.data());
-    for (AVDictionary*& streamOptions : options) {
-        av_dict_free(&streamOptions);
-    }
-    if (found < 0) {
-        return nullptr;
-    }
     const int videoStream = av_find_best_stream(state->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (videoStream < 0) {
         return nullptr;
     }
-    state->video = OpenStreamDecoder(state->format->streams[videoStream], state->fileSize);
-    if (state->video == nullptr || !UsableSize(state->video->width, state->video->height, state->fileSize)) {
+    const AVStream* stream = state->format->streams[videoStream];
+    state->width = stream->codecpar->width;
+    state->height = stream->codecpar->height;
+    if (!UsableSize(state->width, state->height, state->fileSize)) {
+        return nullptr;
+    }
+    state->video = OpenStreamDecoder(stream);
+    if (state->video == nullptr) {
         return nullptr;
     }
     state->videoStream = videoStream;
@@ -342,6 +340,18 @@ std::unique_ptr<VideoDecoder> OpenStreams(std::unique_ptr<State> state) {
     return std::make_unique<LibavVideoDecoder>(std::move(state));
 }
 
+// Reads the container's header from the path, or from state.format's own
+// input when it has one (path null). Only a plain file is opened by path. On
+// failure avformat_open_input frees the format context, not the input.
+bool OpenContainer(State& state, const char* path) {
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    av_dict_set(&options, "codec_whitelist", kDecoders, 0);
+    const int opened = avformat_open_input(&state.format, path, av_find_input_format(kContainer), &options);
+    av_dict_free(&options);
+    return opened >= 0;
+}
+
 std::unique_ptr<VideoDecoder> OpenLibavFile(const std::string& path) {
     av_log_set_level(AV_LOG_QUIET);
     auto state = std::make_unique<State>();
@@ -350,7 +360,7 @@ std::unique_ptr<VideoDecoder> OpenLibavFile(const std::string& path) {
     if (error) {
         return nullptr;
     }
-    if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) {
+    if (!OpenContainer(*state, path.c_str())) {
         return nullptr;
     }
     return OpenStreams(std::move(state));
@@ -369,8 +379,7 @@ std::unique_ptr<VideoDecoder> OpenLibavMemory(const uint8_t* data, size_t size) 
     if (state->format->pb == nullptr) {
         return nullptr;
     }
-    // On failure avformat_open_input frees the format context, not the input.
-    if (avformat_open_input(&state->format, nullptr, nullptr, nullptr) < 0) {
+    if (!OpenContainer(*state, nullptr)) {
         return nullptr;
     }
     return OpenStreams(std::move(state));
