@@ -7,8 +7,10 @@
 
 struct AppState;
 
-// Bounds on what a language file can make the table hold.
-inline constexpr int kMaxLanguageTexts = 10000;
+// Bounds on what a language file can make the table hold: five times the
+// texts the game has leaves room for any translation, and a damaged count
+// cannot make loading slow.
+inline constexpr int kMaxLanguageTexts = 2000;
 inline constexpr std::size_t kMaxLanguageTextLength = 9999;
 
 // "deutsch.lng" for 0, "english.lng" for 1, null for any other language.
