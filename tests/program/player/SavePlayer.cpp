@@ -10,9 +10,10 @@
 //   line on its standard input. Then it plays: it opens the arithmetic game,
 //   ends it from the pause page and waits for the result (the game's records
 //   and the history are saved), closes the menu and saves the settings and
-//   statistics. It leaves the working folder behind for the caller to look
-//   at and remove, and exits with 0; 1 when the start-up failed, 2 when the
-//   game could not be ended.
+//   statistics, prints "saved" and waits for another line (so that a kill
+//   after the saves still finds it running). It leaves the working folder
+//   behind for the caller to look at and remove, and exits with 0; 1 when
+//   the start-up failed, 2 when the game could not be ended.
 #include <unistd.h>
 
 #include <cstdio>
@@ -58,5 +59,6 @@ int main(int argc, char** argv) {
     driver->CloseMenu();
     SaveExitFiles(driver->App());
     std::cout << "saved" << std::endl;
+    std::getline(std::cin, go);
     _exit(0);
 }
