@@ -161,6 +161,10 @@ std::string KG_Datum_Game::ApplyStep(int code, Datum& date) {
             date.AddYears(amount);
             break;
     }
+    // A single day reads in the singular, from the text just before the day step's own.
+    if (step.unit == Unit::Days && n == 1) {
+        return GetTextOrEmpty(step.text - 1);
+    }
     return drawn ? FormatText(step.text, n) : GetTextOrEmpty(step.text);
 }
 

@@ -19,11 +19,12 @@ std::chrono::sys_days Days(const Datum& d) { return std::chrono::year{d.year} / 
 
 class DatumGameTest : public ArithmeticGameFixture {
 protected:
-    // Each step text tells its direction, amount and unit: "-5 d", "+1 y".
+    // Each step text tells its direction, amount and unit: "-5 d", "+1 y";
+    // a single day has texts of its own ("+1 D").
     DatumGameTest()
         : ArithmeticGameFixture(
               "<TEXT_START> 50 Grade %.2f|<TEXT_START> 188 Date?|<TEXT_START> 189 Weekday?|"
-              "<TEXT_START> 173 \n+%d d|<TEXT_START> 175 \n-%d d|<TEXT_START> 176 \n-1 w|<TEXT_START> 177 \n-%d w|"
+              "<TEXT_START> 172 \n+1 D|<TEXT_START> 173 \n+%d d|<TEXT_START> 174 \n-1 D|<TEXT_START> 175 \n-%d d|<TEXT_START> 176 \n-1 w|<TEXT_START> 177 \n-%d w|"
               "<TEXT_START> 178 \n+1 w|<TEXT_START> 179 \n+%d w|<TEXT_START> 180 \n-1 m|<TEXT_START> 181 \n-%d m|"
               "<TEXT_START> 182 \n+1 m|<TEXT_START> 183 \n+%d m|<TEXT_START> 184 \n-1 y|<TEXT_START> 185 \n-%d y|"
               "<TEXT_START> 186 \n+1 y|<TEXT_START> 187 \n+%d y|<TEXT_START> 190 Sunday|<TEXT_START> 191 Monday|"
@@ -40,9 +41,11 @@ protected:
 };
 
 // The question's lines, read step by step from the start date, lead to the
-// target: backwards first, then alternating, never twice the same unit.
+// target: backwards first, then alternating, never twice the same unit. A
+// single day is said in the singular.
 TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartToTheTarget) {
     const struct { int level, tasks, steps; } cases[] = {{0, 10, 2}, {1, 15, 2}, {2, 20, 3}};
+    int singleDays = 0;
     for (const auto& c : cases) {
         int tasks = 0;
         SeedRandom(21);
@@ -60,6 +63,12 @@ TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartTo
                 int n, steps = 0;
                 for (; lines >> sign >> n >> unit; ++steps, previousUnit = unit) {
                     EXPECT_EQ(sign, steps % 2 == 0 ? '-' : '+');
+                    EXPECT_FALSE(unit == 'd' && n == 1) << "1 day in the plural";
+                    if (unit == 'D') {
+                        EXPECT_EQ(n, 1);
+                        unit = 'd';
+                        ++singleDays;
+                    }
                     EXPECT_NE(unit, previousUnit);
                     n = sign == '-' ? -n : n;
                     unit == 'd' ? date.AddDays(n) : unit == 'w' ? date.AddDays(7 * n)
@@ -75,6 +84,7 @@ TEST_F(DatumGameTest, TheLevelSetsTasksAndStepsAndTheQuestionLeadsFromTheStartTo
             }
         }
     }
+    EXPECT_GT(singleDays, 0);
 }
 
 TEST_F(DatumGameTest, TypedDatesTakeTodayForPartsNotTypedInFullAndWeekdayNamesIgnoreCaseAndBlanks) {
