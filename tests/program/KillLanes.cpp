@@ -7,6 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <mutex>
+#include <thread>
+
 ChildProcess::ChildProcess(std::vector<std::string> arguments, std::vector<std::string> environment,
                            const std::string& folder, bool pipes) {
     // Everything the child needs is made here: between fork and exec a

@@ -17,13 +17,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/inotify.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -232,21 +230,21 @@ public:
         faults += CompareFile("stats.sav", Read("stats.sav"), kOldStatistics, played_->statistics, outcome);
         faults += CompareFile(kGameFile, Read(kGameFile), kOldGameRecords, played_->records, outcome);
         // The history is appended to: the old lines, then the play's line whole or nothing.
-        const std::string history = Read("history.csv");
-        const std::string added = history.rfind(kOldHistory, 0) == 0 ? history.substr(kOldHistory.size()) : history;
+        std::string added;
+        const bool oldKept = HistoryAdded(added);
         outcome["history.csv"] = !added.empty();
-        if (history.rfind(kOldHistory, 0) != 0 ||
-            !(added.empty() || (added.back() == '\n' && added.find('\n') == added.size() - 1 &&
-                                WithoutTime(added.substr(0, added.size() - 1)) == played_->historyLine))) {
-            faults += "history.csv holds [" + history + "]\n";
+        const bool wholeLine = added.empty() || (added.find('\n') == added.size() - 1 &&
+                                                 WithoutTime(added.substr(0, added.size() - 1)) == played_->historyLine);
+        if (!oldKept || !wholeLine) {
+            faults += "history.csv holds [" + Read("history.csv") + "]\n";
         }
         return faults;
     }
 
     // The new files of a run left to end on its own.
     PlayedFiles Played() const {
-        const std::string history = Read("history.csv");
-        std::string line = history.size() > kOldHistory.size() ? history.substr(kOldHistory.size()) : "";
+        std::string line;
+        HistoryAdded(line);
         if (!line.empty() && line.back() == '\n') {
             line.pop_back();
         }
@@ -255,6 +253,15 @@ public:
 
 private:
     std::string Start() const { return folder_.Path("start"); }
+    // The history after its old lines; false (and the whole history) when they are not all there.
+    bool HistoryAdded(std::string& added) const {
+        added = Read("history.csv");
+        if (added.rfind(kOldHistory, 0) != 0) {
+            return false;
+        }
+        added.erase(0, kOldHistory.size());
+        return true;
+    }
     std::string Read(const std::string& name) const {
         std::ifstream file(working_ + "/" + name, std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

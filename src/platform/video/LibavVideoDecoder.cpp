@@ -346,7 +346,6 @@ std::unique_ptr<VideoDecoder> OpenStreams(std::unique_ptr<State> state) {
 bool OpenContainer(State& state, const char* path) {
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
-    av_dict_set(&options, "codec_whitelist", kDecoders, 0);
     const int opened = avformat_open_input(&state.format, path, av_find_input_format(kContainer), &options);
     av_dict_free(&options);
     return opened >= 0;

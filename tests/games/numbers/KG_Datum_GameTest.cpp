@@ -24,7 +24,8 @@ protected:
     DatumGameTest()
         : ArithmeticGameFixture(
               "<TEXT_START> 50 Grade %.2f|<TEXT_START> 188 Date?|<TEXT_START> 189 Weekday?|"
-              "<TEXT_START> 172 \n+1 D|<TEXT_START> 173 \n+%d d|<TEXT_START> 174 \n-1 D|<TEXT_START> 175 \n-%d d|<TEXT_START> 176 \n-1 w|<TEXT_START> 177 \n-%d w|"
+              "<TEXT_START> 172 \n+1 D|<TEXT_START> 173 \n+%d d|<TEXT_START> 174 \n-1 D|<TEXT_START> 175 \n-%d d|"
+              "<TEXT_START> 176 \n-1 w|<TEXT_START> 177 \n-%d w|"
               "<TEXT_START> 178 \n+1 w|<TEXT_START> 179 \n+%d w|<TEXT_START> 180 \n-1 m|<TEXT_START> 181 \n-%d m|"
               "<TEXT_START> 182 \n+1 m|<TEXT_START> 183 \n+%d m|<TEXT_START> 184 \n-1 y|<TEXT_START> 185 \n-%d y|"
               "<TEXT_START> 186 \n+1 y|<TEXT_START> 187 \n+%d y|<TEXT_START> 190 Sunday|<TEXT_START> 191 Monday|"
